@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Harvelux needs to build and test, when missing.
+# Usage: scripts/install-deps.sh [--test]   (--test adds what the tests need)
+set -euo pipefail
+
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev
+          libzip-dev libpugixml-dev zlib1g-dev libpoppler-cpp-dev libxml2-dev libbenchmark-dev
+          fonts-crosextra-carlito)
+if [[ "${1:-}" == "--test" ]]; then
+  packages+=(clang libclang-rt-14-dev xvfb xauth)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+[[ $(id -u) -ne 0 ]] && sudo_cmd=(sudo)
+"${sudo_cmd[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

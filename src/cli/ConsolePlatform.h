@@ -1,0 +1,32 @@
+// The platform seam for a program without windows: messages go to standard
+// error, questions are answered Yes, dialogs are cancelled and there is no
+// window message to process.
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <iostream>
+
+namespace harvelux::cli {
+
+class ConsolePlatform final : public platform::Platform {
+public:
+    platform::Answer messageBox(const std::string& text, platform::Buttons buttons, platform::Icon,
+                                const std::string& title) override {
+        std::string shown = text;
+        for (char& c : shown)
+            if (c == '\r') c = '\n';
+        std::cerr << "harvelux-extract: " << title << ": " << shown << '\n';
+        return buttons == platform::Buttons::Ok ? platform::Answer::Ok : platform::Answer::Yes;
+    }
+    std::vector<std::string> openFilesDialog(const std::string&, const std::vector<platform::FileFilter>&) override {
+        return {};
+    }
+    std::string folderDialog(const std::string&) override { return {}; }
+    std::string saveDialog(const std::string&, const std::vector<platform::FileFilter>&) override { return {}; }
+    void shellOpen(const std::string&) override {}
+    void setClipboardText(const std::string&) override {}
+    void processEvents() override {}
+};
+
+}  // namespace harvelux::cli

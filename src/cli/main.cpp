@@ -1,0 +1,29 @@
+// harvelux-extract: the extraction of the desktop program, without a window.
+#include "cli/CliOptions.h"
+#include "cli/Extractor.h"
+
+#include <iostream>
+
+#ifndef HARVELUX_VERSION
+#define HARVELUX_VERSION "0"
+#endif
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    std::string error;
+    const auto options = harvelux::cli::parseOptions(args, error);
+    if (!options) {
+        std::cerr << "harvelux-extract: " << error << "\nTry 'harvelux-extract --help' for more information.\n";
+        return 2;
+    }
+    if (options->help) {
+        std::cout << harvelux::cli::usageText();
+        return 0;
+    }
+    if (options->version) {
+        std::cout << "harvelux-extract (Harvelux) " HARVELUX_VERSION "\n";
+        return 0;
+    }
+    return harvelux::cli::runExtractor(*options, std::cout, std::cerr);
+}

@@ -1,0 +1,24 @@
+#include "common/SettingsStore.h"
+
+#include <QSettings>
+
+namespace harvelux {
+
+namespace {
+QSettings openStore() { return QSettings(QStringLiteral("Quenbrook"), QStringLiteral("Harvelux")); }
+}  // namespace
+
+std::string SettingsStore::read(const std::string& key, const std::string& fallback) const {
+    const QSettings store = openStore();
+    const QVariant value = store.value(QString::fromStdString(key));
+    if (!value.isValid()) return fallback;
+    return value.toString().toStdString();
+}
+
+void SettingsStore::write(const std::string& key, const std::string& value) {
+    QSettings store = openStore();
+    store.setValue(QString::fromStdString(key), QString::fromStdString(value));
+    store.sync();
+}
+
+}  // namespace harvelux

@@ -1,0 +1,72 @@
+// The extraction run: every document of the file list is read, its new
+// addresses are found and appended as result rows; at the end the results
+// window is shown and the main window hidden.
+//
+// The run knows nothing of widgets: the window (or the command-line
+// extractor) plugs its list, progress bar, pointer and result list in
+// through the small interfaces below.
+#pragma once
+
+#include "extract/DocumentTextReader.h"
+#include "platform/Platform.h"
+#include "platform/Pointer.h"
+
+#include <cstddef>
+#include <functional>
+#include <string>
+
+namespace harvelux::extract {
+
+inline constexpr const char* kNoFilesAdded = "No files added.";
+inline constexpr const char* kProgressWorking =
+    "Extracting emails.. please wait patiently. Do not click or do anything to interrupt.";
+inline constexpr const char* kProgressIdle = "Progress Bar";
+
+// The documents to read, items numbered from 1.
+class FileListSource {
+public:
+    virtual ~FileListSource() = default;
+    virtual int count() const = 0;
+    virtual std::string itemText(int index) const = 0;  // throws for an index out of range
+};
+
+// Where result rows go.
+class ResultRowSink {
+public:
+    using RowId = std::size_t;
+    virtual ~ResultRowSink() = default;
+    // Appends a row whose first column is `text`.
+    virtual RowId addRow(const std::string& text) = 0;
+    // Sets the second column of a row added before.
+    virtual void setSecondColumn(RowId row, const std::string& text) = 0;
+};
+
+class ProgressSink {
+public:
+    virtual ~ProgressSink() = default;
+    virtual void setValue(double percent) = 0;
+    virtual void setText(const std::string& text) = 0;
+};
+
+struct RunWiring {
+    const FileListSource& files;
+    // The option "Include filename next to each email address in results",
+    // read anew for every row: 0 gives the address alone.
+    std::function<int()> option;
+    ResultRowSink& results;
+    ProgressSink& progress;
+    platform::Pointer& pointer;
+    platform::Platform& platform;
+    DocumentTextReader& reader;
+    // Called at the end of a run that went through the documents.
+    std::function<void()> showResults;
+    std::function<void()> hideMain;
+};
+
+enum class RunOutcome { NoFiles, Declined, Completed };
+
+// The run. Every step runs under the error trap: a failing step is reported
+// with its line and the run goes on with the next one.
+RunOutcome Start(const RunWiring& wiring);
+
+}  // namespace harvelux::extract

@@ -1,0 +1,48 @@
+// Folder scans without widgets: the level-order collection of a tree's
+// folders and the listing of the files of one folder, as "Add Folder", drag
+// and drop of folders and the command-line extractor use them.
+//
+// Folders in a folder list end in "/". Hidden folders (name starting with
+// ".") are not entered, nor folders whose names are not valid UTF-8; entries
+// that are neither regular files nor folders (FIFOs, sockets, devices) are
+// never listed or entered. Links are followed, but each folder (device and
+// inode) is entered once, so a link back up the tree ends the walk. A folder
+// that cannot be read is passed over.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace harvelux::filelist {
+
+// Lets the window process pending messages; may be empty.
+using ScanPump = std::function<void()>;
+
+// Appends to `list` every sub-folder below its folders, level by level:
+// all sub-folders of the first level in listing order, then theirs, grouped
+// by parent. Each entry ends in "/".
+void CollectSubfolders(std::vector<std::string>& list, bool recurse, const ScanPump& pump = {});
+
+// The names of the files in `folder` (hidden ones included, folders and
+// system entries excluded) that match `pattern`, in listing order. The
+// pattern is "*" (every file) or "*." followed by a prefix of the extension
+// ("*.do*": the part of the name after its last dot starts with "do", case
+// ignored). Names that are not valid UTF-8 come back with "?" for each bad
+// byte.
+std::vector<std::string> ListFiles(const std::string& folder, const std::string& pattern);
+
+// Whether a file name matches a ListFiles pattern.
+bool matchesPattern(std::string_view name, std::string_view pattern);
+
+// Every file of a tree: the folders in level order, in each folder the names
+// that match the pattern and do not start with "~". Paths are folder + "/" +
+// name, built by plain concatenation.
+std::vector<std::string> ScanTree(const std::string& folder, const std::string& pattern, const ScanPump& pump = {});
+
+// Reduces a leading "//" to "/" (what building a path from the root "/"
+// doubles).
+std::string reduceRootSeparator(std::string path);
+
+}  // namespace harvelux::filelist

@@ -1,0 +1,37 @@
+#include "results/ResultTable.h"
+
+#include <stdexcept>
+
+namespace harvelux::results {
+
+ResultTable ResultTable::forOption(bool withFilename) {
+    if (withFilename) return ResultTable({kFilenameCaption, kEmailsCaption});
+    return ResultTable({kEmailResultsCaption});
+}
+
+void ResultTable::appendRow(std::vector<std::string> cells, bool checked) {
+    rows_.push_back({std::move(cells), checked});
+}
+
+std::string ResultTable::columnCaption(int column) const { return captions_.at(static_cast<std::size_t>(column - 1)); }
+
+std::string ResultTable::cell(int row, int column) const {
+    const Row& r = rows_.at(static_cast<std::size_t>(row - 1));
+    const auto k = static_cast<std::size_t>(column - 1);
+    return k < r.cells.size() ? r.cells[k] : std::string();
+}
+
+bool ResultTable::isChecked(int row) const { return rows_.at(static_cast<std::size_t>(row - 1)).checked; }
+
+ResultTable::RowId ResultTable::addRow(const std::string& text) {
+    rows_.push_back({{text}, true});
+    return rows_.size() - 1;
+}
+
+void ResultTable::setSecondColumn(RowId row, const std::string& text) {
+    Row& r = rows_.at(row);
+    if (r.cells.size() < 2) r.cells.resize(2);
+    r.cells[1] = text;
+}
+
+}  // namespace harvelux::results

@@ -1,0 +1,41 @@
+#include "wordproc/DocumentEngine.h"
+
+#include "wordproc/DocumentFile.h"
+#include "wordproc/FormatDispatch.h"
+
+namespace harvelux::wordproc {
+
+namespace {
+
+class LoadedDocument final : public Document {
+public:
+    explicit LoadedDocument(std::string text) : text_(std::make_shared<const std::string>(std::move(text))) {}
+    Range content() override {
+        if (closed_) throw EngineError("The document is closed");
+        return Range(text_);
+    }
+    void close() override { closed_ = true; }
+
+private:
+    std::shared_ptr<const std::string> text_;
+    bool closed_ = false;
+};
+
+class EngineInstance final : public Application {
+public:
+    std::unique_ptr<Document> open(const std::string& path) override {
+        if (quit_) throw EngineError("The word processor has quit");
+        const std::string bytes = readDocumentFile(path);
+        return std::make_unique<LoadedDocument>(readDocumentText(bytes));
+    }
+    void quit() override { quit_ = true; }
+
+private:
+    bool quit_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<Application> DocumentEngineFactory::create() { return std::make_unique<EngineInstance>(); }
+
+}  // namespace harvelux::wordproc

@@ -1,0 +1,54 @@
+// Our word processor: the steps the text reader takes with it are those of a
+// desktop word processor driven by automation: start an instance, open a
+// document by path, take the range of its main story, read its text, close
+// the document, quit the instance. Each document gets its own instance and
+// nothing is shared between documents, so instances may live on different
+// threads.
+//
+// Failures are thrown as EngineError.
+#pragma once
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+namespace harvelux::wordproc {
+
+class EngineError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The text of a document's main story, UTF-8, in the form a word processor's
+// range gives: paragraphs end in CR, table cells in CR BEL, and so on.
+class Range {
+public:
+    explicit Range(std::shared_ptr<const std::string> text) : text_(std::move(text)) {}
+    const std::string& text() const { return *text_; }
+
+private:
+    std::shared_ptr<const std::string> text_;
+};
+
+class Document {
+public:
+    virtual ~Document() = default;
+    virtual Range content() = 0;
+    virtual void close() = 0;
+};
+
+class Application {
+public:
+    virtual ~Application() = default;
+    virtual std::unique_ptr<Document> open(const std::string& path) = 0;
+    virtual void quit() = 0;
+};
+
+// Starts instances. `create` throws EngineError when no instance can be made.
+class ApplicationFactory {
+public:
+    virtual ~ApplicationFactory() = default;
+    virtual std::unique_ptr<Application> create() = 0;
+};
+
+}  // namespace harvelux::wordproc

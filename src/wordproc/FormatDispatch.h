@@ -1,0 +1,21 @@
+// Recognises a document's format by its content (magic bytes, then the
+// container's contents) and hands it to that format's reader.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace harvelux::wordproc {
+
+enum class Format { Unknown, Ooxml, PlainText };
+
+const char* formatName(Format format);
+
+// The format of the bytes; Unknown when no reader takes them.
+Format detectFormat(std::string_view data);
+
+// The main-story text; throws EngineError for an unknown, damaged or
+// encrypted document.
+std::string readDocumentText(std::string_view data);
+
+}  // namespace harvelux::wordproc

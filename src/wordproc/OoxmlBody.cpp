@@ -1,0 +1,192 @@
+#include "wordproc/OoxmlBody.h"
+
+#include "wordproc/Engine.h"
+#include "wordproc/Limits.h"
+#include "wordproc/TextBuilder.h"
+#include "wordproc/XmlDocument.h"
+
+#include <cstdlib>
+#include <vector>
+
+namespace harvelux::wordproc {
+
+namespace {
+
+constexpr std::string_view kTransitionalMain = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
+constexpr std::string_view kStrictMain = "http://purl.oclc.org/ooxml/wordprocessingml/main";
+constexpr std::string_view kMath = "http://schemas.openxmlformats.org/officeDocument/2006/math";
+constexpr std::string_view kStrictMath = "http://purl.oclc.org/ooxml/officeDocument/math";
+
+// What happens when the walk leaves an element.
+enum class OnExit { Nothing, EndParagraph, EndSectionParagraph, EndCell, EndRow };
+
+struct Frame {
+    pugi::xml_node next;  // the next child to visit
+    OnExit onExit;
+    std::size_t textStart;  // the text's size when the element was entered
+};
+
+// Elements whose subtree holds no main-story text: properties, drawings and
+// shapes (text boxes are stories of their own), note and comment marks,
+// field codes and phonetic guides.
+bool isSkipped(std::string_view name) {
+    static constexpr std::string_view kSkipped[] = {
+        "pPr", "rPr", "tblPr", "trPr", "tcPr", "tblGrid", "sectPr", "sdtPr", "sdtEndPr", "tblPrEx",
+        "drawing", "pict", "object", "txbxContent", "footnoteReference", "endnoteReference",
+        "commentReference", "annotationRef", "instrText", "delInstrText", "rt", "background",
+        "customXmlPr", "smartTagPr", "rubyPr", "altChunk", "fldData", "ffData", "numPr"};
+    for (const std::string_view skipped : kSkipped)
+        if (name == skipped) return true;
+    return false;
+}
+
+class BodyWalker {
+public:
+    BodyWalker(std::string wordPrefix, std::string mathPrefix)
+        : w_(std::move(wordPrefix)), m_(std::move(mathPrefix)) {}
+
+    std::string walk(const pugi::xml_node& body) {
+        stack_.push_back({body.first_child(), OnExit::Nothing, 0});
+        while (!stack_.empty()) {
+            Frame& top = stack_.back();
+            if (!top.next) {
+                const Frame done = top;
+                stack_.pop_back();
+                leave(done);
+                continue;
+            }
+            const pugi::xml_node node = top.next;
+            top.next = node.next_sibling();
+            enter(node);
+        }
+        return out_.take();
+    }
+
+private:
+    bool isWord(const pugi::xml_node& node) const { return namePrefix(node) == w_; }
+    bool emitting() const { return fieldCodeDepth_ == 0; }
+
+    void push(const pugi::xml_node& node, OnExit onExit) {
+        if (stack_.size() >= kMaxNesting) throw EngineError("the document nests too deeply");
+        stack_.push_back({node.first_child(), onExit, out_.text().size()});
+    }
+
+    void emit(char32_t c) {
+        if (emitting()) out_.append(c);
+    }
+
+    void enter(const pugi::xml_node& node) {
+        if (node.type() != pugi::node_element) return;
+        const std::string_view name = localName(node);
+        const std::string_view prefix = namePrefix(node);
+
+        if (name == "t" && (prefix == w_ || prefix == m_)) {
+            if (emitting()) out_.append(std::string_view(node.child_value()));
+            return;
+        }
+        if (!isWord(node)) {
+            // Markup compatibility: read the first choice only, never the
+            // fallback (which repeats the same content).
+            if (name == "Fallback") return;
+            if (name == "Choice" && node.previous_sibling(node.name())) return;
+            push(node, OnExit::Nothing);
+            return;
+        }
+        if (isSkipped(name)) return;
+
+        if (name == "delText") {
+            if (emitting()) out_.append(std::string_view(node.child_value()));
+        } else if (name == "p") {
+            const bool sectionEnd = node.child((w_ + "pPr").c_str()).child((w_ + "sectPr").c_str());
+            push(node, sectionEnd ? OnExit::EndSectionParagraph : OnExit::EndParagraph);
+        } else if (name == "tc") {
+            push(node, OnExit::EndCell);
+        } else if (name == "tr") {
+            push(node, OnExit::EndRow);
+        } else if (name == "tab") {
+            emit(chars::kTab);
+        } else if (name == "br") {
+            const std::string_view type = node.attribute((w_ + "type").c_str()).value();
+            emit(type == "page" ? chars::kPageBreak : type == "column" ? chars::kColumnBreak : chars::kLineBreak);
+        } else if (name == "cr") {
+            emit(chars::kLineBreak);
+        } else if (name == "noBreakHyphen") {
+            emit(chars::kNoBreakHyphen);
+        } else if (name == "softHyphen") {
+            emit(chars::kOptionalHyphen);
+        } else if (name == "sym") {
+            const char* code = node.attribute((w_ + "char").c_str()).value();
+            const unsigned long cp = std::strtoul(code, nullptr, 16);
+            if (cp > 0 && cp <= 0x10FFFF) emit(static_cast<char32_t>(cp));
+        } else if (name == "fldChar") {
+            fieldChar(node.attribute((w_ + "fldCharType").c_str()).value());
+        } else {
+            push(node, OnExit::Nothing);  // body, r, hyperlink, tbl, sdt, ins, del, smartTag, ...
+        }
+    }
+
+    void leave(const Frame& frame) {
+        switch (frame.onExit) {
+            case OnExit::EndParagraph:
+                out_.append(chars::kParagraph);
+                break;
+            case OnExit::EndSectionParagraph:
+                out_.append(chars::kPageBreak);
+                break;
+            case OnExit::EndCell:
+                // The cell's last paragraph mark becomes the cell mark.
+                if (out_.text().size() > frame.textStart && out_.endsWith('\r'))
+                    out_.append(chars::kCellMark);
+                else
+                    out_.appendCellMark();
+                break;
+            case OnExit::EndRow:
+                out_.appendCellMark();
+                break;
+            case OnExit::Nothing:
+                break;
+        }
+    }
+
+    // Complex fields: begin, code, separate, result, end. Text between begin
+    // and separate is the field code and is dropped; fields nest.
+    void fieldChar(std::string_view type) {
+        if (type == "begin") {
+            if (fields_.size() >= kMaxNesting) throw EngineError("fields nest too deeply");
+            fields_.push_back(true);
+            ++fieldCodeDepth_;
+        } else if (type == "separate") {
+            if (!fields_.empty() && fields_.back()) {
+                fields_.back() = false;
+                --fieldCodeDepth_;
+            }
+        } else if (type == "end") {
+            if (!fields_.empty()) {
+                if (fields_.back()) --fieldCodeDepth_;
+                fields_.pop_back();
+            }
+        }
+    }
+
+    std::string w_;
+    std::string m_;
+    TextBuilder out_;
+    std::vector<Frame> stack_;
+    std::vector<bool> fields_;  // per open field: true while in its code
+    std::size_t fieldCodeDepth_ = 0;
+};
+
+}  // namespace
+
+std::string readWordprocessingBody(const pugi::xml_document& document) {
+    const pugi::xml_node root = document.document_element();
+    const std::optional<std::string> w = prefixFor(root, {kTransitionalMain, kStrictMain});
+    if (!w || localName(root) != "document" || namePrefix(root) != *w)
+        throw EngineError("not a WordprocessingML document");
+    const std::string m = prefixFor(root, {kMath, kStrictMath}).value_or("m:");
+    const pugi::xml_node body = root.child((*w + "body").c_str());
+    if (!body) return std::string();
+    return BodyWalker(*w, m).walk(body);
+}
+
+}  // namespace harvelux::wordproc

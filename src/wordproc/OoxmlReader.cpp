@@ -1,0 +1,78 @@
+#include "wordproc/OoxmlReader.h"
+
+#include "wordproc/Engine.h"
+#include "wordproc/OoxmlBody.h"
+#include "wordproc/XmlDocument.h"
+#include "wordproc/ZipArchive.h"
+
+#include <vector>
+
+namespace harvelux::wordproc {
+
+namespace {
+
+constexpr std::string_view kOfficeDocumentSuffix = "/officeDocument";
+
+// Resolves a relationship target against the package root ("/word/x.xml",
+// "word/x.xml", "./word/x.xml" all give "word/x.xml").
+std::string resolvePartName(std::string_view target) {
+    std::vector<std::string_view> segments;
+    while (!target.empty()) {
+        const std::size_t slash = target.find('/');
+        const std::string_view segment = target.substr(0, slash);
+        if (segment == "..") {
+            if (!segments.empty()) segments.pop_back();
+        } else if (!segment.empty() && segment != ".") {
+            segments.push_back(segment);
+        }
+        if (slash == std::string_view::npos) break;
+        target.remove_prefix(slash + 1);
+    }
+    std::string name;
+    for (const std::string_view segment : segments) {
+        if (!name.empty()) name += '/';
+        name += segment;
+    }
+    return name;
+}
+
+// The main part named by the package relationships, or word/document.xml
+// when the package has none that can be used.
+std::string mainPartName(const ZipArchive& zip) {
+    if (const auto rels = zip.read("_rels/.rels")) {
+        pugi::xml_document document;
+        try {
+            parseXml(document, *rels, "the package relationships");
+        } catch (const EngineError&) {
+            return "word/document.xml";
+        }
+        for (const pugi::xml_node& rel : document.document_element().children()) {
+            if (localName(rel) != "Relationship") continue;
+            const std::string_view type = rel.attribute("Type").value();
+            if (type.size() < kOfficeDocumentSuffix.size() ||
+                type.substr(type.size() - kOfficeDocumentSuffix.size()) != kOfficeDocumentSuffix)
+                continue;
+            if (std::string_view(rel.attribute("TargetMode").value()) == "External") continue;
+            const std::string name = resolvePartName(rel.attribute("Target").value());
+            if (!name.empty() && zip.contains(name)) return name;
+        }
+    }
+    return "word/document.xml";
+}
+
+}  // namespace
+
+bool isOoxmlPackage(const ZipArchive& zip) {
+    return zip.contains("[Content_Types].xml") && (zip.contains("_rels/.rels") || zip.contains("word/document.xml"));
+}
+
+std::string readOoxmlText(const ZipArchive& zip) {
+    const std::string name = mainPartName(zip);
+    const auto part = zip.read(name);
+    if (!part) throw EngineError("the package has no main document");
+    pugi::xml_document document;
+    parseXml(document, *part, "the main document");
+    return readWordprocessingBody(document);
+}
+
+}  // namespace harvelux::wordproc

@@ -1,0 +1,20 @@
+// Plain text as a word processor opens it: UTF-8 or UTF-16 with a byte-order
+// mark, UTF-8 when the bytes are well-formed UTF-8, else Windows-1252. Line
+// ends (CR LF, LF, CR) become CR.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace harvelux::wordproc {
+
+// Whether the bytes can be taken for text: a UTF-16 byte-order mark, or no
+// NUL byte and few other control characters.
+bool looksLikePlainText(std::string_view data);
+
+std::string readPlainText(std::string_view data);
+
+// Windows-1252 to Unicode (the five unassigned bytes map to the C1 controls).
+char32_t windows1252ToUnicode(unsigned char byte);
+
+}  // namespace harvelux::wordproc

@@ -1,0 +1,28 @@
+#include "wordproc/TextBuilder.h"
+
+#include "common/Utf8.h"
+#include "wordproc/Engine.h"
+
+namespace harvelux::wordproc {
+
+void TextBuilder::checkSize() const {
+    if (text_.size() > kMaxTextBytes) throw EngineError("document text exceeds the limit");
+}
+
+void TextBuilder::append(std::string_view utf8) {
+    text_.append(utf8);
+    checkSize();
+}
+
+void TextBuilder::append(char32_t codePoint) {
+    appendUtf8(text_, codePoint);
+    checkSize();
+}
+
+void TextBuilder::appendCellMark() {
+    text_ += '\r';
+    text_ += '\a';
+    checkSize();
+}
+
+}  // namespace harvelux::wordproc

@@ -1,0 +1,39 @@
+// Collects a document's text as UTF-8 with a size cap, and the special
+// characters of a word processor's main-story text.
+#pragma once
+
+#include "wordproc/Limits.h"
+
+#include <string>
+#include <string_view>
+
+namespace harvelux::wordproc {
+
+namespace chars {
+inline constexpr char32_t kParagraph = 0x0D;
+inline constexpr char32_t kCellMark = 0x07;  // follows CR at a cell's or row's end
+inline constexpr char32_t kLineBreak = 0x0B;
+inline constexpr char32_t kPageBreak = 0x0C;
+inline constexpr char32_t kColumnBreak = 0x0E;
+inline constexpr char32_t kTab = 0x09;
+inline constexpr char32_t kNoBreakSpace = 0xA0;
+inline constexpr char32_t kNoBreakHyphen = 0x1E;
+inline constexpr char32_t kOptionalHyphen = 0x1F;
+}  // namespace chars
+
+class TextBuilder {
+public:
+    void append(std::string_view utf8);
+    void append(char32_t codePoint);
+    // CR BEL: the end of a table cell or row.
+    void appendCellMark();
+    bool endsWith(char c) const { return !text_.empty() && text_.back() == c; }
+    std::string take() { return std::move(text_); }
+    const std::string& text() const { return text_; }
+
+private:
+    void checkSize() const;
+    std::string text_;
+};
+
+}  // namespace harvelux::wordproc
