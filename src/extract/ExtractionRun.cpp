@@ -47,7 +47,11 @@ RunOutcome Start(const RunWiring& w) {
     for (int i = 1; i <= n; ++i) {
         // The list may have changed while messages were processed: the value
         // uses the count of now.
-        trap.step(116, [&] { w.progress.setValue(static_cast<double>(i) / w.files.count() * 100.0); });
+        trap.step(116, [&] {
+            const int now = w.files.count();
+            if (now == 0) throw std::domain_error("Division by zero");
+            w.progress.setValue(static_cast<double>(i) / now * 100.0);
+        });
         trap.step(118, hourglass);
         trap.step(120, [&] { path = w.files.itemText(i); });
         trap.step(122, hourglass);

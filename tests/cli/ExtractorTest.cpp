@@ -1,0 +1,153 @@
+#include "cli/CliOptions.h"
+#include "cli/Extractor.h"
+#include "cli/TextDump.h"
+#include "filelist/FolderScan.h"
+
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <sstream>
+#include <sys/stat.h>
+
+namespace {
+
+using namespace harvelux;
+using cli::CliOptions;
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome run(const std::vector<std::string>& args) {
+    std::string error;
+    const auto options = cli::parseOptions(args, error);
+    if (!options) return {2, "", error};
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = cli::runExtractor(*options, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(Extractor, RawTextsDeduplicateAcrossTheRun) {
+    testfiles::TempDir dir;
+    testfiles::writeFile(dir.file("1.txt"),
+                       "Write to <x@example.com>, (y@example.org) or mailto:z@example.net;\r\nX@Example.COM\n");
+    testfiles::writeFile(dir.file("2.txt"), "x@EXAMPLE.com Contact w@example.com. a+b@example.com "
+                                          "x..y@example.com\xC2\xA0-x@example.com a@b.cc\nc@d.ee\fe@f.gg v@example.com\n");
+    const Outcome o = run({"--raw", dir.file("1.txt"), dir.file("2.txt")});
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.out, "x@example.com\r\ny@example.org\r\nz@example.net\r\nx..y@example.com\r\n-x@example.com\r\n");
+    // "X@Example.COM\n" ends in a line feed and is no address; "v@example.com\n" neither.
+}
+
+TEST(Extractor, FormatsOverAFolderMatchTheSaveFilesByteForByte) {
+    testfiles::TempDir dir;
+    testfiles::writeFile(dir.file("one.docx"), testfiles::makeDocxWithParagraphs({"Ann ann@example.com", "bob@example.org"}));
+    testfiles::writeFile(dir.file("two.docx"), testfiles::makeDocxWithParagraphs({"ANN@example.com and carol@example.net"}));
+    testfiles::writeFile(dir.file("three.txt"), "dave@example.com\r\n");
+    testfiles::writeFile(dir.file("~$one.docx"), testfiles::makeDocxWithParagraphs({"lock@example.com"}));
+
+    // The folder is listed in the file system's order; the expected rows follow it.
+    const std::vector<std::string> order = filelist::ScanTree(dir.path(), "*");
+    const std::map<std::string, std::vector<std::string>> inText = {
+        {dir.file("one.docx"), {"ann@example.com", "bob@example.org"}},
+        {dir.file("two.docx"), {"ANN@example.com", "carol@example.net"}},
+        {dir.file("three.txt"), {"dave@example.com"}}};
+    std::vector<std::pair<std::string, std::string>> rows;
+    std::set<std::string> seen;
+    for (const std::string& path : order)
+        for (const std::string& address : inText.at(path)) {
+            std::string key = address;
+            for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            if (seen.insert(key).second) rows.push_back({path, address});
+        }
+    ASSERT_EQ(rows.size(), 4u);
+
+    std::size_t pathWidth = 8;  // "Filename"
+    std::size_t addressWidth = 6;  // "Emails"
+    for (const auto& [path, address] : rows) {
+        pathWidth = std::max(pathWidth, path.size());
+        addressWidth = std::max(addressWidth, address.size());
+    }
+    const auto pad = [](const std::string& s, std::size_t w) { return s + std::string(w - s.size(), ' '); };
+    std::string text = pad("Filename", pathWidth) + "\t" + pad("Emails", addressWidth) + "\t\r\n";
+    std::string comma = "Filename, Emails\r\n";
+    for (const auto& [path, address] : rows) {
+        text += pad(path, pathWidth) + "\t" + pad(address, addressWidth) + "\t\r\n";
+        comma += path + ", " + address + "\r\n";
+    }
+    text += "\r\n";
+    comma += "\r\n";
+
+    Outcome o = run({"-f", "--all-files", "--format", "text", dir.path()});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, text);
+    o = run({"-f", "--all-files", "--format=comma", dir.path() + "/"});
+    EXPECT_EQ(o.out, comma);
+
+    // Written to a file, the same bytes.
+    o = run({"-f", "--all-files", "--format", "text", "-o", dir.file("out.txt"), dir.path()});
+    EXPECT_EQ(o.out, "");
+    // out.txt now sits in the folder but was not there when the folder was scanned.
+    EXPECT_EQ(testfiles::readFile(dir.file("out.txt")), text);
+
+    // Without --all-files only the documents are taken: no three.txt, no out.txt.
+    o = run({"--format", "lines", dir.path()});
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.out.find("dave@"), std::string::npos);
+    EXPECT_NE(o.out.find("carol@example.net\r\n"), std::string::npos);
+}
+
+TEST(Extractor, UnreadableDocumentsSetTheStatusButNotTheOutput) {
+    testfiles::TempDir dir;
+    testfiles::writeFile(dir.file("good.docx"), testfiles::makeDocxWithParagraphs({"a@example.com"}));
+    testfiles::writeFile(dir.file("bad.docx"), "PK\x03\x04 not really");
+    ASSERT_EQ(::mkfifo(dir.file("fifo.docx").c_str(), 0600), 0);
+    const Outcome o = run({"--stats", dir.file("bad.docx"), dir.file("fifo.docx"), dir.file("missing.doc"),
+                           dir.file("good.docx")});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.out, "a@example.com\r\n");
+    EXPECT_NE(o.err.find("documents read: 1\n"), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find("documents not read: 3\n"), std::string::npos);
+    EXPECT_NE(o.err.find(dir.file("fifo.docx") + ": "), std::string::npos);
+    EXPECT_NE(o.err.find("addresses: 1\n"), std::string::npos);
+
+    // An output file that cannot be written is an error too.
+    const Outcome w = run({"-o", dir.file("good.docx/out.txt"), dir.file("good.docx")});
+    EXPECT_EQ(w.status, 1);
+    EXPECT_NE(w.err.find("Could not write"), std::string::npos);
+}
+
+TEST(Extractor, DumpTextShowsWhatTheEngineRead) {
+    EXPECT_EQ(cli::escapeForDump("a\\b\rc\a\v\f\t\x01\x7F" "d"), "a\\\\b\\r\nc\\a\\v\\f\\t\\u0001\\u007Fd");
+    testfiles::TempDir dir;
+    testfiles::writeFile(dir.file("t.txt"), "one\r\ntwo");
+    const Outcome o = run({"--dump-text", dir.file("t.txt"), dir.file("none.doc")});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.out, "== " + dir.file("t.txt") + "\none\\r\ntwo\n== " + dir.file("none.doc") + "\n");
+}
+
+TEST(CliOptions, UsageErrors) {
+    std::string error;
+    EXPECT_FALSE(cli::parseOptions({}, error));
+    EXPECT_FALSE(cli::parseOptions({"--format", "xml", "a"}, error));
+    EXPECT_FALSE(cli::parseOptions({"-j", "0", "a"}, error));
+    EXPECT_FALSE(cli::parseOptions({"-j"}, error));
+    EXPECT_FALSE(cli::parseOptions({"--bogus", "a"}, error));
+    EXPECT_FALSE(cli::parseOptions({"--raw=1", "a"}, error));
+    const auto options = cli::parseOptions({"-fj2", "-ofile", "--", "-f"}, error);
+    EXPECT_FALSE(options) << "-fj2 is not a known cluster";
+    const auto ok = cli::parseOptions({"-j2", "-o", "file", "-f", "--", "-f"}, error);
+    ASSERT_TRUE(ok) << error;
+    EXPECT_EQ(ok->jobs, 2);
+    EXPECT_EQ(*ok->outputFile, "file");
+    EXPECT_TRUE(ok->withFilename);
+    EXPECT_EQ(ok->paths, std::vector<std::string>{"-f"});
+}
+
+}  // namespace

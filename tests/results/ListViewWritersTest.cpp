@@ -1,0 +1,88 @@
+#include "platform/ScriptedPlatform.h"
+#include "results/ListViewWriters.h"
+#include "results/ResultTable.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace harvelux;
+using results::ResultTable;
+
+ResultTable addresses(std::initializer_list<const char*> list) {
+    ResultTable table = ResultTable::forOption(false);
+    for (const char* a : list) table.appendRow({a});
+    return table;
+}
+
+TEST(ListViewWriters, EmptyList) {
+    const ResultTable one = ResultTable::forOption(false);
+    EXPECT_EQ(results::buildTextFile(one), "Email Results\t\r\n\r\n");
+    EXPECT_EQ(results::buildCommaFile(one), "Email Results\r\n\r\n");
+    EXPECT_FALSE(results::buildClipboardText(one).has_value());
+    platform::ScriptedPlatform ui;
+    ui.setClipboardText("before");
+    results::ListViewToClipboard(one, ui);
+    EXPECT_EQ(ui.clipboard(), "before");
+    const ResultTable two = ResultTable::forOption(true);
+    EXPECT_EQ(results::buildTextFile(two), "Filename\tEmails\t\r\n\r\n");
+    EXPECT_EQ(results::buildCommaFile(two), "Filename, Emails\r\n\r\n");
+}
+
+TEST(ListViewWriters, NineAndFifteenCharacterAddresses) {
+    const ResultTable table = addresses({"a@b.co.uk", "abcdef@ghij.com"});
+    EXPECT_EQ(results::buildTextFile(table),
+              "Email Results  \t\r\n"
+              "a@b.co.uk      \t\r\n"
+              "abcdef@ghij.com\t\r\n"
+              "\r\n");
+    EXPECT_EQ(results::buildCommaFile(table), "Email Results\r\na@b.co.uk, \r\nabcdef@ghij.com, \r\n\r\n");
+    EXPECT_EQ(results::buildClipboardText(table), "a@b.co.uk\r\nabcdef@ghij.com\r\n");
+}
+
+TEST(ListViewWriters, ShortAddressesArePaddedToTheCaption) {
+    EXPECT_EQ(results::buildTextFile(addresses({"x@y.cc"})), "Email Results\t\r\nx@y.cc       \t\r\n\r\n");
+}
+
+TEST(ListViewWriters, UncheckedRowsAreMeasuredButNotWritten) {
+    ResultTable table = addresses({"short@x.io", "much.longer.address@example.com"});
+    for (auto& row : table.rows()) row.checked = false;
+    EXPECT_EQ(results::buildTextFile(table), "Email Results" + std::string(18, ' ') + "\t\r\n\r\n");
+    EXPECT_EQ(results::buildCommaFile(table), "Email Results\r\n\r\n");
+    EXPECT_EQ(results::buildClipboardText(table), "");
+    table.rows()[0].checked = true;
+    EXPECT_EQ(results::buildClipboardText(table), "short@x.io\r\n");
+}
+
+TEST(ListViewWriters, TwoColumnsAndPathsWithCommas) {
+    ResultTable table = ResultTable::forOption(true);
+    table.appendRow({"/home/ann/a, b.docx", "x@example.com"});
+    table.appendRow({"/c.doc", "longer.one@example.com"});
+    EXPECT_EQ(results::buildClipboardText(table),
+              "/home/ann/a, b.docx\tx@example.com\r\n"
+              "/c.doc             \tlonger.one@example.com\r\n");
+    EXPECT_EQ(results::buildCommaFile(table),
+              "Filename, Emails\r\n/home/ann/a, b.docx, x@example.com\r\n/c.doc, longer.one@example.com\r\n\r\n");
+    EXPECT_EQ(results::buildTextFile(table),
+              "Filename           \tEmails                \t\r\n"
+              "/home/ann/a, b.docx\tx@example.com         \t\r\n"
+              "/c.doc             \tlonger.one@example.com\t\r\n\r\n");
+}
+
+// The last cell's padding goes, and only spaces go: an empty last cell
+// leaves the separator after the padded first cell.
+TEST(ListViewWriters, WidthsCountUtf16UnitsAndClipboardTrimsOnlySpaces) {
+    ResultTable table = ResultTable::forOption(true);
+    table.appendRow({"/caf\xC3\xA9.doc", "a@b.cc"});
+    table.appendRow({"/x.doc", ""});
+    EXPECT_EQ(results::buildClipboardText(table), "/caf\xC3\xA9.doc\ta@b.cc\r\n/x.doc   \t\r\n");
+}
+
+TEST(ListViewWriters, PumpsWhileMeasuringAndBuilding) {
+    const ResultTable table = addresses({"a@b.cc", "c@d.ee"});
+    int pumps = 0;
+    results::buildTextFile(table, [&] { ++pumps; });
+    EXPECT_EQ(pumps, 2 + 1 + 2 * 2);  // measuring rows, the caption, each row and cell
+}
+
+}  // namespace

@@ -1,0 +1,90 @@
+#include "TestFiles.h"
+
+#include <zip.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace harvelux::testfiles {
+
+TempDir::TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "harvelux-test-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    path_ = pattern;
+}
+
+TempDir::~TempDir() {
+    std::error_code error;
+    // Make everything writable again so tests may leave read-only entries.
+    std::filesystem::remove_all(path_, error);
+}
+
+void writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + path);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string makeZip(const std::vector<std::pair<std::string, std::string>>& entries) {
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* target = zip_source_buffer_create(nullptr, 0, 0, &error);
+    zip_t* archive = zip_open_from_source(target, ZIP_TRUNCATE, &error);
+    if (!archive) throw std::runtime_error("zip_open_from_source failed");
+    zip_source_keep(target);
+    for (const auto& [name, content] : entries) {
+        zip_source_t* source = zip_source_buffer(archive, content.data(), content.size(), 0);
+        if (zip_file_add(archive, name.c_str(), source, ZIP_FL_OVERWRITE) < 0) {
+            zip_source_free(source);
+            throw std::runtime_error("zip_file_add failed");
+        }
+    }
+    if (zip_close(archive) < 0) throw std::runtime_error("zip_close failed");
+    zip_source_open(target);
+    zip_source_seek(target, 0, SEEK_END);
+    const zip_int64_t size = zip_source_tell(target);
+    zip_source_seek(target, 0, SEEK_SET);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    zip_source_read(target, bytes.data(), static_cast<zip_uint64_t>(size));
+    zip_source_close(target);
+    zip_source_free(target);
+    zip_error_fini(&error);
+    return bytes;
+}
+
+std::string makeDocx(const std::string& bodyXml) {
+    const std::string contentTypes =
+        R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
+        R"(<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">)"
+        R"(<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>)"
+        R"(<Default Extension="xml" ContentType="application/xml"/>)"
+        R"(<Override PartName="/word/document.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"/>)"
+        R"(</Types>)";
+    const std::string rels =
+        R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
+        R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
+        R"(<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="word/document.xml"/>)"
+        R"(</Relationships>)";
+    const std::string document =
+        R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
+        R"(<w:document xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main">)"
+        "<w:body>" + bodyXml + "</w:body></w:document>";
+    return makeZip({{"[Content_Types].xml", contentTypes}, {"_rels/.rels", rels}, {"word/document.xml", document}});
+}
+
+std::string makeDocxWithParagraphs(const std::vector<std::string>& paragraphs) {
+    std::string body;
+    for (const std::string& p : paragraphs) body += "<w:p><w:r><w:t xml:space=\"preserve\">" + p + "</w:t></w:r></w:p>";
+    return makeDocx(body);
+}
+
+}  // namespace harvelux::testfiles

@@ -1,0 +1,39 @@
+// Temporary folders and document files for tests.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace harvelux::testfiles {
+
+// A fresh folder under /tmp, removed with everything in it at the end.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return path_; }
+    // path() + "/" + name
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+void writeFile(const std::string& path, const std::string& bytes);
+std::string readFile(const std::string& path);
+
+// A ZIP archive (deflated entries) with the given names and contents.
+std::string makeZip(const std::vector<std::pair<std::string, std::string>>& entries);
+
+// A minimal WordprocessingML package whose w:body holds `bodyXml` (the
+// prefix "w" is bound to the transitional namespace).
+std::string makeDocx(const std::string& bodyXml);
+
+// The same package with a body of one paragraph per line of `text`.
+std::string makeDocxWithParagraphs(const std::vector<std::string>& paragraphs);
+
+}  // namespace harvelux::testfiles

@@ -1,0 +1,45 @@
+#include "wordproc/DocumentEngine.h"
+#include "wordproc/FormatDispatch.h"
+#include "wordproc/PlainTextReader.h"
+
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace harvelux;
+using wordproc::readPlainText;
+
+TEST(PlainTextReader, EncodingsAndLineEnds) {
+    EXPECT_EQ(readPlainText("a\r\nb\nc\rd\n\n"), "a\rb\rc\rd\r\r");
+    EXPECT_EQ(readPlainText("\xEF\xBB\xBF" "caf\xC3\xA9\r\n"), "caf\xC3\xA9\r");
+    EXPECT_EQ(readPlainText(std::string("\xFF\xFEh\0i\0\r\0\n\0\x3D\xD8\x00\xDE", 14)), "hi\r\xF0\x9F\x98\x80");
+    EXPECT_EQ(readPlainText(std::string("\xFE\xFF\0h\0\n", 6)), "h\r");
+    // Not UTF-8: Windows-1252.
+    EXPECT_EQ(readPlainText("caf\xE9 \x80 \x93q\x94"), "caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x9Cq\xE2\x80\x9D");
+}
+
+TEST(PlainTextReader, BinaryIsNotText) {
+    EXPECT_TRUE(wordproc::looksLikePlainText(""));
+    EXPECT_TRUE(wordproc::looksLikePlainText("plain\ttext\f\r\n"));
+    EXPECT_FALSE(wordproc::looksLikePlainText(std::string("ab\0cd", 5)));
+    EXPECT_FALSE(wordproc::looksLikePlainText(std::string(10, '\x01') + std::string(100, 'a')));
+    EXPECT_EQ(wordproc::detectFormat(std::string("\x01\x02\x03\x04\x05", 5)), wordproc::Format::Unknown);
+}
+
+TEST(DocumentEngine, OneInstanceOneDocument) {
+    testfiles::TempDir dir;
+    testfiles::writeFile(dir.file("a.txt"), "hello\n");
+    wordproc::DocumentEngineFactory factory;
+    auto word = factory.create();
+    auto document = word->open(dir.file("a.txt"));
+    EXPECT_EQ(document->content().text(), "hello\r");
+    document->close();
+    EXPECT_THROW(document->content(), wordproc::EngineError);
+    word->quit();
+    EXPECT_THROW(word->open(dir.file("a.txt")), wordproc::EngineError);
+    EXPECT_THROW(factory.create()->open(dir.path()), wordproc::EngineError);
+}
+
+}  // namespace
