@@ -12,7 +12,9 @@
 #include "wordproc/DocumentFile.h"
 #include "wordproc/Engine.h"
 
+#include <algorithm>
 #include <chrono>
+#include <thread>
 #include <iostream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -55,6 +57,8 @@ public:
         return inner_.ReturnDocumentString(path);
     }
     bool WarnIfWordOpen() override { return false; }
+    void beginRun(const std::vector<std::string>& paths) override { inner_.beginRun(paths); }
+    void endRun() override { inner_.endRun(); }
     void finishProgress() {
         if (showProgress_) err_ << "\r\x1b[K" << std::flush;
     }
@@ -154,6 +158,8 @@ int runExtractor(const CliOptions& options, std::ostream& out, std::ostream& err
     wordproc::DocumentEngineFactory factory;
     std::vector<Failure> failures;
     extract::Word1 word(factory, console, pointer, nullptr);
+    word.setReadAhead(options.jobs > 0 ? static_cast<unsigned>(options.jobs)
+                                       : std::max(1u, std::thread::hardware_concurrency()));
     word.setUnreadableObserver(
         [&failures](const std::string& path, const std::string& reason) { failures.push_back({path, reason}); });
     RawReader raw(failures);

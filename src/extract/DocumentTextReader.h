@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace harvelux::extract {
 
@@ -13,6 +14,13 @@ public:
     // True when the run is to be abandoned because a word processor is
     // running and the user chose not to go on.
     virtual bool WarnIfWordOpen() = 0;
+
+    // The run's documents, in list order, before the first is asked for; a
+    // reader may start reading them ahead. The texts it returns must be the
+    // same as without this call.
+    virtual void beginRun(const std::vector<std::string>& paths) { (void)paths; }
+    // The run is over (or abandoned): nothing more will be asked for.
+    virtual void endRun() {}
 };
 
 }  // namespace harvelux::extract

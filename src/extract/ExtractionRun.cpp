@@ -44,6 +44,21 @@ RunOutcome Start(const RunWiring& w) {
     trap.step(112, [&] { seen = std::make_unique<SeenAddresses>(); });
     int n = 0;
     trap.step(114, [&] { n = w.files.count(); });
+    // Let the reader start on the documents ahead of the loop; it hands the
+    // texts back in this order whatever happens to the list meanwhile.
+    struct RunScope {
+        DocumentTextReader& reader;
+        ~RunScope() { reader.endRun(); }
+    } scope{w.reader};
+    try {
+        std::vector<std::string> paths;
+        paths.reserve(static_cast<std::size_t>(n));
+        for (int i = 1; i <= n; ++i) paths.push_back(w.files.itemText(i));
+        w.reader.beginRun(paths);
+    } catch (...) {
+        // Without the list there is nothing to read ahead; each document is
+        // then read when its turn comes.
+    }
     for (int i = 1; i <= n; ++i) {
         // The list may have changed while messages were processed: the value
         // uses the count of now.

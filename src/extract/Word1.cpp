@@ -1,6 +1,7 @@
 #include "extract/Word1.h"
 
 #include "common/ErrorReport.h"
+#include "extract/ReadAhead.h"
 
 #include <memory>
 #include <stdexcept>
@@ -18,36 +19,51 @@ Word1::Word1(wordproc::ApplicationFactory& engine, platform::Platform& platform,
              std::function<bool()> isRunning)
     : engine_(engine), platform_(platform), pointer_(pointer), isRunning_(std::move(isRunning)) {}
 
-std::string Word1::ReturnDocumentString(const std::string& path) {
-    // Starting the engine is reported (and the steps after it still run);
-    // any failure from opening the document on is silent and gives "".
-    ErrorTrap trap(platform_, "Word1", "ReturnDocumentString");
-    std::unique_ptr<wordproc::Application> word;
-    trap.step(100, [&] { pointer_.set(PointerShape::Hourglass); });
-    trap.step(102, [&] { word = engine_.create(); });
-    trap.step(104, [&] { pointer_.set(PointerShape::Hourglass); });
+Word1::~Word1() = default;
 
-    try {
-        if (!word) throw std::runtime_error(kNoInstance);                  // 106
-        const std::unique_ptr<wordproc::Document> document = word->open(path);
-        pointer_.set(PointerShape::Hourglass);                             // 108
-        const wordproc::Range range = document->content();                 // 110
-        pointer_.set(PointerShape::Hourglass);                             // 112
-        std::string text = range.text();                                   // 114
-        pointer_.set(PointerShape::Hourglass);                             // 116
-        document->close();                                                 // 118
-        pointer_.set(PointerShape::Hourglass);                             // 120
-        word->quit();                                                      // 122
-        return text;                                                       // 124
-    } catch (...) {
-        // 126-130. Quitting an instance that never started fails in turn;
-        // that error is the caller's to report.
-        if (onUnreadable_) onUnreadable_(path, describeException(std::current_exception()));
-        if (!word) throw std::runtime_error(kNoInstance);
-        word->quit();
-        pointer_.set(PointerShape::Hourglass);
+void Word1::setReadAhead(unsigned jobs) {
+    readAhead_ = jobs > 1 ? std::make_unique<ReadAhead>(engine_, jobs) : nullptr;
+}
+
+void Word1::beginRun(const std::vector<std::string>& paths) {
+    if (!readAhead_) return;
+    readAhead_->start(paths);
+    readingAhead_ = true;
+}
+
+void Word1::endRun() {
+    if (readAhead_) readAhead_->stop();
+    readingAhead_ = false;
+}
+
+std::string Word1::ReturnDocumentString(const std::string& path) {
+    // The engine's work may already have been done on a worker thread; what
+    // the user sees is played back here in the order of the steps: a failure
+    // to start the engine is reported (and the steps after it still run),
+    // any failure from opening the document on is silent and gives "".
+    const auto pump = [this] { platform_.processEvents(); };
+    const DocumentReadout readout =
+        readingAhead_ ? readAhead_->take(path, pump) : readDocument(engine_, path);
+
+    ErrorTrap trap(platform_, "Word1", "ReturnDocumentString");
+    trap.step(100, [&] { pointer_.set(PointerShape::Hourglass); });
+    trap.step(102, [&] {
+        if (readout.status == DocumentReadout::Status::EngineUnavailable) throw std::runtime_error(readout.error);
+    });
+    trap.step(104, [&] { pointer_.set(PointerShape::Hourglass); });
+    // 106-124 run silently; on a failure, 126-130: the result is "" and the
+    // instance quits. Quitting an instance that never started fails in turn,
+    // and that error is the caller's to report.
+    if (readout.status == DocumentReadout::Status::EngineUnavailable) {
+        if (onUnreadable_) onUnreadable_(path, readout.error);
+        throw std::runtime_error(kNoInstance);
+    }
+    pointer_.set(PointerShape::Hourglass);
+    if (readout.status == DocumentReadout::Status::Unreadable) {
+        if (onUnreadable_) onUnreadable_(path, readout.error);
         return std::string();
     }
+    return readout.text;
 }
 
 bool Word1::IsWordRunning() {

@@ -1,0 +1,40 @@
+#include "extract/DocumentReadout.h"
+
+#include "common/ErrorReport.h"
+
+#include <exception>
+#include <memory>
+
+namespace harvelux::extract {
+
+DocumentReadout readDocument(wordproc::ApplicationFactory& engine, const std::string& path) {
+    DocumentReadout readout;
+    std::unique_ptr<wordproc::Application> word;
+    try {
+        word = engine.create();
+    } catch (...) {
+        readout.status = DocumentReadout::Status::EngineUnavailable;
+        readout.error = describeException(std::current_exception());
+        return readout;
+    }
+    try {
+        const std::unique_ptr<wordproc::Document> document = word->open(path);
+        const wordproc::Range range = document->content();
+        std::string text = range.text();
+        document->close();
+        word->quit();
+        readout.status = DocumentReadout::Status::Read;
+        readout.text = std::move(text);
+    } catch (...) {
+        readout.status = DocumentReadout::Status::Unreadable;
+        readout.error = describeException(std::current_exception());
+        try {
+            word->quit();
+        } catch (...) {
+            readout.error += "; quitting failed too";
+        }
+    }
+    return readout;
+}
+
+}  // namespace harvelux::extract

@@ -1,0 +1,27 @@
+// Reading one document through the engine, apart from anything the user
+// sees: safe to run on any thread, one engine instance per call.
+#pragma once
+
+#include "wordproc/Engine.h"
+
+#include <string>
+
+namespace harvelux::extract {
+
+struct DocumentReadout {
+    enum class Status {
+        Read,               // `text` holds the main story
+        EngineUnavailable,  // no engine instance could be started; `error` says why
+        Unreadable,         // the document could not be opened or read; `error` says why
+    };
+    Status status = Status::Unreadable;
+    std::string text;
+    std::string error;
+};
+
+// Starts an instance, opens the document, reads its main story, closes the
+// document and quits the instance. Never throws. The factory must allow
+// concurrent `create` calls when this runs on several threads.
+DocumentReadout readDocument(wordproc::ApplicationFactory& engine, const std::string& path);
+
+}  // namespace harvelux::extract
