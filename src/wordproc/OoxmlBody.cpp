@@ -81,21 +81,26 @@ private:
         const std::string_view prefix = namePrefix(node);
 
         if (name == "t" && (prefix == w_ || prefix == m_)) {
-            if (emitting()) out_.append(std::string_view(node.child_value()));
+            if (emitting()) out_.append(runText(node));
             return;
         }
         if (!isWord(node)) {
-            // Markup compatibility: read the first choice only, never the
-            // fallback (which repeats the same content).
-            if (name == "Fallback") return;
-            if (name == "Choice" && node.previous_sibling(node.name())) return;
+            // Markup compatibility: an AlternateContent holds the same content
+            // several ways. The fallback is the form every reader understands
+            // (the choices need extensions: new symbols, shapes); a choice is
+            // read only when there is no fallback, and then only the first.
+            if (name == "Choice" && (node.previous_sibling(node.name()) || hasSibling(node, "Fallback"))) return;
+            if (name == "symEx") {
+                emitSymbol(node.attribute((std::string(prefix) + "char").c_str()).value());
+                return;
+            }
             push(node, OnExit::Nothing);
             return;
         }
         if (isSkipped(name)) return;
 
         if (name == "delText") {
-            if (emitting()) out_.append(std::string_view(node.child_value()));
+            if (emitting()) out_.append(runText(node));
         } else if (name == "p") {
             const bool sectionEnd = node.child((w_ + "pPr").c_str()).child((w_ + "sectPr").c_str());
             push(node, sectionEnd ? OnExit::EndSectionParagraph : OnExit::EndParagraph);
@@ -115,14 +120,34 @@ private:
         } else if (name == "softHyphen") {
             emit(chars::kOptionalHyphen);
         } else if (name == "sym") {
-            const char* code = node.attribute((w_ + "char").c_str()).value();
-            const unsigned long cp = std::strtoul(code, nullptr, 16);
-            if (cp > 0 && cp <= 0x10FFFF) emit(static_cast<char32_t>(cp));
+            emitSymbol(node.attribute((w_ + "char").c_str()).value());
         } else if (name == "fldChar") {
             fieldChar(node.attribute((w_ + "fldCharType").c_str()).value());
         } else {
             push(node, OnExit::Nothing);  // body, r, hyperlink, tbl, sdt, ins, del, smartTag, ...
         }
+    }
+
+    // A run's text. Unless xml:space="preserve" says otherwise, white space
+    // at either end of the element is markup, not text.
+    static std::string_view runText(const pugi::xml_node& node) {
+        std::string_view text = node.child_value();
+        if (std::string_view(node.attribute("xml:space").value()) == "preserve") return text;
+        const std::size_t first = text.find_first_not_of(" \t\r\n");
+        if (first == std::string_view::npos) return {};
+        return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+    }
+
+    // A symbol given by its hexadecimal code point.
+    void emitSymbol(const char* hex) {
+        const unsigned long cp = std::strtoul(hex, nullptr, 16);
+        if (cp > 0 && cp <= 0x10FFFF) emit(static_cast<char32_t>(cp));
+    }
+
+    static bool hasSibling(const pugi::xml_node& node, std::string_view local) {
+        for (pugi::xml_node sibling = node.parent().first_child(); sibling; sibling = sibling.next_sibling())
+            if (sibling.type() == pugi::node_element && localName(sibling) == local) return true;
+        return false;
     }
 
     void leave(const Frame& frame) {

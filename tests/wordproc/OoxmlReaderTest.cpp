@@ -25,6 +25,8 @@ TEST(OoxmlReader, ParagraphsRunsAndSpecialCharacters) {
                        "</w:p>"),
               "a\tb\vc\fd\x0E\x1E\x1F\xC2\xA0\v\r");
     EXPECT_EQ(bodyText("<w:p>" + run(t(" ")) + "</w:p>"), " \r");
+    // Without xml:space="preserve" the white space around a run's text is markup.
+    EXPECT_EQ(bodyText("<w:p><w:r><w:t>\n  a b  \n</w:t><w:t> </w:t><w:t>c</w:t></w:r></w:p>"), "a bc\r");
     EXPECT_EQ(bodyText("<w:p>" + run(t("x &amp; &lt;y&gt;")) + "</w:p>"), "x & <y>\r");
 }
 
@@ -67,6 +69,15 @@ TEST(OoxmlReader, OnlyTheMainStory) {
             "</w:p></w:txbxContent></w:pict></mc:Fallback></mc:AlternateContent>") +
         run("<w:footnoteReference w:id=\"1\"/>") + run(t("after")) + "</w:p>";
     EXPECT_EQ(bodyText(textBox), "beforeafter\r");
+    // Extension symbols: the fallback's text; a lone choice is read too.
+    const std::string mc = "xmlns:mc=\"http://schemas.openxmlformats.org/markup-compatibility/2006\" "
+                           "xmlns:w16se=\"http://schemas.microsoft.com/office/word/2015/wordml/symex\"";
+    EXPECT_EQ(bodyText("<w:p>" + run("<mc:AlternateContent " + mc + "><mc:Choice Requires=\"w16se\"><w16se:symEx "
+                                     "w16se:char=\"1F60F\"/></mc:Choice><mc:Fallback>" + t("\xF0\x9F\x98\x8F") +
+                                     "</mc:Fallback></mc:AlternateContent>") +
+                       run("<mc:AlternateContent " + mc + "><mc:Choice Requires=\"w16se\"><w16se:symEx "
+                                     "w16se:char=\"2764\"/></mc:Choice></mc:AlternateContent>") + "</w:p>"),
+              "\xF0\x9F\x98\x8F\xE2\x9D\xA4\r");
     // Tracked changes, content controls, smart tags: text like any other.
     EXPECT_EQ(bodyText("<w:p><w:ins>" + run(t("in")) + "</w:ins><w:del>" + run("<w:delText>out</w:delText>") +
                        "</w:del><w:sdt><w:sdtPr/><w:sdtContent>" + run(t("sdt")) + "</w:sdtContent></w:sdt></w:p>"
