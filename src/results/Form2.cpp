@@ -76,7 +76,10 @@ Form2::Form2(platform::Platform& platform, QWidget* parent)
             [this](QAction* action) { CommandBars_Execute(action->data().toInt()); });
 }
 
-Form2::~Form2() = default;
+Form2::~Form2() {
+    list_.widget().viewport()->removeEventFilter(this);
+    list_.widget().removeEventFilter(this);
+}
 
 void Form2::setShowMainWindow(std::function<void()> showMain) { showMain_ = std::move(showMain); }
 
