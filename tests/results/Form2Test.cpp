@@ -6,13 +6,20 @@
 #include "results/Check1Click.h"
 #include "results/ResultsIcons.h"
 #include "results/ResultsLayout.h"
+#include "results/SetFormBackColors.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFont>
+#include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QToolBar>
@@ -54,6 +61,24 @@ TEST_F(Form2Test, LoadsHiddenOnFirstTouchOfTheList) {
     EXPECT_NEAR(form->x(), (screen.width() - form->frameGeometry().width()) / 2, 1);
     EXPECT_NEAR(form->y(), (screen.height() - form->frameGeometry().height()) / 2, 1);
     EXPECT_EQ(form->size(), QSize(695, 487));
+}
+
+TEST(SetFormBackColorsTest, PaintsTheWindowAndOnlyItsOptionsCheckBoxesFramesAndLabels) {
+    QWidget window;
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Button, QColor(10, 20, 30));
+    window.setPalette(palette);
+    auto* frame = new QGroupBox(QStringLiteral("Extract Option"), &window);
+    const std::vector<QWidget*> painted{&window, frame, new QCheckBox(frame), new QRadioButton(&window),
+                                        new QLabel(&window)};
+    const std::vector<QWidget*> untouched{new QPushButton(&window), new QLineEdit(&window)};
+
+    SetFormBackColors(window);
+    for (QWidget* w : painted) {
+        EXPECT_TRUE(w->autoFillBackground()) << w->metaObject()->className();
+        EXPECT_EQ(w->palette().color(QPalette::Window), QColor(10, 20, 30)) << w->metaObject()->className();
+    }
+    for (QWidget* w : untouched) EXPECT_FALSE(w->autoFillBackground()) << w->metaObject()->className();
 }
 
 TEST_F(Form2Test, ColumnLayoutsOfBothOptionValues) {
