@@ -5,8 +5,9 @@
 namespace harvelux::results {
 
 ResultTable ResultTable::forOption(bool withFilename) {
-    if (withFilename) return ResultTable({kFilenameCaption, kEmailsCaption});
-    return ResultTable({kEmailResultsCaption});
+    std::vector<std::string> captions;
+    for (const ResultColumn& column : resultColumns(withFilename)) captions.push_back(column.caption);
+    return ResultTable(std::move(captions));
 }
 
 void ResultTable::appendRow(std::vector<std::string> cells, bool checked) {

@@ -4,16 +4,12 @@
 
 #include "extract/ExtractionRun.h"
 #include "results/ListViewSource.h"
+#include "results/ResultColumns.h"
 
 #include <string>
 #include <vector>
 
 namespace harvelux::results {
-
-// The captions of the two layouts of the results list.
-inline constexpr const char* kEmailResultsCaption = "Email Results";
-inline constexpr const char* kFilenameCaption = "Filename";
-inline constexpr const char* kEmailsCaption = "Emails";
 
 class ResultTable final : public ListViewSource, public extract::ResultRowSink {
 public:

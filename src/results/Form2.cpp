@@ -1,0 +1,257 @@
+#include "results/Form2.h"
+
+#include "common/CenterForm.h"
+#include "common/Twips.h"
+#include "platform/QtPlatform.h"
+#include "results/ResultsIcons.h"
+#include "results/ResultsLayout.h"
+#include "results/SetFormBackColors.h"
+
+#include <QAction>
+#include <QAbstractItemView>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFont>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <array>
+
+namespace harvelux::results {
+
+namespace {
+
+struct ToolbarButton {
+    int id;
+    const char* caption;
+    int width;  // pixels
+};
+
+constexpr std::array<ToolbarButton, 4> kToolbarButtons{{
+    {kCommandBack, "Back", 100},
+    {kCommandSaveResults, "Save Results", 100},
+    {kCommandSaveComma, "Save Results With Commas", 180},
+    {kCommandCopyToClipboard, "Save Results To Clipboard", 180},
+}};
+
+constexpr int kToolbarIconSize = 48;
+
+// Sets a flag for as long as the scope lasts.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+}  // namespace
+
+Form2::Form2(platform::Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      platform_(platform),
+      endProgram_([] { QCoreApplication::exit(0); }),
+      toolBar_(new QToolBar(QStringLiteral("Standard"), this)),
+      list_(*this),
+      pointer_(std::make_unique<platform::WidgetPointer>(this)) {
+    setObjectName(QStringLiteral("Form2"));
+    toolBar_->setObjectName(QStringLiteral("Standard"));
+    list_.widget().move(twipsToPixels(kResultsListLeft), twipsToPixels(kResultsListTop));
+    resize(twipsToPixels(kResultsClientWidth), twipsToPixels(kResultsClientHeight));
+
+    // Mouse moves without a pressed button reach the pointer rule.
+    setMouseTracking(true);
+    list_.widget().setMouseTracking(true);
+    list_.widget().viewport()->setMouseTracking(true);
+    list_.widget().viewport()->installEventFilter(this);
+    list_.widget().installEventFilter(this);
+
+    connect(toolBar_, &QToolBar::actionTriggered, this,
+            [this](QAction* action) { CommandBars_Execute(action->data().toInt()); });
+}
+
+Form2::~Form2() {
+    list_.widget().viewport()->removeEventFilter(this);
+    list_.widget().removeEventFilter(this);
+}
+
+void Form2::setShowMainWindow(std::function<void()> showMain) { showMain_ = std::move(showMain); }
+
+void Form2::setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
+
+extract::ResultRowSink& Form2::resultRows() {
+    ensureLoaded();
+    return list_;
+}
+
+ResultsList& Form2::list() {
+    ensureLoaded();
+    return list_;
+}
+
+void Form2::setFilenameColumns(bool withFilename) {
+    ensureLoaded();
+    if (busy_) {
+        // The export under way reads the rows and columns; they change when
+        // it is over.
+        pendingColumns_ = withFilename;
+        return;
+    }
+    list_.setColumns(resultColumns(withFilename));
+}
+
+void Form2::showResults() {
+    ensureLoaded();
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form2::Back() {
+    if (busy_) return;
+    ensureLoaded();
+    list_.clearRows();
+    if (showMain_) showMain_();
+    hide();
+}
+
+void Form2::ClearResults() {
+    if (busy_) return;
+    ensureLoaded();
+    list_.clearRows();
+}
+
+template <typename Command>
+void Form2::runExclusively(Command&& command) {
+    if (busy_) return;
+    ensureLoaded();
+    {
+        FlagScope busy(busy_);
+        command();
+    }
+    if (pendingColumns_) {
+        const bool withFilename = *pendingColumns_;
+        pendingColumns_.reset();
+        list_.setColumns(resultColumns(withFilename));
+    }
+}
+
+void Form2::SaveResults() {
+    runExclusively([this] { saveListToFile(list_, &ListViewToTextFile, platform_, *pointer_); });
+}
+
+void Form2::SaveComma() {
+    runExclusively([this] { saveListToFile(list_, &ListViewToCommaFile, platform_, *pointer_); });
+}
+
+void Form2::CopyResultsToClipboard() {
+    runExclusively([this] { copyListToClipboard(list_, platform_); });
+}
+
+void Form2::CommandBars_Execute(int id) {
+    switch (id) {
+    case kCommandBack: Back(); break;
+    case kCommandSaveResults: SaveResults(); break;
+    case kCommandSaveComma: SaveComma(); break;
+    case kCommandCopyToClipboard: CopyResultsToClipboard(); break;
+    case kCommandClearResults: ClearResults(); break;
+    default: break;
+    }
+}
+
+void Form2::ensureLoaded() {
+    if (loaded_) return;
+    loaded_ = true;
+    Form_Load();
+}
+
+void Form2::Form_Load() {
+    SetFormBackColors(*this);
+    CenterForm(*this);
+    setWindowTitle(QString::fromUtf8(platform::kApplicationTitle));
+    setWindowIcon(QGuiApplication::windowIcon());
+    CreateStaticBar();
+}
+
+void Form2::CreateStaticBar() {
+    toolBar_->clear();
+    toolBar_->setMovable(false);
+    toolBar_->setFloatable(false);
+    toolBar_->setOrientation(Qt::Horizontal);
+    toolBar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    toolBar_->setIconSize(QSize(kToolbarIconSize, kToolbarIconSize));
+    toolBar_->setFont(QFont(QStringLiteral("Calibri"), 11));
+    for (const ToolbarButton& button : kToolbarButtons) {
+        QAction* action = toolBar_->addAction(resultsCommandIcon(button.id), QString::fromUtf8(button.caption));
+        action->setData(button.id);
+        action->setObjectName(QString::number(button.id));
+        if (QWidget* control = toolBar_->widgetForAction(action)) control->setFixedWidth(button.width);
+    }
+    placeToolBar();
+}
+
+void Form2::placeToolBar() {
+    toolBar_->setGeometry(0, 0, width(), toolBar_->sizeHint().height());
+}
+
+void Form2::Form_Resize() {
+    if (isMinimized()) return;
+    const QSize outer = frameGeometry().size();
+    const ResultsListSize size = resultsListSize(pixelsToTwips(outer.width()), pixelsToTwips(outer.height()));
+    QWidget& view = list_.widget();
+    if (size.width) view.resize(twipsToPixels(*size.width), view.height());
+    if (size.height) view.resize(view.width(), twipsToPixels(*size.height));
+}
+
+void Form2::Form_Unload() {
+    if (endProgram_) endProgram_();
+}
+
+void Form2::Form_MouseMove() { resetPointer(); }
+
+void Form2::ListView1_MouseMove() { resetPointer(); }
+
+void Form2::resetPointer() {
+    if (pointer_->current() != platform::PointerShape::Hourglass) pointer_->set(platform::PointerShape::Default);
+}
+
+void Form2::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeToolBar();
+    Form_Resize();
+}
+
+void Form2::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) Form_Resize();
+}
+
+void Form2::showEvent(QShowEvent* event) {
+    ensureLoaded();
+    QWidget::showEvent(event);
+}
+
+void Form2::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Form_Unload();
+}
+
+void Form2::mouseMoveEvent(QMouseEvent* event) {
+    Form_MouseMove();
+    QWidget::mouseMoveEvent(event);
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove &&
+        (watched == &list_.widget() || watched == list_.widget().viewport()))
+        ListView1_MouseMove();
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace harvelux::results

@@ -1,0 +1,101 @@
+// The results window: the results list (`ListView1`) under a toolbar whose
+// commands go back to the main window or export the list.
+//
+// The window is created early but loads (Form_Load) on the first touch of
+// its list, which the start-up's call of the option handler makes; it stays
+// hidden until a run shows it. Closing it ends the program at once, without
+// the main window's shutdown.
+#pragma once
+
+#include "platform/Platform.h"
+#include "platform/Pointer.h"
+#include "results/ResultsExport.h"
+#include "results/ResultsList.h"
+#include "shell/ResultsView.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QToolBar;
+
+namespace harvelux::results {
+
+// Command IDs of the results window's toolbar.
+enum ResultsCommand : int {
+    kCommandBack = 1000,
+    kCommandSaveResults = 1001,
+    kCommandSaveComma = 1002,
+    kCommandCopyToClipboard = 1003,
+    kCommandClearResults = 1004,
+};
+
+class Form2 final : public QWidget, public shell::ResultsView {
+    Q_OBJECT
+
+public:
+    // `platform` must outlive the window.
+    explicit Form2(platform::Platform& platform, QWidget* parent = nullptr);
+    ~Form2() override;
+
+    // What `Back` calls to show the main window.
+    void setShowMainWindow(std::function<void()> showMain);
+    // What closing the window calls to end the program; by default the
+    // application's event loop is left at once.
+    void setEndProgram(std::function<void()> endProgram);
+
+    // ResultsView
+    extract::ResultRowSink& resultRows() override;
+    void setFilenameColumns(bool withFilename) override;
+    void showResults() override;
+    bool isBusy() const override { return busy_; }
+
+    // Commands of the window.
+    void Back();
+    void ClearResults();
+    void SaveResults();
+    void SaveComma();
+    void CopyResultsToClipboard();
+    void CommandBars_Execute(int id);
+
+    bool isLoaded() const { return loaded_; }
+    ResultsList& list();
+    QToolBar& toolBar() const { return *toolBar_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ensureLoaded();
+    void Form_Load();
+    void CreateStaticBar();
+    void Form_Resize();
+    void Form_Unload();
+    void Form_MouseMove();
+    void ListView1_MouseMove();
+    void resetPointer();
+    void placeToolBar();
+    template <typename Command>
+    void runExclusively(Command&& command);
+
+    platform::Platform& platform_;
+    std::function<void()> showMain_;
+    std::function<void()> endProgram_;
+    QToolBar* toolBar_;
+    ResultsList list_;
+    std::unique_ptr<platform::Pointer> pointer_;
+    bool loaded_ = false;
+    bool busy_ = false;
+    // An option change that arrived while an export was reading the list;
+    // applied when the export is over.
+    std::optional<bool> pendingColumns_;
+};
+
+}  // namespace harvelux::results

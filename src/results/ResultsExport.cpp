@@ -1,0 +1,62 @@
+#include "results/ResultsExport.h"
+
+#include "common/FileExists.h"
+
+#include <vector>
+
+namespace harvelux::results {
+
+namespace {
+
+// The hourglass for as long as the scope lasts, also when it is left early.
+class HourglassScope {
+public:
+    explicit HourglassScope(platform::Pointer& pointer) : pointer_(pointer) {
+        pointer_.set(platform::PointerShape::Hourglass);
+    }
+    ~HourglassScope() { pointer_.set(platform::PointerShape::Default); }
+    HourglassScope(const HourglassScope&) = delete;
+    HourglassScope& operator=(const HourglassScope&) = delete;
+
+private:
+    platform::Pointer& pointer_;
+};
+
+const std::vector<platform::FileFilter>& saveFilters() {
+    static const std::vector<platform::FileFilter> filters{{"Text Files (*.txt)", "*.txt"},
+                                                           {"All Files (*)", "*"}};
+    return filters;
+}
+
+}  // namespace
+
+std::string overwriteQuestion(const std::string& path) {
+    return "Are you sure you wish to overwrite " + path + " ?";
+}
+
+void saveListToFile(const ListViewSource& list, ListFileWriter writer, platform::Platform& platform,
+                    platform::Pointer& pointer) {
+    const std::string path = platform.saveDialog(kSaveDialogTitle, saveFilters());
+    if (path.empty()) return;
+    if (FileExists(path) && !platform::askYesNo(platform, overwriteQuestion(path))) return;
+
+    std::string error;
+    bool written = false;
+    {
+        HourglassScope hourglass(pointer);
+        written = writer(list, path, error, [&platform] { platform.processEvents(); });
+    }
+    if (!written) {
+        platform::showMessage(platform, error + "\r\rThe results are still in the list; you can save them "
+                                                "under another name or in another folder.");
+        return;
+    }
+    platform::showMessage(platform, kDoneMessage);
+}
+
+void copyListToClipboard(const ListViewSource& list, platform::Platform& platform) {
+    ListViewToClipboard(list, platform, [&platform] { platform.processEvents(); });
+    platform::showMessage(platform, kClipboardMessage);
+}
+
+}  // namespace harvelux::results

@@ -1,0 +1,63 @@
+// Shows the results window filled with sample rows, for looking at it and
+// trying its commands by hand:
+//
+//     results_window_demo [--with-filename] [--screenshot FILE]
+//
+// With --screenshot the whole screen is saved to FILE once the window is up,
+// and the program ends.
+#include "platform/QtPlatform.h"
+#include "results/Form2.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QStringList>
+#include <QTimer>
+
+#include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    const bool withFilename = args.contains(QStringLiteral("--with-filename"));
+    const qsizetype shotAt = args.indexOf(QStringLiteral("--screenshot"));
+    const QString screenshot = shotAt >= 0 && shotAt + 1 < args.size() ? args.at(shotAt + 1) : QString();
+
+    harvelux::platform::QtPlatform platform;
+    harvelux::results::Form2 form(platform);
+    platform.setDialogParent(&form);
+    form.setShowMainWindow([] { std::puts("Back: the main window would be shown now."); });
+
+    const std::vector<std::pair<std::string, std::string>> rows{
+        {"/home/anna/Documents/offer.docx", "sales@northwind-traders.com"},
+        {"/home/anna/Documents/offer.docx", "j.smith@example.org"},
+        {"/home/anna/Documents/Minutes 2014-05-20.doc", "secretary@riverside-club.org.uk"},
+        {"/home/anna/Documents/Minutes 2014-05-20.doc", "treasurer@riverside-club.org.uk"},
+        {"/home/anna/Documents/contacts.rtf", "info@quenbrook.com"},
+        {"/home/anna/Documents/contacts.rtf", "m.mueller@firma-beispiel.de"},
+        {"/home/anna/Documents/Letters/reply.odt", "helpdesk@university.edu"},
+    };
+    form.setFilenameColumns(withFilename);
+    for (const auto& [file, address] : rows) {
+        auto& sink = form.resultRows();
+        if (withFilename)
+            sink.setSecondColumn(sink.addRow(file), address);
+        else
+            sink.addRow(address);
+    }
+    form.list().setChecked(4, false);
+    form.showResults();
+
+    if (!screenshot.isEmpty()) {
+        QTimer::singleShot(1500, [&] {
+            const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
+            const bool saved = shot.save(screenshot);
+            QCoreApplication::exit(saved ? 0 : 1);
+        });
+    }
+    return app.exec();
+}
