@@ -51,13 +51,14 @@ Fib parseFib(std::string_view stream) {
 
 }  // namespace
 
-std::string readWord97Text(const CompoundFile& file, std::string_view wordDocument) {
+std::u16string_view word97TableStreamName(std::string_view wordDocument) {
+    return (parseFib(wordDocument).flags & kWhichTableStream) ? u"1Table" : u"0Table";
+}
+
+std::string readWord97Text(std::string_view wordDocument, std::string_view table) {
     const Fib fib = parseFib(wordDocument);
-    const std::u16string_view tableName = (fib.flags & kWhichTableStream) ? u"1Table" : u"0Table";
-    const std::optional<std::string> table = file.readRootStream(tableName);
-    if (!table) throw EngineError("the document has no table stream");
     if (fib.lcbClx == 0) throw EngineError("the document has no piece table");
-    const std::vector<WordPiece> pieces = parsePieceTable(sliceOf(*table, fib.fcClx, fib.lcbClx, "the piece table"));
+    const std::vector<WordPiece> pieces = parsePieceTable(sliceOf(table, fib.fcClx, fib.lcbClx, "the piece table"));
     return readStoryFromPieces(wordDocument, pieces, fib.ccpText, PieceEncoding{});
 }
 

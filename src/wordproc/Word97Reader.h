@@ -3,15 +3,17 @@
 // piece table there that places the main story's characters.
 #pragma once
 
-#include "wordproc/CompoundFile.h"
-
 #include <string>
 #include <string_view>
 
 namespace harvelux::wordproc {
 
+// The name of the table stream ("0Table" or "1Table") the document uses.
+// Throws EngineError for an encrypted document.
+std::u16string_view word97TableStreamName(std::string_view wordDocument);
+
 // The main story's text. Throws EngineError for an encrypted document and
-// for a missing or damaged table stream or piece table.
-std::string readWord97Text(const CompoundFile& file, std::string_view wordDocument);
+// for a damaged FIB or piece table.
+std::string readWord97Text(std::string_view wordDocument, std::string_view table);
 
 }  // namespace harvelux::wordproc

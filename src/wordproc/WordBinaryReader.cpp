@@ -34,7 +34,11 @@ std::string readWordBinaryText(const CompoundFile& file) {
     const std::uint16_t ident = le16(*stream, 0, "the file information block");
     const std::uint16_t nFib = le16(*stream, 2, "the file information block");
     if (ident != kWordIdent && ident != kWord6Ident) throw EngineError("not a Word document");
-    if (nFib >= kFirstWord97Fib || hasWord97Layout(*stream)) return readWord97Text(file, *stream);
+    if (nFib >= kFirstWord97Fib || hasWord97Layout(*stream)) {
+        const std::optional<std::string> table = file.readRootStream(word97TableStreamName(*stream));
+        if (!table) throw EngineError("the document has no table stream");
+        return readWord97Text(*stream, *table);
+    }
     if (nFib >= kFirstWord6Fib) return readWord95Text(*stream);
     throw EngineError("unsupported Word version");
 }
