@@ -41,6 +41,33 @@ std::vector<std::uint32_t> walkChain(const std::vector<std::uint32_t>& table, st
 
 std::uint64_t sectorsFor(std::uint64_t bytes, unsigned shift) { return (bytes + (1ull << shift) - 1) >> shift; }
 
+// The sectors that hold `size` bytes of a stream starting at `start`.
+std::vector<std::uint32_t> streamChain(const std::vector<std::uint32_t>& table, std::uint32_t start,
+                                       std::uint64_t size, unsigned shift, const char* what) {
+    const std::uint64_t wanted = sectorsFor(size, shift);
+    std::vector<std::uint32_t> chain = walkChain(table, start, wanted, what);
+    if (chain.size() < wanted) damaged(std::string(what) + " ends early");
+    return chain;
+}
+
+// Joins the first `size` bytes of a chain's sectors; `bytesOf(sector,
+// length)` gives the start of one sector.
+template <class BytesOf>
+std::string concatenate(const std::vector<std::uint32_t>& chain, std::uint64_t size, unsigned shift, BytesOf bytesOf) {
+    std::string out;
+    out.reserve(static_cast<std::size_t>(size));
+    for (const std::uint32_t sector : chain) {
+        const std::uint64_t take = std::min<std::uint64_t>(1ull << shift, size - out.size());
+        out.append(bytesOf(sector, static_cast<std::size_t>(take)));
+    }
+    return out;
+}
+
+// Appends the 32-bit entries of one sector of an allocation table.
+void appendEntries(std::vector<std::uint32_t>& table, std::string_view sector) {
+    for (std::size_t i = 0; i + 4 <= sector.size(); i += 4) table.push_back(le32(sector, i, "an allocation sector"));
+}
+
 char16_t asciiUpper(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c; }
 
 bool sameName(std::u16string_view a, std::u16string_view b) {
@@ -145,8 +172,7 @@ void CompoundFile::readFat(std::string_view header) {
     fat_.reserve(fatLocations.size() * perSector);
     for (const std::uint32_t location : fatLocations) {
         if (location >= fileSectors_) damaged("an allocation sector lies past the end of the file");
-        const std::string_view raw = sectorBytes(location, sectorSize());
-        for (std::size_t i = 0; i < perSector; ++i) fat_.push_back(le32(raw, 4 * i, "an allocation sector"));
+        appendEntries(fat_, sectorBytes(location, sectorSize()));
     }
 }
 
@@ -165,41 +191,24 @@ void CompoundFile::readMiniStream(std::uint32_t firstMiniFatSector) {
     const Entry& root = entries_[kRoot];
     if (root.size == 0) return;
     miniStream_ = readChain(root.start, root.size);
-    const std::size_t perSector = sectorSize() / 4;
-    for (const std::uint32_t sector : walkChain(fat_, firstMiniFatSector, kWholeChain, "the mini allocation table")) {
-        const std::string_view raw = sectorBytes(sector, sectorSize());
-        for (std::size_t i = 0; i < perSector; ++i) miniFat_.push_back(le32(raw, 4 * i, "a mini allocation sector"));
-    }
+    for (const std::uint32_t sector : walkChain(fat_, firstMiniFatSector, kWholeChain, "the mini allocation table"))
+        appendEntries(miniFat_, sectorBytes(sector, sectorSize()));
 }
 
 std::string CompoundFile::readChain(std::uint32_t start, std::uint64_t size) const {
     if (size > kMaxStreamBytes) throw EngineError("a stream exceeds the size limit");
     if (size > data_.size()) damaged("a stream is larger than the file");
-    const std::uint64_t wanted = sectorsFor(size, sectorShift_);
-    const std::vector<std::uint32_t> chain = walkChain(fat_, start, wanted, "a stream's sector chain");
-    if (chain.size() < wanted) damaged("a stream's sector chain ends early");
-    std::string out;
-    out.reserve(static_cast<std::size_t>(size));
-    for (const std::uint32_t sector : chain) {
-        const std::size_t take = static_cast<std::size_t>(std::min<std::uint64_t>(sectorSize(), size - out.size()));
-        out.append(sectorBytes(sector, take));
-    }
-    return out;
+    return concatenate(streamChain(fat_, start, size, sectorShift_, "a stream's sector chain"), size, sectorShift_,
+                       [this](std::uint32_t sector, std::size_t length) { return sectorBytes(sector, length); });
 }
 
 std::string CompoundFile::readMiniChain(std::uint32_t start, std::uint64_t size) const {
     if (!miniError_.empty()) throw EngineError(miniError_);
     if (size > miniStream_.size()) damaged("a small stream is larger than the mini stream");
-    const std::uint64_t wanted = sectorsFor(size, kMiniSectorShift);
-    const std::vector<std::uint32_t> chain = walkChain(miniFat_, start, wanted, "a small stream's chain");
-    if (chain.size() < wanted) damaged("a small stream's chain ends early");
-    std::string out;
-    out.reserve(static_cast<std::size_t>(size));
-    for (const std::uint32_t sector : chain) {
-        const std::size_t take = static_cast<std::size_t>(std::min<std::uint64_t>(1u << kMiniSectorShift, size - out.size()));
-        out.append(sliceOf(miniStream_, static_cast<std::uint64_t>(sector) << kMiniSectorShift, take, "a mini sector"));
-    }
-    return out;
+    return concatenate(streamChain(miniFat_, start, size, kMiniSectorShift, "a small stream's chain"), size,
+                       kMiniSectorShift, [this](std::uint32_t sector, std::size_t length) {
+                           return sliceOf(miniStream_, std::uint64_t{sector} << kMiniSectorShift, length, "a mini sector");
+                       });
 }
 
 std::vector<std::uint32_t> CompoundFile::children(std::uint32_t storage) const {
