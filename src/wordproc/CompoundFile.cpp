@@ -14,6 +14,8 @@ constexpr std::string_view kSignature("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
 constexpr std::size_t kHeaderBytes = 512;
 constexpr std::size_t kHeaderDifatEntries = 109;
 constexpr std::size_t kDirectoryEntryBytes = 128;
+// Real documents hold tens of entries; a directory of a million is hostile.
+constexpr std::size_t kMaxDirectoryEntries = std::size_t{1} << 20;
 constexpr unsigned kMiniSectorShift = 6;
 constexpr std::uint32_t kEndOfChain = 0xFFFFFFFE;
 constexpr std::uint64_t kWholeChain = std::numeric_limits<std::uint64_t>::max();
@@ -179,7 +181,9 @@ void CompoundFile::readFat(std::string_view header) {
 void CompoundFile::readDirectory(std::uint32_t firstSector) {
     const bool wideSizes = sectorShift_ != 9;
     const std::size_t perSector = sectorSize() / kDirectoryEntryBytes;
-    for (const std::uint32_t sector : walkChain(fat_, firstSector, kWholeChain, "the directory")) {
+    const std::vector<std::uint32_t> chain = walkChain(fat_, firstSector, kWholeChain, "the directory");
+    if (chain.size() > kMaxDirectoryEntries / perSector) damaged("the directory is too large");
+    for (const std::uint32_t sector : chain) {
         const std::string_view raw = sectorBytes(sector, sectorSize());
         for (std::size_t i = 0; i < perSector; ++i)
             entries_.push_back(parseEntry(raw.substr(i * kDirectoryEntryBytes, kDirectoryEntryBytes), wideSizes));
