@@ -4,6 +4,7 @@
 #include "wordproc/Limits.h"
 #include "wordproc/LittleEndian.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace harvelux::wordproc {
