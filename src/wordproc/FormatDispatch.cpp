@@ -1,8 +1,10 @@
 #include "wordproc/FormatDispatch.h"
 
+#include "wordproc/CompoundFile.h"
 #include "wordproc/Engine.h"
 #include "wordproc/OoxmlReader.h"
 #include "wordproc/PlainTextReader.h"
+#include "wordproc/WordBinaryReader.h"
 #include "wordproc/ZipArchive.h"
 
 namespace harvelux::wordproc {
@@ -13,6 +15,8 @@ const char* formatName(Format format) {
             return "OOXML";
         case Format::PlainText:
             return "plain text";
+        case Format::WordBinary:
+            return "Word binary";
         case Format::Unknown:
             break;
     }
@@ -28,6 +32,15 @@ Format detectFormat(std::string_view data) {
         }
         return Format::Unknown;
     }
+    if (CompoundFile::hasSignature(data)) {
+        // Word documents, but also encrypted OOXML packages, spreadsheets and
+        // other compound files, which no reader takes.
+        try {
+            if (isWordBinary(CompoundFile(data))) return Format::WordBinary;
+        } catch (const EngineError&) {
+        }
+        return Format::Unknown;
+    }
     if (looksLikePlainText(data)) return Format::PlainText;
     return Format::Unknown;
 }
@@ -38,6 +51,8 @@ std::string readDocumentText(std::string_view data) {
             return readOoxmlText(ZipArchive(data));
         case Format::PlainText:
             return readPlainText(data);
+        case Format::WordBinary:
+            return readWordBinaryText(CompoundFile(data));
         case Format::Unknown:
             break;
     }

@@ -7,7 +7,7 @@
 
 namespace harvelux::wordproc {
 
-enum class Format { Unknown, Ooxml, PlainText };
+enum class Format { Unknown, Ooxml, PlainText, WordBinary };
 
 const char* formatName(Format format);
 

@@ -1,0 +1,26 @@
+// Turns the characters stored in a Word binary document's main story into
+// the text a word processor's range gives: fields give their result, not
+// their code; cell and row marks become CR BEL; the breaks, tab and special
+// hyphens keep their codes; anchors of pictures, drawn objects, notes and
+// comments leave nothing behind.
+#pragma once
+
+#include "wordproc/FieldStack.h"
+#include "wordproc/TextBuilder.h"
+
+#include <string>
+
+namespace harvelux::wordproc {
+
+class WordStoryText {
+public:
+    // One character of the story, in story order.
+    void put(char32_t c);
+    std::string take() { return out_.take(); }
+
+private:
+    TextBuilder out_;
+    FieldStack fields_;
+};
+
+}  // namespace harvelux::wordproc

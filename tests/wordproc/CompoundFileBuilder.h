@@ -1,0 +1,36 @@
+// Builds compound files in memory for tests: any streams (paths with "/"
+// create storages), 512- or 4096-byte sectors, small streams in the mini
+// stream, and as many allocation sectors as asked for, so that more than 109
+// need a DIFAT chain. The layout is returned so tests can damage it.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace harvelux::wordproc::test {
+
+inline constexpr std::uint32_t kEndOfChain = 0xFFFFFFFE;
+
+struct CompoundImage {
+    std::string bytes;
+    unsigned sectorShift = 9;
+    std::vector<std::uint32_t> fatSectors;
+    std::vector<std::uint32_t> difatSectors;
+    std::uint32_t directory = 0;
+    std::uint32_t miniFat = kEndOfChain;
+    std::map<std::string, std::uint32_t> start;  // first sector, or mini sector, of each stream
+
+    std::size_t offsetOf(std::uint32_t sector) const { return (static_cast<std::size_t>(sector) + 1) << sectorShift; }
+    // The offset of a sector's entry in the allocation table.
+    std::size_t fatEntryOffset(std::uint32_t sector) const;
+    void putLe32(std::size_t offset, std::uint32_t value);
+};
+
+using StreamList = std::vector<std::pair<std::string, std::string>>;
+
+CompoundImage buildCompoundFile(const StreamList& streams, unsigned sectorShift = 9, std::size_t minFatSectors = 1);
+
+}  // namespace harvelux::wordproc::test

@@ -1,0 +1,73 @@
+#include "wordproc/CompoundFile.h"
+#include "wordproc/DocumentFile.h"
+#include "wordproc/Engine.h"
+#include "wordproc/FormatDispatch.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace harvelux::wordproc {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+
+const fs::path kCorpus = HARVELUX_CORPUS_DIR;
+
+std::string corpusText(const std::string& relative) {
+    return readDocumentText(readDocumentFile((kCorpus / relative).string()));
+}
+
+// Every .doc and .dot, and every compound file whatever its name, is read
+// or refused with EngineError: never a crash or another exception.
+TEST(WordBinaryCorpus, EveryBinaryDocumentReadsOrFailsCleanly) {
+    if (!fs::is_directory(kCorpus)) GTEST_SKIP() << "no corpus at " << kCorpus;
+    std::size_t read = 0, refused = 0;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(kCorpus)) {
+        if (!entry.is_regular_file()) continue;
+        std::string ext = entry.path().extension().string();
+        std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+        const std::string bytes = readDocumentFile(entry.path().string());
+        if (ext != ".doc" && ext != ".dot" && !CompoundFile::hasSignature(bytes)) continue;
+        try {
+            (void)readDocumentText(bytes);
+            ++read;
+        } catch (const EngineError&) {
+            ++refused;
+        }
+    }
+    EXPECT_GE(read, 65u);
+    EXPECT_LE(refused, 10u);
+}
+
+TEST(WordBinaryCorpus, ReadsWhatLibreOfficeReads) {
+    if (!fs::is_directory(kCorpus)) GTEST_SKIP() << "no corpus at " << kCorpus;
+    EXPECT_THAT(corpusText("tika/testWORD6.doc"), HasSubstr("The quick brown fox jumps over the lazy dog\r"));
+    EXPECT_THAT(corpusText("word-extractor/bigfile-01.doc"), HasSubstr("paul@sustainableGIS.com"));
+    EXPECT_THAT(corpusText("word-extractor/test07.doc"), HasSubstr("innovation@rgu.ac.uk"));
+    EXPECT_THAT(corpusText("tika/testException1.doc"), HasSubstr("access@dsc.wa.gov.au"));
+    // Fast-saved, 16-bit text.
+    EXPECT_THAT(corpusText("word-extractor/test11.doc"),
+                HasSubstr("\u8FD9\u662F\u4E00\u4E2A\u7528\u6765\u6D4B\u8BD5nodejs\u89E3\u6790Word\u6587\u6863.doccccc\r"
+                          "This is a test for parsing the Word file in node.\r"));
+    // Thirteen pieces, 8- and 16-bit.
+    EXPECT_THAT(corpusText("tika/testException2.doc"), HasSubstr("PURPOSE: To study the force exerted"));
+}
+
+TEST(WordBinaryCorpus, EncryptedAndCutOffDocumentsAreRefused) {
+    if (!fs::is_directory(kCorpus)) GTEST_SKIP() << "no corpus at " << kCorpus;
+    try {
+        corpusText("tika/testWORD_protected_passtika.doc");
+        ADD_FAILURE() << "read an encrypted document";
+    } catch (const EngineError& error) {
+        EXPECT_THAT(error.what(), HasSubstr("encrypted"));
+    }
+    EXPECT_THROW(corpusText("tika/protected_normal_case.docx"), EngineError);
+    EXPECT_THROW(corpusText("word-extractor/badfile-01-bad-header.doc"), EngineError);
+}
+
+}  // namespace
+}  // namespace harvelux::wordproc

@@ -1,0 +1,132 @@
+#include "CompoundFileBuilder.h"
+#include "WordDocumentBuilder.h"
+#include "wordproc/Engine.h"
+#include "wordproc/FormatDispatch.h"
+#include "wordproc/LittleEndian.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace harvelux::wordproc {
+namespace {
+
+using namespace test;
+using ::testing::HasSubstr;
+
+std::string textOf(const std::vector<TestPiece>& pieces, std::uint32_t ccpText, int prcs = 0) {
+    const std::string file = word97File(word97Streams(pieces, ccpText, kUseTable1, prcs));
+    EXPECT_EQ(detectFormat(file), Format::WordBinary);
+    return readDocumentText(file);
+}
+
+std::string textOf(const std::u16string& story) { return textOf({{story, false}}, static_cast<std::uint32_t>(story.size())); }
+
+std::string errorOf(const std::string& file) {
+    try {
+        readDocumentText(file);
+    } catch (const EngineError& error) {
+        return error.what();
+    }
+    return "no error";
+}
+
+TEST(Word97Reader, JoinsEightAndSixteenBitPiecesInStoryOrder) {
+    // fCompressed pieces map 0x93/0x94 to curly quotes, the rest as Latin-1.
+    const std::vector<TestPiece> pieces = {{u"Mail \x93", true}, {u"w\u00F6rld\u20AC \U0001F600 ", false}, {u"x@example.com\x94\r", true}};
+    EXPECT_EQ(textOf(pieces, 31, 2), "Mail \u201Cw\u00F6rld\u20AC \U0001F600 x@example.com\u201D\r");
+}
+
+TEST(Word97Reader, ReadsOnlyTheMainStory) {
+    EXPECT_EQ(textOf({{u"Body\r", true}, {u"Footnote text\r", false}}, 5), "Body\r");
+    EXPECT_EQ(textOf({{u"Body\rFoot\r", true}}, 3), "Bod");
+}
+
+TEST(Word97Reader, FieldsGiveTheirResultNotTheirCode) {
+    EXPECT_EQ(textOf(u"Write \x13 HYPERLINK \"mailto:a@b.com\" \x14me\x15!\r"), "Write me!\r");
+    EXPECT_EQ(textOf(u"Page \x13 PAGE \x15 of \x13 IF \x13 X \x14 1\x15 = 1 \x14yes\x15\r"), "Page  of yes\r");
+    EXPECT_EQ(textOf(u"Stray \x15\x14 marks \x13 open code"), "Stray  marks ");
+}
+
+TEST(Word97Reader, SpecialCharactersTakeTheirRangeForm) {
+    EXPECT_EQ(textOf(u"a\x07"
+                     u"b\x07\x07"
+                     u"c\x0B"
+                     u"d\x0C"
+                     u"e\x0E"
+                     u"f\tg\u00A0h\x1Ei\x1Fj\x01\x08\x02\x05k\r"),
+              "a\r\ab\r\a\r\ac\vd\fe\x0E"
+              "f\tg\u00A0h\x1Ei\x1Fjk\r");
+}
+
+TEST(Word97Reader, UsesTheTableStreamTheFlagNames) {
+    const Word97Streams streams = word97Streams({{u"From 0Table\r", true}}, 12, 0);
+    const std::string file = buildCompoundFile({{"WordDocument", streams.wordDocument}, {"0Table", streams.table},
+                                                {"1Table", std::string(200, '\x07')}}).bytes;
+    EXPECT_EQ(readDocumentText(file), "From 0Table\r");
+    EXPECT_THAT(errorOf(word97File(streams, "1Table")), HasSubstr("table stream"));
+}
+
+TEST(Word97Reader, RefusesEncryptedDocuments) {
+    const Word97Streams streams = word97Streams({{u"secret\r", true}}, 7, kUseTable1 | kEncryptedFlag);
+    EXPECT_THAT(errorOf(word97File(streams)), HasSubstr("encrypted"));
+}
+
+TEST(Word97Reader, DamagedPieceTablesThrow) {
+    const auto damaged = [](auto patch) {
+        Word97Streams streams = word97Streams({{u"one ", true}, {u"two\r", false}}, 8);
+        patch(streams);
+        return word97File(streams);
+    };
+    const auto put = [](std::string& s, std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) s[at + i] = static_cast<char>(v >> (8 * i));
+    };
+    const std::size_t plc = 5;  // the PlcPcd after clxt and lcb
+    const std::vector<std::string> files = {
+        damaged([&](Word97Streams& s) { put(s.table, s.clxOffset + plc + 12 + 8 + 2, 0x3FFFFFF0); }),  // fc past the stream
+        damaged([&](Word97Streams& s) { put(s.wordDocument, 0x9A + 8 * 33 + 4, 0xFFFFFFF0); }),        // lcbClx
+        damaged([&](Word97Streams& s) { put(s.table, s.clxOffset + plc + 4, 0x7FFFFFFF); }),           // CPs run backwards
+        damaged([&](Word97Streams& s) { put(s.table, s.clxOffset + 1, 0x7FFFFFF0); }),                 // lcb of the Pcdt
+        damaged([&](Word97Streams& s) { s.table[s.clxOffset] = '\x05'; }),                              // unknown entry
+        damaged([&](Word97Streams& s) { put(s.wordDocument, 0x40 + 12, 0x80000000); }),               // ccpText < 0
+        damaged([&](Word97Streams& s) { s.wordDocument[0x98] = 3; }),                                   // cbRgFcLcb too small
+    };
+    for (std::size_t i = 0; i < files.size(); ++i) EXPECT_THROW(readDocumentText(files[i]), EngineError) << i;
+}
+
+TEST(WordBinaryDetection, OtherCompoundFilesAreNoWordDocuments) {
+    const Word97Streams streams = word97Streams({{u"embedded\r", true}}, 9);
+    for (const StreamList& list : std::vector<StreamList>{
+             {{"Workbook", std::string(5000, 'x')}},
+             {{"EncryptionInfo", "info"}, {"EncryptedPackage", std::string(5000, 'x')}},
+             {{"ObjectPool/_1/WordDocument", streams.wordDocument}, {"ObjectPool/_1/1Table", streams.table}}}) {
+        const std::string file = buildCompoundFile(list).bytes;
+        EXPECT_EQ(detectFormat(file), Format::Unknown);
+        EXPECT_THROW(readDocumentText(file), EngineError);
+    }
+}
+
+std::string word95Text(const std::string& text, std::uint16_t lid, bool asPieces, std::uint16_t flags = 0) {
+    return readDocumentText(buildCompoundFile({{"WordDocument", word95Stream(text, lid, asPieces, flags)}}).bytes);
+}
+
+TEST(Word95Reader, ReadsContiguousAndFastSavedText) {
+    const std::string story = "Caf\xE9 \x13 HYPERLINK x \x14x@example.com\x15\x07\x07\r";
+    EXPECT_EQ(word95Text(story, 0x0409, false), "Caf\u00E9 x@example.com\r\a\r\a\r");
+    EXPECT_EQ(word95Text(story, 0x0409, true), "Caf\u00E9 x@example.com\r\a\r\a\r");
+}
+
+TEST(Word95Reader, ReadsTheCodePageOfTheDocumentsLanguage) {
+    EXPECT_EQ(word95Text("\xCF\xF0\xE8\x80\r", 0x0419, false), "\u041F\u0440\u0438\u0402\r");  // Russian: 1251
+    EXPECT_EQ(word95Text("\x8A\xB9\r", 0x0405, true), "\u0160\u0105\r");                          // Czech: 1250
+    EXPECT_EQ(word95Text("\x80\r", 0x0407, false), "\u20AC\r");                                   // German: 1252
+}
+
+TEST(Word95Reader, RefusesEncryptedAndDamagedDocuments) {
+    EXPECT_THROW(word95Text("secret\r", 0x0409, false, kEncryptedFlag), EngineError);
+    std::string stream = word95Stream("text\r", 0x0409, false);
+    stream[0x34 + 3] = 0x10;  // ccpText far beyond the stream
+    EXPECT_THROW(readDocumentText(buildCompoundFile({{"WordDocument", stream}}).bytes), EngineError);
+}
+
+}  // namespace
+}  // namespace harvelux::wordproc

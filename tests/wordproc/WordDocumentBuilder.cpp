@@ -1,0 +1,107 @@
+#include "WordDocumentBuilder.h"
+
+#include "CompoundFileBuilder.h"
+
+namespace harvelux::wordproc::test {
+
+namespace {
+
+void put32(std::string& s, std::size_t at, std::uint32_t v) {
+    if (s.size() < at + 4) s.resize(at + 4, '\0');
+    for (int i = 0; i < 4; ++i) s[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+void put16(std::string& s, std::size_t at, std::uint16_t v) {
+    if (s.size() < at + 2) s.resize(at + 2, '\0');
+    s[at] = static_cast<char>(v & 0xFF);
+    s[at + 1] = static_cast<char>(v >> 8);
+}
+
+// A PlcPcd for pieces of the given lengths at the given stored fc values.
+std::string plcPcd(const std::vector<std::uint32_t>& lengths, const std::vector<std::uint32_t>& fcs) {
+    std::string plc;
+    std::uint32_t cp = 0;
+    put32(plc, 0, cp);
+    for (std::size_t i = 0; i < lengths.size(); ++i) put32(plc, 4 * (i + 1), cp += lengths[i]);
+    for (std::size_t i = 0; i < fcs.size(); ++i) put32(plc, 4 * (lengths.size() + 1) + 8 * i + 2, fcs[i]);
+    plc.resize(4 * (lengths.size() + 1) + 8 * fcs.size(), '\0');
+    return plc;
+}
+
+std::string clx(const std::string& plc, int prcs) {
+    std::string out;
+    for (int i = 0; i < prcs; ++i) out += std::string("\x01\x03\x00\x08\x00\x01", 6);
+    out += '\x02';
+    put32(out, out.size(), static_cast<std::uint32_t>(plc.size()));
+    return out + plc;
+}
+
+}  // namespace
+
+Word97Streams word97Streams(const std::vector<TestPiece>& pieces, std::uint32_t ccpText, std::uint16_t flags, int prcs) {
+    Word97Streams s;
+    std::string& wd = s.wordDocument;
+    put16(wd, 0, 0xA5EC);
+    put16(wd, 2, 0xC1);
+    put16(wd, 0x0A, flags);
+    put16(wd, 0x20, 14);                    // csw
+    put16(wd, 0x3E, 22);                    // cslw
+    put32(wd, 0x40 + 4 * 3, ccpText);       // FibRgLw97.ccpText
+    put16(wd, 0x98, 93);                    // cbRgFcLcb (Word 97)
+    wd.resize(0x400, '\0');
+
+    s.pieceOffsets.resize(pieces.size());
+    std::vector<std::uint32_t> lengths, fcs(pieces.size());
+    for (const TestPiece& piece : pieces) lengths.push_back(static_cast<std::uint32_t>(piece.text.size()));
+    for (std::size_t i = pieces.size(); i-- > 0;) {
+        const TestPiece& piece = pieces[i];
+        wd.resize((wd.size() + 1) & ~std::size_t{1}, '\0');
+        s.pieceOffsets[i] = wd.size();
+        fcs[i] = piece.compressed ? (static_cast<std::uint32_t>(2 * wd.size()) | 0x40000000u) : static_cast<std::uint32_t>(wd.size());
+        for (const char16_t c : piece.text) {
+            if (piece.compressed) {
+                wd += static_cast<char>(c);
+            } else {
+                put16(wd, wd.size(), c);
+            }
+        }
+    }
+    s.table.assign(0x40, '\0');
+    s.clxOffset = s.table.size();
+    const std::string clxBytes = clx(plcPcd(lengths, fcs), prcs);
+    s.table += clxBytes;
+    put32(wd, 0x9A + 8 * 33, static_cast<std::uint32_t>(s.clxOffset));
+    put32(wd, 0x9A + 8 * 33 + 4, static_cast<std::uint32_t>(clxBytes.size()));
+    wd.resize(std::max<std::size_t>(wd.size(), 4096), '\0');  // a regular, not a mini, stream
+    return s;
+}
+
+std::string word97File(const Word97Streams& streams, const std::string& tableName) {
+    return buildCompoundFile({{"WordDocument", streams.wordDocument}, {tableName, streams.table}}).bytes;
+}
+
+std::string word95Stream(const std::string& text, std::uint16_t lid, bool asPieces, std::uint16_t flags) {
+    std::string wd;
+    put16(wd, 0, 0xA5DC);
+    put16(wd, 2, 101);
+    put16(wd, 0x06, lid);
+    put16(wd, 0x0A, flags);
+    put32(wd, 0x34, static_cast<std::uint32_t>(text.size()));
+    wd.resize(0x300, '\0');
+    if (!asPieces) {
+        put32(wd, 0x18, static_cast<std::uint32_t>(wd.size()));
+        wd += text;
+        return wd;
+    }
+    const std::size_t half = text.size() / 2;
+    const std::uint32_t second = static_cast<std::uint32_t>(wd.size());
+    wd += text.substr(half);
+    const std::uint32_t first = static_cast<std::uint32_t>(wd.size());
+    wd += text.substr(0, half);
+    const std::string clxBytes = clx(plcPcd({static_cast<std::uint32_t>(half), static_cast<std::uint32_t>(text.size() - half)},
+                                            {first, second}), 1);
+    put32(wd, 0x160, static_cast<std::uint32_t>(wd.size()));
+    put32(wd, 0x164, static_cast<std::uint32_t>(clxBytes.size()));
+    return wd + clxBytes;
+}
+
+}  // namespace harvelux::wordproc::test
