@@ -112,6 +112,7 @@ int dumpTexts(const std::vector<std::string>& paths, std::ostream& out, std::ost
             if (!escaped.empty() && escaped.back() != '\n') out << '\n';
         } catch (const std::exception& e) {
             ++failed;
+            out << std::flush;  // so a terminal shows the message under its document
             err << "harvelux-extract: " << e.what() << '\n';
         }
     }
