@@ -2,6 +2,7 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -24,8 +25,10 @@ FileListView::FileListView(QWidget* parent) : QTreeWidget(parent) {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSortingEnabled(false);
-    // No header until the list gets its column.
+    // No header until the list gets its column; the column keeps the width
+    // it is given.
     setHeaderHidden(true);
+    header()->setStretchLastSection(false);
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DropOnly);
