@@ -1,5 +1,6 @@
 #include "shell/InterimResultsWindow.h"
 
+#include "common/CenterForm.h"
 #include "common/Twips.h"
 #include "platform/Platform.h"
 #include "results/ResultTable.h"
@@ -27,6 +28,7 @@ InterimResultsWindow::InterimResultsWindow(QWidget* parent) : QWidget(parent), l
     layout->addWidget(list_);
     layout->addWidget(backButton, 0, Qt::AlignLeft);
     resize(twipsToPixels(9600), twipsToPixels(7200));
+    CenterForm(*this);
 }
 
 void InterimResultsWindow::setFilenameColumns(bool withFilename) {
