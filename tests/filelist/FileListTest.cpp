@@ -6,7 +6,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
@@ -109,17 +108,6 @@ TEST_F(FileListTest, ViewReportsDeleteWithAnyModifiersAndIgnoresOtherKeys) {
     EXPECT_EQ(deletes.count(), 3);
 }
 
-TEST_F(FileListTest, ViewReportsDoubleClick) {
-    fill(1);
-    view.resize(300, 200);
-    view.show();
-    QSignalSpy doubles(&view, &FileListView::doubleClickedList);
-    const QRect itemRect = view.visualItemRect(view.topLevelItem(0));
-    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, itemRect.center());
-    EXPECT_EQ(doubles.count(), 1);
-    EXPECT_EQ(view.currentItem(), view.topLevelItem(0));
-}
-
 std::unique_ptr<QMimeData> fileListData(const QStringList& paths) {
     auto data = std::make_unique<QMimeData>();
     QList<QUrl> urls;
@@ -140,44 +128,6 @@ TEST(DroppedFilePaths, OnlyLocalFilesCount) {
     web.setUrls({QUrl("https://example.com/a.doc")});
     EXPECT_THAT(droppedFilePaths(&web), IsEmpty());
     EXPECT_THAT(droppedFilePaths(nullptr), IsEmpty());
-}
-
-bool dragIsAccepted(FileListView& view, const QMimeData& data) {
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(view.viewport(), &enter);
-    return enter.isAccepted();
-}
-
-TEST_F(FileListTest, DragOverOffersDropOnlyForFileLists) {
-    view.resize(300, 200);
-    view.show();
-    auto files = fileListData({"/a.doc"});
-    EXPECT_TRUE(dragIsAccepted(view, *files));
-
-    QMimeData text;
-    text.setText("file:///a.doc");
-    EXPECT_FALSE(dragIsAccepted(view, text));
-}
-
-TEST_F(FileListTest, DropReportsThePathsInOrder) {
-    view.resize(300, 200);
-    view.show();
-    std::vector<std::vector<std::string>> drops;
-    QObject::connect(&view, &FileListView::filesDropped, [&](const std::vector<std::string>& p) { drops.push_back(p); });
-    auto files = fileListData({"/x/2.doc", "/x/1.doc"});
-    ASSERT_TRUE(dragIsAccepted(view, *files));
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, files.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(view.viewport(), &drop);
-    ASSERT_EQ(drops.size(), 1u);
-    EXPECT_THAT(drops[0], ElementsAre("/x/2.doc", "/x/1.doc"));
-
-    QMimeData text;
-    text.setText("/x/3.doc");
-    EXPECT_FALSE(dragIsAccepted(view, text));
-    QDropEvent textDrop(QPointF(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(view.viewport(), &textDrop);
-    EXPECT_EQ(drops.size(), 1u);
-    EXPECT_FALSE(textDrop.isAccepted());
 }
 
 }  // namespace
