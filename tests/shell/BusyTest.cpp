@@ -38,6 +38,16 @@ protected:
         QTest::keyClick(&view, Qt::Key_Delete);
         form->ListView1_OLEDragDrop({"/dropped.doc"});
     }
+
+    void disturbOnFirstPump() {
+        platform.onPump = [this] {
+            if (disturbed) return;
+            disturbed = true;
+            disturb();
+        };
+    }
+
+    bool disturbed = false;
 };
 
 TEST_F(Busy, DuringARunTheListAndTheRunAreLeftAlone) {
@@ -48,12 +58,7 @@ TEST_F(Busy, DuringARunTheListAndTheRunAreLeftAlone) {
     form->fileList().AppendItems({one, two});
     form->fileList().AppendItem(one);
     form->ListView1().topLevelItem(0)->setSelected(true);
-    bool disturbed = false;
-    platform.onPump = [&] {
-        if (disturbed) return;
-        disturbed = true;
-        disturb();
-    };
+    disturbOnFirstPump();
     pick(command::kStartExtracting);
 
     EXPECT_TRUE(disturbed);
@@ -70,12 +75,7 @@ TEST_F(Busy, DuringAScanNothingElseIsAddedOrCleared) {
     docs.file("b/y.doc");
     form->fileList().AppendItem("/before.doc");
     platform.folderAnswers.push_back(docs.root());
-    bool disturbed = false;
-    platform.onPump = [&] {
-        if (disturbed) return;
-        disturbed = true;
-        disturb();
-    };
+    disturbOnFirstPump();
     pick(command::kAddFolder);
 
     EXPECT_TRUE(disturbed);
