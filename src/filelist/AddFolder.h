@@ -1,0 +1,24 @@
+// The Add Folder command: the folder dialog and the documents of the chosen
+// folder's tree.
+#pragma once
+
+#include "filelist/FolderScan.h"
+#include "platform/Platform.h"
+
+#include <string>
+#include <vector>
+
+namespace harvelux::filelist {
+
+inline constexpr const char* kFolderPrompt = "Please select folder:";
+inline constexpr const char* kDocumentPattern = "*.do*";
+
+// The folder the user chose, or "" when the dialog was cancelled.
+std::string BrowseFolder(platform::Platform& platform, const std::string& prompt);
+
+// The word-processor documents ("*.do*") of the folder's tree, folders in
+// level order, "~" names skipped, a doubled root separator reduced ("/" gives
+// "/a.doc", not "//a.doc"). `pump` runs throughout the folder collection.
+std::vector<std::string> FolderDocuments(const std::string& folder, const ScanPump& pump = {});
+
+}  // namespace harvelux::filelist

@@ -1,0 +1,79 @@
+#include "filelist/FileListView.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QUrl>
+
+namespace harvelux::filelist {
+
+std::vector<std::string> droppedFilePaths(const QMimeData* data) {
+    std::vector<std::string> paths;
+    if (!data || !data->hasUrls()) return paths;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile()) paths.push_back(url.toLocalFile().toStdString());
+    return paths;
+}
+
+FileListView::FileListView(QWidget* parent) : QTreeWidget(parent) {
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSortingEnabled(false);
+    // No header until the list gets its column; the column keeps the width
+    // it is given.
+    setHeaderHidden(true);
+    header()->setStretchLastSection(false);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DropOnly);
+    setDropIndicatorShown(false);
+}
+
+void FileListView::keyPressEvent(QKeyEvent* event) {
+    // The key alone counts: Shift+Delete and Ctrl+Delete remove too.
+    if (event->key() == Qt::Key_Delete) {
+        event->accept();
+        emit deletePressed();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void FileListView::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTreeWidget::mouseDoubleClickEvent(event);
+    emit doubleClickedList();
+}
+
+void FileListView::dragEnterEvent(QDragEnterEvent* event) {
+    if (droppedFilePaths(event->mimeData()).empty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+}
+
+void FileListView::dragMoveEvent(QDragMoveEvent* event) {
+    if (droppedFilePaths(event->mimeData()).empty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+}
+
+void FileListView::dropEvent(QDropEvent* event) {
+    const std::vector<std::string> paths = droppedFilePaths(event->mimeData());
+    if (paths.empty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    emit filesDropped(paths);
+}
+
+}  // namespace harvelux::filelist

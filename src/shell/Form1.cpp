@@ -1,0 +1,342 @@
+#include "shell/Form1.h"
+
+#include "common/CenterForm.h"
+#include "common/Twips.h"
+#include "extract/Word1.h"
+#include "filelist/AddFiles.h"
+#include "filelist/AddFolder.h"
+#include "filelist/DropExpansion.h"
+#include "filelist/FileListView.h"
+#include "filelist/SampleFiles.h"
+#include "shell/CJ.h"
+#include "shell/CommandBars.h"
+#include "shell/CommandIds.h"
+#include "shell/Form1Layout.h"
+#include "shell/HelpTargets.h"
+#include "shell/IconStore.h"
+#include "shell/OptionFrame.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QToolBar>
+
+namespace harvelux::shell {
+
+namespace {
+
+// Thrown from the scan's message pump when the program ends during a scan.
+struct ScanAbandoned {};
+
+QFont controlFont() {
+    QFont font(QStringLiteral("Calibri"));
+    font.setPointSizeF(11.25);
+    font.setWeight(QFont::Bold);
+    return font;
+}
+
+// White background: the window colour of the widget's palette, which a skin
+// may change later.
+void paintWhite(QWidget& widget) {
+    widget.setBackgroundRole(QPalette::Window);
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+QRect twipRect(long long left, long long top, long long width, long long height) {
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}
+
+// Hands the remaining documents over as empty once the program is ending, so
+// a run abandoned by "&Exit" or the close box winds down at once.
+class EndingAwareReader final : public extract::DocumentTextReader {
+public:
+    EndingAwareReader(extract::DocumentTextReader& reader, const bool& ending) : reader_(reader), ending_(ending) {}
+    std::string ReturnDocumentString(const std::string& path) override {
+        return ending_ ? std::string() : reader_.ReturnDocumentString(path);
+    }
+    bool WarnIfWordOpen() override { return reader_.WarnIfWordOpen(); }
+
+private:
+    extract::DocumentTextReader& reader_;
+    const bool& ending_;
+};
+
+}  // namespace
+
+class Form1::WorkScope {
+public:
+    WorkScope(Work& work, Work kind) : work_(work) { work_ = kind; }
+    ~WorkScope() { work_ = Work::None; }
+    WorkScope(const WorkScope&) = delete;
+    WorkScope& operator=(const WorkScope&) = delete;
+
+private:
+    Work& work_;
+};
+
+Form1::Form1(Form1Services services, QWidget* parent)
+    : QWidget(parent),
+      services_(std::move(services)),
+      menuBar_(new QMenuBar(this)),
+      toolbar_(new QToolBar(this)),
+      listView_(new filelist::FileListView(this)),
+      frame_(new OptionFrame(QString::fromUtf8(kFrameCaption), this)),
+      check_(new QCheckBox(QString::fromUtf8(kOptionCaption), frame_)),
+      progress_(new ProgressBar(this)),
+      fileList_(*listView_),
+      progressSink_(*progress_),
+      pointer_(this) {
+    setObjectName(QStringLiteral("Form1"));
+    paintWhite(*this);
+
+    listView_->setObjectName(QStringLiteral("ListView1"));
+    listView_->setFont(controlFont());
+    listView_->setToolTip(QString::fromUtf8(filelist::kFileListToolTip));
+
+    frame_->setObjectName(QStringLiteral("Frame1"));
+    frame_->setFont(controlFont());
+    paintWhite(*frame_);
+
+    check_->setObjectName(QStringLiteral("Check1"));
+    check_->setFont(controlFont());
+    paintWhite(*check_);
+    check_->setChecked(false);
+    check_->setGeometry(twipRect(kCheckLeft, kCheckTop, kCheckWidth, kCheckHeight));
+    check_->installEventFilter(this);
+
+    progress_->setObjectName(QStringLiteral("ProgressBar1"));
+    progress_->setFont(controlFont());
+
+    menuBar_->setObjectName(QStringLiteral("CommandBars"));
+
+    connect(menuBar_, &QMenuBar::triggered, this, &Form1::dispatch);
+    connect(toolbar_, &QToolBar::actionTriggered, this, &Form1::dispatch);
+    connect(listView_, &filelist::FileListView::deletePressed, this, [this] {
+        if (!isBusy()) fileList_.RemoveCurrentItem();
+    });
+    connect(listView_, &filelist::FileListView::doubleClickedList, this, [this] {
+        if (!isBusy()) fileList_.RemoveCurrentItem();
+    });
+    connect(listView_, &filelist::FileListView::filesDropped, this, &Form1::ListView1_OLEDragDrop);
+
+    resize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
+}
+
+Form1::~Form1() = default;
+
+void Form1::Form_Load() {
+    // The skin, when there is one, is applied before the window is centred;
+    // the option is restored between the list's column and the command bars,
+    // and the document engine is checked last.
+    CenterForm(*this);
+    setWindowTitle(QString::fromUtf8(platform::kApplicationTitle));
+    setWindowIcon(applicationIcon());
+    fileList_.SetUpColumn();
+    CreateToolbar(*toolbar_, *menuBar_);
+    CreateMenu(*menuBar_);
+    placeCommandBars();
+}
+
+void Form1::placeCommandBars() {
+    const int menuHeight = menuBar_->sizeHint().height();
+    menuBar_->setGeometry(0, 0, width(), menuHeight);
+    toolbar_->setGeometry(0, menuHeight, width(), toolbar_->sizeHint().height());
+}
+
+void Form1::Form_Resize() {
+    const long long outerWidth = pixelsToTwips(width()) + kOuterExtraWidth;
+    const long long outerHeight = pixelsToTwips(height()) + kOuterExtraHeight;
+    const auto layout = layoutMainWindow(outerWidth, outerHeight, isMinimized(), fileList_.hasColumn());
+    if (!layout) return;
+    placeCommandBars();
+    listView_->setGeometry(twipRect(kControlLeft, layout->listTop, layout->listWidth, layout->listHeight));
+    frame_->setGeometry(twipRect(kControlLeft, layout->frameTop, layout->frameWidth, kFrameHeight));
+    progress_->setGeometry(twipRect(kControlLeft, layout->progressTop, layout->progressWidth, kProgressHeight));
+    if (layout->columnWidth) listView_->setColumnWidth(0, twipsToPixels(*layout->columnWidth));
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void Form1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // Coming back from the minimised state lays the window out again.
+    if (event->type() == QEvent::WindowStateChange) Form_Resize();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    Form_Unload(0);
+    event->accept();
+}
+
+void Form1::Form_Unload(int /*cancel*/) {
+    if (ending_) return;
+    ending_ = true;
+    hide();
+    services_.endProgram();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    // The run reads the option for every row: it keeps its value until the
+    // run is over.
+    if (watched == check_ && work_ == Work::Run) {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+                return true;
+            default:
+                break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::dispatch(QAction* control) {
+    if (control) CommandBars_Execute(CJ::controlId(*control));
+}
+
+void Form1::CommandBars_Execute(int id) {
+    switch (id) {
+        case command::kAddFiles:
+        case command::kMenuAddFiles:
+            AddFiles();
+            break;
+        case command::kAddFolder:
+        case command::kMenuAddFolder:
+            AddFolder();
+            break;
+        case command::kClearList:
+        case command::kMenuClearAll:
+            ClearList();
+            break;
+        case command::kMenuClearSelected:
+            ClearSelected();
+            break;
+        case command::kLoadSamples:
+        case command::kMenuLoadSamples:
+            LoadSamples();
+            break;
+        case command::kStartExtracting:
+            Start();
+            break;
+        case command::kMenuExit:
+            Form_Unload(0);
+            break;
+        case command::kMenuHelp:
+            Help();
+            break;
+        case command::kMenuFaq:
+            services_.platform.shellOpen(kFaqPage);
+            break;
+        case command::kMenuVideo:
+            services_.platform.shellOpen(videoTarget(services_.programFolder));
+            break;
+        case command::kMenuHomePage:
+            services_.platform.shellOpen(kHomePage);
+            break;
+        default:
+            break;
+    }
+}
+
+int Form1::optionValue() const {
+    switch (check_->checkState()) {
+        case Qt::Unchecked:
+            return 0;
+        case Qt::Checked:
+            return 1;
+        case Qt::PartiallyChecked:
+            return 2;
+    }
+    return 0;
+}
+
+void Form1::Start() {
+    if (isBusy() || ending_ || services_.results.isBusy()) return;
+    WorkScope scope(work_, Work::Run);
+    extract::Word1 word(services_.engine, services_.platform, pointer_, services_.wordProcessorRunning);
+    EndingAwareReader reader(word, ending_);
+    const extract::RunWiring wiring{
+        fileList_,
+        [this] { return optionValue(); },
+        services_.results.resultRows(),
+        progressSink_,
+        pointer_,
+        services_.platform,
+        reader,
+        [this] {
+            if (!ending_) services_.results.showResults();
+        },
+        [this] {
+            if (!ending_) hide();
+        },
+    };
+    extract::Start(wiring);
+}
+
+void Form1::AddFiles() {
+    if (isBusy()) return;
+    const auto chosen =
+        services_.platform.openFilesDialog(filelist::kAddFilesTitle, filelist::addFilesFilters());
+    fileList_.AppendItems(filelist::chosenFilesToAdd(chosen));
+}
+
+std::function<void()> Form1::scanPump() {
+    return [this] {
+        services_.platform.processEvents();
+        if (ending_) throw ScanAbandoned{};
+    };
+}
+
+void Form1::AddFolder() {
+    if (isBusy()) return;
+    const std::string folder = filelist::BrowseFolder(services_.platform, filelist::kFolderPrompt);
+    if (folder.empty()) return;
+    WorkScope scope(work_, Work::Scan);
+    pointer_.set(platform::PointerShape::Hourglass);
+    try {
+        fileList_.AppendItems(filelist::FolderDocuments(folder, scanPump()));
+    } catch (const ScanAbandoned&) {
+    }
+    pointer_.set(platform::PointerShape::Default);
+}
+
+void Form1::ListView1_OLEDragDrop(const std::vector<std::string>& paths) {
+    if (isBusy() || ending_) return;
+    WorkScope scope(work_, Work::Scan);
+    try {
+        fileList_.AppendItems(filelist::ExpandDrop(paths, scanPump()));
+    } catch (const ScanAbandoned&) {
+    }
+}
+
+void Form1::ClearList() {
+    if (isBusy()) return;
+    fileList_.ClearList();
+}
+
+void Form1::ClearSelected() {
+    if (isBusy()) return;
+    fileList_.ClearSelected();
+}
+
+void Form1::LoadSamples() {
+    if (isBusy()) return;
+    fileList_.AppendItems(filelist::samplePaths(services_.programFolder));
+    if (platform::askYesNo(services_.platform, kSamplesQuestion))
+        services_.platform.shellOpen(filelist::samplesFolder(services_.programFolder));
+}
+
+void Form1::Help() { services_.platform.shellOpen(kHelpPage); }
+
+}  // namespace harvelux::shell

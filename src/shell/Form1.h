@@ -1,0 +1,127 @@
+// The main window: the command bars, the file list, the option frame and the
+// progress bar, laid out by fixed arithmetic on the window's size. Every menu
+// and toolbar command arrives at CommandBars_Execute; the commands are the
+// window's public procedures.
+//
+// While an extraction run or a folder scan is under way (both let pending
+// window messages be processed), the commands that would disturb it are
+// ignored: starting a run, adding files or folders or samples, dropping,
+// clearing and removing items, and (during a run) changing the option. The
+// help commands and "&Exit" still work; ending the program during long work
+// abandons it.
+#pragma once
+
+#include "filelist/FileList.h"
+#include "platform/Platform.h"
+#include "platform/QtPlatform.h"
+#include "shell/ProgressBar.h"
+#include "shell/ResultsView.h"
+#include "wordproc/Engine.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QCheckBox;
+class QGroupBox;
+class QMenuBar;
+class QToolBar;
+
+namespace harvelux::filelist {
+class FileListView;
+}
+
+namespace harvelux::shell {
+
+inline constexpr const char* kSamplesQuestion =
+    "Would you like this software to open the folder where these sample files are stored (so that you can view "
+    "them before working with them)?";
+inline constexpr const char* kFrameCaption = "Extract Option";
+inline constexpr const char* kOptionCaption = "Include filename next to each email address in results";
+
+// What the window works with besides its own widgets.
+struct Form1Services {
+    platform::Platform& platform;
+    ResultsView& results;
+    // The folder beside the executable (Samples/, Video/).
+    std::string programFolder;
+    // The document engine and the probe for a running desktop word processor.
+    wordproc::ApplicationFactory& engine;
+    std::function<bool()> wordProcessorRunning;
+    // Ends the program (the real one leaves the event loop).
+    std::function<void()> endProgram;
+};
+
+class Form1 final : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(Form1Services services, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Start-up of the window: centring, caption, icon, the file list's
+    // column, the toolbar and the menu bar.
+    void Form_Load();
+    // Lays the controls out for the current size; nothing while minimised.
+    void Form_Resize();
+    // Shutdown: ends the program. `cancel` is never set.
+    void Form_Unload(int cancel);
+
+    // Runs the command with this ID; IDs without a command do nothing.
+    void CommandBars_Execute(int id);
+
+    void Start();
+    void AddFiles();
+    void AddFolder();
+    void ClearList();
+    void ClearSelected();
+    void LoadSamples();
+    void Help();
+    // Dropped files and folders (their local paths, in the dropped order).
+    void ListView1_OLEDragDrop(const std::vector<std::string>& paths);
+
+    // The option's value: 0 unticked, 1 ticked, 2 greyed.
+    int optionValue() const;
+
+    filelist::FileList& fileList() { return fileList_; }
+    filelist::FileListView& ListView1() { return *listView_; }
+    QGroupBox& Frame1() { return *frame_; }
+    QCheckBox& Check1() { return *check_; }
+    ProgressBar& ProgressBar1() { return *progress_; }
+    QMenuBar& commandMenuBar() { return *menuBar_; }
+    QToolBar& standardToolbar() { return *toolbar_; }
+    platform::Pointer& pointer() { return pointer_; }
+
+    // True while a run or a folder scan is under way.
+    bool isBusy() const { return work_ != Work::None; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class Work { None, Run, Scan };
+    class WorkScope;
+
+    void dispatch(QAction* control);
+    void placeCommandBars();
+    std::function<void()> scanPump();
+
+    Form1Services services_;
+    QMenuBar* menuBar_;
+    QToolBar* toolbar_;
+    filelist::FileListView* listView_;
+    QGroupBox* frame_;
+    QCheckBox* check_;
+    ProgressBar* progress_;
+    filelist::FileList fileList_;
+    ProgressBarSink progressSink_;
+    platform::WidgetPointer pointer_;
+    Work work_ = Work::None;
+    bool ending_ = false;
+};
+
+}  // namespace harvelux::shell

@@ -1,0 +1,207 @@
+// Every command of the main window, picked on its toolbar button or menu
+// item and carried out through the scripted platform.
+#include "extract/ExtractionRun.h"
+#include "extract/Word1.h"
+#include "filelist/FileListView.h"
+#include "shell/CommandIds.h"
+#include "shell/HelpTargets.h"
+#include "FormFixture.h"
+
+#include <gmock/gmock.h>
+
+#include <QCheckBox>
+
+namespace harvelux::shell::testing {
+namespace {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::PointerShape;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using ::testing::UnorderedElementsAre;
+
+using Commands = FormFixture;
+
+// Commands on the toolbar and in the menu do the same: each test runs for both.
+class AddFilesCommand : public FormFixture, public ::testing::WithParamInterface<int> {};
+
+TEST_P(AddFilesCommand, AppendsTheChosenFilesInOrder) {
+    platform.openFilesAnswers.push_back({"/work/b.docx", "/work/a.doc"});
+    platform.openFilesAnswers.push_back({"/work/a.doc"});
+    pick(GetParam());
+    pick(GetParam());
+    EXPECT_THAT(items(), ElementsAre("/work/b.docx", "/work/a.doc", "/work/a.doc"));
+    EXPECT_THAT(platform.dialogTitles, ElementsAre("Add File(s) - Use Ctrl & Shift to select multiple files",
+                                                   "Add File(s) - Use Ctrl & Shift to select multiple files"));
+}
+INSTANTIATE_TEST_SUITE_P(ToolbarAndMenu, AddFilesCommand, ::testing::Values(command::kAddFiles, command::kMenuAddFiles));
+
+TEST_F(Commands, AddFilesCancelledAddsNothingAndSaysNothing) {
+    pick(command::kAddFiles);
+    EXPECT_THAT(items(), IsEmpty());
+    EXPECT_THAT(platform.messages, IsEmpty());
+}
+
+TEST_F(Commands, AddFilesTakesLockFilesAndMissingNames) {
+    platform.openFilesAnswers.push_back({"/work/~$a.docx", "/work/typed-but-missing.doc"});
+    pick(command::kMenuAddFiles);
+    EXPECT_THAT(items(), ElementsAre("/work/~$a.docx", "/work/typed-but-missing.doc"));
+}
+
+class AddFolderCommand : public FormFixture, public ::testing::WithParamInterface<int> {};
+
+TEST_P(AddFolderCommand, AddsTheTreesDocumentsUnderTheHourglass) {
+    docs.file("top.doc");
+    docs.file("~$top.doc");
+    docs.file("notes.docx.bak");
+    docs.file("sub/report.DOTM");
+    docs.file(".hidden/never.doc");
+    docs.fifo("sub/pipe.doc");
+    docs.link("sub/up", docs.root());
+    platform.folderAnswers.push_back(docs.root());
+    std::vector<PointerShape> shapes;
+    platform.onPump = [&] { shapes.push_back(form->pointer().current()); };
+
+    pick(GetParam());
+
+    EXPECT_THAT(items(), ElementsAre(docs.path("top.doc"), docs.path("sub/report.DOTM")));
+    EXPECT_THAT(platform.dialogTitles, ElementsAre("Please select folder:"));
+    ASSERT_FALSE(shapes.empty());  // the window was repainted during the scan
+    EXPECT_THAT(shapes, ::testing::Each(PointerShape::Hourglass));
+    EXPECT_EQ(form->pointer().current(), PointerShape::Default);
+}
+INSTANTIATE_TEST_SUITE_P(ToolbarAndMenu, AddFolderCommand,
+                         ::testing::Values(command::kAddFolder, command::kMenuAddFolder));
+
+TEST_F(Commands, AddFolderTwiceListsTwiceAndCancelChangesNothing) {
+    docs.file("a.doc");
+    platform.folderAnswers = {docs.root(), docs.root()};
+    pick(command::kAddFolder);
+    pick(command::kMenuAddFolder);
+    EXPECT_THAT(items(), ElementsAre(docs.path("a.doc"), docs.path("a.doc")));
+
+    pick(command::kAddFolder);  // cancelled
+    EXPECT_EQ(items().size(), 2u);
+    EXPECT_THAT(platform.messages, IsEmpty());
+}
+
+TEST_F(Commands, ClearListOnToolbarAndClearAllInMenu) {
+    for (const int id : {command::kClearList, command::kMenuClearAll}) {
+        form->fileList().AppendItems({"/a.doc", "/b.doc"});
+        pick(id);
+        EXPECT_THAT(items(), IsEmpty()) << id;
+        EXPECT_EQ(form->ListView1().headerItem()->text(0), "Drag and drop Word files here. Double-click item to remove it.");
+    }
+}
+
+TEST_F(Commands, ClearSelectedFilesRemovesItemsTwoAndFourOfFive) {
+    form->fileList().AppendItems({"/1.doc", "/2.doc", "/3.doc", "/4.doc", "/5.doc"});
+    form->ListView1().topLevelItem(1)->setSelected(true);
+    form->ListView1().topLevelItem(3)->setSelected(true);
+    pick(command::kMenuClearSelected);
+    EXPECT_THAT(items(), ElementsAre("/1.doc", "/3.doc", "/5.doc"));
+}
+
+class LoadSamplesCommand : public FormFixture, public ::testing::WithParamInterface<int> {};
+
+TEST_P(LoadSamplesCommand, AppendsEverySampleAndOpensTheFolderOnYes) {
+    program.file("Samples/a.doc");
+    program.file("Samples/.thumbnails");
+    program.file("Samples/~$b.docx");
+    platform.answers.push_back(Answer::Yes);
+    pick(GetParam());
+
+    EXPECT_THAT(items(), UnorderedElementsAre(program.path("Samples/a.doc"), program.path("Samples/.thumbnails"),
+                                              program.path("Samples/~$b.docx")));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "Would you like this software to open the folder where these sample files are stored (so that you can "
+              "view them before working with them)?");
+    EXPECT_EQ(platform.messages[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(platform.messages[0].title, "Harvelux");
+    EXPECT_THAT(platform.shellTargets, ElementsAre(program.root() + "/Samples/"));
+}
+INSTANTIATE_TEST_SUITE_P(ToolbarAndMenu, LoadSamplesCommand,
+                         ::testing::Values(command::kLoadSamples, command::kMenuLoadSamples));
+
+TEST_F(Commands, LoadSamplesTwiceWithNoOpensNothing) {
+    program.file("Samples/a.doc");
+    pick(command::kLoadSamples);
+    pick(command::kMenuLoadSamples);
+    EXPECT_THAT(items(), ElementsAre(program.path("Samples/a.doc"), program.path("Samples/a.doc")));
+    EXPECT_EQ(platform.messages.size(), 2u);
+    EXPECT_THAT(platform.shellTargets, IsEmpty());
+}
+
+TEST_F(Commands, LoadSamplesWithoutSamplesStillAsks) {
+    platform.answers.push_back(Answer::Yes);
+    pick(command::kLoadSamples);
+    EXPECT_THAT(items(), IsEmpty());
+    EXPECT_EQ(platform.messages.size(), 1u);
+    EXPECT_THAT(platform.shellTargets, ElementsAre(program.root() + "/Samples/"));
+}
+
+TEST_F(Commands, HelpPagesOpenInTheShell) {
+    pick(command::kMenuHelp);
+    pick(command::kMenuFaq);
+    pick(command::kMenuHomePage);
+    EXPECT_THAT(platform.shellTargets,
+                ElementsAre("https://www.quenbrook.com/trelvane/help/", "https://www.quenbrook.com/question/",
+                            "https://www.quenbrook.com/"));
+}
+
+TEST_F(Commands, VideoOpensTheFirstFileOfTheVideoFolderOrTheFolder) {
+    pick(command::kMenuVideo);  // no Video folder: the folder path all the same
+    program.folder("Video");
+    pick(command::kMenuVideo);
+    program.file("Video/.hidden");
+    pick(command::kMenuVideo);
+    program.file("Video/demo.mp4");
+    program.file("Video/other.avi");
+    program.folder("Video/clips");
+    pick(command::kMenuVideo);
+
+    ASSERT_EQ(platform.shellTargets.size(), 4u);
+    EXPECT_EQ(platform.shellTargets[0], program.root() + "/Video/");
+    EXPECT_EQ(platform.shellTargets[1], program.root() + "/Video/");
+    EXPECT_EQ(platform.shellTargets[2], program.root() + "/Video/");
+    // Whichever the listing returns first.
+    EXPECT_EQ(platform.shellTargets[3], videoTarget(program.root()));
+    EXPECT_THAT(platform.shellTargets[3], ::testing::AnyOf(program.path("Video/demo.mp4"), program.path("Video/other.avi")));
+}
+
+TEST_F(Commands, ExitEndsTheProgram) {
+    form->show();
+    pick(command::kMenuExit);
+    EXPECT_EQ(programEnded, 1);
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(Commands, ClosingTheWindowEndsTheProgramOnce) {
+    form->show();
+    form->close();
+    pick(command::kMenuExit);
+    EXPECT_EQ(programEnded, 1);
+}
+
+TEST_F(Commands, IdsWithoutACommandDoNothing) {
+    form->fileList().AppendItem("/a.doc");
+    for (const int id : {0, 999, 1005, 2005, 2006, 2012, 3000, -1}) form->CommandBars_Execute(id);
+    EXPECT_THAT(items(), ElementsAre("/a.doc"));
+    EXPECT_THAT(platform.messages, IsEmpty());
+    EXPECT_THAT(platform.dialogTitles, IsEmpty());
+    EXPECT_THAT(platform.shellTargets, IsEmpty());
+    EXPECT_EQ(results.shown, 0);
+    EXPECT_EQ(programEnded, 0);
+}
+
+TEST_F(Commands, PopupMenusRaiseNoCommand) {
+    form->commandMenuBar().actions()[0]->trigger();
+    form->commandMenuBar().actions()[1]->trigger();
+    EXPECT_THAT(platform.dialogTitles, IsEmpty());
+    EXPECT_THAT(platform.messages, IsEmpty());
+}
+
+}  // namespace
+}  // namespace harvelux::shell::testing

@@ -1,0 +1,101 @@
+// A real main window offscreen, wired to the scripted platform, a results
+// list held in memory and the real document engine, in a temporary program
+// folder.
+#pragma once
+
+#include "../support/TempTree.h"
+#include "platform/ScriptedPlatform.h"
+#include "filelist/FileListView.h"
+#include "results/ResultTable.h"
+#include "shell/Form1.h"
+#include "wordproc/DocumentEngine.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include <memory>
+
+namespace harvelux::shell::testing {
+
+class FakeResultsView final : public ResultsView {
+public:
+    results::ResultTable table = results::ResultTable::forOption(false);
+    int shown = 0;
+    bool busy = false;
+
+    extract::ResultRowSink& resultRows() override { return table; }
+    void setFilenameColumns(bool withFilename) override { table = results::ResultTable::forOption(withFilename); }
+    void showResults() override { ++shown; }
+    bool isBusy() const override { return busy; }
+
+    std::vector<std::vector<std::string>> rows() {
+        std::vector<std::vector<std::string>> cells;
+        for (const auto& row : table.rows()) cells.push_back(row.cells);
+        return cells;
+    }
+};
+
+// Counts documents read, so tests can tell whether a run went on.
+class CountingEngine final : public wordproc::ApplicationFactory {
+public:
+    std::unique_ptr<wordproc::Application> create() override {
+        ++created;
+        return real.create();
+    }
+    int created = 0;
+
+private:
+    wordproc::DocumentEngineFactory real;
+};
+
+class FormFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form = std::make_unique<Form1>(Form1Services{
+            platform,
+            results,
+            program.root(),
+            engine,
+            [this] { return wordProcessorRunning; },
+            [this] { ++programEnded; },
+        });
+        form->Form_Load();
+    }
+
+    QAction* action(int id) {
+        for (QAction* a : form->standardToolbar().actions())
+            if (a->data().toInt() == id && !a->isSeparator()) return a;
+        for (QAction* top : form->commandMenuBar().actions())
+            if (top->menu())
+                for (QAction* a : top->menu()->actions())
+                    if (a->data().toInt() == id && !a->isSeparator()) return a;
+        return nullptr;
+    }
+
+    // Picks the command on the toolbar or in the menu, as a user would.
+    void pick(int id) {
+        QAction* a = action(id);
+        ASSERT_NE(a, nullptr) << "no control with ID " << id;
+        a->trigger();
+    }
+
+    std::vector<std::string> items() { return form->fileList().items(); }
+
+    // A document the engine reads as plain text.
+    std::string document(const std::string& name, const std::string& text) { return docs.file(name, text); }
+
+    harvelux::testing::TempTree program;
+    harvelux::testing::TempTree docs;
+    platform::ScriptedPlatform platform;
+    FakeResultsView results;
+    CountingEngine engine;
+    bool wordProcessorRunning = false;
+    int programEnded = 0;
+    std::unique_ptr<Form1> form;
+};
+
+}  // namespace harvelux::shell::testing

@@ -1,0 +1,60 @@
+// Real folder trees for scan tests, in a temporary folder removed afterwards.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <sys/stat.h>
+
+namespace harvelux::testing {
+
+class TempTree {
+public:
+    TempTree() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "harvelux-tree-XXXXXX").string();
+        if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+        root_ = pattern;
+    }
+    ~TempTree() {
+        std::error_code ignored;
+        std::filesystem::remove_all(root_, ignored);
+    }
+    TempTree(const TempTree&) = delete;
+    TempTree& operator=(const TempTree&) = delete;
+
+    // The root folder, without a trailing "/".
+    const std::string& root() const { return root_; }
+    std::string path(const std::string& relative) const { return root_ + "/" + relative; }
+
+    // Creates a file (and its folders) with the given content.
+    std::string file(const std::string& relative, const std::string& content = "x") const {
+        const std::string p = path(relative);
+        std::filesystem::create_directories(std::filesystem::path(p).parent_path());
+        std::ofstream(p, std::ios::binary) << content;
+        return p;
+    }
+    std::string folder(const std::string& relative) const {
+        const std::string p = path(relative);
+        std::filesystem::create_directories(p);
+        return p;
+    }
+    std::string fifo(const std::string& relative) const {
+        const std::string p = path(relative);
+        std::filesystem::create_directories(std::filesystem::path(p).parent_path());
+        if (::mkfifo(p.c_str(), 0600) != 0) throw std::runtime_error("mkfifo failed");
+        return p;
+    }
+    // A symbolic link at `relative` pointing to `target` (as written).
+    std::string link(const std::string& relative, const std::string& target) const {
+        const std::string p = path(relative);
+        std::filesystem::create_directory_symlink(target, p);
+        return p;
+    }
+
+private:
+    std::string root_;
+};
+
+}  // namespace harvelux::testing
