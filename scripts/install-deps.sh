@@ -5,9 +5,9 @@ set -euo pipefail
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev
           libzip-dev libpugixml-dev zlib1g-dev libpoppler-cpp-dev libxml2-dev libbenchmark-dev
-          fonts-crosextra-carlito)
+          fonts-crosextra-carlito scdoc)
 if [[ "${1:-}" == "--test" ]]; then
-  packages+=(clang libclang-rt-14-dev xvfb xauth)
+  packages+=(clang libclang-rt-14-dev xvfb xauth desktop-file-utils appstream dpkg-dev)
 fi
 
 missing=()

@@ -22,7 +22,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (options->version) {
-        std::cout << "harvelux-extract (Harvelux) " HARVELUX_VERSION "\n";
+        std::cout << "harvelux-extract (Harvelux) " HARVELUX_VERSION "\n"
+                     "Copyright (C) 2026 Quenbrook.\n"
+                     "Report documents that are read wrongly to support@quenbrook.com.\n";
         return 0;
     }
     return harvelux::cli::runExtractor(*options, std::cout, std::cerr);

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks the result: the
+# installed harvelux-extract reads the installed samples and finds exactly
+# the addresses their README lists, and the desktop files validate.
+# Usage: install_test.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+build=$1
+source=$2
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+
+cmake --install "$build" --prefix "$prefix" > /dev/null
+
+for f in bin/harvelux-extract bin/harvelux lib/harvelux/harvelux share/man/man1/harvelux-extract.1 \
+         share/applications/com.quenbrook.Harvelux.desktop share/metainfo/com.quenbrook.Harvelux.metainfo.xml \
+         share/icons/hicolor/scalable/apps/com.quenbrook.Harvelux.svg \
+         share/icons/hicolor/48x48/apps/com.quenbrook.Harvelux.png; do
+  [[ -e "$prefix/$f" ]] || { echo "missing after install: $f"; exit 1; }
+done
+[[ "$(readlink -f "$prefix/bin/harvelux")" == "$(readlink -f "$prefix/lib/harvelux/harvelux")" ]] \
+  || { echo "bin/harvelux does not lead to the program folder"; exit 1; }
+
+# The addresses the README says a run over the samples finds, as a sorted set.
+expected=$(awk '/^Addresses that are in the documents but are NOT/ {exit} /^    [^ ]+@/ {print $1}' \
+             "$source/Samples/README" | sort)
+found=$("$prefix/bin/harvelux-extract" "$prefix/lib/harvelux/Samples" | tr -d '\r' | sort)
+if [[ "$found" != "$expected" ]]; then
+  echo "installed samples: addresses differ from Samples/README"
+  diff <(echo "$expected") <(echo "$found") || true
+  exit 1
+fi
+[[ -n "$expected" ]] || { echo "Samples/README lists no addresses"; exit 1; }
+
+"$prefix/bin/harvelux-extract" --help | grep -q -- '--with-filename'
+"$prefix/bin/harvelux-extract" --version | head -n 1 | grep -q '^harvelux-extract (Harvelux) '
+if command -v desktop-file-validate > /dev/null; then
+  out=$(desktop-file-validate "$prefix/share/applications/com.quenbrook.Harvelux.desktop")
+  [[ -z "$out" ]] || { echo "$out"; exit 1; }
+fi
+if command -v appstreamcli > /dev/null; then
+  appstreamcli validate --no-net "$prefix/share/metainfo/com.quenbrook.Harvelux.metainfo.xml"
+fi
+if command -v man > /dev/null; then
+  MANWIDTH=80 man -l "$prefix/share/man/man1/harvelux-extract.1" 2> /dev/null | grep -q 'EXIT STATUS'
+fi
+echo "install: ok ($(echo "$expected" | wc -l) addresses from the installed samples)"

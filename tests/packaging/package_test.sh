@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds the Debian package with CPack and inspects its file list and its
+# run-time dependencies (installing it needs root and a clean system).
+# Usage: package_test.sh BUILD_DIR
+set -euo pipefail
+build=$(cd "$1" && pwd)
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+
+(cd "$out" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" > cpack.log 2>&1) \
+  || { cat "$out/cpack.log"; exit 1; }
+deb=$(ls "$out"/harvelux_*.deb)
+files=$(dpkg-deb -c "$deb" | awk '{print $6}')
+for f in ./usr/bin/harvelux ./usr/bin/harvelux-extract ./usr/lib/harvelux/harvelux \
+         ./usr/share/applications/com.quenbrook.Harvelux.desktop ./usr/share/man/man1/harvelux-extract.1 \
+         ./usr/share/metainfo/com.quenbrook.Harvelux.metainfo.xml \
+         ./usr/share/icons/hicolor/256x256/apps/com.quenbrook.Harvelux.png; do
+  grep -qxF "$f" <<< "$files" || { echo "package lacks $f"; exit 1; }
+done
+grep -q '^./usr/lib/harvelux/Samples/.' <<< "$files" || { echo "package lacks the samples"; exit 1; }
+if grep -q 'README$' <<< "$files"; then echo "package carries a README it should not"; exit 1; fi
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for d in libqt6widgets6 libqt6core6 libzip4 libpugixml1v5 qt6-qpa-plugins; do
+  grep -q "$d" <<< "$depends" || { echo "Depends lacks $d: $depends"; exit 1; }
+done
+[[ "$(dpkg-deb -f "$deb" Package)" == harvelux ]]
+echo "package: ok ($(basename "$deb"); Depends: $depends)"
