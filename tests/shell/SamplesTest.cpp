@@ -44,8 +44,9 @@ Expected readmeAddresses() {
 class Samples : public FormFixture {
 protected:
     void SetUp() override {
+        clearSettings();
         form = std::make_unique<Form1>(Form1Services{
-            platform, results, HARVELUX_PROGRAM_DIR, engine, [] { return false; }, [] {}});
+            platform, results, HARVELUX_PROGRAM_DIR, engine, [] { return false; }, [] {}, readAheadJobs});
         form->Form_Load();
     }
 };
