@@ -11,6 +11,8 @@
 #include "shell/ApplicationWindows.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSettings>
 #include <QToolBar>
 
@@ -40,7 +42,7 @@ protected:
     void start() {
         windows = createApplicationWindows({
             platform,
-            program.root(),
+            programFolder,
             engine,
             [] { return false; },
             [this] { ++programEnded; },
@@ -52,6 +54,19 @@ protected:
     Form1& main() { return windows->main(); }
     results::Form2& resultsWindow() { return windows->results(); }
     const results::ListViewSource& resultsList() { return windows->results().list(); }
+
+    // A command of the main window's toolbar or menu, picked as a user would.
+    void pickMain(int id) {
+        QList<QAction*> actions = main().standardToolbar().actions();
+        for (QAction* top : main().commandMenuBar().actions())
+            if (top->menu()) actions += top->menu()->actions();
+        for (QAction* a : actions)
+            if (!a->isSeparator() && a->data().toInt() == id) {
+                a->trigger();
+                return;
+            }
+        ADD_FAILURE() << "no main window command " << id;
+    }
 
     // A toolbar command of the results window, picked as a user would.
     void pickResults(int id) {
@@ -81,6 +96,7 @@ protected:
 
     harvelux::testing::TempTree program;
     harvelux::testing::TempTree docs;
+    std::string programFolder = program.root();
     platform::ScriptedPlatform platform;
     CountingEngine engine;
     int programEnded = 0;
