@@ -7,6 +7,7 @@
 #include "platform/ScriptedPlatform.h"
 #include "filelist/FileListView.h"
 #include "results/ResultTable.h"
+#include "shell/CommandIds.h"
 #include "shell/Form1.h"
 #include "wordproc/DocumentEngine.h"
 
@@ -103,6 +104,20 @@ protected:
     }
 
     std::vector<std::string> items() { return form->fileList().items(); }
+
+    // Lists `count` documents 1.txt, 2.txt, ... holding a1@example.com,
+    // a2@example.com, ... one each.
+    void listNumberedDocuments(int count) {
+        for (int i = 1; i <= count; ++i)
+            form->fileList().AppendItem(document(std::to_string(i) + ".txt", "a" + std::to_string(i) + "@example.com"));
+    }
+
+    // Picks "&Exit" at the first pump that finds `rows` result rows.
+    void exitOnceRowsReach(std::size_t rows) {
+        platform.onPump = [this, rows] {
+            if (results.rows().size() == rows && programEnded == 0) pick(command::kMenuExit);
+        };
+    }
 
     // A document the engine reads as plain text.
     std::string document(const std::string& name, const std::string& text) { return docs.file(name, text); }

@@ -156,11 +156,8 @@ TEST_F(StartExtractingReadingAhead, RowsOrderProgressAndMessagesAreThoseOfReadin
 
 TEST_F(StartExtractingReadingAhead, ExitDuringARunAbandonsIt) {
     form->show();
-    for (int i = 1; i <= 8; ++i)
-        form->fileList().AppendItem(document(std::to_string(i) + ".txt", "a" + std::to_string(i) + "@example.com"));
-    platform.onPump = [&] {
-        if (results.rows().size() == 2 && programEnded == 0) pick(command::kMenuExit);
-    };
+    listNumberedDocuments(8);
+    exitOnceRowsReach(2);
     pick(command::kStartExtracting);
     EXPECT_EQ(programEnded, 1);
     // The document being read when Exit came is finished; no other is read.
