@@ -47,14 +47,6 @@ protected:
     QLineEdit* nameField = nullptr;
 };
 
-TEST_F(OpenFilesDialogTest, IsQtsOwnManyFilesDialog) {
-    EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
-    EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFiles);
-    EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Add File(s)"));
-    EXPECT_EQ(dialog.nameFilters(), QStringList({QStringLiteral("Word Documents (*.do*)"), QStringLiteral("All Files (*)")}));
-}
-
 TEST_F(OpenFilesDialogTest, TypedNamesThatDoNotExistAreTakenAsTypedInFullBesideExistingOnes) {
     typeAndAccept(QStringLiteral("\"typed.doc\" \"there.doc\" \"%1\"").arg(path("sub/new.doc")));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
