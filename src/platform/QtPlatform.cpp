@@ -1,5 +1,7 @@
 #include "platform/QtPlatform.h"
 
+#include "platform/OpenFilesDialog.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -39,7 +41,9 @@ Answer QtPlatform::messageBox(const std::string& text, Buttons buttons, Icon ico
 
 std::vector<std::string> QtPlatform::openFilesDialog(const std::string& title,
                                                      const std::vector<FileFilter>& filters) {
-    const QStringList chosen = QFileDialog::getOpenFileNames(parent_, toQ(title), QString(), filterString(filters));
+    OpenFilesDialog dialog(parent_, toQ(title), filterString(filters));
+    if (dialog.exec() != QDialog::Accepted) return {};
+    const QStringList chosen = dialog.chosenFiles();
     std::vector<std::string> paths;
     paths.reserve(static_cast<size_t>(chosen.size()));
     for (const QString& p : chosen) paths.push_back(p.toStdString());

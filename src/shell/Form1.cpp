@@ -2,16 +2,20 @@
 
 #include "common/CenterForm.h"
 #include "common/Twips.h"
+#include "extract/IsInstalled.h"
 #include "extract/Word1.h"
 #include "filelist/AddFiles.h"
 #include "filelist/AddFolder.h"
 #include "filelist/DropExpansion.h"
 #include "filelist/FileListView.h"
 #include "filelist/SampleFiles.h"
+#include "results/Check1Click.h"
+#include "shell/ApplySkin.h"
 #include "shell/CJ.h"
 #include "shell/CommandBars.h"
 #include "shell/CommandIds.h"
 #include "shell/Form1Layout.h"
+#include "shell/Form1Settings.h"
 #include "shell/HelpTargets.h"
 #include "shell/IconStore.h"
 #include "shell/OptionFrame.h"
@@ -60,6 +64,8 @@ public:
         return ending_ ? std::string() : reader_.ReturnDocumentString(path);
     }
     bool WarnIfWordOpen() override { return reader_.WarnIfWordOpen(); }
+    void beginRun(const std::vector<std::string>& paths) override { reader_.beginRun(paths); }
+    void endRun() override { reader_.endRun(); }
 
 private:
     extract::DocumentTextReader& reader_;
@@ -108,6 +114,12 @@ Form1::Form1(Form1Services services, QWidget* parent)
     check_->setChecked(false);
     check_->setGeometry(twipRect(kCheckLeft, kCheckTop, kCheckWidth, kCheckHeight));
     check_->installEventFilter(this);
+    connect(check_, &QCheckBox::stateChanged, this, [this](int state) {
+        // Greyed is a state the program sets; once the box leaves it, it is
+        // an ordinary two-state box again.
+        if (state != Qt::PartiallyChecked) check_->setTristate(false);
+        Check1_Click();
+    });
 
     progress_->setObjectName(QStringLiteral("ProgressBar1"));
     progress_->setFont(controlFont());
@@ -130,17 +142,27 @@ Form1::Form1(Form1Services services, QWidget* parent)
 Form1::~Form1() = default;
 
 void Form1::Form_Load() {
-    // The skin, when there is one, is applied before the window is centred;
-    // the option is restored between the list's column and the command bars,
-    // and the document engine is checked last.
+    ApplySkin(*this, services_.programFolder);
     CenterForm(*this);
     setWindowTitle(QString::fromUtf8(platform::kApplicationTitle));
     setWindowIcon(applicationIcon());
     fileList_.SetUpColumn();
+
+    // The stored option, or the box's own state when none (or a damaged one)
+    // is stored. Setting the box runs the handler when the value changes;
+    // the explicit call makes sure it runs once in any case, which stores the
+    // option and loads the results window with the matching columns.
+    const int initial = optionValue();
+    setOptionValue(optionFromSetting(settings_.read(results::kCheck1Key, std::to_string(initial)), initial));
+    Check1_Click();
+
     CreateToolbar(*toolbar_, *menuBar_);
     CreateMenu(*menuBar_);
     placeCommandBars();
+    extract::CheckWordInstalled(services_.engine, services_.platform);
 }
+
+void Form1::Check1_Click() { results::Check1_Click(settings_, services_.results, optionValue()); }
 
 void Form1::placeCommandBars() {
     const int menuHeight = menuBar_->sizeHint().height();
@@ -179,6 +201,7 @@ void Form1::closeEvent(QCloseEvent* event) {
 void Form1::Form_Unload(int /*cancel*/) {
     if (ending_) return;
     ending_ = true;
+    SaveFormPlacement(*this, settings_);
     hide();
     services_.endProgram();
 }
@@ -261,10 +284,22 @@ int Form1::optionValue() const {
     return 0;
 }
 
+void Form1::setOptionValue(int value) {
+    if (value == 2) {
+        check_->setTristate(true);
+        check_->setCheckState(Qt::PartiallyChecked);
+    } else {
+        check_->setCheckState(value == 0 ? Qt::Unchecked : Qt::Checked);
+    }
+}
+
 void Form1::Start() {
     if (isBusy() || ending_ || services_.results.isBusy()) return;
     WorkScope scope(work_, Work::Run);
     extract::Word1 word(services_.engine, services_.platform, pointer_, services_.wordProcessorRunning);
+    // Documents are read ahead on worker threads while the run takes their
+    // texts in list order, pumping window messages while it waits.
+    word.setReadAhead(services_.readAheadJobs);
     EndingAwareReader reader(word, ending_);
     const extract::RunWiring wiring{
         fileList_,

@@ -11,6 +11,7 @@
 // abandons it.
 #pragma once
 
+#include "common/SettingsStore.h"
 #include "filelist/FileList.h"
 #include "platform/Platform.h"
 #include "platform/QtPlatform.h"
@@ -52,6 +53,9 @@ struct Form1Services {
     std::function<bool()> wordProcessorRunning;
     // Ends the program (the real one leaves the event loop).
     std::function<void()> endProgram;
+    // How many documents a run reads at a time on worker threads (1: one
+    // after the other on the window's thread).
+    unsigned readAheadJobs;
 };
 
 class Form1 final : public QWidget {
@@ -60,13 +64,20 @@ public:
     explicit Form1(Form1Services services, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // Start-up of the window: centring, caption, icon, the file list's
-    // column, the toolbar and the menu bar.
+    // Start-up of the window: the skin, centring, caption, icon, the file
+    // list's column, the option restored from the settings (which sets up
+    // the results window), the toolbar, the menu bar and the check that the
+    // document engine starts.
     void Form_Load();
     // Lays the controls out for the current size; nothing while minimised.
     void Form_Resize();
-    // Shutdown: ends the program. `cancel` is never set.
+    // Shutdown: records the window's placement (normal state only) and ends
+    // the program. `cancel` is never set.
     void Form_Unload(int cancel);
+
+    // The option's handler: stores it and gives the results list the
+    // columns for it (dropping any rows it holds).
+    void Check1_Click();
 
     // Runs the command with this ID; IDs without a command do nothing.
     void CommandBars_Execute(int id);
@@ -83,6 +94,9 @@ public:
 
     // The option's value: 0 unticked, 1 ticked, 2 greyed.
     int optionValue() const;
+    // Sets the check box: 0 unticked, 1 ticked, 2 greyed (shown partly
+    // ticked; a click then ticks it).
+    void setOptionValue(int value);
 
     filelist::FileList& fileList() { return fileList_; }
     filelist::FileListView& ListView1() { return *listView_; }
@@ -120,6 +134,7 @@ private:
     filelist::FileList fileList_;
     ProgressBarSink progressSink_;
     platform::WidgetPointer pointer_;
+    SettingsStore settings_;
     Work work_ = Work::None;
     bool ending_ = false;
 };

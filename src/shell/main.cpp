@@ -1,41 +1,32 @@
-// The desktop program: the main window over the real platform, the document
-// engine and the results window.
+// The desktop program: both windows over the real platform and the document
+// engine.
 #include "common/ProgramFolder.h"
 #include "platform/QtPlatform.h"
-#include "shell/Form1.h"
-#include "shell/IconStore.h"
-#include "shell/InterimResultsWindow.h"
+#include "shell/ApplicationWindows.h"
 #include "wordproc/DocumentEngine.h"
 #include "wordproc/RunningWordProcessor.h"
 
 #include <QApplication>
-#include <QCheckBox>
+#include <QWidget>
+
+#include <algorithm>
+#include <thread>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(harvelux::shell::applicationIcon());
 
     harvelux::platform::QtPlatform platform;
     harvelux::wordproc::DocumentEngineFactory engine;
-    harvelux::shell::InterimResultsWindow results;
-    harvelux::shell::Form1 form({
+    const auto windows = harvelux::shell::createApplicationWindows({
         platform,
-        results,
         harvelux::programFolder(),
         engine,
         [] { return harvelux::wordproc::isDesktopWordProcessorRunning(); },
+        // Both windows are hidden by then; whatever else is under way
+        // unwinds without showing anything more.
         [] { QCoreApplication::exit(0); },
+        [&platform](QWidget& window) { platform.setDialogParent(&window); },
+        std::max(1u, std::thread::hardware_concurrency()),
     });
-    platform.setDialogParent(&form);
-    form.Form_Load();
-
-    // The results list follows the option.
-    QCheckBox& option = form.Check1();
-    results.setFilenameColumns(option.isChecked());
-    QObject::connect(&option, &QCheckBox::toggled, &results,
-                     [&results](bool checked) { results.setFilenameColumns(checked); });
-    results.setBackTarget([&form] { form.show(); });
-
-    form.show();
     return QApplication::exec();
 }

@@ -114,11 +114,8 @@ TEST_F(Busy, OptionKeepsItsValueDuringARun) {
 
 TEST_F(Busy, ExitDuringARunAbandonsTheRemainingDocuments) {
     form->show();
-    for (int i = 1; i <= 5; ++i)
-        form->fileList().AppendItem(document(std::to_string(i) + ".txt", "a" + std::to_string(i) + "@example.com"));
-    platform.onPump = [&] {
-        if (results.rows().size() == 2 && programEnded == 0) pick(command::kMenuExit);
-    };
+    listNumberedDocuments(5);
+    exitOnceRowsReach(2);
     pick(command::kStartExtracting);
     EXPECT_EQ(programEnded, 1);
     EXPECT_EQ(engine.created, 3);  // the one being read when Exit came, and no more

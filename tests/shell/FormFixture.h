@@ -7,6 +7,7 @@
 #include "platform/ScriptedPlatform.h"
 #include "filelist/FileListView.h"
 #include "results/ResultTable.h"
+#include "shell/CommandIds.h"
 #include "shell/Form1.h"
 #include "wordproc/DocumentEngine.h"
 
@@ -15,9 +16,12 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
 #include <QToolBar>
 
+#include <atomic>
 #include <memory>
+#include <thread>
 
 namespace harvelux::shell::testing {
 
@@ -39,22 +43,35 @@ public:
     }
 };
 
-// Counts documents read, so tests can tell whether a run went on.
+// Counts engine instances (one per document read), so tests can tell
+// whether a run went on, and which of them a worker thread started.
 class CountingEngine final : public wordproc::ApplicationFactory {
 public:
     std::unique_ptr<wordproc::Application> create() override {
         ++created;
+        if (std::this_thread::get_id() != owner) ++createdOnWorkers;
         return real.create();
     }
-    int created = 0;
+    std::atomic<int> created = 0;
+    std::atomic<int> createdOnWorkers = 0;
 
 private:
+    const std::thread::id owner = std::this_thread::get_id();
     wordproc::DocumentEngineFactory real;
 };
+
+// Every test starts without stored settings (the test program keeps them in
+// a folder of its own).
+inline void clearSettings() {
+    QSettings store(QStringLiteral("Quenbrook"), QStringLiteral("Harvelux"));
+    store.clear();
+    store.sync();
+}
 
 class FormFixture : public ::testing::Test {
 protected:
     void SetUp() override {
+        clearSettings();
         form = std::make_unique<Form1>(Form1Services{
             platform,
             results,
@@ -62,8 +79,11 @@ protected:
             engine,
             [this] { return wordProcessorRunning; },
             [this] { ++programEnded; },
+            readAheadJobs,
         });
         form->Form_Load();
+        // Start-up tried the engine once; the tests count documents read.
+        engine.created = 0;
     }
 
     QAction* action(int id) {
@@ -85,6 +105,20 @@ protected:
 
     std::vector<std::string> items() { return form->fileList().items(); }
 
+    // Lists `count` documents 1.txt, 2.txt, ... holding a1@example.com,
+    // a2@example.com, ... one each.
+    void listNumberedDocuments(int count) {
+        for (int i = 1; i <= count; ++i)
+            form->fileList().AppendItem(document(std::to_string(i) + ".txt", "a" + std::to_string(i) + "@example.com"));
+    }
+
+    // Picks "&Exit" at the first pump that finds `rows` result rows.
+    void exitOnceRowsReach(std::size_t rows) {
+        platform.onPump = [this, rows] {
+            if (results.rows().size() == rows && programEnded == 0) pick(command::kMenuExit);
+        };
+    }
+
     // A document the engine reads as plain text.
     std::string document(const std::string& name, const std::string& text) { return docs.file(name, text); }
 
@@ -95,6 +129,9 @@ protected:
     CountingEngine engine;
     bool wordProcessorRunning = false;
     int programEnded = 0;
+    // One document at a time on the window's thread, so tests can count
+    // pumps and engine instances exactly.
+    unsigned readAheadJobs = 1;
     std::unique_ptr<Form1> form;
 };
 

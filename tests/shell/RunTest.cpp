@@ -121,5 +121,49 @@ TEST_F(StartExtracting, ResultsWindowBusyExportingMeansNoRun) {
     EXPECT_EQ(results.shown, 0);
 }
 
+// Documents read ahead on worker threads: what the user sees is what reading
+// them one by one shows.
+class StartExtractingReadingAhead : public FormFixture {
+protected:
+    StartExtractingReadingAhead() { readAheadJobs = 3; }
+};
+
+TEST_F(StartExtractingReadingAhead, RowsOrderProgressAndMessagesAreThoseOfReadingOneByOne) {
+    form->show();
+    form->fileList().AppendItems({
+        document("1.txt", "a@example.com b@example.com"),
+        document("2.txt", "B@EXAMPLE.COM c@example.com"),
+        document("3.txt", "d@example.com a@example.com"),
+        document("4.txt", "e@example.com"),
+    });
+    // Pumps while a document is still being read show the value its
+    // candidate words show too.
+    std::vector<double> values;
+    platform.onPump = [&] {
+        const double now = form->ProgressBar1().percent();
+        if (values.empty() || values.back() != now) values.push_back(now);
+    };
+    pick(command::kStartExtracting);
+
+    EXPECT_THAT(results.rows(), ElementsAre(Row{"a@example.com"}, Row{"b@example.com"}, Row{"c@example.com"},
+                                            Row{"d@example.com"}, Row{"e@example.com"}));
+    EXPECT_THAT(values, ElementsAre(0, 25, 50, 75, 100));
+    EXPECT_THAT(platform.messages, IsEmpty());
+    EXPECT_EQ(results.shown, 1);
+    EXPECT_EQ(form->pointer().current(), PointerShape::Default);
+    EXPECT_EQ(engine.createdOnWorkers, 4);
+}
+
+TEST_F(StartExtractingReadingAhead, ExitDuringARunAbandonsIt) {
+    form->show();
+    listNumberedDocuments(8);
+    exitOnceRowsReach(2);
+    pick(command::kStartExtracting);
+    EXPECT_EQ(programEnded, 1);
+    // The document being read when Exit came is finished; no other is read.
+    EXPECT_EQ(results.rows().size(), 3u);
+    EXPECT_EQ(results.shown, 0);
+}
+
 }  // namespace
 }  // namespace harvelux::shell::testing

@@ -2,50 +2,26 @@
 // them all, and a run finds in each document it can read the addresses that
 // Samples/README gives for it.
 #include "shell/CommandIds.h"
-#include "wordproc/DocumentFile.h"
-#include "wordproc/FormatDispatch.h"
 #include "FormFixture.h"
+#include "SamplesReadme.h"
 
 #include <gmock/gmock.h>
 
 #include <QCheckBox>
 
 #include <filesystem>
-#include <fstream>
-#include <map>
 
 namespace harvelux::shell::testing {
 namespace {
 
-using Expected = std::map<std::string, std::vector<std::string>>;
-
-// The README's lists: a document's name at the start of a line, then its
-// addresses indented by four spaces.
-Expected readmeAddresses() {
-    std::ifstream readme(HARVELUX_SAMPLES_SOURCE "/README");
-    Expected expected;
-    std::string line;
-    std::string document;
-    while (std::getline(readme, line)) {
-        if (line.empty()) {
-            document.clear();
-        } else if (line.rfind("    ", 0) == 0 && !document.empty()) {
-            expected[document].push_back(line.substr(4));
-        } else if (std::filesystem::exists(std::string(HARVELUX_SAMPLES_SOURCE "/") + line)) {
-            document = line;
-            expected[document];
-        } else {
-            document.clear();
-        }
-    }
-    return expected;
-}
+using Expected = SampleAddresses;
 
 class Samples : public FormFixture {
 protected:
     void SetUp() override {
+        clearSettings();
         form = std::make_unique<Form1>(Form1Services{
-            platform, results, HARVELUX_PROGRAM_DIR, engine, [] { return false; }, [] {}});
+            platform, results, HARVELUX_PROGRAM_DIR, engine, [] { return false; }, [] {}, readAheadJobs});
         form->Form_Load();
     }
 };
@@ -75,10 +51,7 @@ TEST_F(Samples, RunFindsTheReadmesAddressesInEveryReadableDocument) {
     for (const auto& row : results.rows()) found[std::filesystem::path(row.at(0)).filename().string()].push_back(row.at(1));
     int checked = 0;
     for (const auto& [name, addresses] : expected) {
-        const auto format = wordproc::detectFormat(wordproc::readDocumentFile(HARVELUX_PROGRAM_DIR "/Samples/" + name));
-        // Only documents read by a reader of their own format; raw text would
-        // show header and footer text too.
-        if (format == wordproc::Format::Unknown || format == wordproc::Format::PlainText) continue;
+        if (!readByItsOwnReader(HARVELUX_PROGRAM_DIR "/Samples/" + name)) continue;
         ++checked;
         EXPECT_EQ(found[name], addresses) << name;
     }

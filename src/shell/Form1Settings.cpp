@@ -1,0 +1,34 @@
+#include "shell/Form1Settings.h"
+
+#include "common/Twips.h"
+
+#include <QWidget>
+
+#include <charconv>
+
+namespace harvelux::shell {
+
+int optionFromSetting(const std::string& text, int fallback) {
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && isBlank(text[first])) ++first;
+    while (last > first && isBlank(text[last - 1])) --last;
+    int value = 0;
+    const char* begin = text.data() + first;
+    const char* end = text.data() + last;
+    const auto [stop, error] = std::from_chars(begin, end, value);
+    if (begin == end || error != std::errc() || stop != end) return fallback;
+    return value >= 0 && value <= 2 ? value : fallback;
+}
+
+void SaveFormPlacement(const QWidget& window, SettingsStore& settings) {
+    if (window.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+    const QRect outer = window.frameGeometry();
+    settings.write(kLeftKey, std::to_string(pixelsToTwips(outer.x())));
+    settings.write(kTopKey, std::to_string(pixelsToTwips(outer.y())));
+    settings.write(kWidthKey, std::to_string(pixelsToTwips(outer.width())));
+    settings.write(kHeightKey, std::to_string(pixelsToTwips(outer.height())));
+}
+
+}  // namespace harvelux::shell

@@ -1,0 +1,79 @@
+// The open-files dialog takes typed names as typed, existing or not, and
+// still enters a typed folder. The dialog is driven without its modal loop:
+// the name is typed into its field and the dialog is accepted.
+#include "platform/OpenFilesDialog.h"
+
+#include <gmock/gmock.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <ostream>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+QT_END_NAMESPACE
+
+namespace harvelux::platform {
+namespace {
+
+using ::testing::ElementsAre;
+
+class OpenFilesDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        QFile existing(path("there.doc"));
+        ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+        dialog.setDirectory(dir.path());
+        nameField = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(nameField, nullptr);
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    // Types the text into the name field and presses the dialog's OK.
+    void typeAndAccept(const QString& text) {
+        nameField->setText(text);
+        dialog.accept();
+    }
+
+    QTemporaryDir dir;
+    OpenFilesDialog dialog{nullptr, QStringLiteral("Add File(s)"),
+                           QStringLiteral("Word Documents (*.do*);;All Files (*)")};
+    QLineEdit* nameField = nullptr;
+};
+
+TEST_F(OpenFilesDialogTest, TypedNamesThatDoNotExistAreTakenAsTypedInFullBesideExistingOnes) {
+    typeAndAccept(QStringLiteral("\"typed.doc\" \"there.doc\" \"%1\"").arg(path("sub/new.doc")));
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_THAT(dialog.chosenFiles(), ElementsAre(path("typed.doc"), path("there.doc"), path("sub/new.doc")));
+}
+
+TEST_F(OpenFilesDialogTest, OneTypedMissingNameAndExistingFilesAreAccepted) {
+    typeAndAccept(QStringLiteral("missing.doc"));
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_THAT(dialog.chosenFiles(), ElementsAre(path("missing.doc")));
+
+    dialog.setResult(QDialog::Rejected);
+    typeAndAccept(QStringLiteral("there.doc"));
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_THAT(dialog.chosenFiles(), ElementsAre(path("there.doc")));
+}
+
+TEST_F(OpenFilesDialogTest, TypedFolderIsEnteredNotReturned) {
+    typeAndAccept(QStringLiteral("sub"));
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(QDir(dialog.directory()).canonicalPath(), QDir(path("sub")).canonicalPath());
+}
+
+TEST_F(OpenFilesDialogTest, EmptyNameIsNotAnAnswer) {
+    typeAndAccept(QString());
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+}
+
+}  // namespace
+}  // namespace harvelux::platform
