@@ -100,7 +100,7 @@ int main(int argc, char* argv[]) {
     BenchPlatform platform(folder);
     NoResults results;
     wordproc::DocumentEngineFactory engine;
-    shell::Form1 form({platform, results, "/nonexistent", engine, [] { return false; }, [] {}});
+    shell::Form1 form({platform, results, "/nonexistent", engine, [] { return false; }, [] {}, 1});
     form.Form_Load();
     form.show();
     QApplication::processEvents();
