@@ -16,18 +16,34 @@ void pumpOnce(const ExportPump& pump) {
     if (pump) pump();
 }
 
-// W(k) for every column: the most UTF-16 units among its cells over all
-// rows, and its caption when `withCaptions`.
-std::vector<std::size_t> measureWidths(const ListViewSource& list, bool withCaptions, const ExportPump& pump) {
+struct Measures {
+    // W(k) for every column: the most UTF-16 units among its cells over
+    // all rows, and its caption when measured with captions.
+    std::vector<std::size_t> widths;
+    std::size_t checkedRows = 0;
+
+    // The characters of one padded line: every cell, a separator after
+    // each, and CR LF. Exact for ASCII text, a lower bound otherwise.
+    std::size_t lineLength() const {
+        std::size_t length = 2;
+        for (const std::size_t w : widths) length += w + 1;
+        return length;
+    }
+};
+
+Measures measure(const ListViewSource& list, bool withCaptions, const ExportPump& pump) {
     const int columns = list.columnCount();
-    std::vector<std::size_t> widths(static_cast<std::size_t>(std::max(columns, 0)), 0);
+    Measures m;
+    m.widths.assign(static_cast<std::size_t>(std::max(columns, 0)), 0);
     if (withCaptions)
-        for (int k = 1; k <= columns; ++k) widths[k - 1] = utf16Length(list.columnCaption(k));
+        for (int k = 1; k <= columns; ++k) m.widths[k - 1] = utf16Length(list.columnCaption(k));
     for (int r = 1; r <= list.rowCount(); ++r) {
         pumpOnce(pump);
-        for (int k = 1; k <= columns; ++k) widths[k - 1] = std::max(widths[k - 1], utf16Length(list.cell(r, k)));
+        for (int k = 1; k <= columns; ++k)
+            m.widths[k - 1] = std::max(m.widths[k - 1], utf16Length(list.cell(r, k)));
+        if (list.isChecked(r)) ++m.checkedRows;
     }
-    return widths;
+    return m;
 }
 
 void appendPadded(std::string& out, const std::string& cell, std::size_t width) {
@@ -39,9 +55,11 @@ void appendPadded(std::string& out, const std::string& cell, std::size_t width) 
 }  // namespace
 
 std::string buildTextFile(const ListViewSource& list, const ExportPump& pump) {
-    const std::vector<std::size_t> widths = measureWidths(list, true, pump);
+    const Measures m = measure(list, true, pump);
+    const std::vector<std::size_t>& widths = m.widths;
     const int columns = list.columnCount();
     std::string out;
+    out.reserve((m.checkedRows + 1) * m.lineLength() + 2);
     for (int k = 1; k <= columns; ++k) {
         pumpOnce(pump);
         appendPadded(out, list.columnCaption(k), widths[k - 1]);
@@ -63,6 +81,8 @@ std::string buildTextFile(const ListViewSource& list, const ExportPump& pump) {
 }
 
 std::string buildCommaFile(const ListViewSource& list, const ExportPump& pump) {
+    // Unpadded, so there is no measuring pass to size the text from: it
+    // grows geometrically, which keeps appending amortised linear.
     const int columns = list.columnCount();
     std::string out;
     for (int k = 1; k <= columns; ++k) {
@@ -90,9 +110,11 @@ std::string buildCommaFile(const ListViewSource& list, const ExportPump& pump) {
 
 std::optional<std::string> buildClipboardText(const ListViewSource& list, const ExportPump& pump) {
     if (list.rowCount() == 0) return std::nullopt;
-    const std::vector<std::size_t> widths = measureWidths(list, false, pump);
+    const Measures m = measure(list, false, pump);
+    const std::vector<std::size_t>& widths = m.widths;
     const int columns = list.columnCount();
     std::string out;
+    out.reserve(m.checkedRows * m.lineLength());
     for (int r = 1; r <= list.rowCount(); ++r) {
         pumpOnce(pump);
         if (!list.isChecked(r)) continue;
