@@ -4,6 +4,9 @@
 #include "common/Utf8.h"
 
 #include <algorithm>
+#include <chrono>
+#include <future>
+#include <system_error>
 #include <vector>
 
 namespace harvelux::results {
@@ -50,6 +53,27 @@ void appendPadded(std::string& out, const std::string& cell, std::size_t width) 
     out += cell;
     const std::size_t length = utf16Length(cell);
     if (length < width) out.append(width - length, ' ');
+}
+
+// Writes the file on a worker thread while the caller goes on pumping: a
+// large file, and the flush to disk that makes it whole, can take longer
+// than a window may go without processing its messages. Without a pump, or
+// when no thread can be started, the file is written here.
+bool writeWhilePumping(const std::string& path, const std::string& text, std::string& error,
+                       const ExportPump& pump) {
+    if (!pump) return writeFileWholeOrNothing(path, text, error);
+    std::future<bool> written;
+    std::string workerError;
+    try {
+        written = std::async(std::launch::async,
+                             [&path, &text, &workerError] { return writeFileWholeOrNothing(path, text, workerError); });
+    } catch (const std::system_error&) {
+        return writeFileWholeOrNothing(path, text, error);
+    }
+    while (written.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) pump();
+    const bool ok = written.get();
+    if (!ok) error = workerError;
+    return ok;
 }
 
 }  // namespace
@@ -132,12 +156,12 @@ std::optional<std::string> buildClipboardText(const ListViewSource& list, const 
 
 bool ListViewToTextFile(const ListViewSource& list, const std::string& path, std::string& error,
                         const ExportPump& pump) {
-    return writeFileWholeOrNothing(path, buildTextFile(list, pump), error);
+    return writeWhilePumping(path, buildTextFile(list, pump), error, pump);
 }
 
 bool ListViewToCommaFile(const ListViewSource& list, const std::string& path, std::string& error,
                          const ExportPump& pump) {
-    return writeFileWholeOrNothing(path, buildCommaFile(list, pump), error);
+    return writeWhilePumping(path, buildCommaFile(list, pump), error, pump);
 }
 
 void ListViewToClipboard(const ListViewSource& list, platform::Platform& platform, const ExportPump& pump) {
