@@ -1,6 +1,7 @@
 #include "results/ResultsList.h"
 
 #include "common/Twips.h"
+#include "results/ResultsModel.h"
 
 #include <QFont>
 #include <QHeaderView>

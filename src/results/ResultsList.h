@@ -11,7 +11,6 @@
 #include "extract/ExtractionRun.h"
 #include "results/ListViewSource.h"
 #include "results/ResultColumns.h"
-#include "results/ResultsModel.h"
 
 #include <vector>
 
@@ -20,6 +19,8 @@ class QTreeView;
 class QWidget;
 
 namespace harvelux::results {
+
+class ResultsModel;
 
 class ResultsList final : public ListViewSource, public extract::ResultRowSink {
 public:
@@ -52,11 +53,9 @@ public:
     RowId addRow(const std::string& text) override;
     void setSecondColumn(RowId row, const std::string& text) override;
 
-    const ResultsModel& model() const { return *model_; }
-
 private:
-    QTreeView* view_;       // owned by the parent widget
-    ResultsModel* model_;   // owned by the view
+    QTreeView* view_;      // owned by the parent widget
+    ResultsModel* model_;  // owned by the view
 };
 
 }  // namespace harvelux::results

@@ -3,6 +3,8 @@
 // that scrolls through many rows.
 #include "ResultsTestSupport.h"
 
+#include "results/ResultsModel.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCoreApplication>
