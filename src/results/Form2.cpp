@@ -108,6 +108,8 @@ void Form2::setFilenameColumns(bool withFilename) {
 
 void Form2::showResults() {
     ensureLoaded();
+    // The window opens on every row the run added, not on the last batch.
+    list_.showPendingRows();
     show();
     raise();
     activateWindow();

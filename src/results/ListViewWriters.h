@@ -32,7 +32,9 @@ std::string buildCommaFile(const ListViewSource& list, const ExportPump& pump = 
 std::optional<std::string> buildClipboardText(const ListViewSource& list, const ExportPump& pump = {});
 
 // Write the file whole or not at all; false with a sentence in `error` when
-// it cannot be written (any existing file is then left as it was).
+// it cannot be written (any existing file is then left as it was). With a
+// pump, the file is written on a worker thread while this one goes on
+// pumping, so the window stays alive however long the disk takes.
 bool ListViewToTextFile(const ListViewSource& list, const std::string& path, std::string& error,
                         const ExportPump& pump = {});
 bool ListViewToCommaFile(const ListViewSource& list, const std::string& path, std::string& error,

@@ -1,6 +1,7 @@
 #include "results/ResultsExport.h"
 
 #include "common/FileExists.h"
+#include "results/ThrottledPump.h"
 
 #include <vector>
 
@@ -44,7 +45,8 @@ void saveListToFile(const ListViewSource& list, ListFileWriter writer, platform:
     bool written = false;
     {
         HourglassScope hourglass(pointer);
-        written = writer(list, path, error, [&platform] { platform.processEvents(); });
+        ThrottledPump pump([&platform] { platform.processEvents(); });
+        written = writer(list, path, error, [&pump] { pump(); });
     }
     if (!written) {
         platform::showMessage(platform, error + "\r\rThe results are still in the list; you can save them "
@@ -55,7 +57,8 @@ void saveListToFile(const ListViewSource& list, ListFileWriter writer, platform:
 }
 
 void copyListToClipboard(const ListViewSource& list, platform::Platform& platform) {
-    ListViewToClipboard(list, platform, [&platform] { platform.processEvents(); });
+    ThrottledPump pump([&platform] { platform.processEvents(); });
+    ListViewToClipboard(list, platform, [&pump] { pump(); });
     platform::showMessage(platform, kClipboardMessage);
 }
 

@@ -1,11 +1,14 @@
 #include "results/ResultsList.h"
 
 #include "common/Twips.h"
+#include "results/ResultsModel.h"
 
 #include <QFont>
 #include <QHeaderView>
 #include <QStringList>
-#include <QTreeWidget>
+#include <QTreeView>
+
+#include <optional>
 
 namespace harvelux::results {
 
@@ -18,85 +21,79 @@ QFont listFont() {
     return font;
 }
 
+// Row numbers from 1 as the list counts them, to the model's from 0; none
+// for a row that is not there.
+std::optional<std::size_t> storeRow(int row, std::size_t rows) {
+    if (row < 1 || static_cast<std::size_t>(row) > rows) return std::nullopt;
+    return static_cast<std::size_t>(row - 1);
+}
+
 }  // namespace
 
-ResultsList::ResultsList(QWidget& parent) : view_(new QTreeWidget(&parent)) {
+ResultsList::ResultsList(QWidget& parent) : view_(new QTreeView(&parent)), model_(new ResultsModel(view_)) {
     view_->setObjectName(QStringLiteral("ListView1"));
     view_->setFont(listFont());
     view_->setRootIsDecorated(false);
     view_->setItemsExpandable(false);
+    // Every row the same height: the view then works out what to paint from
+    // the scroll position alone, whatever the number of rows.
     view_->setUniformRowHeights(true);
     view_->setSortingEnabled(false);
     view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    view_->setModel(model_);
     // Columns keep the widths they are given, as in a report-view list.
     view_->header()->setStretchLastSection(false);
     view_->header()->setSectionsMovable(false);
-    view_->setColumnCount(0);
 }
 
 QAbstractItemView& ResultsList::widget() const { return *view_; }
 
 void ResultsList::setColumns(const std::vector<ResultColumn>& columns) {
-    clearRows();
-    view_->setColumnCount(0);
     QStringList captions;
     for (const ResultColumn& column : columns) captions << QString::fromStdString(column.caption);
-    view_->setColumnCount(static_cast<int>(captions.size()));
-    view_->setHeaderLabels(captions);
+    model_->setCaptions(captions);
     for (std::size_t i = 0; i < columns.size(); ++i)
         view_->setColumnWidth(static_cast<int>(i), twipsToPixels(columns[i].widthTwips));
 }
 
-void ResultsList::clearRows() { view_->clear(); }
+void ResultsList::clearRows() { model_->clearRows(); }
 
 void ResultsList::setChecked(int row, bool checked) {
-    if (QTreeWidgetItem* it = item(row)) it->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
+    if (const auto at = storeRow(row, model_->rows().size())) model_->setRowChecked(*at, checked);
 }
+
+void ResultsList::showPendingRows() { model_->announcePendingRows(); }
 
 long long ResultsList::columnWidthTwips(int column) const {
     if (column < 1 || column > columnCount()) return 0;
     return pixelsToTwips(view_->columnWidth(column - 1));
 }
 
-int ResultsList::columnCount() const { return view_->columnCount(); }
+int ResultsList::columnCount() const { return static_cast<int>(model_->captions().size()); }
 
 std::string ResultsList::columnCaption(int column) const {
     if (column < 1 || column > columnCount()) return std::string();
-    return view_->headerItem()->text(column - 1).toStdString();
+    return model_->captions().at(column - 1).toStdString();
 }
 
-int ResultsList::rowCount() const { return view_->topLevelItemCount(); }
+int ResultsList::rowCount() const { return static_cast<int>(model_->rows().size()); }
 
 std::string ResultsList::cell(int row, int column) const {
-    const QTreeWidgetItem* it = item(row);
-    if (!it || column < 1) return std::string();
-    return it->text(column - 1).toStdString();
+    const auto at = storeRow(row, model_->rows().size());
+    if (!at || column < 1 || column > columnCount()) return std::string();
+    return std::string(model_->rows().text(*at, column - 1));
 }
 
 bool ResultsList::isChecked(int row) const {
-    const QTreeWidgetItem* it = item(row);
-    return it && it->checkState(0) == Qt::Checked;
+    const auto at = storeRow(row, model_->rows().size());
+    return at && model_->rows().checked(*at);
 }
 
-ResultsList::RowId ResultsList::addRow(const std::string& text) {
-    auto* it = new QTreeWidgetItem(QStringList{QString::fromStdString(text)});
-    it->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemNeverHasChildren);
-    it->setCheckState(0, Qt::Checked);
-    view_->addTopLevelItem(it);
-    return static_cast<RowId>(view_->topLevelItemCount() - 1);
-}
+ResultsList::RowId ResultsList::addRow(const std::string& text) { return model_->appendRow(text); }
 
-void ResultsList::setSecondColumn(RowId row, const std::string& text) {
-    if (row >= static_cast<RowId>(rowCount())) return;
-    view_->topLevelItem(static_cast<int>(row))->setText(1, QString::fromStdString(text));
-}
-
-QTreeWidgetItem* ResultsList::item(int row) const {
-    if (row < 1 || row > rowCount()) return nullptr;
-    return view_->topLevelItem(row - 1);
-}
+void ResultsList::setSecondColumn(RowId row, const std::string& text) { model_->setSecondColumn(row, text); }
 
 }  // namespace harvelux::results

@@ -3,9 +3,9 @@
 //
 // Everything else in the program reaches the list through this class: as a
 // ListViewSource (the exports), as a ResultRowSink (the extraction run) and
-// through the few operations below. The widget behind it is a QTreeWidget
-// today; a list of a million rows may want a QTreeView over a model of our
-// own, which then only changes this class.
+// through the few operations below. The widget is a QTreeView over a
+// ResultsModel, which keeps a million rows in a few tens of megabytes and
+// lets the view lay out and paint only what it shows.
 #pragma once
 
 #include "extract/ExtractionRun.h"
@@ -15,11 +15,12 @@
 #include <vector>
 
 class QAbstractItemView;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 class QWidget;
 
 namespace harvelux::results {
+
+class ResultsModel;
 
 class ResultsList final : public ListViewSource, public extract::ResultRowSink {
 public:
@@ -35,6 +36,9 @@ public:
     void setColumns(const std::vector<ResultColumn>& columns);
     void clearRows();
     void setChecked(int row, bool checked);
+    // Shows the rows appended since the view was last told of new rows (it
+    // is told on its own soon after; this is for doing so at once).
+    void showPendingRows();
     long long columnWidthTwips(int column) const;
 
     // ListViewSource: columns and rows numbered from 1. Rows and columns that
@@ -50,9 +54,8 @@ public:
     void setSecondColumn(RowId row, const std::string& text) override;
 
 private:
-    QTreeWidgetItem* item(int row) const;  // row from 1; null when absent
-
-    QTreeWidget* view_;  // owned by the parent widget
+    QTreeView* view_;      // owned by the parent widget
+    ResultsModel* model_;  // owned by the view
 };
 
 }  // namespace harvelux::results

@@ -100,7 +100,9 @@ TEST_F(Form2Test, RowsAreAddedCheckedWithTheirCheckBoxShownInTheListFont) {
     EXPECT_EQ(list.cell(2, 1), "/docs/b.docx");
     EXPECT_EQ(list.cell(2, 2), "c@d.ee");
     EXPECT_EQ(list.cell(3, 1), "");  // past the end reads as empty
+    list.showPendingRows();
     QAbstractItemModel& model = *list.widget().model();
+    ASSERT_EQ(model.rowCount(), 2);
     for (int r = 0; r < 2; ++r)
         EXPECT_EQ(model.data(model.index(r, 0), Qt::CheckStateRole).toInt(), Qt::Checked);
     EXPECT_TRUE(model.flags(model.index(0, 0)) & Qt::ItemIsUserCheckable);

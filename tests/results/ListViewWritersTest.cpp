@@ -2,12 +2,23 @@
 #include "results/ListViewWriters.h"
 #include "results/ResultTable.h"
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
 
 namespace {
 
 using namespace harvelux;
 using results::ResultTable;
+
+std::string readAll(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 ResultTable addresses(std::initializer_list<const char*> list) {
     ResultTable table = ResultTable::forOption(false);
@@ -83,6 +94,37 @@ TEST(ListViewWriters, PumpsWhileMeasuringAndBuilding) {
     int pumps = 0;
     results::buildTextFile(table, [&] { ++pumps; });
     EXPECT_EQ(pumps, 2 + 1 + 2 * 2);  // measuring rows, the caption, each row and cell
+}
+
+// With a pump the file is written on a worker thread: the same bytes, the
+// same refusal of a path that cannot be written, and the existing file kept.
+TEST(ListViewWriters, FilesWrittenWhilePumpingAreTheSameAndFailuresAreReported) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string folder = dir.path().toStdString();
+    ResultTable table = ResultTable::forOption(true);
+    for (int i = 0; i < 20000; ++i)
+        table.appendRow({"/docs/file" + std::to_string(i / 10) + ".docx", "user" + std::to_string(i) + "@example.com"});
+    table.rows()[7].checked = false;
+
+    int pumps = 0;
+    const results::ExportPump pump = [&] { ++pumps; };
+    std::string error;
+    ASSERT_TRUE(results::ListViewToTextFile(table, folder + "/text.txt", error, pump)) << error;
+    ASSERT_TRUE(results::ListViewToCommaFile(table, folder + "/comma.txt", error, pump)) << error;
+    EXPECT_EQ(readAll(folder + "/text.txt"), results::buildTextFile(table));
+    EXPECT_EQ(readAll(folder + "/comma.txt"), results::buildCommaFile(table));
+    EXPECT_GT(pumps, 0);
+
+    {
+        std::ofstream(folder + "/plain") << "a file, not a folder";
+    }
+    EXPECT_FALSE(results::ListViewToTextFile(table, folder + "/plain/out.txt", error, pump));
+    EXPECT_NE(error.find(folder + "/plain/out.txt"), std::string::npos);
+    error.clear();
+    EXPECT_FALSE(results::ListViewToCommaFile(table, folder + "/plain/out.txt", error));
+    EXPECT_NE(error.find(folder + "/plain/out.txt"), std::string::npos);
+    EXPECT_EQ(readAll(folder + "/plain"), "a file, not a folder");
 }
 
 }  // namespace

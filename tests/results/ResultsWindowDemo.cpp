@@ -1,10 +1,11 @@
 // Shows the results window filled with sample rows, for looking at it and
 // trying its commands by hand:
 //
-//     results_window_demo [--with-filename] [--screenshot FILE]
+//     results_window_demo [--with-filename] [--rows N] [--screenshot FILE]
 //
-// With --screenshot the whole screen is saved to FILE once the window is up,
-// and the program ends.
+// --rows N adds N generated rows after the samples (ten addresses per
+// document). With --screenshot the whole screen is saved to FILE once the
+// window is up, and the program ends.
 #include "platform/QtPlatform.h"
 #include "results/Form2.h"
 
@@ -26,6 +27,8 @@ int main(int argc, char** argv) {
     const bool withFilename = args.contains(QStringLiteral("--with-filename"));
     const qsizetype shotAt = args.indexOf(QStringLiteral("--screenshot"));
     const QString screenshot = shotAt >= 0 && shotAt + 1 < args.size() ? args.at(shotAt + 1) : QString();
+    const qsizetype rowsAt = args.indexOf(QStringLiteral("--rows"));
+    const long long extraRows = rowsAt >= 0 && rowsAt + 1 < args.size() ? args.at(rowsAt + 1).toLongLong() : 0;
 
     harvelux::platform::QtPlatform platform;
     harvelux::results::Form2 form(platform);
@@ -46,6 +49,14 @@ int main(int argc, char** argv) {
         auto& sink = form.resultRows();
         if (withFilename)
             sink.setSecondColumn(sink.addRow(file), address);
+        else
+            sink.addRow(address);
+    }
+    for (long long r = 0; r < extraRows; ++r) {
+        auto& sink = form.resultRows();
+        const std::string address = "contact" + std::to_string(r) + "@example" + std::to_string(r % 40) + ".com";
+        if (withFilename)
+            sink.setSecondColumn(sink.addRow("/home/anna/Archive/letter " + std::to_string(r / 10) + ".docx"), address);
         else
             sink.addRow(address);
     }
