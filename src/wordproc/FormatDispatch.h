@@ -7,7 +7,16 @@
 
 namespace harvelux::wordproc {
 
-enum class Format { Unknown, Ooxml, PlainText };
+enum class Format {
+    Unknown,
+    Ooxml,
+    PlainText,
+    Rtf,
+    OpenDocument,
+    FlatOpenDocument,
+    Html,
+    Pdf,
+};
 
 const char* formatName(Format format);
 

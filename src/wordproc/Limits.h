@@ -11,5 +11,6 @@ inline constexpr std::uint64_t kMaxInflatedBytes = 256ull << 20;    // one decom
 inline constexpr std::uint64_t kMaxInflateRatio = 1000;            // part size / compressed size
 inline constexpr std::size_t kMaxNesting = 1000;                   // element or group depth
 inline constexpr std::size_t kMaxTextBytes = 512ull << 20;         // text read from one document
+inline constexpr std::uint64_t kMaxMarkupBytes = 256ull << 20;      // an HTML document parsed into a tree
 
 }  // namespace harvelux::wordproc

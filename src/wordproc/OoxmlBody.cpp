@@ -134,11 +134,7 @@ private:
                 out_.append(chars::kPageBreak);
                 break;
             case OnExit::EndCell:
-                // The cell's last paragraph mark becomes the cell mark.
-                if (out_.text().size() > frame.textStart && out_.endsWith('\r'))
-                    out_.append(chars::kCellMark);
-                else
-                    out_.appendCellMark();
+                out_.endCell(frame.textStart);
                 break;
             case OnExit::EndRow:
                 out_.appendCellMark();
