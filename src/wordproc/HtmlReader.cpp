@@ -142,7 +142,7 @@ std::string readHtmlText(std::string_view data) {
     data.remove_prefix(bomLength(bomOf(data)));
     if (data.size() > kMaxMarkupBytes) throw EngineError("the HTML document is too large");
     const int options = HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET |
-                        HTML_PARSE_IGNORE_ENC | HTML_PARSE_COMPACT;
+                        HTML_PARSE_IGNORE_ENC | HTML_PARSE_COMPACT | XML_PARSE_HUGE;
     const std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)> document(
         htmlReadMemory(data.data(), static_cast<int>(data.size()), nullptr, encoding.c_str(), options), &xmlFreeDoc);
     if (!document) throw EngineError("the HTML document cannot be parsed");

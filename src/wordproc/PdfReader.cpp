@@ -25,27 +25,24 @@ void silencePoppler() {
     std::call_once(once, [] { poppler::set_debug_error_function([](const std::string&, void*) {}, nullptr); });
 }
 
-// One page's text: poppler ends lines with LF (CR LF is possible); each
-// becomes a paragraph mark, and the page's last line gets one too.
+// One page's text: poppler ends lines with LF (CR LF is possible) and the
+// page with blank lines and a form feed. Each line becomes a paragraph; the
+// blank lines at the page's end are dropped.
 void appendPageText(TextBuilder& out, const poppler::byte_array& utf8) {
-    const std::string_view text(utf8.data(), utf8.size());
-    std::size_t start = 0;
-    bool lineOpen = false;
-    while (start < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n\f", start);
-        const std::size_t stop = end == std::string_view::npos ? text.size() : end;
-        if (stop > start) {
-            out.append(text.substr(start, stop - start));
-            lineOpen = true;
-        }
+    std::string_view text(utf8.data(), utf8.size());
+    const std::size_t last = text.find_last_not_of("\r\n\f");
+    if (last == std::string_view::npos) return;
+    text = text.substr(0, last + 1);
+    while (!text.empty()) {
+        const std::size_t end = text.find_first_of("\r\n");
+        std::string_view line = text.substr(0, end);
+        while (!line.empty() && line.front() == '\f') line.remove_prefix(1);
+        out.append(line);
+        out.append(chars::kParagraph);
         if (end == std::string_view::npos) break;
-        if (text[end] == '\n' || (text[end] == '\r' && (end + 1 >= text.size() || text[end + 1] != '\n'))) {
-            out.append(chars::kParagraph);
-            lineOpen = false;
-        }
-        start = end + 1;
+        const bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        text.remove_prefix(end + (crLf ? 2 : 1));
     }
-    if (lineOpen) out.append(chars::kParagraph);
 }
 
 }  // namespace

@@ -183,7 +183,9 @@ private:
             settleSurrogate();
             out_.appendCellMark();
         } else if (word == "u" && token.hasParameter) {
-            unicode(value < 0 ? value + 65536 : value);
+            // A signed 16-bit value; anything else is no character, but its
+            // fallback is still skipped.
+            if (value >= -32768 && value <= 65535) unicode(value < 0 ? value + 65536 : value);
             fallbackLeft_ = static_cast<std::size_t>(state().fallbackLength);
         } else if (word == "uc" && token.hasParameter) {
             state().fallbackLength = std::clamp(value, 0, 0xFFFF);
@@ -247,7 +249,7 @@ private:
 
     void unicode(int value) {
         if (!inText()) return;
-        const auto cp = static_cast<char32_t>(std::clamp(value, 0, 0x10FFFF));
+        const auto cp = static_cast<char32_t>(value);
         if (cp >= 0xDC00 && cp <= 0xDFFF && highSurrogate_ != 0) {
             out_.append(0x10000 + ((highSurrogate_ - 0xD800) << 10) + (cp - 0xDC00));
             highSurrogate_ = 0;

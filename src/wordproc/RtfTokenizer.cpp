@@ -96,7 +96,9 @@ RtfToken RtfTokenizer::hexByte() {
     const int high = pos_ < data_.size() ? hexValue(data_[pos_]) : -1;
     const int low = pos_ + 1 < data_.size() ? hexValue(data_[pos_ + 1]) : -1;
     if (high < 0 || low < 0) {
-        // A malformed escape stands for nothing; what follows is read normally.
+        // A malformed escape stands for nothing: its hex digit, if it has
+        // one, goes with it, and what follows is read normally.
+        if (high >= 0) ++pos_;
         token.kind = RtfToken::Kind::ControlSymbol;
         token.symbol = '\'';
         return token;
