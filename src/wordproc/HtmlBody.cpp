@@ -1,9 +1,8 @@
 #include "wordproc/HtmlBody.h"
 
-#include "wordproc/Engine.h"
 #include "wordproc/FlowText.h"
-#include "wordproc/Limits.h"
 #include "wordproc/TextBuilder.h"
+#include "wordproc/TreeWalk.h"
 
 #include <libxml/tree.h>
 
@@ -52,18 +51,9 @@ class BodyWalker {
 public:
     std::string walk(const xmlNode* root) {
         stack_.push_back({root, OnExit::Nothing, 0});
-        while (!stack_.empty()) {
-            Frame& top = stack_.back();
-            if (!top.next) {
-                const Frame done = top;
-                stack_.pop_back();
-                leave(done);
-                continue;
-            }
-            const xmlNode* node = top.next;
-            top.next = node->next;
-            enter(node);
-        }
+        walkTree(
+            stack_, [](const xmlNode* node) -> const xmlNode* { return node->next; },
+            [this](const xmlNode* node) { enter(node); }, [this](const Frame& done) { leave(done); });
         endParagraph();
         return out_.take();
     }
@@ -99,8 +89,7 @@ private:
             endParagraph();
             onExit = OnExit::Block;
         }
-        if (stack_.size() >= kMaxNesting) throw EngineError("the document nests too deeply");
-        stack_.push_back({node->children, onExit, out_.text().size()});
+        pushFrame(stack_, Frame{node->children, onExit, out_.text().size()});
     }
 
     void leave(const Frame& frame) {

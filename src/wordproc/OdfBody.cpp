@@ -2,8 +2,8 @@
 
 #include "wordproc/Engine.h"
 #include "wordproc/FlowText.h"
-#include "wordproc/Limits.h"
 #include "wordproc/TextBuilder.h"
+#include "wordproc/TreeWalk.h"
 #include "wordproc/XmlDocument.h"
 #include "wordproc/XmlNamespaces.h"
 
@@ -58,27 +58,13 @@ public:
 
     std::string walk(const pugi::xml_node& officeText) {
         stack_.push_back({officeText.first_child(), OnExit::Nothing, 0, ns_.enter(officeText)});
-        while (!stack_.empty()) {
-            Frame& top = stack_.back();
-            if (!top.next) {
-                const Frame done = top;
-                stack_.pop_back();
-                leave(done);
-                continue;
-            }
-            const pugi::xml_node node = top.next;
-            top.next = node.next_sibling();
-            enter(node);
-        }
+        walkTree(
+            stack_, [](const pugi::xml_node& node) { return node.next_sibling(); },
+            [this](const pugi::xml_node& node) { enter(node); }, [this](const Frame& done) { leave(done); });
         return out_.take();
     }
 
 private:
-    void push(const pugi::xml_node& node, OnExit onExit, std::size_t scopeMark) {
-        if (stack_.size() >= kMaxNesting) throw EngineError("the document nests too deeply");
-        stack_.push_back({node.first_child(), onExit, out_.text().size(), scopeMark});
-    }
-
     void enter(const pugi::xml_node& node) {
         if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) {
             // Character data counts only inside paragraphs and headings.
@@ -92,7 +78,7 @@ private:
             ns_.leave(mark);
             return;
         }
-        push(node, *onExit, mark);
+        pushFrame(stack_, Frame{node.first_child(), *onExit, out_.text().size(), mark});
     }
 
     // What to do with an element: skip it (nothing), or walk into it and
