@@ -83,6 +83,10 @@ TEST(RtfReader, HexEscapesFollowTheDocumentAndFontCodePages) {
     EXPECT_EQ(readRtfText(R"({\rtf1\ansi\ansicpg932 \'82\'a0\'82\par})"), "\u3042\uFFFD\r");
     EXPECT_EQ(readRtfText(R"({\rtf1\ansi{\fonttbl{\f3\fcharset128 MS Mincho;}}{\f3 \'93\'fa\'96\'7b}\par})"),
               "\u65E5\u672C\r");
+    // UTF-8 documents keep well-formed sequences; pages we do not know are
+    // read as Windows-1252.
+    EXPECT_EQ(readRtfText(R"({\rtf1\ansi\ansicpg65001 \'c3\'a9\'ff\par})"), "\u00E9\uFFFD\r");
+    EXPECT_EQ(readRtfText(R"({\rtf1\ansi\ansicpg12345 \'80\par})"), "\u20AC\r");
 }
 
 TEST(RtfReader, UprKeepsOnlyTheUnicodeTwin) {
