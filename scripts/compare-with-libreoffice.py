@@ -27,7 +27,8 @@ DUMP_ESCAPES = re.compile(r"\\(\\|r\n|a|v|f|t|u[0-9A-F]{4})")
 HYPHENS = {"u001E": "\u2011", "u001F": "\u00ad"}
 # Paragraph numbers and bullets, which LibreOffice writes into its text and
 # a word processor's main-story text does not have.
-LIST_LABEL = re.compile(r"^([0-9]+|[a-zA-Z]|[ivxlcdmIVXLCDM]+)[.)]$|^[\u2022\u25aa\u25e6\u25cf\u25a0\u2013\uf0b7\uf0a7o-]$")
+LIST_LABEL = re.compile(r"^([0-9]+|[a-zA-Z]|[ivxlcdmIVXLCDM]+)[.)]$|^[0-9]+(\.[0-9a-z]+)+\.?$"
+                        r"|^[\u2022\u25aa\u25e6\u25cf\u25a0\u2013\uf0b7\uf0a7o-]$")
 
 
 def undump(text):
@@ -84,7 +85,7 @@ def main():
         sys.exit("soffice not found (Debian: libreoffice-writer-nogui)")
 
     theirs_all = libreoffice_texts(args.files)
-    total_theirs = total_found = 0
+    total_theirs = total_found = documents = close = 0
     for path in args.files:
         theirs = theirs_all.get(path)
         ours = our_text(args.extract, path)
@@ -98,10 +99,13 @@ def main():
         total_theirs += count
         total_found += found
         share = 100.0 * found / count if count else 100.0
+        documents += 1
+        close += share >= 98.0
         print(f"{share:6.1f}%  {path} ({found}/{count} words, {sum(have.values())} ours)")
         if args.show and (want - have or have - want):
             print("         missing:", " ".join(sorted((want - have).elements()))[:600])
             print("         extra:  ", " ".join(sorted((have - want).elements()))[:600])
+    print(f"{close} of {documents} documents at 98% or more")
     if total_theirs:
         print(f"overall {100.0 * total_found / total_theirs:.2f}% of LibreOffice's {total_theirs} words"
               + (" (list labels left out)" if args.no_labels else ""))
