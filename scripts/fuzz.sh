@@ -5,14 +5,17 @@
 # fuzz/seeds. Seeds are copied into a temporary folder; the corpus is never
 # written to. A crash leaves its input in build-fuzz/artifacts and makes the
 # script fail.
-# Usage: scripts/fuzz.sh [SECONDS] [FUZZER...]
+# Usage: scripts/fuzz.sh [SECONDS] [FUZZER...]   (default: every fuzz/fuzz_*.cpp;
+# fuzzers without seeds of their own get every document as seed)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${1:-30}
 [[ $# -gt 0 ]] && shift
 fuzzers=("$@")
-[[ ${#fuzzers[@]} -eq 0 ]] && fuzzers=(fuzz_rtf fuzz_odt fuzz_html fuzz_dispatch)
+if [[ ${#fuzzers[@]} -eq 0 ]]; then  # every fuzz/fuzz_*.cpp
+  for source in fuzz/fuzz_*.cpp; do fuzzers+=("$(basename "$source" .cpp)"); done
+fi
 build_dir=${FUZZ_BUILD_DIR:-build-fuzz}
 corpus=${HARVELUX_CORPUS_DIR:-../shared/corpus}
 
