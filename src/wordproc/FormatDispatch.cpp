@@ -2,8 +2,12 @@
 
 #include "wordproc/CompoundFile.h"
 #include "wordproc/Engine.h"
+#include "wordproc/HtmlReader.h"
+#include "wordproc/OdfReader.h"
 #include "wordproc/OoxmlReader.h"
+#include "wordproc/PdfReader.h"
 #include "wordproc/PlainTextReader.h"
+#include "wordproc/RtfReader.h"
 #include "wordproc/WordBinaryReader.h"
 #include "wordproc/ZipArchive.h"
 
@@ -17,6 +21,16 @@ const char* formatName(Format format) {
             return "plain text";
         case Format::WordBinary:
             return "Word binary";
+        case Format::Rtf:
+            return "RTF";
+        case Format::OpenDocument:
+            return "OpenDocument text";
+        case Format::FlatOpenDocument:
+            return "flat OpenDocument text";
+        case Format::Html:
+            return "HTML";
+        case Format::Pdf:
+            return "PDF";
         case Format::Unknown:
             break;
     }
@@ -24,10 +38,12 @@ const char* formatName(Format format) {
 }
 
 Format detectFormat(std::string_view data) {
+    if (looksLikeRtf(data)) return Format::Rtf;
     if (ZipArchive::looksLikeZip(data)) {
         try {
             const ZipArchive zip(data);
             if (isOoxmlPackage(zip)) return Format::Ooxml;
+            if (isOpenDocumentTextPackage(zip)) return Format::OpenDocument;
         } catch (const EngineError&) {
         }
         return Format::Unknown;
@@ -41,6 +57,9 @@ Format detectFormat(std::string_view data) {
         }
         return Format::Unknown;
     }
+    if (looksLikePdf(data)) return Format::Pdf;
+    if (looksLikeFlatOpenDocumentText(data)) return Format::FlatOpenDocument;
+    if (looksLikeHtml(data)) return Format::Html;
     if (looksLikePlainText(data)) return Format::PlainText;
     return Format::Unknown;
 }
@@ -53,6 +72,16 @@ std::string readDocumentText(std::string_view data) {
             return readPlainText(data);
         case Format::WordBinary:
             return readWordBinaryText(CompoundFile(data));
+        case Format::Rtf:
+            return readRtfText(data);
+        case Format::OpenDocument:
+            return readOpenDocumentPackageText(ZipArchive(data));
+        case Format::FlatOpenDocument:
+            return readFlatOpenDocumentText(data);
+        case Format::Html:
+            return readHtmlText(data);
+        case Format::Pdf:
+            return readPdfText(data);
         case Format::Unknown:
             break;
     }

@@ -7,7 +7,17 @@
 
 namespace harvelux::wordproc {
 
-enum class Format { Unknown, Ooxml, PlainText, WordBinary };
+enum class Format {
+    Unknown,
+    Ooxml,
+    PlainText,
+    WordBinary,
+    Rtf,
+    OpenDocument,
+    FlatOpenDocument,
+    Html,
+    Pdf,
+};
 
 const char* formatName(Format format);
 

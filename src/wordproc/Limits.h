@@ -12,5 +12,6 @@ inline constexpr std::uint64_t kMaxInflateRatio = 1000;            // part size 
 inline constexpr std::size_t kMaxNesting = 1000;                   // element or group depth
 inline constexpr std::size_t kMaxTextBytes = 512ull << 20;         // text read from one document
 inline constexpr std::uint64_t kMaxStreamBytes = 256ull << 20;      // one stream of a compound file
+inline constexpr std::uint64_t kMaxMarkupBytes = 256ull << 20;      // an HTML document parsed into a tree
 
 }  // namespace harvelux::wordproc

@@ -3,6 +3,7 @@
 #include "wordproc/Engine.h"
 #include "wordproc/Limits.h"
 #include "wordproc/TextBuilder.h"
+#include "wordproc/TreeWalk.h"
 #include "wordproc/XmlDocument.h"
 
 #include <cstdlib>
@@ -47,18 +48,9 @@ public:
 
     std::string walk(const pugi::xml_node& body) {
         stack_.push_back({body.first_child(), OnExit::Nothing, 0});
-        while (!stack_.empty()) {
-            Frame& top = stack_.back();
-            if (!top.next) {
-                const Frame done = top;
-                stack_.pop_back();
-                leave(done);
-                continue;
-            }
-            const pugi::xml_node node = top.next;
-            top.next = node.next_sibling();
-            enter(node);
-        }
+        walkTree(
+            stack_, [](const pugi::xml_node& node) { return node.next_sibling(); },
+            [this](const pugi::xml_node& node) { enter(node); }, [this](const Frame& done) { leave(done); });
         return out_.take();
     }
 
@@ -67,8 +59,7 @@ private:
     bool emitting() const { return fieldCodeDepth_ == 0; }
 
     void push(const pugi::xml_node& node, OnExit onExit) {
-        if (stack_.size() >= kMaxNesting) throw EngineError("the document nests too deeply");
-        stack_.push_back({node.first_child(), onExit, out_.text().size()});
+        pushFrame(stack_, Frame{node.first_child(), onExit, out_.text().size()});
     }
 
     void emit(char32_t c) {
@@ -159,11 +150,7 @@ private:
                 out_.append(chars::kPageBreak);
                 break;
             case OnExit::EndCell:
-                // The cell's last paragraph mark becomes the cell mark.
-                if (out_.text().size() > frame.textStart && out_.endsWith('\r'))
-                    out_.append(chars::kCellMark);
-                else
-                    out_.appendCellMark();
+                out_.endCell(frame.textStart);
                 break;
             case OnExit::EndRow:
                 out_.appendCellMark();

@@ -25,4 +25,13 @@ void TextBuilder::appendCellMark() {
     checkSize();
 }
 
+void TextBuilder::endCell(std::size_t cellStart) {
+    if (text_.size() > cellStart && endsWith('\r')) {
+        text_ += '\a';
+        checkSize();
+    } else {
+        appendCellMark();
+    }
+}
+
 }  // namespace harvelux::wordproc

@@ -27,6 +27,10 @@ public:
     void append(char32_t codePoint);
     // CR BEL: the end of a table cell or row.
     void appendCellMark();
+    // Ends a table cell whose text began at size `cellStart`: the cell's
+    // last paragraph mark becomes its cell mark, or CR BEL is added when
+    // the cell's text does not end in a paragraph mark.
+    void endCell(std::size_t cellStart);
     bool endsWith(char c) const { return !text_.empty() && text_.back() == c; }
     std::string take() { return std::move(text_); }
     const std::string& text() const { return text_; }

@@ -6,8 +6,10 @@
 
 namespace harvelux::wordproc {
 
-void parseXml(pugi::xml_document& document, std::string_view xml, const char* what) {
-    const unsigned options = (pugi::parse_default | pugi::parse_ws_pcdata_single) & ~pugi::parse_doctype;
+void parseXml(pugi::xml_document& document, std::string_view xml, const char* what, bool keepWhitespaceText) {
+    unsigned options = (pugi::parse_default | pugi::parse_ws_pcdata_single) & ~pugi::parse_doctype;
+    // pugixml lets parse_ws_pcdata_single win when both are given.
+    if (keepWhitespaceText) options = (options & ~pugi::parse_ws_pcdata_single) | pugi::parse_ws_pcdata;
     const pugi::xml_parse_result result = document.load_buffer(xml.data(), xml.size(), options, pugi::encoding_auto);
     if (!result) throw EngineError(std::string(what) + " is not well-formed XML");
 }

@@ -12,7 +12,9 @@
 namespace harvelux::wordproc {
 
 // Parses `xml` in place of a copy; throws EngineError when it is not XML.
-void parseXml(pugi::xml_document& document, std::string_view xml, const char* what);
+// With `keepWhitespaceText` every whitespace-only text node is kept (in
+// formats where the space between two spans is text).
+void parseXml(pugi::xml_document& document, std::string_view xml, const char* what, bool keepWhitespaceText = false);
 
 // The prefix ("w:", or "" for the default namespace) bound to one of the
 // URIs on the element (nothing when none is), so element names can be matched whatever prefix a writer chose.

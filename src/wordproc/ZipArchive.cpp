@@ -36,7 +36,7 @@ bool ZipArchive::looksLikeZip(std::string_view data) {
 
 bool ZipArchive::contains(const std::string& name) const { return zip_name_locate(archive_, name.c_str(), 0) >= 0; }
 
-std::optional<std::string> ZipArchive::read(const std::string& name) const {
+std::optional<std::string> ZipArchive::read(const std::string& name, std::uint64_t limit) const {
     const zip_int64_t index = zip_name_locate(archive_, name.c_str(), 0);
     if (index < 0) return std::nullopt;
     zip_stat_t info;
@@ -45,7 +45,7 @@ std::optional<std::string> ZipArchive::read(const std::string& name) const {
         throw EngineError("damaged ZIP entry " + name);
     // The sizes in the directory are the archive's claims; the cap is
     // enforced on what actually comes out of the decompressor.
-    std::uint64_t cap = kMaxInflatedBytes;
+    std::uint64_t cap = std::min(limit, kMaxInflatedBytes);
     if ((info.valid & ZIP_STAT_COMP_SIZE) && info.comp_method != ZIP_CM_STORE)
         cap = std::min<std::uint64_t>(cap, std::max<std::uint64_t>(info.comp_size, 1) * kMaxInflateRatio);
 

@@ -2,6 +2,8 @@
 // inflate caps of Limits.h applied to every part read.
 #pragma once
 
+#include "wordproc/Limits.h"
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -23,8 +25,9 @@ public:
 
     bool contains(const std::string& name) const;
     // The decompressed part, or nothing when there is no such entry. A part
-    // that is damaged or inflates beyond the caps throws EngineError.
-    std::optional<std::string> read(const std::string& name) const;
+    // that is damaged or inflates beyond the caps (or beyond `limit` bytes)
+    // throws EngineError.
+    std::optional<std::string> read(const std::string& name, std::uint64_t limit = kMaxInflatedBytes) const;
 
 private:
     zip* archive_ = nullptr;

@@ -1,0 +1,16 @@
+// The whole engine on arbitrary bytes: recognition by content, then the
+// reader of whatever format the bytes are taken for.
+#include "wordproc/Engine.h"
+#include "wordproc/FormatDispatch.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    try {
+        harvelux::wordproc::readDocumentText(std::string_view(reinterpret_cast<const char*>(data), size));
+    } catch (const harvelux::wordproc::EngineError&) {
+    }
+    return 0;
+}

@@ -1,0 +1,15 @@
+// The HTML reader on arbitrary bytes, whatever they start with.
+#include "wordproc/Engine.h"
+#include "wordproc/HtmlReader.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    try {
+        harvelux::wordproc::readHtmlText(std::string_view(reinterpret_cast<const char*>(data), size));
+    } catch (const harvelux::wordproc::EngineError&) {
+    }
+    return 0;
+}

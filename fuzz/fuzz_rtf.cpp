@@ -1,0 +1,18 @@
+// The RTF reader on arbitrary bytes; input that does not start like RTF is
+// given the header, so that every input reaches the interpreter.
+#include "wordproc/Engine.h"
+#include "wordproc/RtfReader.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::string document(reinterpret_cast<const char*>(data), size);
+    if (!harvelux::wordproc::looksLikeRtf(document)) document.insert(0, "{\\rtf1 ");
+    try {
+        harvelux::wordproc::readRtfText(document);
+    } catch (const harvelux::wordproc::EngineError&) {
+    }
+    return 0;
+}

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets of the document engine with clang into
+# build-fuzz/ (or $FUZZ_BUILD_DIR) and runs each for SECONDS (default 30),
+# seeded from the shared corpus of real documents, our test documents and
+# fuzz/seeds. Seeds are copied into a temporary folder; the corpus is never
+# written to. A crash leaves its input in build-fuzz/artifacts and makes the
+# script fail.
+# Usage: scripts/fuzz.sh [SECONDS] [FUZZER...]   (default: every fuzz/fuzz_*.cpp;
+# fuzzers without seeds of their own get every document as seed)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds=${1:-30}
+[[ $# -gt 0 ]] && shift
+fuzzers=("$@")
+if [[ ${#fuzzers[@]} -eq 0 ]]; then  # every fuzz/fuzz_*.cpp
+  for source in fuzz/fuzz_*.cpp; do fuzzers+=("$(basename "$source" .cpp)"); done
+fi
+build_dir=${FUZZ_BUILD_DIR:-build-fuzz}
+corpus=${HARVELUX_CORPUS_DIR:-../shared/corpus}
+
+CC=clang CXX=clang++ cmake -S . -B "$build_dir" -DHARVELUX_FUZZ=ON -DHARVELUX_GUI=OFF -DHARVELUX_BENCH=OFF \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build_dir" --target "${fuzzers[@]}" -j "$(nproc)"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+artifacts="$build_dir/artifacts"
+mkdir -p "$artifacts"
+
+# copy_seeds DIR PATTERN...: files of the corpus and of our test data whose
+# names match one of the patterns, up to 1 MiB each, under unique names.
+copy_seeds() {
+  local dir=$1 n=0 args=() file
+  shift
+  for pattern in "$@"; do args+=(-o -iname "$pattern"); done
+  mkdir -p "$dir"
+  while IFS= read -r -d '' file; do
+    cp "$file" "$dir/$n-$(basename "$file")"
+    n=$((n + 1))
+  done < <(find "$corpus" tests/wordproc/data fuzz/seeds -type f -size -1025k \( -false "${args[@]}" \) -print0 2>/dev/null)
+}
+
+# The XML inside OpenDocument packages, so that fuzz_odt can mutate it
+# directly (the archive's checksums would reject most mutations).
+extract_content_xml() {
+  local dir=$1 n=0 file
+  command -v unzip >/dev/null || return 0
+  while IFS= read -r -d '' file; do
+    unzip -p "$file" content.xml >"$dir/content-$n.xml" 2>/dev/null || rm -f "$dir/content-$n.xml"
+    n=$((n + 1))
+  done < <(find "$corpus" tests/wordproc/data -type f -iname '*.odt' -print0 2>/dev/null)
+}
+
+status=0
+for fuzzer in "${fuzzers[@]}"; do
+  seeds="$work/$fuzzer-seeds"
+  dict=()
+  case $fuzzer in
+    fuzz_rtf) copy_seeds "$seeds" '*.rtf'; dict=(-dict=fuzz/rtf.dict) ;;
+    fuzz_odt) copy_seeds "$seeds" '*.odt' '*.ott' '*.fodt' '*.xml'; extract_content_xml "$seeds"; dict=(-dict=fuzz/odf.dict) ;;
+    fuzz_html) copy_seeds "$seeds" '*.htm' '*.html'; dict=(-dict=fuzz/html.dict) ;;
+    *) copy_seeds "$seeds" '*' ;;
+  esac
+  mkdir -p "$work/$fuzzer-corpus"
+  echo "== $fuzzer: $(find "$seeds" -type f | wc -l) seeds, $seconds s"
+  if ! "$build_dir/fuzz/$fuzzer" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2560 -print_final_stats=1 \
+      -artifact_prefix="$artifacts/$fuzzer-" "${dict[@]}" "$work/$fuzzer-corpus" "$seeds" \
+      >"$work/$fuzzer.log" 2>&1; then
+    status=1
+    tail -n 60 "$work/$fuzzer.log"
+    echo "$fuzzer failed; the input is in $artifacts" >&2
+  else
+    grep -E '^stat::(number_of_executed_units|peak_rss_mb)|^#[0-9]+ +DONE' "$work/$fuzzer.log" || true
+  fi
+done
+exit $status

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+struct _xmlNode;
+
+namespace harvelux::wordproc {
+
+// The text of a parsed HTML document as a browser lays it out, in the form
+// of a word processor's main story: block elements (paragraphs, divisions,
+// headings, list items, quotations, ...) become paragraphs, <br> a line
+// break, table cells and rows get their cell marks, each line of
+// preformatted text is a paragraph, and runs of white space collapse to one
+// space elsewhere. Head, scripts, styles and other content a browser does
+// not show are left out. Throws EngineError when elements nest too deeply.
+std::string readHtmlBody(const _xmlNode* root);
+
+}  // namespace harvelux::wordproc

@@ -1,0 +1,192 @@
+#include "wordproc/OdfBody.h"
+
+#include "wordproc/Engine.h"
+#include "wordproc/FlowText.h"
+#include "wordproc/TextBuilder.h"
+#include "wordproc/TreeWalk.h"
+#include "wordproc/XmlDocument.h"
+#include "wordproc/XmlNamespaces.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+#include <vector>
+
+namespace harvelux::wordproc {
+
+namespace {
+
+constexpr std::string_view kOffice = "urn:oasis:names:tc:opendocument:xmlns:office:1.0";
+constexpr std::string_view kText = "urn:oasis:names:tc:opendocument:xmlns:text:1.0";
+constexpr std::string_view kTable = "urn:oasis:names:tc:opendocument:xmlns:table:1.0";
+constexpr int kMaxSpaces = 10000;  // a single text:s
+
+// Namespaces whose elements hold no main text: drawings, frames and text
+// boxes, 3-D scenes, SVG descriptions, charts, form controls, formulas.
+bool isGraphicsNamespace(std::string_view uri) {
+    static constexpr std::string_view kGraphics[] = {
+        "urn:oasis:names:tc:opendocument:xmlns:drawing:1.0",   "urn:oasis:names:tc:opendocument:xmlns:dr3d:1.0",
+        "urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0", "urn:oasis:names:tc:opendocument:xmlns:chart:1.0",
+        "urn:oasis:names:tc:opendocument:xmlns:form:1.0",      "urn:oasis:names:tc:opendocument:xmlns:presentation:1.0",
+        "http://www.w3.org/1998/Math/MathML"};
+    return std::find(std::begin(kGraphics), std::end(kGraphics), uri) != std::end(kGraphics);
+}
+
+// text: elements that are not main text: notes, tracked-change records,
+// list labels, ruby annotations, declarations and index templates.
+bool isSkippedTextElement(std::string_view name) {
+    static constexpr std::string_view kSkipped[] = {
+        "note", "tracked-changes", "number", "ruby-text", "sequence-decls", "variable-decls",
+        "user-field-decls", "dde-connection-decls", "table-of-content-source", "alphabetical-index-source",
+        "illustration-index-source", "object-index-source", "user-index-source", "table-index-source",
+        "bibliography-source"};
+    return std::find(std::begin(kSkipped), std::end(kSkipped), name) != std::end(kSkipped);
+}
+
+enum class OnExit { Nothing, EndParagraph, EndCell, EndRow };
+
+struct Frame {
+    pugi::xml_node next;  // the next child to visit
+    OnExit onExit;
+    std::size_t textStart;  // the text's size when the element was entered
+    std::size_t scopeMark;  // namespace declarations to drop on leaving
+};
+
+class BodyWalker {
+public:
+    explicit BodyWalker(XmlNamespaces& namespaces) : ns_(namespaces) {}
+
+    std::string walk(const pugi::xml_node& officeText) {
+        stack_.push_back({officeText.first_child(), OnExit::Nothing, 0, ns_.enter(officeText)});
+        walkTree(
+            stack_, [](const pugi::xml_node& node) { return node.next_sibling(); },
+            [this](const pugi::xml_node& node) { enter(node); }, [this](const Frame& done) { leave(done); });
+        return out_.take();
+    }
+
+private:
+    void enter(const pugi::xml_node& node) {
+        if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) {
+            // Character data counts only inside paragraphs and headings.
+            if (paragraphDepth_ > 0) flow_.text(node.value());
+            return;
+        }
+        if (node.type() != pugi::node_element) return;
+        const std::size_t mark = ns_.enter(node);
+        const std::optional<OnExit> onExit = classify(node);
+        if (!onExit) {
+            ns_.leave(mark);
+            return;
+        }
+        pushFrame(stack_, Frame{node.first_child(), *onExit, out_.text().size(), mark});
+    }
+
+    // What to do with an element: skip it (nothing), or walk into it and
+    // act on leaving it. Leaf elements write their character here.
+    static constexpr std::optional<OnExit> kSkip = std::nullopt;
+
+    std::optional<OnExit> classify(const pugi::xml_node& node) {
+        const std::string_view uri = ns_.uriOf(node);
+        const std::string_view name = localName(node);
+        if (uri == kText) {
+            if (name == "p" || name == "h") {
+                ++paragraphDepth_;
+                flow_.endParagraph();
+                return OnExit::EndParagraph;
+            }
+            if (name == "s") {
+                spaces(ns_.attribute(node, kText, "c"));
+                return kSkip;
+            }
+            if (name == "tab") {
+                if (paragraphDepth_ > 0) flow_.character(chars::kTab);
+                return kSkip;
+            }
+            if (name == "line-break") {
+                if (paragraphDepth_ > 0) flow_.character(chars::kLineBreak);
+                return kSkip;
+            }
+            if (isSkippedTextElement(name)) return kSkip;
+            return OnExit::Nothing;  // spans, links, lists, sections, fields, indexes' bodies
+        }
+        if (uri == kTable) {
+            if (name == "table-row") return OnExit::EndRow;
+            if (name == "table-cell") return OnExit::EndCell;
+            if (name == "covered-table-cell" || name == "shapes" || name == "tracked-changes") return kSkip;
+            return OnExit::Nothing;
+        }
+        if (uri == kOffice) {
+            if (name == "annotation" || name == "annotation-end" || name == "forms" || name == "event-listeners")
+                return kSkip;
+            return OnExit::Nothing;
+        }
+        if (isGraphicsNamespace(uri)) return kSkip;
+        return OnExit::Nothing;  // extensions such as content controls hold text
+    }
+
+    void spaces(std::string_view countText) {
+        if (paragraphDepth_ == 0) return;
+        int count = 1;
+        if (!countText.empty()) {
+            const auto [end, error] = std::from_chars(countText.data(), countText.data() + countText.size(), count);
+            if (error == std::errc::result_out_of_range) count = kMaxSpaces;
+            else if (error != std::errc() || end == countText.data()) count = 1;
+        }
+        for (int i = std::clamp(count, 1, kMaxSpaces); i > 0; --i) flow_.character(U' ');
+    }
+
+    void leave(const Frame& frame) {
+        ns_.leave(frame.scopeMark);
+        switch (frame.onExit) {
+            case OnExit::EndParagraph:
+                --paragraphDepth_;
+                flow_.endParagraph();
+                out_.append(chars::kParagraph);
+                break;
+            case OnExit::EndCell:
+                out_.endCell(frame.textStart);
+                break;
+            case OnExit::EndRow:
+                out_.appendCellMark();
+                break;
+            case OnExit::Nothing:
+                break;
+        }
+    }
+
+    XmlNamespaces& ns_;
+    TextBuilder out_;
+    FlowText flow_{out_, " \t\r\n"};
+    std::vector<Frame> stack_;
+    std::size_t paragraphDepth_ = 0;
+};
+
+}  // namespace
+
+std::string readOpenDocumentBody(const pugi::xml_document& document) {
+    XmlNamespaces ns;
+    const pugi::xml_node root = document.document_element();
+    ns.enter(root);
+    const std::string_view rootName = localName(root);
+    if (ns.uriOf(root) != kOffice || (rootName != "document-content" && rootName != "document"))
+        throw EngineError("not an OpenDocument document");
+
+    // office:body, then office:text inside it; other documents (spreadsheets,
+    // drawings) have no office:text.
+    const auto officeChild = [&ns](const pugi::xml_node& parent, std::string_view name) -> pugi::xml_node {
+        for (const pugi::xml_node& child : parent.children()) {
+            if (child.type() != pugi::node_element || localName(child) != name) continue;
+            const std::size_t mark = ns.enter(child);
+            if (ns.uriOf(child) == kOffice) return child;
+            ns.leave(mark);
+        }
+        return pugi::xml_node();
+    };
+    const pugi::xml_node body = officeChild(root, "body");
+    if (!body) throw EngineError("the document has no body");
+    const pugi::xml_node text = officeChild(body, "text");
+    if (!text) throw EngineError("not an OpenDocument text document");
+    return BodyWalker(ns).walk(text);
+}
+
+}  // namespace harvelux::wordproc

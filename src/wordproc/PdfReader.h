@@ -1,0 +1,17 @@
+// PDF through poppler: the text of every page in reading order, each line
+// ending in a paragraph mark, pages separated by a page break.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace harvelux::wordproc {
+
+// Whether the bytes carry a PDF header ("%PDF-" within the first KiB, as
+// PDF readers accept it).
+bool looksLikePdf(std::string_view data);
+
+// Throws EngineError for a damaged PDF or one that needs a password.
+std::string readPdfText(std::string_view data);
+
+}  // namespace harvelux::wordproc

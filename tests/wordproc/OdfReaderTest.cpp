@@ -1,0 +1,171 @@
+#include "ZipBuilder.h"
+#include "wordproc/Engine.h"
+#include "wordproc/FormatDispatch.h"
+#include "wordproc/OdfReader.h"
+#include "wordproc/ZipArchive.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace harvelux::wordproc {
+namespace {
+
+using testing::makeZip;
+
+constexpr const char* kTextType = "application/vnd.oasis.opendocument.text";
+
+// content.xml with the given office:text content. The prefixes are not
+// the usual ones: elements are matched by namespace URI.
+std::string content(const std::string& body) {
+    return R"(<?xml version="1.0" encoding="UTF-8"?>)"
+           R"(<o:document-content xmlns:o="urn:oasis:names:tc:opendocument:xmlns:office:1.0")"
+           R"( xmlns:t="urn:oasis:names:tc:opendocument:xmlns:text:1.0")"
+           R"( xmlns:tb="urn:oasis:names:tc:opendocument:xmlns:table:1.0")"
+           R"( xmlns:d="urn:oasis:names:tc:opendocument:xmlns:drawing:1.0">)"
+           R"(<o:automatic-styles><t:p>not body</t:p></o:automatic-styles>)"
+           R"(<o:body><o:text>)" +
+           body + R"(</o:text></o:body></o:document-content>)";
+}
+
+std::string package(const std::string& contentXml, const std::string& mimetype = kTextType) {
+    return makeZip({{"mimetype", mimetype, false}, {"content.xml", contentXml}});
+}
+
+std::string odt(const std::string& body) { return readDocumentText(package(content(body))); }
+
+TEST(OdfReader, ParagraphsBreaksAndSpaces) {
+    EXPECT_EQ(odt("<t:h>Title</t:h><t:p>a<t:tab/>b<t:line-break/>c</t:p><t:p/>"), "Title\ra\tb\vc\r\r");
+    EXPECT_EQ(odt(R"(<t:p>x<t:s/>y<t:s t:c="3"/>z</t:p>)"), "x y   z\r");
+    // Character data collapses as the format prescribes: runs of white
+    // space are one space, none at the paragraph's start or end; the space
+    // between two spans is text.
+    EXPECT_EQ(odt("<t:p>\n   one \n\t two   <t:span>three</t:span> <t:span>four</t:span>\n</t:p>"),
+              "one two three four\r");
+    EXPECT_EQ(odt("<t:p>no\u00A0break</t:p>"), "no\u00A0break\r");
+}
+
+TEST(OdfReader, SpaceCountsAreCapped) {
+    const std::string text = odt(R"(<t:p><t:s t:c="2000000000"/>x<t:s t:c="-5"/><t:s t:c="junk"/></t:p>)");
+    EXPECT_EQ(text, std::string(10000, ' ') + "x  \r");
+}
+
+TEST(OdfReader, TablesGiveCellAndRowMarks) {
+    const std::string table =
+        "<tb:table><tb:table-column/><tb:table-row>"
+        "<tb:table-cell><t:p>A</t:p><t:p>B</t:p></tb:table-cell>"
+        "<tb:table-cell/>"
+        "<tb:covered-table-cell><t:p>hidden</t:p></tb:covered-table-cell>"
+        "</tb:table-row></tb:table><t:p>after</t:p>";
+    EXPECT_EQ(odt(table), "A\rB\r\a\r\a\r\aafter\r");
+    const std::string nested =
+        "<tb:table><tb:table-row><tb:table-cell>"
+        "<tb:table><tb:table-row><tb:table-cell><t:p>in</t:p></tb:table-cell></tb:table-row></tb:table>"
+        "</tb:table-cell></tb:table-row></tb:table>";
+    EXPECT_EQ(odt(nested), "in\r\a\r\a\r\a\r\a");
+}
+
+TEST(OdfReader, ListsSectionsSpansLinksAndFieldsAreText) {
+    const std::string body =
+        "<t:list><t:list-item><t:number>1.</t:number><t:p>item</t:p></t:list-item></t:list>"
+        "<t:section><t:p><t:span>span</t:span> <t:a xlink:href=\"mailto:hidden@example.com\">shown@example.com</t:a>"
+        "</t:p></t:section>"
+        "<t:p>on <t:date t:date-value=\"2020-01-01\">1 January</t:date></t:p>";
+    EXPECT_EQ(odt(body), "item\rspan shown@example.com\ron 1 January\r");
+}
+
+TEST(OdfReader, NotesAnnotationsFramesAndTrackedChangesAreNotMainText) {
+    const std::string body =
+        "<t:tracked-changes><t:changed-region><t:deletion><t:p>deleted</t:p></t:deletion></t:changed-region>"
+        "</t:tracked-changes>"
+        "<t:p>a<t:note><t:note-citation>1</t:note-citation><t:note-body><t:p>note</t:p></t:note-body></t:note>"
+        "<o:annotation><t:p>comment</t:p></o:annotation>b"
+        "<d:frame><d:text-box><t:p>box</t:p></d:text-box></d:frame>c<t:change t:change-id=\"x\"/></t:p>"
+        "<t:table-of-content><t:table-of-content-source><t:index-title-template>Contents</t:index-title-template>"
+        "</t:table-of-content-source><t:index-body><t:p>Entry</t:p></t:index-body></t:table-of-content>";
+    EXPECT_EQ(odt(body), "abc\rEntry\r");
+}
+
+TEST(OdfReader, NamespacesAreResolvedByUriInScope) {
+    // The text prefix is rebound to another URI inside the paragraph: the
+    // inner "t:tab" is not a tab, and its text is still paragraph text.
+    const std::string body =
+        R"(<t:p>a<t:span xmlns:t="urn:example:other"><t:tab/>b</t:span>)"
+        R"(<x:tab xmlns:x="urn:oasis:names:tc:opendocument:xmlns:text:1.0"/>c</t:p>)";
+    EXPECT_EQ(odt(body), "ab\tc\r");
+    // Elements of the right names in the wrong namespace are no document.
+    const std::string wrong = R"(<document-content xmlns="urn:example:other"><body><text><p>x</p></text></body>)"
+                              R"(</document-content>)";
+    EXPECT_THROW(readDocumentText(package(wrong)), EngineError);
+}
+
+TEST(OdfReader, PackagesAreRecognisedByMimetypeOrManifest) {
+    EXPECT_EQ(detectFormat(package(content("<t:p>x</t:p>"))), Format::OpenDocument);
+    EXPECT_EQ(detectFormat(package(content("<t:p>x</t:p>"), std::string(kTextType) + "-template")),
+              Format::OpenDocument);
+    EXPECT_EQ(detectFormat(package(content(""), "application/vnd.oasis.opendocument.spreadsheet")), Format::Unknown);
+    EXPECT_EQ(detectFormat(package(content(""), std::string(100000, 'x'))), Format::Unknown);
+
+    const std::string manifest =
+        R"(<m:manifest xmlns:m="urn:oasis:names:tc:opendocument:xmlns:manifest:1.0">)"
+        R"(<m:file-entry m:full-path="/" m:media-type="application/vnd.oasis.opendocument.text"/>)"
+        R"(<m:file-entry m:full-path="content.xml" m:media-type="text/xml"/></m:manifest>)";
+    const std::string noMimetype =
+        makeZip({{"META-INF/manifest.xml", manifest}, {"content.xml", content("<t:p>found</t:p>")}});
+    EXPECT_EQ(detectFormat(noMimetype), Format::OpenDocument);
+    EXPECT_EQ(readDocumentText(noMimetype), "found\r");
+    EXPECT_EQ(detectFormat(makeZip({{"mimetype", kTextType, false}})), Format::Unknown);
+}
+
+TEST(OdfReader, EncryptedDamagedAndBombedPackagesFail) {
+    const std::string manifest =
+        R"(<manifest:manifest xmlns:manifest="urn:oasis:names:tc:opendocument:xmlns:manifest:1.0">)"
+        R"(<manifest:file-entry manifest:full-path="content.xml" manifest:media-type="text/xml">)"
+        R"(<manifest:encryption-data manifest:checksum="x"/></manifest:file-entry></manifest:manifest>)";
+    EXPECT_THROW(readDocumentText(makeZip({{"mimetype", kTextType, false},
+                                           {"META-INF/manifest.xml", manifest},
+                                           {"content.xml", "\x13\x88garbage"}})),
+                 EngineError);
+    EXPECT_THROW(odt("<t:p>unclosed"), EngineError);
+
+    // Truncated: the central directory is gone.
+    const std::string whole = package(content("<t:p>x</t:p>"));
+    EXPECT_THROW(readDocumentText(whole.substr(0, whole.size() / 2)), EngineError);
+
+    // content.xml inflates past 1,000 times its compressed size.
+    const std::string bomb = content("<t:p>" + std::string(64u << 20, ' ') + "</t:p>");
+    const std::string bombed = package(bomb);
+    ASSERT_LT(bombed.size() * 1000, bomb.size());
+    EXPECT_THROW(readDocumentText(bombed), EngineError);
+}
+
+TEST(OdfReader, DeepNestingFailsWithoutRecursion) {
+    std::string deep;
+    for (int i = 0; i < 10000; ++i) deep += "<t:section>";
+    deep += "<t:p>x</t:p>";
+    for (int i = 0; i < 10000; ++i) deep += "</t:section>";
+    EXPECT_THROW(odt(deep), EngineError);
+    // Deep nesting inside skipped content does not matter.
+    std::string skipped = "<t:p>a<t:note>";
+    for (int i = 0; i < 10000; ++i) skipped += "<t:span>";
+    for (int i = 0; i < 10000; ++i) skipped += "</t:span>";
+    EXPECT_EQ(odt(skipped + "</t:note>b</t:p>"), "ab\r");
+}
+
+TEST(OdfReader, FlatDocuments) {
+    const std::string flat =
+        R"(<?xml version="1.0"?><office:document xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0")"
+        R"( xmlns:text="urn:oasis:names:tc:opendocument:xmlns:text:1.0")"
+        R"( office:mimetype="application/vnd.oasis.opendocument.text">)"
+        R"(<office:body><office:text><text:p>flat@example.com</text:p></office:text></office:body></office:document>)";
+    EXPECT_EQ(detectFormat(flat), Format::FlatOpenDocument);
+    EXPECT_EQ(readDocumentText(flat), "flat@example.com\r");
+
+    std::string sheet = flat;
+    sheet.replace(sheet.find("opendocument.text\""), 17, "opendocument.spreadsheet");
+    EXPECT_NE(detectFormat(sheet), Format::FlatOpenDocument);
+    EXPECT_THROW(readFlatOpenDocumentText(sheet), EngineError);
+}
+
+}  // namespace
+}  // namespace harvelux::wordproc
