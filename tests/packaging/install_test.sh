@@ -20,10 +20,11 @@ done
 [[ "$(readlink -f "$prefix/bin/harvelux")" == "$(readlink -f "$prefix/lib/harvelux/harvelux")" ]] \
   || { echo "bin/harvelux does not lead to the program folder"; exit 1; }
 
-# The addresses the README says a run over the samples finds, as a sorted set.
+# The addresses the README says a run over the samples finds, as a sorted set
+# ("Load Samples Files" takes every file of the folder, as --all-files does).
 expected=$(awk '/^Addresses that are in the documents but are NOT/ {exit} /^    [^ ]+@/ {print $1}' \
              "$source/Samples/README" | sort)
-found=$("$prefix/bin/harvelux-extract" "$prefix/lib/harvelux/Samples" | tr -d '\r' | sort)
+found=$("$prefix/bin/harvelux-extract" --all-files "$prefix/lib/harvelux/Samples" | tr -d '\r' | sort)
 if [[ "$found" != "$expected" ]]; then
   echo "installed samples: addresses differ from Samples/README"
   diff <(echo "$expected") <(echo "$found") || true
