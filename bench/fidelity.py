@@ -21,12 +21,20 @@ FORMATS = {".docx": "docx", ".docm": "docx", ".dotx": "docx", ".dotm": "docx", "
            ".rtf": "rtf", ".odt": "odt", ".ott": "odt", ".fodt": "odt", ".htm": "html", ".html": "html",
            ".pdf": "pdf"}
 ESCAPES = re.compile(r"\\(\\|r|a|v|f|t|u[0-9A-F]{4})")
+# Paragraph numbers and bullets, which LibreOffice writes into its text and a
+# word processor's main-story text does not have.
+LIST_LABEL = re.compile(r"^([0-9]+|[a-zA-Z]|[ivxlcdmIVXLCDM]+)[.)]$|^[0-9]+(\.[0-9a-z]+)+\.?$"
+                        r"|^[\u2022\u25aa\u25e6\u25cf\u25a0\u2013\uf0b7\uf0a7o-]$")
 
 
 def words(text):
     # Word joiners and the word processor's special characters count as spaces.
     text = re.sub(r"[\u0007\u000b\u000c\u000e\u001e\u001f\u00a0\u00ad\u200b\ufeff]", " ", text)
     return [w for w in text.split() if w]
+
+
+def without_labels(counter):
+    return collections.Counter({w: n for w, n in counter.items() if not LIST_LABEL.match(w)})
 
 
 def ours(extract, path):
@@ -74,7 +82,8 @@ def main():
     with tempfile.TemporaryDirectory() as work:
         reference = libreoffice(sorted(files), work)
 
-    totals = collections.defaultdict(lambda: [0, 0, 0, 0])  # documents, LO words, shared words, unreadable
+    # documents, LO words, shared words, unreadable, LO words and shared words without list labels
+    totals = collections.defaultdict(lambda: [0, 0, 0, 0, 0, 0])
     below = []
     for f in sorted(files):
         fmt = FORMATS[os.path.splitext(f)[1].lower()]
@@ -84,22 +93,30 @@ def main():
         ok, mine = ours(extract, f)
         shared = sum((theirs & collections.Counter(mine)).values())
         total = sum(theirs.values())
+        theirs_plain = without_labels(theirs)
+        shared_plain = sum((theirs_plain & collections.Counter(mine)).values())
+        total_plain = sum(theirs_plain.values())
         t = totals[fmt]
         t[0] += 1
         t[1] += total
         t[2] += shared
         t[3] += 0 if ok else 1
-        share = 100.0 * shared / total if total else 100.0
+        t[4] += total_plain
+        t[5] += shared_plain
+        share = 100.0 * shared_plain / total_plain if total_plain else 100.0
         if share < args.below:
             below.append((share, fmt, os.path.relpath(f, args.corpus), total, ok))
 
-    print("| format | documents LibreOffice opens | of them unreadable to us | LibreOffice words | share we read too |")
-    print("|---|---|---|---|---|")
+    print("| format | documents LibreOffice opens | of them unreadable to us | LibreOffice words "
+          "| share we read too | without list numbers and bullets |")
+    print("|---|---|---|---|---|---|")
     for fmt in sorted(totals):
-        d, total, shared, bad = totals[fmt]
-        print("| %s | %d | %d | %d | %.1f%% |" % (fmt, d, bad, total, 100.0 * shared / total if total else 100))
+        d, total, shared, bad, total_plain, shared_plain = totals[fmt]
+        print("| %s | %d | %d | %d | %.1f%% | %.1f%% |" % (
+            fmt, d, bad, total, 100.0 * shared / total if total else 100,
+            100.0 * shared_plain / total_plain if total_plain else 100))
     print()
-    print("Documents below %.0f%%:" % args.below)
+    print("Documents below %.0f%% (list numbers and bullets left out):" % args.below)
     print()
     print("| document | format | LibreOffice words | share | read by us |")
     print("|---|---|---|---|---|")
