@@ -25,8 +25,8 @@ class EngineInstance final : public Application {
 public:
     std::unique_ptr<Document> open(const std::string& path) override {
         if (quit_) throw EngineError("The word processor has quit");
-        const std::string bytes = readDocumentFile(path);
-        return std::make_unique<LoadedDocument>(readDocumentText(bytes));
+        const DocumentBytes bytes = readDocumentBytes(path);
+        return std::make_unique<LoadedDocument>(readDocumentText(bytes.view()));
     }
     void quit() override { quit_ = true; }
 

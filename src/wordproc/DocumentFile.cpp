@@ -33,7 +33,7 @@ private:
 
 }  // namespace
 
-std::string readDocumentFile(const std::string& path) {
+DocumentBytes readDocumentBytes(const std::string& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) fail(path, std::strerror(errno));
     if (!S_ISREG(info.st_mode)) fail(path, "not a regular file");
@@ -44,16 +44,21 @@ std::string readDocumentFile(const std::string& path) {
     if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) fail(path, "not a regular file");
     if (static_cast<std::uint64_t>(info.st_size) > kMaxFileBytes) fail(path, "file too large");
 
-    std::string data;
-    data.resize(static_cast<std::size_t>(info.st_size));
+    // One byte more than the size, so that a file that grew since fstat is
+    // noticed and read on.
+    std::size_t capacity = static_cast<std::size_t>(info.st_size) + 1;
+    auto data = std::make_unique_for_overwrite<char[]>(capacity);
     std::size_t filled = 0;
     while (true) {
-        if (filled == data.size()) {
-            // The file may have grown since fstat; keep reading up to the cap.
-            if (data.size() >= kMaxFileBytes) fail(path, "file too large");
-            data.resize(data.size() + 65536);
+        if (filled == capacity) {
+            if (capacity > kMaxFileBytes) fail(path, "file too large");
+            const std::size_t larger = capacity + capacity / 2 + 65536;
+            auto grown = std::make_unique_for_overwrite<char[]>(larger);
+            std::memcpy(grown.get(), data.get(), filled);
+            data = std::move(grown);
+            capacity = larger;
         }
-        const ssize_t got = ::read(fd.get(), data.data() + filled, data.size() - filled);
+        const ssize_t got = ::read(fd.get(), data.get() + filled, capacity - filled);
         if (got < 0) {
             if (errno == EINTR) continue;
             fail(path, std::strerror(errno));
@@ -61,8 +66,9 @@ std::string readDocumentFile(const std::string& path) {
         if (got == 0) break;
         filled += static_cast<std::size_t>(got);
     }
-    data.resize(filled);
-    return data;
+    return DocumentBytes(std::move(data), filled);
 }
+
+std::string readDocumentFile(const std::string& path) { return std::string(readDocumentBytes(path).view()); }
 
 }  // namespace harvelux::wordproc

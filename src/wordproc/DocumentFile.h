@@ -1,12 +1,31 @@
 #pragma once
 
+#include <cstddef>
+#include <memory>
 #include <string>
+#include <string_view>
 
 namespace harvelux::wordproc {
+
+// A file's bytes in a buffer that is never cleared first: reading a large
+// document costs one copy from the kernel, not a fill and a copy.
+class DocumentBytes {
+public:
+    DocumentBytes() = default;
+    DocumentBytes(std::unique_ptr<char[]> data, std::size_t size) : data_(std::move(data)), size_(size) {}
+    std::string_view view() const { return {data_.get(), size_}; }
+
+private:
+    std::unique_ptr<char[]> data_;
+    std::size_t size_ = 0;
+};
 
 // The whole content of a regular file. Anything else (a folder, a FIFO, a
 // device, a missing path) and files over the size cap throw EngineError; a
 // FIFO is never opened, so the call cannot block.
+DocumentBytes readDocumentBytes(const std::string& path);
+
+// The same, as a string.
 std::string readDocumentFile(const std::string& path);
 
 }  // namespace harvelux::wordproc
