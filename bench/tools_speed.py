@@ -43,10 +43,19 @@ def best_of(repeat, run):
     return best
 
 
+TIMEOUT = 30
+timed_out = []
+
+
 def per_file(command, files):
     def run():
         for f in files:
-            subprocess.run(command + [f], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
+            try:
+                subprocess.run(command + [f], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=TIMEOUT)
+            except subprocess.TimeoutExpired:
+                # Counted with the time it took; the file is named below the table.
+                if (command[0], f) not in timed_out:
+                    timed_out.append((command[0], f))
     return run
 
 
@@ -86,6 +95,9 @@ def main():
             print("| %s | %s | %d | %.2f | %.3f | %.0f | %.2f | %s |" % (
                 fmt, name, count, mb, seconds, rate, mb / seconds,
                 "" if name.startswith("harvelux") else "%.0fx" % (ours_rate / rate)))
+    for tool, f in timed_out:
+        print()
+        print("%s did not finish %s within %d s; that time is counted." % (tool, os.path.relpath(f, args.corpus), TIMEOUT))
 
 
 if __name__ == "__main__":

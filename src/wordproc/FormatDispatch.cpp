@@ -21,6 +21,8 @@ const char* formatName(Format format) {
             return "plain text";
         case Format::WordBinary:
             return "Word binary";
+        case Format::WordXml:
+            return "Word 2003 XML";
         case Format::Rtf:
             return "RTF";
         case Format::OpenDocument:
@@ -59,6 +61,7 @@ Format detectFormat(std::string_view data) {
     }
     if (looksLikePdf(data)) return Format::Pdf;
     if (looksLikeFlatOpenDocumentText(data)) return Format::FlatOpenDocument;
+    if (looksLikeWordXml(data)) return Format::WordXml;
     if (looksLikeHtml(data)) return Format::Html;
     if (looksLikePlainText(data)) return Format::PlainText;
     return Format::Unknown;
@@ -72,6 +75,8 @@ std::string readDocumentText(std::string_view data) {
             return readPlainText(data);
         case Format::WordBinary:
             return readWordBinaryText(CompoundFile(data));
+        case Format::WordXml:
+            return readWordXmlText(data);
         case Format::Rtf:
             return readRtfText(data);
         case Format::OpenDocument:

@@ -12,6 +12,7 @@ enum class Format {
     Ooxml,
     PlainText,
     WordBinary,
+    WordXml,
     Rtf,
     OpenDocument,
     FlatOpenDocument,

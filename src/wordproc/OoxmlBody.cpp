@@ -15,6 +15,7 @@ namespace {
 
 constexpr std::string_view kTransitionalMain = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
 constexpr std::string_view kStrictMain = "http://purl.oclc.org/ooxml/wordprocessingml/main";
+constexpr std::string_view kWordXml2003 = "http://schemas.microsoft.com/office/word/2003/wordml";
 constexpr std::string_view kMath = "http://schemas.openxmlformats.org/officeDocument/2006/math";
 constexpr std::string_view kStrictMath = "http://purl.oclc.org/ooxml/officeDocument/math";
 
@@ -123,7 +124,9 @@ private:
     // at either end of the element is markup, not text.
     static std::string_view runText(const pugi::xml_node& node) {
         std::string_view text = node.child_value();
-        if (std::string_view(node.attribute("xml:space").value()) == "preserve") return text;
+        const pugi::xml_attribute own = node.attribute("xml:space");
+        const std::string_view space = own ? own.value() : node.root().first_child().attribute("xml:space").value();
+        if (space == "preserve") return text;
         const std::size_t first = text.find_first_not_of(" \t\r\n");
         if (first == std::string_view::npos) return {};
         return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
@@ -192,8 +195,9 @@ private:
 
 std::string readWordprocessingBody(const pugi::xml_document& document) {
     const pugi::xml_node root = document.document_element();
-    const std::optional<std::string> w = prefixFor(root, {kTransitionalMain, kStrictMain});
-    if (!w || localName(root) != "document" || namePrefix(root) != *w)
+    // Word 2003 XML documents (w:wordDocument) share the body's vocabulary.
+    const std::optional<std::string> w = prefixFor(root, {kTransitionalMain, kStrictMain, kWordXml2003});
+    if (!w || (localName(root) != "document" && localName(root) != "wordDocument") || namePrefix(root) != *w)
         throw EngineError("not a WordprocessingML document");
     const std::string m = prefixFor(root, {kMath, kStrictMath}).value_or("m:");
     const pugi::xml_node body = root.child((*w + "body").c_str());

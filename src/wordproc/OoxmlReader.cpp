@@ -66,6 +66,20 @@ bool isOoxmlPackage(const ZipArchive& zip) {
     return zip.contains("[Content_Types].xml") && (zip.contains("_rels/.rels") || zip.contains("word/document.xml"));
 }
 
+bool looksLikeWordXml(std::string_view data) {
+    const std::string_view head = data.substr(0, 4096);
+    const std::size_t start = head.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
+    return start != std::string_view::npos && head.substr(start, 5) == "<?xml" &&
+           head.find("schemas.microsoft.com/office/word/2003/wordml") != std::string_view::npos &&
+           head.find(":wordDocument") != std::string_view::npos;
+}
+
+std::string readWordXmlText(std::string_view data) {
+    pugi::xml_document document;
+    parseXml(document, data, "the document");
+    return readWordprocessingBody(document);
+}
+
 std::string readOoxmlText(const ZipArchive& zip) {
     const std::string name = mainPartName(zip);
     const auto part = zip.read(name);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace harvelux::wordproc {
 
@@ -13,5 +14,9 @@ class ZipArchive;
 bool isOoxmlPackage(const ZipArchive& zip);
 
 std::string readOoxmlText(const ZipArchive& zip);
+
+// Word 2003 XML: one XML file whose root is w:wordDocument.
+bool looksLikeWordXml(std::string_view data);
+std::string readWordXmlText(std::string_view data);
 
 }  // namespace harvelux::wordproc

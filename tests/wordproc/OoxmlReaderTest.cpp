@@ -98,6 +98,20 @@ TEST(OoxmlReader, MainPartFromTheRelationshipsAndStrictNamespace) {
               "strict@example.com\r");
 }
 
+TEST(OoxmlReader, WordXml2003DocumentsShareTheBodyReader) {
+    const std::string xml =
+        "<?xml version=\"1.0\"?>\n<?mso-application progid=\"Word.Document\"?>\n"
+        "<w:wordDocument xmlns:w=\"http://schemas.microsoft.com/office/word/2003/wordml\" "
+        "xmlns:wx=\"http://schemas.microsoft.com/office/word/2003/auxHint\" xml:space=\"preserve\">"
+        "<w:body><wx:sect><w:p><w:r><w:t>Mail </w:t></w:r><w:r><w:t>old@example.com</w:t></w:r></w:p>"
+        "<w:tbl><w:tr><w:tc><w:p><w:r><w:t>cell</w:t></w:r></w:p></w:tc></w:tr></w:tbl></wx:sect></w:body>"
+        "</w:wordDocument>";
+    EXPECT_EQ(wordproc::detectFormat(xml), wordproc::Format::WordXml);
+    EXPECT_EQ(readDocumentText(xml), "Mail old@example.com\rcell\r\a\r\a");
+    // Some other XML is not taken for one.
+    EXPECT_NE(wordproc::detectFormat("<?xml version=\"1.0\"?><w:wordDocument/>"), wordproc::Format::WordXml);
+}
+
 TEST(OoxmlReader, DamagedAndHostilePackagesAreRefused) {
     const auto refused = [](const std::string& bytes) {
         EXPECT_THROW(readDocumentText(bytes), wordproc::EngineError);
