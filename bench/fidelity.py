@@ -41,7 +41,8 @@ def ours(extract, path):
     run = subprocess.run([extract, "--dump-text", path], capture_output=True)
     out = run.stdout.decode("utf-8", "replace")
     body = out.split("\n", 1)[1] if "\n" in out else ""
-    body = ESCAPES.sub(lambda m: "\\" if m.group(1) == "\\" else " ", body)
+    # Our non-breaking hyphen in LibreOffice's spelling; other controls end words.
+    body = ESCAPES.sub(lambda m: "\\" if m.group(1) == "\\" else "\u2011" if m.group(1) == "u001E" else " ", body)
     return run.returncode == 0, words(body)
 
 

@@ -23,6 +23,8 @@ const char* formatName(Format format) {
             return "Word binary";
         case Format::WordXml:
             return "Word 2003 XML";
+        case Format::EncryptedPackage:
+            return "encrypted OOXML";
         case Format::Rtf:
             return "RTF";
         case Format::OpenDocument:
@@ -54,7 +56,11 @@ Format detectFormat(std::string_view data) {
         // Word documents, but also encrypted OOXML packages, spreadsheets and
         // other compound files, which no reader takes.
         try {
-            if (isWordBinary(CompoundFile(data))) return Format::WordBinary;
+            const CompoundFile file(data);
+            if (isWordBinary(file)) return Format::WordBinary;
+            // A password-protected OOXML document is a compound file holding
+            // the encrypted package.
+            if (file.find(u"EncryptedPackage")) return Format::EncryptedPackage;
         } catch (const EngineError&) {
         }
         return Format::Unknown;
@@ -77,6 +83,8 @@ std::string readDocumentText(std::string_view data) {
             return readWordBinaryText(CompoundFile(data));
         case Format::WordXml:
             return readWordXmlText(data);
+        case Format::EncryptedPackage:
+            throw EngineError("the document is encrypted");
         case Format::Rtf:
             return readRtfText(data);
         case Format::OpenDocument:

@@ -13,6 +13,7 @@ enum class Format {
     PlainText,
     WordBinary,
     WordXml,
+    EncryptedPackage,  // recognised, never read
     Rtf,
     OpenDocument,
     FlatOpenDocument,

@@ -132,6 +132,19 @@ TEST(OoxmlReader, DamagedAndHostilePackagesAreRefused) {
     refused(good.substr(0, good.size() / 2));
 }
 
+TEST(OoxmlReader, PasswordProtectedPackagesAreRefusedAsEncrypted) {
+    for (const char* name : {"protected_normal_case.docx", "testWORD_protected_passtika.docx"}) {
+        const std::string bytes = testfiles::readFile(std::string(HARVELUX_CORPUS_DIR) + "/tika/" + name);
+        EXPECT_EQ(wordproc::detectFormat(bytes), wordproc::Format::EncryptedPackage) << name;
+        try {
+            readDocumentText(bytes);
+            ADD_FAILURE() << name << " was read";
+        } catch (const wordproc::EngineError& e) {
+            EXPECT_NE(std::string(e.what()).find("encrypted"), std::string::npos) << e.what();
+        }
+    }
+}
+
 TEST(OoxmlReader, EveryCorpusPackageIsReadOrRefused) {
     int read = 0;
     for (const char* folder : {"mammoth", "pandoc", "python-docx", "tika", "textract", "word-extractor"}) {
