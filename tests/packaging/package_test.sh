@@ -24,5 +24,11 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for d in libqt6widgets6 libqt6core6 libzip4 libpugixml1v5 qt6-qpa-plugins; do
   grep -q "$d" <<< "$depends" || { echo "Depends lacks $d: $depends"; exit 1; }
 done
+# Every dependency must be a package the distribution has.
+if command -v apt-cache > /dev/null; then
+  for d in $(tr ',|' '\n\n' <<< "$depends" | sed 's/(.*//; s/ //g' | sort -u); do
+    apt-cache show "$d" > /dev/null 2>&1 || { echo "Depends names $d, which no repository provides"; exit 1; }
+  done
+fi
 [[ "$(dpkg-deb -f "$deb" Package)" == harvelux ]]
 echo "package: ok ($(basename "$deb"); Depends: $depends)"
