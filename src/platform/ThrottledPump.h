@@ -1,8 +1,8 @@
 // A message pump that lets pending window messages through at most once per
 // interval, however often it is called.
 //
-// The export writers pump once per row and once per cell; letting the
-// window process its messages that often makes a million-row export spend
+// Long work that pumps at fine-grained points (the exports once per row and
+// cell, the extraction run before every candidate word) would otherwise spend
 // most of its time in the event loop. Every ~20 ms is as often as a window
 // can repaint anyway, and keeps it answering.
 #pragma once
@@ -10,8 +10,9 @@
 #include <chrono>
 #include <cstddef>
 #include <functional>
+#include <utility>
 
-namespace harvelux::results {
+namespace harvelux::platform {
 
 class ThrottledPump {
 public:
@@ -21,9 +22,24 @@ public:
     // `pump` processes pending messages once. The first call pumps; a later
     // call pumps when `interval` has passed since the last pump returned.
     explicit ThrottledPump(std::function<void()> pump, std::chrono::milliseconds interval = kDefaultInterval,
-                           Clock clock = &std::chrono::steady_clock::now);
+                           Clock clock = &std::chrono::steady_clock::now)
+        : pump_(std::move(pump)), interval_(interval), clock_(std::move(clock)) {}
 
-    void operator()();
+    void operator()() {
+        if (pumps_ > 0 && clock_() - lastPump_ < interval_) return;
+        now();
+    }
+
+    // Pumps at once, whenever the last pump was; the next interval counts
+    // from here.
+    void now() {
+        if (!pump_) return;
+        ++pumps_;
+        pump_();
+        // Counted from the end of the pump, so a slow pump still leaves the
+        // caller a whole interval of work.
+        lastPump_ = clock_();
+    }
 
     // How many times the real pump ran.
     std::size_t pumps() const { return pumps_; }
@@ -36,4 +52,4 @@ private:
     std::size_t pumps_ = 0;
 };
 
-}  // namespace harvelux::results
+}  // namespace harvelux::platform
