@@ -63,7 +63,7 @@ struct RunWiring {
     std::function<void()> showResults;
     std::function<void()> hideMain;
     // The clock of the run's message pump (see Start).
-    platform::ThrottledPump::Clock clock = &std::chrono::steady_clock::now;
+    platform::ThrottledPump::Clock clock = &platform::ThrottledPump::coarseNow;
 };
 
 enum class RunOutcome { NoFiles, Declined, Completed };
