@@ -9,15 +9,13 @@
 //     filelist_scale --items N              one size, one "name value" line per figure
 //
 // Every size runs in a process of its own, so that its peak memory is its own.
-#include "FreezeWatch.h"
+#include "BenchPlatform.h"
+#include "WindowWatch.h"
 #include "ScaleTable.h"
 #include "filelist/FileListModel.h"
 #include "filelist/FileListView.h"
-#include "platform/QtPlatform.h"
-#include "results/ResultTable.h"
 #include "shell/CommandIds.h"
 #include "shell/Form1.h"
-#include "shell/ResultsView.h"
 #include "wordproc/DocumentEngine.h"
 
 #include <QApplication>
@@ -35,17 +33,6 @@ using bench::Clock;
 using bench::msSince;
 using bench::put;
 
-class NoResults final : public shell::ResultsView {
-public:
-    extract::ResultRowSink& resultRows() override { return table_; }
-    void setFilenameColumns(bool) override {}
-    void showResults() override {}
-    bool isBusy() const override { return false; }
-
-private:
-    results::ResultTable table_ = results::ResultTable::forOption(false);
-};
-
 // Paths of about 50 characters, a hundred documents per folder.
 std::string documentPath(long long item) {
     return "/home/user/Archive/folder " + std::to_string(item / 100) + "/document " + std::to_string(item) + ".docx";
@@ -62,8 +49,8 @@ int runOneSize(long long items, int argc, char** argv) {
     QTemporaryDir scratch;
     qputenv("XDG_CONFIG_HOME", scratch.path().toLocal8Bit());
     QApplication app(argc, argv);
-    platform::QtPlatform platform;
-    NoResults results;
+    bench::BenchPlatform platform;
+    bench::RowsOnlyResults results;
     wordproc::DocumentEngineFactory engine;
     shell::Form1 form({platform, results, scratch.path().toStdString(), engine, [] { return false; }, [] {}, 1});
     form.Form_Load();

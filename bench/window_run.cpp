@@ -10,9 +10,9 @@
 //
 // LIST-FILE holds one document path per line. Prints one "name value" line
 // per figure.
-#include "FreezeWatch.h"
+#include "WindowWatch.h"
+#include "BenchPlatform.h"
 #include "ScaleTable.h"
-#include "platform/QtPlatform.h"
 #include "results/Form2.h"
 #include "results/ListViewWriters.h"
 #include "results/ResultsList.h"
@@ -39,41 +39,6 @@ using namespace harvelux;
 using bench::Clock;
 using bench::put;
 
-// The real platform; message boxes are answered at once and counted.
-class BenchPlatform final : public platform::Platform {
-public:
-    platform::Answer messageBox(const std::string& text, platform::Buttons buttons, platform::Icon,
-                                const std::string&) override {
-        ++messages;
-        std::cerr << "message: " << text << '\n';
-        return buttons == platform::Buttons::YesNo ? platform::Answer::Yes : platform::Answer::Ok;
-    }
-    std::vector<std::string> openFilesDialog(const std::string&, const std::vector<platform::FileFilter>&) override {
-        return {};
-    }
-    std::string folderDialog(const std::string&) override { return {}; }
-    std::string saveDialog(const std::string&, const std::vector<platform::FileFilter>&) override { return {}; }
-    void shellOpen(const std::string&) override {}
-    void setClipboardText(const std::string&) override {}
-    void processEvents() override {
-        ++pumps;
-        real_.processEvents();
-    }
-    long long pumps = 0;
-    int messages = 0;
-
-private:
-    platform::QtPlatform real_;
-};
-
-class PaintCounter final : public QObject {
-public:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return false;
-    }
-    long long paints = 0;
-};
 
 // CPU time of the calling thread.
 double threadCpuSeconds() {
@@ -126,7 +91,7 @@ int main(int argc, char** argv) {
     QTemporaryDir scratch;
     qputenv("XDG_CONFIG_HOME", scratch.path().toLocal8Bit());
     QApplication app(argc, argv);
-    BenchPlatform platform;
+    bench::BenchPlatform platform;
     wordproc::DocumentEngineFactory engine;
     const auto windows = shell::createApplicationWindows({
         platform,
@@ -148,7 +113,7 @@ int main(int argc, char** argv) {
     put("fill_ms", bench::msSince(start));
     put("rss_before_run_kb", static_cast<double>(bench::residentKb()));
 
-    PaintCounter progressPaints;
+    bench::PaintCounter progressPaints;
     main.ProgressBar1().installEventFilter(&progressPaints);
     bench::FreezeWatch freeze;
     freeze.start();

@@ -1,20 +1,12 @@
 #include "filelist/FileListModel.h"
 
+#include "common/RowAnnouncement.h"
+
 #include <algorithm>
 #include <climits>
 #include <stdexcept>
 
 namespace harvelux::filelist {
-
-namespace {
-
-// A view lays out about this many rows per millisecond or more; waiting one
-// millisecond per this many rows shown keeps the layouts a bounded share of
-// a long fill.
-constexpr std::size_t kRowsPerDelayMs = 2000;
-constexpr std::chrono::milliseconds kLongestDelay{500};
-
-}  // namespace
 
 FileListModel::FileListModel(QObject* parent) : QAbstractListModel(parent) {
     announceTimer_.setSingleShot(true);
@@ -33,7 +25,7 @@ void FileListModel::checkRoom(std::size_t more) const {
 }
 
 void FileListModel::scheduleAnnouncement() {
-    if (pendingRowCount() > 0 && !announceTimer_.isActive()) announceTimer_.start(announceDelay(announced_));
+    if (pendingRowCount() > 0 && !announceTimer_.isActive()) announceTimer_.start(rowAnnounceDelay(announced_));
 }
 
 void FileListModel::append(std::string path) {
@@ -95,10 +87,6 @@ void FileListModel::announcePendingRows() {
     beginInsertRows(QModelIndex(), static_cast<int>(announced_), static_cast<int>(paths_.size() - 1));
     announced_ = paths_.size();
     endInsertRows();
-}
-
-std::chrono::milliseconds FileListModel::announceDelay(std::size_t announcedRows) {
-    return std::min(std::chrono::milliseconds(announcedRows / kRowsPerDelayMs), kLongestDelay);
 }
 
 int FileListModel::rowCount(const QModelIndex& parent) const {

@@ -3,7 +3,7 @@
 //
 // Paths are stored the moment they are appended, but views hear of new rows
 // in batches: when control returns to the event loop, after a delay that
-// grows with the rows the views already hold, or whenever
+// grows with the rows the views already hold (rowAnnounceDelay), or whenever
 // `announcePendingRows` is called. A QTreeView lays out all of its rows each
 // time it is told of new ones, so announcing every path of a long scan one by
 // one would make filling the list quadratic. Everything but the views' row
@@ -18,7 +18,6 @@
 #include <QString>
 #include <QTimer>
 
-#include <chrono>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -52,9 +51,6 @@ public:
     // Rows stored but not yet announced to the views.
     std::size_t pendingRowCount() const { return paths_.size() - announced_; }
     void announcePendingRows();
-    // How long appended rows wait for their announcement, given the rows
-    // the views already hold.
-    static std::chrono::milliseconds announceDelay(std::size_t announcedRows);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

@@ -135,13 +135,6 @@ TEST_F(FileListTest, AppendedItemsCountAtOnceAndReachTheViewInBatches) {
     EXPECT_EQ(list.count(), 0);
 }
 
-TEST(FileListModel, AnnouncementsWaitLongerAsTheListGrowsUpToHalfASecond) {
-    using std::chrono::milliseconds;
-    EXPECT_EQ(FileListModel::announceDelay(0), milliseconds(0));
-    EXPECT_EQ(FileListModel::announceDelay(100000), milliseconds(50));
-    EXPECT_EQ(FileListModel::announceDelay(100000000), milliseconds(500));
-}
-
 TEST(FileListModel, RemoveMarkedTakesTheMarkedRowsOnly) {
     FileListModel model;
     model.append(std::vector<std::string>{"a", "b", "c", "d"});

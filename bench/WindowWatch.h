@@ -1,10 +1,13 @@
-// Measures how long a window goes without answering: a timer asks to run
-// every 5 ms, and the longest stretch between two of its runs (less the
+// Watching a window during long work: how often a widget was painted, and
+// how long the event loop went without answering.
+//
+// FreezeWatch: a timer asks to run every 5 ms, and the longest stretch between two of its runs (less the
 // 5 ms) is the longest time the event loop did not get round to it,
 // whether the program was busy outside the event loop or inside it (a long
 // layout or paint counts too).
 #pragma once
 
+#include <QEvent>
 #include <QObject>
 #include <QTimer>
 
@@ -12,6 +15,16 @@
 #include <chrono>
 
 namespace harvelux::bench {
+
+// Counts the paint events of the objects it is installed on.
+class PaintCounter final : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+    long long paints = 0;
+};
 
 class FreezeWatch final : public QObject {
 public:
