@@ -32,7 +32,7 @@ namespace harvelux::extract {
 
 struct ReadAheadLimits {
     std::size_t window = 1024;       // documents
-    std::size_t budget = 32u << 20;  // bytes of text waiting to be taken
+    std::size_t budget = 8u << 20;   // bytes of text waiting to be taken
     std::size_t batch = 0;           // 0: one per worker
 };
 
