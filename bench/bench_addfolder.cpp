@@ -5,11 +5,10 @@
 // paints that happen during the scan show that the window stays live.
 //
 // Usage: bench_addfolder [FOLDER]    (QT_QPA_PLATFORM=offscreen or a display)
-#include "platform/QtPlatform.h"
+#include "BenchPlatform.h"
+#include "WindowWatch.h"
 #include "shell/CommandIds.h"
 #include "shell/Form1.h"
-#include "shell/ResultsView.h"
-#include "results/ResultTable.h"
 #include "wordproc/DocumentEngine.h"
 
 #include <QApplication>
@@ -24,51 +23,6 @@
 namespace {
 
 using namespace harvelux;
-
-// The real pump and shell; the folder dialog answers with the tree.
-class BenchPlatform final : public platform::Platform {
-public:
-    explicit BenchPlatform(std::string folder) : folder_(std::move(folder)) {}
-    platform::Answer messageBox(const std::string&, platform::Buttons, platform::Icon, const std::string&) override {
-        return platform::Answer::No;
-    }
-    std::vector<std::string> openFilesDialog(const std::string&, const std::vector<platform::FileFilter>&) override {
-        return {};
-    }
-    std::string folderDialog(const std::string&) override { return folder_; }
-    std::string saveDialog(const std::string&, const std::vector<platform::FileFilter>&) override { return {}; }
-    void shellOpen(const std::string&) override {}
-    void setClipboardText(const std::string&) override {}
-    void processEvents() override {
-        ++pumps;
-        real_.processEvents();
-    }
-    long pumps = 0;
-
-private:
-    std::string folder_;
-    platform::QtPlatform real_;
-};
-
-class NoResults final : public shell::ResultsView {
-public:
-    extract::ResultRowSink& resultRows() override { return table_; }
-    void setFilenameColumns(bool) override {}
-    void showResults() override {}
-    bool isBusy() const override { return false; }
-
-private:
-    results::ResultTable table_ = results::ResultTable::forOption(false);
-};
-
-class PaintCounter final : public QObject {
-public:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return false;
-    }
-    long paints = 0;
-};
 
 std::string buildTree() {
     const auto root = std::filesystem::temp_directory_path() / "harvelux-addfolder-bench";
@@ -97,15 +51,15 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const std::string folder = argc > 1 ? argv[1] : buildTree();
 
-    BenchPlatform platform(folder);
-    NoResults results;
+    bench::BenchPlatform platform(folder, harvelux::platform::Answer::No);
+    bench::RowsOnlyResults results;
     wordproc::DocumentEngineFactory engine;
     shell::Form1 form({platform, results, "/nonexistent", engine, [] { return false; }, [] {}, 1});
     form.Form_Load();
     form.show();
     QApplication::processEvents();
 
-    PaintCounter counter;
+    bench::PaintCounter counter;
     form.installEventFilter(&counter);
     QTimer repaint;
     QObject::connect(&repaint, &QTimer::timeout, &form, [&form] { form.update(); });

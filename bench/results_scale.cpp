@@ -12,6 +12,7 @@
 #include "results/Form2.h"
 #include "results/ListViewWriters.h"
 #include "common/AtomicFile.h"
+#include "ScaleTable.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -40,11 +41,9 @@
 namespace {
 
 using namespace harvelux;
-using Clock = std::chrono::steady_clock;
-
-double msSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
+using bench::Clock;
+using bench::msSince;
+using bench::put;
 
 // The real platform, but dialogs answer at once: the save dialog with a
 // file in a scratch folder, every question with Yes. It times the longest
@@ -117,21 +116,6 @@ void fill(harvelux::extract::ResultRowSink& sink, long long rows, BenchPlatform&
     platform.processEvents();
 }
 
-long residentKb() {
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0, resident = 0;
-    statm >> pages >> resident;
-    return resident * 4;
-}
-
-long peakKb() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
-
-void put(const char* name, double value) { std::printf("%s %.3f\n", name, value); }
-
 int runOneSize(long long rows, int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir scratch;
@@ -144,7 +128,7 @@ int runOneSize(long long rows, int argc, char** argv) {
     form.setFilenameColumns(true);
     form.resize(1000, 700);
     QCoreApplication::processEvents();
-    put("rss_empty_kb", static_cast<double>(residentKb()));
+    put("rss_empty_kb", static_cast<double>(bench::residentKb()));
 
     // While a run fills the list the window is hidden.
     platform.startWatch();
@@ -158,7 +142,7 @@ int runOneSize(long long rows, int argc, char** argv) {
     QCoreApplication::processEvents();
     form.list().widget().viewport()->repaint();
     put("show_ms", msSince(start));
-    put("rss_filled_kb", static_cast<double>(residentKb()));
+    put("rss_filled_kb", static_cast<double>(bench::residentKb()));
 
     QAbstractItemView& view = form.list().widget();
     start = Clock::now();
@@ -215,7 +199,7 @@ int runOneSize(long long rows, int argc, char** argv) {
     form.ClearResults();
     QCoreApplication::processEvents();
     put("clear_ms", msSince(start));
-    put("rss_cleared_kb", static_cast<double>(residentKb()));
+    put("rss_cleared_kb", static_cast<double>(bench::residentKb()));
 
     // Filling while the window is shown: the view lays its rows out at every
     // announcement of new rows.
@@ -229,65 +213,16 @@ int runOneSize(long long rows, int argc, char** argv) {
     put("append_shown_pause_ms", platform.stopWatch());
     form.ClearResults();
 
-    put("peak_kb", static_cast<double>(peakKb()));
+    put("peak_kb", static_cast<double>(bench::peakKb()));
     return 0;
 }
 
-std::map<std::string, double> measure(const std::string& self, long long rows) {
-    const std::string command = "'" + self + "' --rows " + std::to_string(rows) + " 2>/dev/null";
-    std::map<std::string, double> figures;
-    FILE* child = popen(command.c_str(), "r");
-    if (!child) return figures;
-    char line[256];
-    while (std::fgets(line, sizeof line, child)) {
-        std::istringstream in(line);
-        std::string name;
-        double value = 0;
-        if (in >> name >> value) figures[name] = value;
-    }
-    if (pclose(child) != 0) figures.clear();
-    return figures;
-}
+}  // namespace
 
-std::string withSeparators(long long n) {
-    const std::string digits = std::to_string(n);
-    std::string out;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
-        out += digits[i];
-    }
-    return out;
-}
-
-std::string format(double value, const std::string& unit) {
-    char text[64];
-    if (unit == "MB")
-        std::snprintf(text, sizeof text, "%.0f MB", value / 1024);
-    else if (unit == "n")
-        std::snprintf(text, sizeof text, "%.0f", value);
-    else if (value < 10)
-        std::snprintf(text, sizeof text, "%.2f ms", value);
-    else
-        std::snprintf(text, sizeof text, "%.0f ms", value);
-    return text;
-}
-
-int runTable(const std::string& self, const std::vector<long long>& sizes) {
-    std::vector<std::map<std::string, double>> results;
-    for (const long long rows : sizes) {
-        std::fprintf(stderr, "%s rows...\n", withSeparators(rows).c_str());
-        results.push_back(measure(self, rows));
-        if (results.back().empty()) {
-            std::fprintf(stderr, "the run with %lld rows failed\n", rows);
-            return 1;
-        }
-    }
-    struct Line {
-        const char* key;
-        const char* label;
-        const char* unit;
-    };
-    const std::vector<Line> lines{
+int main(int argc, char** argv) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::string(argv[i]) == "--rows") return runOneSize(std::atoll(argv[i + 1]), argc, argv);
+    const std::vector<bench::TableLine> lines{
         {"append_ms", "fill, window hidden (as a run does)", "ms"},
         {"append_pause_ms", "  longest pause while filling", "ms"},
         {"show_ms", "show the window (lay out, paint)", "ms"},
@@ -311,46 +246,5 @@ int runTable(const std::string& self, const std::vector<long long>& sizes) {
         {"rss_cleared_kb", "memory, after ClearResults (RSS)", "MB"},
         {"peak_kb", "peak memory (ru_maxrss)", "MB"},
     };
-    std::printf("| step |");
-    for (const long long rows : sizes) std::printf(" %s rows |", withSeparators(rows).c_str());
-    for (std::size_t i = 1; i < sizes.size(); ++i)
-        std::printf(" %s / %s |", withSeparators(sizes[i]).c_str(), withSeparators(sizes[i - 1]).c_str());
-    std::printf("\n|---|");
-    for (std::size_t i = 0; i < 2 * sizes.size() - 1; ++i) std::printf("---:|");
-    std::printf("\n");
-    for (const Line& line : lines) {
-        std::printf("| %s |", line.label);
-        for (const auto& figures : results) std::printf(" %s |", format(figures.at(line.key), line.unit).c_str());
-        for (std::size_t i = 1; i < results.size(); ++i) {
-            const double before = results[i - 1].at(line.key);
-            if (before > 0)
-                std::printf(" %.1f× |", results[i].at(line.key) / before);
-            else
-                std::printf(" |");
-        }
-        std::printf("\n");
-    }
-    return 0;
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
-    const std::string self = "/proc/self/exe";
-    std::vector<long long> sizes{10000, 100000, 1000000};
-    for (int i = 1; i + 1 < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--rows") return runOneSize(std::atoll(argv[i + 1]), argc, argv);
-        if (arg == "--sizes") {
-            sizes.clear();
-            std::stringstream list(argv[i + 1]);
-            for (std::string size; std::getline(list, size, ',');) sizes.push_back(std::atoll(size.c_str()));
-        }
-    }
-    // /proc/self/exe names this program also after popen's shell started.
-    char path[4096];
-    const ssize_t length = readlink(self.c_str(), path, sizeof path - 1);
-    if (length <= 0) return 1;
-    path[length] = '\0';
-    return runTable(path, sizes);
+    return bench::runTable("rows", "rows", bench::sizesFrom(argc, argv, {10000, 100000, 1000000}), lines);
 }

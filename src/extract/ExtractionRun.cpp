@@ -18,7 +18,18 @@ RunOutcome Start(const RunWiring& w) {
     std::string path;
     std::string text;
     std::unique_ptr<SeenAddresses> seen;
-    const CandidatePump pump = [&w] { w.platform.processEvents(); };
+    platform::ThrottledPump pump([&w] { w.platform.processEvents(); }, platform::ThrottledPump::kDefaultInterval,
+                                 w.clock);
+    // Whether the current document has let messages through yet.
+    bool pumpedForDocument = false;
+    const CandidatePump candidatePump = [&] {
+        if (pumpedForDocument) {
+            pump();
+            return;
+        }
+        pumpedForDocument = true;
+        pump.now();
+    };
     const auto hourglass = [&w] { w.pointer.set(PointerShape::Hourglass); };
 
     trap.step(100, [&] { addresses.clear(); });
@@ -60,6 +71,7 @@ RunOutcome Start(const RunWiring& w) {
         // then read when its turn comes.
     }
     for (int i = 1; i <= n; ++i) {
+        pumpedForDocument = false;
         // The list may have changed while messages were processed: the value
         // uses the count of now.
         trap.step(116, [&] {
@@ -77,7 +89,11 @@ RunOutcome Start(const RunWiring& w) {
             // document's must not be added again under this path.
             addresses.clear();
             if (!seen) throw std::runtime_error("Object variable or With block variable not set");
-            addresses = ExtractEmails(text, *seen, pump);
+            addresses = ExtractEmails(text, *seen, candidatePump);
+        });
+        // A document without candidate words lets messages through after it.
+        trap.step(130, [&] {
+            if (!pumpedForDocument) pump.now();
         });
         for (std::size_t j = 0; j < addresses.size(); ++j) {
             int option = 0;

@@ -10,6 +10,7 @@
 #include "extract/DocumentTextReader.h"
 #include "platform/Platform.h"
 #include "platform/Pointer.h"
+#include "platform/ThrottledPump.h"
 
 #include <cstddef>
 #include <functional>
@@ -61,12 +62,20 @@ struct RunWiring {
     // Called at the end of a run that went through the documents.
     std::function<void()> showResults;
     std::function<void()> hideMain;
+    // The clock of the run's message pump (see Start).
+    platform::ThrottledPump::Clock clock = &platform::ThrottledPump::coarseNow;
 };
 
 enum class RunOutcome { NoFiles, Declined, Completed };
 
 // The run. Every step runs under the error trap: a failing step is reported
 // with its line and the run goes on with the next one.
+//
+// The run lets window messages through once before the word-processor check
+// and, for every document, at its first candidate word (or after the
+// document, when it has none), so the progress bar shows each document; the
+// other candidate words let messages through at most every 20 ms, since a
+// document may hold hundreds of thousands of them.
 RunOutcome Start(const RunWiring& wiring);
 
 }  // namespace harvelux::extract

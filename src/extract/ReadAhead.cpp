@@ -1,10 +1,16 @@
 #include "extract/ReadAhead.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace harvelux::extract {
 
-ReadAhead::ReadAhead(wordproc::ApplicationFactory& engine, unsigned jobs) : engine_(engine), jobs_(jobs ? jobs : 1) {
+ReadAhead::ReadAhead(wordproc::ApplicationFactory& engine, unsigned jobs, ReadAheadLimits limits)
+    : engine_(engine), jobs_(jobs ? jobs : 1) {
+    const std::size_t window = std::max<std::size_t>(limits.window, 1);
+    budget_ = limits.budget;
+    batch_ = std::clamp<std::size_t>(limits.batch == 0 ? jobs_ : limits.batch, 1, window);
+    slots_.resize(window);
     workers_.reserve(jobs_);
     for (unsigned i = 0; i < jobs_; ++i) workers_.emplace_back([this] { work(); });
 }
@@ -14,7 +20,7 @@ ReadAhead::~ReadAhead() {
         const std::lock_guard lock(mutex_);
         shuttingDown_ = true;
     }
-    changed_.notify_all();
+    roomMade_.notify_all();
     for (std::thread& worker : workers_) worker.join();
 }
 
@@ -24,28 +30,54 @@ void ReadAhead::start(std::vector<std::string> paths) {
         ++generation_;
         paths_ = std::move(paths);
         nextToRead_ = nextToTake_ = 0;
-        ready_.clear();
+        waitingBytes_ = 0;
+        for (auto& s : slots_) s.reset();
     }
-    changed_.notify_all();
+    roomMade_.notify_all();
+    documentReady_.notify_all();
 }
 
 void ReadAhead::stop() { start({}); }
 
+bool ReadAhead::workersMayStart() const {
+    return nextToRead_ < paths_.size() && nextToRead_ < nextToTake_ + slots_.size() && waitingBytes_ < budget_;
+}
+
+bool ReadAhead::worthWaking() {
+    if (!runWaiting_ || !nextIsReady()) return false;
+    std::size_t ready = 0;  // in a row from the next one
+    while (ready < batch_ && nextToTake_ + ready < nextToRead_ && slot(nextToTake_ + ready).has_value()) ++ready;
+    if (ready >= batch_) return true;
+    // No more can come soon: the list is read to its end, or the workers
+    // wait for the run to make room.
+    const bool listDone = nextToRead_ >= paths_.size() && reading_ == 0;
+    return listDone || !workersMayStart();
+}
+
 void ReadAhead::work() {
     std::unique_lock lock(mutex_);
     while (true) {
-        changed_.wait(lock, [this] {
-            return shuttingDown_ || (nextToRead_ < paths_.size() && nextToRead_ < nextToTake_ + jobs_);
-        });
+        while (!shuttingDown_ && !workersMayStart()) {
+            ++workersWaiting_;
+            roomMade_.wait(lock);
+            --workersWaiting_;
+        }
         if (shuttingDown_) return;
         const std::size_t index = nextToRead_++;
         const unsigned generation = generation_;
         const std::string path = paths_[index];
+        ++reading_;
         lock.unlock();
         DocumentReadout readout = readDocument(engine_, path);
         lock.lock();
-        if (generation == generation_) ready_[index] = std::move(readout);
-        changed_.notify_all();
+        --reading_;
+        // A document of an old list, or one the run has passed over (its
+        // slot may already hold a later document), is dropped.
+        if (generation == generation_ && index >= nextToTake_) {
+            waitingBytes_ += readout.text.size();
+            slot(index) = std::move(readout);
+            if (worthWaking()) documentReady_.notify_one();
+        }
     }
 }
 
@@ -57,17 +89,24 @@ DocumentReadout ReadAhead::take(const std::string& path, const std::function<voi
         // The list no longer matches what is being read ahead: keep the
         // positions aligned and read this one directly.
         if (index < paths_.size()) {
+            if (index < nextToRead_) {
+                if (slot(index)) waitingBytes_ -= slot(index)->text.size();
+                slot(index).reset();
+            } else {
+                nextToRead_ = index + 1;  // not started: no worker will read it now
+            }
             ++nextToTake_;
-            ready_.erase(index);
-            changed_.notify_all();
+            if (workersWaiting_ > 0) roomMade_.notify_all();
         }
         lock.unlock();
         return readDocument(engine_, path);
     }
-    while (ready_.find(index) == ready_.end()) {
+    while (!nextIsReady()) {
+        runWaiting_ = true;
         if (whileWaiting) {
-            changed_.wait_for(lock, std::chrono::milliseconds(20));
-            if (ready_.find(index) != ready_.end()) break;
+            documentReady_.wait_for(lock, std::chrono::milliseconds(20));
+            runWaiting_ = false;
+            if (nextIsReady()) break;
             lock.unlock();
             whileWaiting();
             lock.lock();
@@ -76,14 +115,17 @@ DocumentReadout ReadAhead::take(const std::string& path, const std::function<voi
                 return readDocument(engine_, path);
             }
         } else {
-            changed_.wait(lock);
+            documentReady_.wait(lock);
         }
     }
-    DocumentReadout readout = std::move(ready_[index]);
-    ready_.erase(index);
+    runWaiting_ = false;
+    DocumentReadout readout = std::move(*slot(index));
+    slot(index).reset();
+    waitingBytes_ -= readout.text.size();
     ++nextToTake_;
+    const bool wakeWorkers = workersWaiting_ > 0 && workersMayStart();
     lock.unlock();
-    changed_.notify_all();
+    if (wakeWorkers) roomMade_.notify_all();
     return readout;
 }
 

@@ -1,24 +1,44 @@
 // Reads the documents of a run ahead on worker threads while the run takes
-// their texts strictly in list order. At most `jobs` documents are being
-// read or wait to be taken at any time, however long the list, so memory
-// grows with the largest documents, not with their number.
+// their texts strictly in list order.
+//
+// What is read ahead is bounded twice: at most `window` documents past the
+// one the run takes next are being read or wait to be taken, and the texts
+// that wait hold at most `budget` bytes (a worker starts no new document
+// while they hold more). Memory therefore grows with the largest documents,
+// not with the length of the list. The window is far larger than the number
+// of workers: documents differ in size by a factor of thousands, and while
+// one worker reads a large document in the list, the others go on reading
+// the small ones behind it instead of waiting for it.
+//
+// Handing a document over costs a thread switch when the run has to wait
+// for it. The run is usually faster than the readers and would wait for
+// every document, so a waiting run is woken only once `batch` documents in a
+// row are ready (or no more can come soon); `take` also looks every 20 ms
+// while it waits, so a run never waits long for a document that is there.
 #pragma once
 
 #include "extract/DocumentReadout.h"
 
 #include <condition_variable>
+#include <cstddef>
 #include <functional>
-#include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 namespace harvelux::extract {
 
+struct ReadAheadLimits {
+    std::size_t window = 1024;       // documents
+    std::size_t budget = 8u << 20;   // bytes of text waiting to be taken
+    std::size_t batch = 0;           // 0: one per worker
+};
+
 class ReadAhead {
 public:
-    ReadAhead(wordproc::ApplicationFactory& engine, unsigned jobs);
+    ReadAhead(wordproc::ApplicationFactory& engine, unsigned jobs, ReadAheadLimits limits = {});
     ~ReadAhead();
     ReadAhead(const ReadAhead&) = delete;
     ReadAhead& operator=(const ReadAhead&) = delete;
@@ -30,21 +50,35 @@ public:
 
     // The readout of the next document of the list. When `path` is not the
     // next path of the list given to start (the list changed meanwhile), the
-    // document is read here and now instead. `whileWaiting` runs every few
-    // milliseconds while the document is still being read; it may be empty.
+    // document is read here and now instead. `whileWaiting` runs every 20 ms
+    // while the document is still being read; it may be empty.
     DocumentReadout take(const std::string& path, const std::function<void()>& whileWaiting);
 
 private:
     void work();
+    // With the lock held:
+    std::optional<DocumentReadout>& slot(std::size_t index) { return slots_[index % slots_.size()]; }
+    bool nextIsReady() { return nextToTake_ < nextToRead_ && slot(nextToTake_).has_value(); }
+    bool workersMayStart() const;
+    bool worthWaking();
 
     wordproc::ApplicationFactory& engine_;
     const unsigned jobs_;
+    std::size_t budget_;
+    std::size_t batch_;
     std::mutex mutex_;
-    std::condition_variable changed_;
+    std::condition_variable roomMade_;       // workers wait for room in the window
+    std::condition_variable documentReady_;  // the run waits for its next document
     std::vector<std::string> paths_;
     std::size_t nextToRead_ = 0;
     std::size_t nextToTake_ = 0;
-    std::map<std::size_t, DocumentReadout> ready_;
+    std::size_t reading_ = 0;       // documents being read now
+    std::size_t waitingBytes_ = 0;  // text of the documents read and not taken
+    unsigned workersWaiting_ = 0;
+    bool runWaiting_ = false;
+    // Documents nextToTake_ to nextToRead_ - 1, by index modulo the window:
+    // a readout once read, empty while being read.
+    std::vector<std::optional<DocumentReadout>> slots_;
     unsigned generation_ = 0;  // bumped by start/stop, so late results of an old list are dropped
     bool shuttingDown_ = false;
     std::vector<std::thread> workers_;

@@ -42,8 +42,7 @@ std::string Word1::ReturnDocumentString(const std::string& path) {
     // to start the engine is reported (and the steps after it still run),
     // any failure from opening the document on is silent and gives "".
     const auto pump = [this] { platform_.processEvents(); };
-    const DocumentReadout readout =
-        readingAhead_ ? readAhead_->take(path, pump) : readDocument(engine_, path);
+    DocumentReadout readout = readingAhead_ ? readAhead_->take(path, pump) : readDocument(engine_, path);
 
     ErrorTrap trap(platform_, "Word1", "ReturnDocumentString");
     trap.step(100, [&] { pointer_.set(PointerShape::Hourglass); });
@@ -63,7 +62,8 @@ std::string Word1::ReturnDocumentString(const std::string& path) {
         if (onUnreadable_) onUnreadable_(path, readout.error);
         return std::string();
     }
-    return readout.text;
+    // Handed on, not copied: a text may run to many megabytes.
+    return std::move(readout.text);
 }
 
 bool Word1::IsWordRunning() {

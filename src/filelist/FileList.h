@@ -1,5 +1,5 @@
-// The file list: the documents the next extraction run reads, kept as the
-// items of the main window's list view, numbered 1 to count in list order.
+// The file list: the documents the next extraction run reads, kept in the
+// model of the main window's list view, numbered 1 to count in list order.
 // An item's text is a document path exactly as the adding operation built
 // it; duplicates are allowed and nothing is stored between sessions.
 #pragma once
@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-class QTreeWidget;
-
 namespace harvelux::filelist {
+
+class FileListView;
 
 inline constexpr const char* kFileListCaption = "Drag and drop Word files here. Double-click item to remove it.";
 inline constexpr const char* kFileListToolTip = "Drag and drop files here. Double-click item to remove it.";
@@ -19,7 +19,7 @@ inline constexpr long long kInitialColumnTwips = 6200;
 
 class FileList final : public extract::FileListSource {
 public:
-    explicit FileList(QTreeWidget& view) : view_(view) {}
+    explicit FileList(FileListView& view) : view_(view) {}
 
     // The one column with the usage caption, 6200 twips wide.
     void SetUpColumn();
@@ -32,7 +32,9 @@ public:
 
     // Removes every item; the column stays.
     void ClearList();
-    // Removes every selected item, walking down from the last one.
+    // Removes every selected item; the others keep their order. (The same
+    // as walking down from the last item and removing each selected one,
+    // in one pass over the list.)
     void ClearSelected();
     // Removes the current item (the selected item holding the focus); does
     // nothing when there is none.
@@ -44,7 +46,7 @@ public:
     std::vector<std::string> items() const;
 
 private:
-    QTreeWidget& view_;
+    FileListView& view_;
     bool hasColumn_ = false;
 };
 

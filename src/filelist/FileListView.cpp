@@ -1,5 +1,7 @@
 #include "filelist/FileListView.h"
 
+#include "filelist/FileListModel.h"
+
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHeaderView>
@@ -18,7 +20,8 @@ std::vector<std::string> droppedFilePaths(const QMimeData* data) {
     return paths;
 }
 
-FileListView::FileListView(QWidget* parent) : QTreeWidget(parent) {
+FileListView::FileListView(QWidget* parent) : QTreeView(parent), model_(new FileListModel(this)) {
+    setModel(model_);
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);
@@ -35,6 +38,11 @@ FileListView::FileListView(QWidget* parent) : QTreeWidget(parent) {
     setDropIndicatorShown(false);
 }
 
+QModelIndex FileListView::itemIndex(int index) {
+    model_->announcePendingRows();
+    return model_->index(index - 1, 0);
+}
+
 void FileListView::keyPressEvent(QKeyEvent* event) {
     // The key alone counts: Shift+Delete and Ctrl+Delete remove too.
     if (event->key() == Qt::Key_Delete) {
@@ -42,11 +50,11 @@ void FileListView::keyPressEvent(QKeyEvent* event) {
         emit deletePressed();
         return;
     }
-    QTreeWidget::keyPressEvent(event);
+    QTreeView::keyPressEvent(event);
 }
 
 void FileListView::mouseDoubleClickEvent(QMouseEvent* event) {
-    QTreeWidget::mouseDoubleClickEvent(event);
+    QTreeView::mouseDoubleClickEvent(event);
     emit doubleClickedList();
 }
 

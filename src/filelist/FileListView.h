@@ -1,6 +1,7 @@
 // The file list's view (ListView1): a one-column report list with extended
-// selection that removes its current item on the Delete key (with any
-// modifiers) and on a double-click, and takes drops of files and folders.
+// selection over a FileListModel of its own, which reports the Delete key
+// (with any modifiers) and double-clicks, and takes drops of files and
+// folders.
 // Only drags that carry a list of local files are accepted; anything else
 // (plain text, web links) shows the no-drop effect.
 //
@@ -8,7 +9,7 @@
 // (it ignores these while a run or a folder scan is under way).
 #pragma once
 
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <string>
 #include <vector>
@@ -21,10 +22,17 @@ namespace harvelux::filelist {
 // empty when it carries no file list.
 std::vector<std::string> droppedFilePaths(const QMimeData* data);
 
-class FileListView final : public QTreeWidget {
+class FileListModel;
+
+class FileListView final : public QTreeView {
     Q_OBJECT
 public:
     explicit FileListView(QWidget* parent = nullptr);
+
+    FileListModel& listModel() const { return *model_; }
+    // The model index of item `index` (1 to count), after telling the view
+    // of every item appended so far; invalid for an index out of range.
+    QModelIndex itemIndex(int index);
 
 signals:
     void deletePressed();
@@ -37,6 +45,9 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+
+private:
+    FileListModel* model_;  // owned by the view
 };
 
 }  // namespace harvelux::filelist

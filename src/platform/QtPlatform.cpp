@@ -75,11 +75,14 @@ void QtPlatform::setClipboardText(const std::string& text) {
 void QtPlatform::processEvents() { QCoreApplication::processEvents(); }
 
 void WidgetPointer::set(PointerShape shape) {
+    // A run sets the hourglass several times per document: setting what is
+    // already set would only send the window another cursor-change event.
     if (!window_) return;
-    if (shape == PointerShape::Hourglass)
-        window_->setCursor(Qt::WaitCursor);
-    else
+    if (shape == PointerShape::Hourglass) {
+        if (current() != PointerShape::Hourglass) window_->setCursor(Qt::WaitCursor);
+    } else if (window_->testAttribute(Qt::WA_SetCursor)) {
         window_->unsetCursor();
+    }
 }
 
 PointerShape WidgetPointer::current() const {

@@ -1,7 +1,7 @@
 #include "results/ResultsExport.h"
 
 #include "common/FileExists.h"
-#include "results/ThrottledPump.h"
+#include "platform/ThrottledPump.h"
 
 #include <vector>
 
@@ -45,7 +45,7 @@ void saveListToFile(const ListViewSource& list, ListFileWriter writer, platform:
     bool written = false;
     {
         HourglassScope hourglass(pointer);
-        ThrottledPump pump([&platform] { platform.processEvents(); });
+        platform::ThrottledPump pump([&platform] { platform.processEvents(); });
         written = writer(list, path, error, [&pump] { pump(); });
     }
     if (!written) {
@@ -57,7 +57,7 @@ void saveListToFile(const ListViewSource& list, ListFileWriter writer, platform:
 }
 
 void copyListToClipboard(const ListViewSource& list, platform::Platform& platform) {
-    ThrottledPump pump([&platform] { platform.processEvents(); });
+    platform::ThrottledPump pump([&platform] { platform.processEvents(); });
     ListViewToClipboard(list, platform, [&pump] { pump(); });
     platform::showMessage(platform, kClipboardMessage);
 }

@@ -1,5 +1,7 @@
 #include "results/ResultsModel.h"
 
+#include "common/RowAnnouncement.h"
+
 #include <algorithm>
 #include <climits>
 #include <stdexcept>
@@ -7,12 +9,6 @@
 namespace harvelux::results {
 
 namespace {
-
-// A view lays out about this many rows per millisecond or more; waiting one
-// millisecond per this many rows shown keeps the layouts a bounded share of
-// a fill, however long.
-constexpr std::size_t kRowsPerDelayMs = 2000;
-constexpr std::chrono::milliseconds kLongestDelay{500};
 
 QString toQString(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -79,7 +75,7 @@ void ResultsModel::announcePendingRows() {
 }
 
 std::chrono::milliseconds ResultsModel::announceDelay(std::size_t announcedRows) {
-    return std::min(std::chrono::milliseconds(announcedRows / kRowsPerDelayMs), kLongestDelay);
+    return rowAnnounceDelay(announcedRows);
 }
 
 int ResultsModel::rowCount(const QModelIndex& parent) const {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace harvelux::shell {
 
@@ -20,7 +21,20 @@ void ProgressBar::setDisplayText(const QString& text) {
 void ProgressBar::setPercent(double percent) {
     if (!std::isfinite(percent)) percent = 0;
     const double clamped = std::clamp(percent, 0.0, 100.0);
-    setValue(static_cast<int>(std::lround(clamped * kStepsPerPercent)));
+    steps_ = static_cast<int>(std::lround(clamped * kStepsPerPercent));
+    showSteps(false);
+}
+
+void ProgressBar::showSteps(bool always) {
+    const long long change = std::abs(static_cast<long long>(steps_) - value());
+    if (always || steps_ == minimum() || steps_ == maximum() ||
+        change * std::max(width(), 1) >= static_cast<long long>(maximum() - minimum()))
+        setValue(steps_);
+}
+
+void ProgressBar::resizeEvent(QResizeEvent* event) {
+    QProgressBar::resizeEvent(event);
+    showSteps(true);
 }
 
 }  // namespace harvelux::shell

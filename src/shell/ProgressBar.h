@@ -1,6 +1,11 @@
 // The progress bar (ProgressBar1): shows the program's own text instead of a
 // percentage, and keeps a hundredth of a percent of resolution, since the
 // share of documents done is rarely a whole percent.
+//
+// A run over many documents sets the value once per document, thousands of
+// times a second. Handing each value to QProgressBar would make it measure
+// its text every time to decide whether to repaint, so the bar is moved only
+// when the change shows (a pixel or more of its width), and at 0 and 100.
 #pragma once
 
 #include "extract/ExtractionRun.h"
@@ -21,10 +26,16 @@ public:
 
     // The value in percent (0 to 100, fractions kept).
     void setPercent(double percent);
-    double percent() const { return static_cast<double>(value()) / kStepsPerPercent; }
+    double percent() const { return static_cast<double>(steps_) / kStepsPerPercent; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void showSteps(bool always);
+
     QString displayText_;
+    int steps_ = 0;
 };
 
 // The extraction run's view of the progress bar.

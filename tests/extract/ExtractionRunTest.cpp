@@ -9,6 +9,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <map>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -63,10 +64,14 @@ struct RunFixture {
     FakeReader reader;
     int shown = 0;
     int hidden = 0;
+    // The run's clock stands still unless a test moves it.
+    std::chrono::steady_clock::time_point now{std::chrono::hours(1)};
+    std::chrono::milliseconds tick{0};  // added at every reading
 
     RunOutcome run(extract::DocumentTextReader* other = nullptr) {
         return extract::Start({files, [this] { return option; }, rows, progress, pointer, platform,
-                               other ? *other : reader, [this] { ++shown; }, [this] { ++hidden; }});
+                               other ? *other : reader, [this] { ++shown; }, [this] { ++hidden; },
+                               [this] { return now += tick; }});
     }
     std::vector<std::vector<std::string>> cells() {
         std::vector<std::vector<std::string>> all;
@@ -101,7 +106,35 @@ TEST(ExtractionRun, ProgressRowsAndWindowsForFourDocuments) {
     EXPECT_EQ(f.hidden, 1);
     EXPECT_TRUE(f.platform.messages.empty());
     EXPECT_EQ(f.pointer.current(), PointerShape::Default);
-    EXPECT_EQ(f.platform.pumpCount, 1 + 4);  // once before the check, once per candidate word
+    EXPECT_EQ(f.platform.pumpCount, 1 + 4);  // once before the check, once per document
+}
+
+// Documents full of candidate words let messages through at most every
+// 20 ms, and every document at least once, with its progress value shown.
+TEST(ExtractionRun, MessagesGoThroughOncePerDocumentAndThenAtMostEvery20ms) {
+    RunFixture f;
+    std::string many;
+    for (int i = 0; i < 1000; ++i) many += "w" + std::to_string(i) + "@example.com ";
+    f.files.items = {"/d/many.doc", "/d/none.doc", "/d/few.doc", "/d/unreadable.doc"};
+    f.reader.texts = {{"/d/many.doc", many}, {"/d/none.doc", "no address here"}, {"/d/few.doc", "a@b.cc c@d.ee"}};
+    std::map<double, int> pumpsAt;  // progress value -> pumps while it showed
+    f.platform.onPump = [&f, &pumpsAt] { ++pumpsAt[f.progress.values.empty() ? -1 : f.progress.values.back()]; };
+
+    // The clock stands still: one pump before the check, one per document.
+    f.run();
+    EXPECT_EQ(pumpsAt, (std::map<double, int>{{-1, 1}, {25, 1}, {50, 1}, {75, 1}, {100, 1}}));
+
+    // Each reading of the clock takes 1 ms: the thousand candidate words of
+    // the first document let messages through about every twentieth word.
+    pumpsAt.clear();
+    f.rows = results::ResultTable::forOption(false);
+    f.tick = std::chrono::milliseconds(1);
+    f.run();
+    EXPECT_NEAR(pumpsAt[25], 1000 / 20, 3);
+    EXPECT_EQ(pumpsAt[50], 1);
+    EXPECT_EQ(pumpsAt[75], 1);
+    EXPECT_EQ(pumpsAt[100], 1);
+    EXPECT_EQ(f.rows.rows().size(), 1002u);
 }
 
 TEST(ExtractionRun, FilenameRowsNameTheFirstDocumentAndReadTheOptionPerRow) {

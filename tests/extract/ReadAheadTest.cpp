@@ -8,6 +8,9 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <set>
 #include <thread>
 
 namespace {
@@ -53,6 +56,54 @@ private:
     };
 };
 
+// Documents are their path's text; a path listed in `held` is not read
+// until released.
+class GatedEngine final : public wordproc::ApplicationFactory {
+public:
+    std::atomic<int> created{0};
+    std::mutex mutex;
+    std::condition_variable released;
+    std::set<std::string> held;
+
+    void release(const std::string& path) {
+        {
+            const std::lock_guard lock(mutex);
+            held.erase(path);
+        }
+        released.notify_all();
+    }
+    std::unique_ptr<wordproc::Application> create() override {
+        ++created;
+        return std::make_unique<Instance>(*this);
+    }
+
+private:
+    struct Instance final : wordproc::Application {
+        explicit Instance(GatedEngine& e) : engine(e) {}
+        GatedEngine& engine;
+        std::unique_ptr<wordproc::Document> open(const std::string& path) override {
+            std::unique_lock lock(engine.mutex);
+            engine.released.wait(lock, [&] { return engine.held.count(path) == 0; });
+            struct Doc final : wordproc::Document {
+                std::string text;
+                wordproc::Range content() override { return wordproc::Range(std::make_shared<const std::string>(text)); }
+                void close() override {}
+            };
+            auto doc = std::make_unique<Doc>();
+            doc->text = path;
+            return doc;
+        }
+        void quit() override {}
+    };
+};
+
+// Polls until `done` holds (at most two seconds).
+template <typename Condition>
+bool eventually(Condition done) {
+    for (int i = 0; i < 400 && !done(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    return done();
+}
+
 std::vector<std::string> paths(int n) {
     std::vector<std::string> list;
     for (int i = 0; i < n; ++i) list.push_back("/docs/" + std::string(static_cast<std::size_t>(i % 5 + 1), 'd') + std::to_string(i));
@@ -84,6 +135,54 @@ TEST(ReadAhead, AChangedListIsReadDirectly) {
     EXPECT_EQ(ahead.take("/a/three", {}).text, "mail three@example.com");
     EXPECT_EQ(ahead.take("/a/four", {}).text, "mail four@example.com");  // past the end
     ahead.stop();
+}
+
+TEST(ReadAhead, WorkersStopAtTheWindowAndAtTheBudgetUntilTheRunTakes) {
+    const std::vector<std::string> list = paths(20);
+    {
+        GatedEngine engine;
+        extract::ReadAhead ahead(engine, 2, {.window = 4});
+        ahead.start(list);
+        ASSERT_TRUE(eventually([&] { return engine.created == 4; }));
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        EXPECT_EQ(engine.created, 4);  // nothing past the window
+        EXPECT_EQ(ahead.take(list[0], {}).text, list[0]);
+        EXPECT_TRUE(eventually([&] { return engine.created == 5; }));
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        EXPECT_EQ(engine.created, 5);
+    }
+    {
+        // Every text is longer than the budget: once one waits, no worker
+        // starts another (the other worker may have started before).
+        GatedEngine engine;
+        extract::ReadAhead ahead(engine, 2, {.window = 100, .budget = 4});
+        ahead.start(list);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        EXPECT_LE(engine.created, 2);
+        for (int i = 0; i < 20; ++i) EXPECT_EQ(ahead.take(list[static_cast<std::size_t>(i)], {}).text, list[static_cast<std::size_t>(i)]);
+    }
+}
+
+// A document the run passed over (its item was replaced) and that finishes
+// late must not turn up as a later document sharing its place in the window.
+TEST(ReadAhead, ALatePassedOverDocumentIsDropped) {
+    GatedEngine engine;
+    engine.held = {"/p1", "/p5"};
+    extract::ReadAhead ahead(engine, 2, {.window = 4});
+    const std::vector<std::string> list{"/p0", "/p1", "/p2", "/p3", "/p4", "/p5"};
+    ahead.start(list);
+    EXPECT_EQ(ahead.take("/p0", {}).text, "/p0");
+    EXPECT_EQ(ahead.take("/other", {}).text, "/other");  // /p1 is still being read
+    EXPECT_EQ(ahead.take("/p2", {}).text, "/p2");
+    EXPECT_EQ(ahead.take("/p3", {}).text, "/p3");
+    // The free worker has gone on to /p4 and waits on /p5, which shares its
+    // place in the window with /p1.
+    ASSERT_TRUE(eventually([&] { return engine.created == 7; }));
+    engine.release("/p1");
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    engine.release("/p5");
+    EXPECT_EQ(ahead.take("/p4", {}).text, "/p4");
+    EXPECT_EQ(ahead.take("/p5", {}).text, "/p5");
 }
 
 // The run with read-ahead gives the same rows and the same messages as

@@ -1,6 +1,7 @@
 // The file list's items and its view: adding, the four ways of removing, and
 // which drags the view takes.
 #include "filelist/FileList.h"
+#include "filelist/FileListModel.h"
 #include "filelist/FileListView.h"
 
 #include <gmock/gmock.h>
@@ -25,17 +26,19 @@ protected:
         for (int i = 1; i <= n; ++i) list.AppendItem("/docs/" + std::to_string(i) + ".doc");
     }
     void select(std::initializer_list<int> indexes) {
-        for (const int i : indexes) view.topLevelItem(i - 1)->setSelected(true);
+        for (const int i : indexes) view.selectionModel()->select(view.itemIndex(i), QItemSelectionModel::Select);
     }
-    int selectedCount() const { return static_cast<int>(view.selectedItems().size()); }
+    bool isSelected(int index) { return view.selectionModel()->isSelected(view.itemIndex(index)); }
+    int selectedCount() const { return static_cast<int>(view.selectionModel()->selectedRows().size()); }
+    QString caption() const { return view.model()->headerData(0, Qt::Horizontal).toString(); }
 
     FileListView view;
     FileList list{view};
 };
 
 TEST_F(FileListTest, ColumnHasTheUsageCaptionAndWidth) {
-    ASSERT_EQ(view.columnCount(), 1);
-    EXPECT_EQ(view.headerItem()->text(0).toStdString(), kFileListCaption);
+    ASSERT_EQ(view.model()->columnCount(), 1);
+    EXPECT_EQ(caption().toStdString(), kFileListCaption);
     EXPECT_FALSE(view.isHeaderHidden());
     EXPECT_EQ(view.columnWidth(0), 413);  // 6200 twips
     EXPECT_TRUE(list.hasColumn());
@@ -56,7 +59,7 @@ TEST_F(FileListTest, ClearListEmptiesButKeepsTheColumn) {
     fill(3);
     list.ClearList();
     EXPECT_EQ(list.count(), 0);
-    EXPECT_EQ(view.headerItem()->text(0).toStdString(), kFileListCaption);
+    EXPECT_EQ(caption().toStdString(), kFileListCaption);
     list.ClearList();
     EXPECT_EQ(list.count(), 0);
 }
@@ -77,22 +80,89 @@ TEST_F(FileListTest, ClearSelectedWithAdjacentAndLastItems) {
     EXPECT_EQ(list.count(), 2);
 }
 
+// Many scattered selected items (every third of 3,000, and a block), as a
+// user builds with Ctrl and Shift: the others stay, in order.
+TEST_F(FileListTest, ClearSelectedOnAManyRangedSelectionKeepsTheRestInOrder) {
+    fill(3000);
+    QItemSelection selection;
+    for (int i = 1; i <= 3000; i += 3) selection.select(view.itemIndex(i), view.itemIndex(i));
+    selection.select(view.itemIndex(2000), view.itemIndex(2500));
+    view.selectionModel()->select(selection, QItemSelectionModel::Select);
+    list.ClearSelected();
+
+    std::vector<std::string> expected;
+    for (int i = 1; i <= 3000; ++i)
+        if (i % 3 != 1 && (i < 2000 || i > 2500)) expected.push_back("/docs/" + std::to_string(i) + ".doc");
+    EXPECT_EQ(list.items(), expected);
+    EXPECT_EQ(view.model()->rowCount(), static_cast<int>(expected.size()));
+    EXPECT_EQ(selectedCount(), 0);
+}
+
+TEST_F(FileListTest, AFocusedItemThatIsNotSelectedKeepsTheFocusAtItsNewPlace) {
+    fill(6);
+    select({1, 2, 5});
+    view.selectionModel()->setCurrentIndex(view.itemIndex(4), QItemSelectionModel::NoUpdate);
+    list.ClearSelected();
+    ASSERT_THAT(list.items(), ElementsAre("/docs/3.doc", "/docs/4.doc", "/docs/6.doc"));
+    EXPECT_EQ(view.currentIndex().row(), 1);
+    // Focused, not selected: still not the current item, so Delete does nothing.
+    list.RemoveCurrentItem();
+    EXPECT_EQ(list.count(), 3);
+}
+
+TEST_F(FileListTest, AppendedItemsCountAtOnceAndReachTheViewInBatches) {
+    fill(3);
+    // The list has them; the view hears of them when the event loop runs.
+    EXPECT_EQ(list.count(), 3);
+    EXPECT_EQ(list.itemText(3), "/docs/3.doc");
+    EXPECT_EQ(view.listModel().pendingRowCount(), 3u);
+    QTRY_COMPARE(view.model()->rowCount(), 3);
+    EXPECT_EQ(view.model()->data(view.model()->index(2, 0)).toString(), "/docs/3.doc");
+
+    // Removing the current item while later ones wait keeps them in order.
+    fill(2);
+    view.setCurrentIndex(view.model()->index(0, 0));
+    list.RemoveCurrentItem();
+    EXPECT_THAT(list.items(), ElementsAre("/docs/2.doc", "/docs/3.doc", "/docs/1.doc", "/docs/2.doc"));
+    EXPECT_EQ(view.model()->rowCount(), 2);
+    QTRY_COMPARE(view.model()->rowCount(), 4);
+
+    // Cleared before they were announced: nothing turns up later.
+    fill(5);
+    list.ClearList();
+    QTest::qWait(5);
+    EXPECT_EQ(view.model()->rowCount(), 0);
+    EXPECT_EQ(list.count(), 0);
+}
+
+TEST(FileListModel, RemoveMarkedTakesTheMarkedRowsOnly) {
+    FileListModel model;
+    model.append(std::vector<std::string>{"a", "b", "c", "d"});
+    EXPECT_EQ(model.removeMarked({false, false}), 0u);
+    EXPECT_EQ(model.pendingRowCount(), 4u);  // nothing removed: no reset
+    EXPECT_EQ(model.removeMarked({true, false, true}), 2u);  // "d" lies past the marks
+    ASSERT_EQ(model.size(), 2u);
+    EXPECT_EQ(model.path(0), "b");
+    EXPECT_EQ(model.path(1), "d");
+    EXPECT_EQ(model.rowCount(), 2);
+}
+
 TEST_F(FileListTest, DeleteKeyRemovesOnlyTheCurrentItem) {
     fill(5);
     select({1, 3});
-    view.setCurrentItem(view.topLevelItem(4), 0, QItemSelectionModel::Select);
+    view.selectionModel()->setCurrentIndex(view.itemIndex(5), QItemSelectionModel::Select);
     ASSERT_EQ(selectedCount(), 3);
     list.RemoveCurrentItem();
     EXPECT_THAT(list.items(), ElementsAre("/docs/1.doc", "/docs/2.doc", "/docs/3.doc", "/docs/4.doc"));
-    EXPECT_TRUE(view.topLevelItem(0)->isSelected());
-    EXPECT_TRUE(view.topLevelItem(2)->isSelected());
+    EXPECT_TRUE(isSelected(1));
+    EXPECT_TRUE(isSelected(3));
     EXPECT_EQ(selectedCount(), 2);
 }
 
 TEST_F(FileListTest, NoCurrentItemMeansNothingIsRemoved) {
     list.RemoveCurrentItem();  // empty list
     fill(2);
-    view.setCurrentItem(view.topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
+    view.selectionModel()->setCurrentIndex(view.itemIndex(1), QItemSelectionModel::NoUpdate);
     view.clearSelection();  // focused but not selected: not current
     list.RemoveCurrentItem();
     EXPECT_EQ(list.count(), 2);

@@ -33,8 +33,8 @@ protected:
         platform.openFilesAnswers.push_back({"/intruder.doc"});
         platform.folderAnswers.push_back(docs.root());
         for (const int id : kDisturbingCommands) pick(id);
-        QTreeWidget& view = form->ListView1();
-        if (view.topLevelItemCount() > 0) view.setCurrentItem(view.topLevelItem(0));
+        filelist::FileListView& view = form->ListView1();
+        if (form->fileList().count() > 0) view.setCurrentIndex(view.itemIndex(1));
         QTest::keyClick(&view, Qt::Key_Delete);
         form->ListView1_OLEDragDrop({"/dropped.doc"});
     }
@@ -57,7 +57,7 @@ TEST_F(Busy, DuringARunTheListAndTheRunAreLeftAlone) {
     program.file("Samples/s.doc");
     form->fileList().AppendItems({one, two});
     form->fileList().AppendItem(one);
-    form->ListView1().topLevelItem(0)->setSelected(true);
+    form->ListView1().selectionModel()->select(form->ListView1().itemIndex(1), QItemSelectionModel::Select);
     disturbOnFirstPump();
     pick(command::kStartExtracting);
 

@@ -91,14 +91,15 @@ TEST_F(Commands, ClearListOnToolbarAndClearAllInMenu) {
         form->fileList().AppendItems({"/a.doc", "/b.doc"});
         pick(id);
         EXPECT_THAT(items(), IsEmpty()) << id;
-        EXPECT_EQ(form->ListView1().headerItem()->text(0), "Drag and drop Word files here. Double-click item to remove it.");
+        EXPECT_EQ(form->ListView1().model()->headerData(0, Qt::Horizontal).toString(),
+                  "Drag and drop Word files here. Double-click item to remove it.");
     }
 }
 
 TEST_F(Commands, ClearSelectedFilesRemovesItemsTwoAndFourOfFive) {
     form->fileList().AppendItems({"/1.doc", "/2.doc", "/3.doc", "/4.doc", "/5.doc"});
-    form->ListView1().topLevelItem(1)->setSelected(true);
-    form->ListView1().topLevelItem(3)->setSelected(true);
+    filelist::FileListView& view = form->ListView1();
+    for (const int index : {2, 4}) view.selectionModel()->select(view.itemIndex(index), QItemSelectionModel::Select);
     pick(command::kMenuClearSelected);
     EXPECT_THAT(items(), ElementsAre("/1.doc", "/3.doc", "/5.doc"));
 }

@@ -51,10 +51,11 @@ protected:
     // Removes from the list the samples whose format the engine does not
     // read with a reader of its own, with "Clear Selected Files".
     void keepSamplesReadByTheirOwnReader() {
-        QTreeWidget& view = main().ListView1();
+        filelist::FileListView& view = main().ListView1();
         view.clearSelection();
-        for (int i = 0; i < view.topLevelItemCount(); ++i)
-            if (!readByItsOwnReader(view.topLevelItem(i)->text(0).toStdString())) view.topLevelItem(i)->setSelected(true);
+        for (int i = 1; i <= main().fileList().count(); ++i)
+            if (!readByItsOwnReader(main().fileList().itemText(i)))
+                view.selectionModel()->select(view.itemIndex(i), QItemSelectionModel::Select);
         pickMain(command::kMenuClearSelected);
     }
 

@@ -86,6 +86,26 @@ TEST_F(StartExtracting, ProgressAndHourglassWhileDocumentsAreRead) {
     EXPECT_THAT(shapes, ::testing::Each(PointerShape::Hourglass));
 }
 
+TEST_F(StartExtracting, DocumentsFullOfCandidateWordsPumpEachDocumentButNotEachWord) {
+    for (int d = 1; d <= 3; ++d) {
+        std::string words;
+        for (int w = 0; w < 2000; ++w) words += "d" + std::to_string(d) + "w" + std::to_string(w) + "@example.com ";
+        form->fileList().AppendItem(document(std::to_string(d) + ".txt", words));
+    }
+    form->fileList().AppendItem(document("4.txt", "nothing here"));
+    std::vector<double> values;
+    platform.onPump = [&] {
+        const double now = form->ProgressBar1().percent();
+        if (values.empty() || values.back() != now) values.push_back(now);
+    };
+    pick(command::kStartExtracting);
+
+    EXPECT_THAT(values, ElementsAre(0, 25, 50, 75, 100));
+    EXPECT_EQ(results.rows().size(), 6000u);
+    // 6,000 candidate words; messages go through every 20 ms, not per word.
+    EXPECT_LT(platform.pumpCount, 200);
+}
+
 TEST_F(StartExtracting, ProgressKeepsFractions) {
     for (int i = 1; i <= 3; ++i)
         form->fileList().AppendItem(document(std::to_string(i) + ".txt", "b" + std::to_string(i) + "@example.com"));

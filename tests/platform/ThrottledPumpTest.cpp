@@ -1,9 +1,9 @@
 // The throttled message pump, on a clock the test moves by hand.
-#include "results/ThrottledPump.h"
+#include "platform/ThrottledPump.h"
 
 #include <gtest/gtest.h>
 
-namespace harvelux::results {
+namespace harvelux::platform {
 namespace {
 
 using namespace std::chrono_literals;
@@ -60,11 +60,30 @@ TEST(ThrottledPump, IntervalCountsFromTheEndOfASlowPump) {
     EXPECT_EQ(pumped, 2);
 }
 
+TEST(ThrottledPump, NowPumpsAtOnceAndStartsANewInterval) {
+    FakeClock time;
+    int pumped = 0;
+    ThrottledPump pump([&] { ++pumped; }, 20ms, time.clock());
+    pump.now();
+    pump.now();
+    EXPECT_EQ(pumped, 2);
+    time.now += 15ms;
+    pump.now();
+    EXPECT_EQ(pumped, 3);
+    time.now += 15ms;  // 30 ms since the first, 15 since the last
+    pump();
+    EXPECT_EQ(pumped, 3);
+    time.now += 5ms;
+    pump();
+    EXPECT_EQ(pumped, 4);
+}
+
 TEST(ThrottledPump, EmptyPumpDoesNothing) {
     ThrottledPump pump({});
     pump();
+    pump.now();
     EXPECT_EQ(pump.pumps(), 0u);
 }
 
 }  // namespace
-}  // namespace harvelux::results
+}  // namespace harvelux::platform
