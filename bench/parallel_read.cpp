@@ -4,6 +4,7 @@
 // set the read-ahead pipeline's figures against.
 //
 //     parallel_read LIST-FILE [THREADS...]     (default: 1 and 2 threads)
+#include "common/LocalTimeZone.h"
 #include "extract/DocumentReadout.h"
 #include "wordproc/DocumentEngine.h"
 
@@ -17,6 +18,7 @@
 #include <vector>
 
 int main(int argc, char** argv) {
+    harvelux::pinLocalTimeZone();  // as both programs do
     if (argc < 2) {
         std::fprintf(stderr, "usage: parallel_read LIST-FILE [THREADS...]\n");
         return 2;

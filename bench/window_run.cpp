@@ -13,6 +13,7 @@
 #include "WindowWatch.h"
 #include "BenchPlatform.h"
 #include "ScaleTable.h"
+#include "common/LocalTimeZone.h"
 #include "results/Form2.h"
 #include "results/ListViewWriters.h"
 #include "results/ResultsList.h"
@@ -75,6 +76,7 @@ bool parse(int argc, char** argv, Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    pinLocalTimeZone();  // as the desktop program does
     Options options;
     if (!parse(argc, argv, options)) {
         std::cerr << "usage: window_run [--jobs N] [--with-filename] [--rows-out FILE] LIST-FILE\n";

@@ -1,6 +1,7 @@
 // harvelux-extract: the extraction of the desktop program, without a window.
 #include "cli/CliOptions.h"
 #include "cli/Extractor.h"
+#include "common/LocalTimeZone.h"
 
 #include <iostream>
 
@@ -9,6 +10,7 @@
 #endif
 
 int main(int argc, char** argv) {
+    harvelux::pinLocalTimeZone();
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
     std::string error;

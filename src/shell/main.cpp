@@ -1,5 +1,6 @@
 // The desktop program: both windows over the real platform and the document
 // engine.
+#include "common/LocalTimeZone.h"
 #include "common/ProgramFolder.h"
 #include "platform/QtPlatform.h"
 #include "shell/ApplicationWindows.h"
@@ -13,6 +14,7 @@
 #include <thread>
 
 int main(int argc, char* argv[]) {
+    harvelux::pinLocalTimeZone();
     QApplication app(argc, argv);
 
     harvelux::platform::QtPlatform platform;

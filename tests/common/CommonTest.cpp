@@ -2,6 +2,7 @@
 #include "common/CenterForm.h"
 #include "common/ErrorReport.h"
 #include "common/FileExists.h"
+#include "common/LocalTimeZone.h"
 #include "common/SettingsStore.h"
 #include "common/Utf8.h"
 #include "platform/ScriptedPlatform.h"
@@ -108,6 +109,27 @@ TEST(CenterForm, ExactDivisionWithoutClamping) {
     const TwipPoint larger = centeredOrigin(10000, 8000, 12000, 9000);
     EXPECT_EQ(larger.left, -1000);
     EXPECT_EQ(larger.top, -500);
+}
+
+TEST(LocalTimeZone, NamesTheSystemZoneOnlyWhenTZIsUnset) {
+    const char* before = std::getenv("TZ");
+    const std::string saved = before ? before : "";
+
+    ::setenv("TZ", "Europe/Oslo", 1);
+    pinLocalTimeZone();
+    EXPECT_STREQ(std::getenv("TZ"), "Europe/Oslo");
+
+    ::unsetenv("TZ");
+    pinLocalTimeZone();
+    if (::access("/etc/localtime", R_OK) == 0)
+        EXPECT_STREQ(std::getenv("TZ"), ":/etc/localtime");
+    else
+        EXPECT_EQ(std::getenv("TZ"), nullptr);
+
+    if (before)
+        ::setenv("TZ", saved.c_str(), 1);
+    else
+        ::unsetenv("TZ");
 }
 
 }  // namespace
