@@ -36,8 +36,8 @@ def run_once(argv):
 def main():
     rounds = int(sys.argv[1])
     commands = []
-    for spec in sys.argv[2:]:
-        label, _, command = spec.partition("=")
+    for entry in sys.argv[2:]:
+        label, _, command = entry.partition("=")
         argv = []
         for word in shlex.split(command):
             if word.startswith("@"):
