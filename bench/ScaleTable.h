@@ -97,6 +97,9 @@ struct TableLine {
     const char* key;
     const char* label;
     const char* unit;
+    // Whether to show how the figure grows from size to size (not for
+    // figures that sit below the resolution of their clock at small sizes).
+    bool ratio = true;
 };
 
 // Runs `self --<sizeOption> N` for every size and prints the table.
@@ -128,7 +131,7 @@ inline int runTable(const std::string& sizeOption, const char* what, const std::
         for (std::size_t i = 1; i < results.size(); ++i) {
             const auto before = results[i - 1].find(line.key);
             const auto after = results[i].find(line.key);
-            if (before != results[i - 1].end() && after != results[i].end() && before->second > 0)
+            if (line.ratio && before != results[i - 1].end() && after != results[i].end() && before->second > 0)
                 std::printf(" %.1f× |", after->second / before->second);
             else
                 std::printf(" |");
