@@ -152,4 +152,14 @@ inline std::vector<long long> sizesFrom(int argc, char** argv, std::vector<long 
     return defaults;
 }
 
+// The main of a scale benchmark: "--<option> N" measures size N in this
+// process; otherwise every size ("--sizes", or `defaults`) is measured in a
+// process of its own and the table printed.
+inline int scaleMain(int argc, char** argv, const std::string& option, int (*runOneSize)(long long, int, char**),
+                     const std::vector<long long>& defaults, const std::vector<TableLine>& lines) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (argv[i] == "--" + option) return runOneSize(std::atoll(argv[i + 1]), argc, argv);
+    return runTable(option, option.c_str(), sizesFrom(argc, argv, defaults), lines);
+}
+
 }  // namespace harvelux::bench

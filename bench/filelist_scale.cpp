@@ -152,8 +152,6 @@ int runOneSize(long long items, int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    for (int i = 1; i + 1 < argc; ++i)
-        if (std::string(argv[i]) == "--items") return runOneSize(std::atoll(argv[i + 1]), argc, argv);
     const std::vector<bench::TableLine> lines{
         {"append_ms", "AppendItem one at a time, window shown", "ms"},
         {"append_freeze_ms", "  longest time without answering", "ms", false},
@@ -174,5 +172,5 @@ int main(int argc, char** argv) {
         {"rss_cleared_kb", "memory, after ClearList (RSS)", "MB"},
         {"peak_kb", "peak memory (ru_maxrss)", "MB"},
     };
-    return bench::runTable("items", "items", bench::sizesFrom(argc, argv, {10000, 100000, 1000000}), lines);
+    return bench::scaleMain(argc, argv, "items", runOneSize, {10000, 100000, 1000000}, lines);
 }
