@@ -97,6 +97,9 @@ struct TableLine {
     const char* key;
     const char* label;
     const char* unit;
+    // Whether to show how the figure grows from size to size (not for
+    // figures that sit below the resolution of their clock at small sizes).
+    bool ratio = true;
 };
 
 // Runs `self --<sizeOption> N` for every size and prints the table.
@@ -128,7 +131,7 @@ inline int runTable(const std::string& sizeOption, const char* what, const std::
         for (std::size_t i = 1; i < results.size(); ++i) {
             const auto before = results[i - 1].find(line.key);
             const auto after = results[i].find(line.key);
-            if (before != results[i - 1].end() && after != results[i].end() && before->second > 0)
+            if (line.ratio && before != results[i - 1].end() && after != results[i].end() && before->second > 0)
                 std::printf(" %.1f× |", after->second / before->second);
             else
                 std::printf(" |");
@@ -147,6 +150,16 @@ inline std::vector<long long> sizesFrom(int argc, char** argv, std::vector<long 
         for (std::string size; std::getline(list, size, ',');) defaults.push_back(std::atoll(size.c_str()));
     }
     return defaults;
+}
+
+// The main of a scale benchmark: "--<option> N" measures size N in this
+// process; otherwise every size ("--sizes", or `defaults`) is measured in a
+// process of its own and the table printed.
+inline int scaleMain(int argc, char** argv, const std::string& option, int (*runOneSize)(long long, int, char**),
+                     const std::vector<long long>& defaults, const std::vector<TableLine>& lines) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (argv[i] == "--" + option) return runOneSize(std::atoll(argv[i + 1]), argc, argv);
+    return runTable(option, option.c_str(), sizesFrom(argc, argv, defaults), lines);
 }
 
 }  // namespace harvelux::bench

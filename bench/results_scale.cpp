@@ -220,8 +220,6 @@ int runOneSize(long long rows, int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    for (int i = 1; i + 1 < argc; ++i)
-        if (std::string(argv[i]) == "--rows") return runOneSize(std::atoll(argv[i + 1]), argc, argv);
     const std::vector<bench::TableLine> lines{
         {"append_ms", "fill, window hidden (as a run does)", "ms"},
         {"append_pause_ms", "  longest pause while filling", "ms"},
@@ -246,5 +244,5 @@ int main(int argc, char** argv) {
         {"rss_cleared_kb", "memory, after ClearResults (RSS)", "MB"},
         {"peak_kb", "peak memory (ru_maxrss)", "MB"},
     };
-    return bench::runTable("rows", "rows", bench::sizesFrom(argc, argv, {10000, 100000, 1000000}), lines);
+    return bench::scaleMain(argc, argv, "rows", runOneSize, {10000, 100000, 1000000}, lines);
 }

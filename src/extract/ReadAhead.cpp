@@ -9,7 +9,7 @@ ReadAhead::ReadAhead(wordproc::ApplicationFactory& engine, unsigned jobs, ReadAh
     : engine_(engine), jobs_(jobs ? jobs : 1) {
     const std::size_t window = std::max<std::size_t>(limits.window, 1);
     budget_ = limits.budget;
-    batch_ = std::clamp<std::size_t>(limits.batch == 0 ? jobs_ : limits.batch, 1, window);
+    batch_ = std::clamp<std::size_t>(limits.batch, 1, window);
     slots_.resize(window);
     workers_.reserve(jobs_);
     for (unsigned i = 0; i < jobs_; ++i) workers_.emplace_back([this] { work(); });
@@ -76,8 +76,8 @@ void ReadAhead::work() {
         if (generation == generation_ && index >= nextToTake_) {
             waitingBytes_ += readout.text.size();
             slot(index) = std::move(readout);
-            if (worthWaking()) documentReady_.notify_one();
         }
+        if (worthWaking()) documentReady_.notify_one();
     }
 }
 

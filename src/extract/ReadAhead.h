@@ -14,7 +14,8 @@
 // for it. The run is usually faster than the readers and would wait for
 // every document, so a waiting run is woken only once `batch` documents in a
 // row are ready (or no more can come soon); `take` also looks every 20 ms
-// while it waits, so a run never waits long for a document that is there.
+// while it waits, so a run never waits longer than that for a document that
+// is there.
 #pragma once
 
 #include "extract/DocumentReadout.h"
@@ -33,7 +34,7 @@ namespace harvelux::extract {
 struct ReadAheadLimits {
     std::size_t window = 1024;       // documents
     std::size_t budget = 8u << 20;   // bytes of text waiting to be taken
-    std::size_t batch = 0;           // 0: one per worker
+    std::size_t batch = 32;          // ready documents that wake a waiting run
 };
 
 class ReadAhead {
