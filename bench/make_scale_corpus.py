@@ -54,10 +54,30 @@ def plant_docx(src, dst, address):
     return True
 
 
+def rtf_closes_at(data, end):
+    """True when the group opened by the first byte closes at `end` and
+    nowhere before it. Files with binary runs (\\bin) are refused: their
+    braces cannot be counted without a full reader."""
+    if b"\\bin" in data:
+        return False
+    depth = 0
+    for m in re.finditer(rb"\\.|[{}]", data[:end + 1], re.S):
+        if m.group() == b"{":
+            depth += 1
+        elif m.group() == b"}":
+            depth -= 1
+            if depth == 0:
+                return m.start() == end
+    return False
+
+
 def plant_rtf(src, dst, address):
+    # A damaged file's last brace may close a destination group rather than
+    # the document, and text there is shown by no reader: plant only into
+    # files whose outer group is whole.
     data = open(src, "rb").read()
     end = data.rfind(b"}")
-    if not data.startswith(b"{\\rtf") or end < 0:
+    if not data.startswith(b"{\\rtf") or end < 0 or not rtf_closes_at(data, end):
         return False
     open(dst, "wb").write(data[:end] + b"\\par Planted " + address.encode() + b" here\\par\n" + data[end:])
     return True
