@@ -2,10 +2,18 @@
 // reader of whatever format the bytes are taken for.
 #include "wordproc/Engine.h"
 #include "wordproc/FormatDispatch.h"
+#include "wordproc/LinkedReaders.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+
+// The PDF and HTML readers are linked in, so that they are instrumented like
+// the rest.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    harvelux::wordproc::useLinkedReaders(&harvelux::wordproc::linkedReaders());
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     try {

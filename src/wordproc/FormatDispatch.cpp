@@ -2,11 +2,12 @@
 
 #include "wordproc/CompoundFile.h"
 #include "wordproc/Engine.h"
-#include "wordproc/HtmlReader.h"
+#include "wordproc/HtmlSignature.h"
 #include "wordproc/OdfReader.h"
 #include "wordproc/OoxmlReader.h"
-#include "wordproc/PdfReader.h"
+#include "wordproc/PdfSignature.h"
 #include "wordproc/PlainTextReader.h"
+#include "wordproc/ReaderModule.h"
 #include "wordproc/RtfReader.h"
 #include "wordproc/WordBinaryReader.h"
 #include "wordproc/ZipArchive.h"
@@ -92,9 +93,9 @@ std::string readDocumentText(std::string_view data) {
         case Format::FlatOpenDocument:
             return readFlatOpenDocumentText(data);
         case Format::Html:
-            return readHtmlText(data);
+            return readHtmlThroughModule(data);
         case Format::Pdf:
-            return readPdfText(data);
+            return readPdfThroughModule(data);
         case Format::Unknown:
             break;
     }

@@ -4,14 +4,12 @@
 // UTF-8, else Windows-1252 (which browsers use for ISO-8859-1 too).
 #pragma once
 
+#include "wordproc/HtmlSignature.h"
+
 #include <string>
 #include <string_view>
 
 namespace harvelux::wordproc {
-
-// Whether the bytes start like an HTML document: markup first, and a
-// doctype, <html>, <head> or <body> tag near the start (any case).
-bool looksLikeHtml(std::string_view data);
 
 // The encoding name the document's bytes are read in.
 std::string htmlEncoding(std::string_view data);

@@ -16,8 +16,6 @@ namespace harvelux::wordproc {
 
 namespace {
 
-constexpr std::size_t kHeaderWindow = 1024;
-
 // poppler reports damage in the files it reads on standard error; a damaged
 // document is our error to report, not a message on the console.
 void silencePoppler() {
@@ -46,10 +44,6 @@ void appendPageText(TextBuilder& out, const poppler::byte_array& utf8) {
 }
 
 }  // namespace
-
-bool looksLikePdf(std::string_view data) {
-    return data.substr(0, kHeaderWindow).find("%PDF-") != std::string_view::npos;
-}
 
 std::string readPdfText(std::string_view data) {
     silencePoppler();

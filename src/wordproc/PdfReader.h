@@ -2,14 +2,12 @@
 // ending in a paragraph mark, pages separated by a page break.
 #pragma once
 
+#include "wordproc/PdfSignature.h"
+
 #include <string>
 #include <string_view>
 
 namespace harvelux::wordproc {
-
-// Whether the bytes carry a PDF header ("%PDF-" within the first KiB, as
-// PDF readers accept it).
-bool looksLikePdf(std::string_view data);
 
 // Throws EngineError for a damaged PDF or one that needs a password.
 std::string readPdfText(std::string_view data);

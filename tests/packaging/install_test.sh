@@ -32,6 +32,13 @@ if [[ "$found" != "$expected" ]]; then
 fi
 [[ -n "$expected" ]] || { echo "Samples/README lists no addresses"; exit 1; }
 
+# HTML and PDF are read by a module loaded on first use: the installed
+# programs must find it in the program folder.
+[[ -e "$prefix/lib/harvelux/harvelux-pdf-html.so" ]] || { echo "missing after install: the reader module"; exit 1; }
+printf '<html><body><p>Write to reader.module@example.org today</p></body></html>' > "$prefix/page.html"
+found=$("$prefix/bin/harvelux-extract" "$prefix/page.html" | tr -d '\r')
+[[ "$found" == "reader.module@example.org" ]] || { echo "installed harvelux-extract cannot read HTML: '$found'"; exit 1; }
+
 "$prefix/bin/harvelux-extract" --help | grep -q -- '--with-filename'
 "$prefix/bin/harvelux-extract" --version | head -n 1 | grep -q '^harvelux-extract (Harvelux) '
 if command -v desktop-file-validate > /dev/null; then

@@ -1,0 +1,40 @@
+// The PDF and HTML readers need large libraries (poppler; libxml2 with ICU),
+// and loading them costs every start of a program several milliseconds:
+// more than reading a typical document. They are therefore built as a
+// module of their own, loaded the first time a PDF or HTML document is read
+// from the program folder (the build tree's module folder for the programs
+// of a build tree).
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace harvelux::wordproc {
+
+// What a reader of the module reports. Nothing is thrown across the
+// module's edge: on failure `text` receives the message.
+enum ReaderOutcome : int { kReaderRead = 0, kReaderEngineError = 1, kReaderOutOfMemory = 2, kReaderFailed = 3 };
+
+struct ReaderModuleTable {
+    int abiVersion;
+    int (*readHtml)(const char* data, std::size_t size, std::string* text);
+    int (*readPdf)(const char* data, std::size_t size, std::string* text);
+};
+
+inline constexpr int kReaderModuleAbi = 1;
+inline constexpr char kReaderModuleFile[] = "harvelux-pdf-html.so";
+inline constexpr char kReaderModuleEntry[] = "harvelux_reader_module";
+
+// The text of an HTML or PDF document, read by the module. Throws
+// EngineError when the document cannot be read or the module cannot be
+// loaded (the message says which).
+std::string readHtmlThroughModule(std::string_view data);
+std::string readPdfThroughModule(std::string_view data);
+
+// A program that links the readers in (the fuzzers do, for coverage) hands
+// their table here before it reads anything; the module is then never
+// loaded. Null goes back to loading the module.
+void useLinkedReaders(const ReaderModuleTable* table);
+
+}  // namespace harvelux::wordproc

@@ -1,0 +1,69 @@
+#include "wordproc/Engine.h"
+#include "wordproc/FormatDispatch.h"
+#include "wordproc/LinkedReaders.h"
+#include "wordproc/ReaderModule.h"
+
+#include <gtest/gtest.h>
+
+#include <new>
+#include <stdexcept>
+#include <string>
+
+namespace harvelux::wordproc {
+namespace {
+
+// The programs of the build tree load the real module through their run
+// path: HTML and PDF read through the dispatch exactly as when linked in.
+TEST(ReaderModule, LoadedModuleReadsHtmlAndPdfLikeTheLinkedReaders) {
+    useLinkedReaders(nullptr);
+    const std::string html = "<html><body><p>one</p><p>two a@example.com</p></body></html>";
+    std::string linked;
+    ASSERT_EQ(linkedReaders().readHtml(html.data(), html.size(), &linked), kReaderRead);
+    EXPECT_EQ(readDocumentText(html), linked);
+    EXPECT_NE(linked.find("a@example.com"), std::string::npos);
+
+    // A PDF header with nothing readable behind it is the reader's error,
+    // carried across the module's edge as an EngineError with its message.
+    try {
+        readDocumentText("%PDF-1.4\nnot really");
+        ADD_FAILURE() << "a damaged PDF was read";
+    } catch (const EngineError& error) {
+        EXPECT_STREQ(error.what(), "the PDF cannot be read");
+    }
+}
+
+int g_outcome = kReaderRead;
+int scripted(const char*, std::size_t, std::string* text) {
+    *text = "scripted message";
+    return g_outcome;
+}
+
+// What the readers report becomes what the rest of the engine expects:
+// text, an EngineError, out of memory, or another failure with its message.
+TEST(ReaderModule, OutcomesBecomeTextOrTheMatchingException) {
+    static const ReaderModuleTable table{kReaderModuleAbi, &scripted, &scripted};
+    useLinkedReaders(&table);
+    const std::string pdf = "%PDF-1.4\n";
+    const std::string html = "<!DOCTYPE html><p>x</p>";
+
+    g_outcome = kReaderRead;
+    EXPECT_EQ(readDocumentText(pdf), "scripted message");
+    EXPECT_EQ(readDocumentText(html), "scripted message");
+    g_outcome = kReaderEngineError;
+    EXPECT_THROW(readDocumentText(pdf), EngineError);
+    g_outcome = kReaderOutOfMemory;
+    EXPECT_THROW(readDocumentText(html), std::bad_alloc);
+    g_outcome = kReaderFailed;
+    try {
+        readDocumentText(pdf);
+        ADD_FAILURE() << "a failed read gave text";
+    } catch (const EngineError&) {
+        ADD_FAILURE() << "another failure was taken for a damaged document";
+    } catch (const std::runtime_error& error) {
+        EXPECT_STREQ(error.what(), "scripted message");
+    }
+    useLinkedReaders(nullptr);
+}
+
+}  // namespace
+}  // namespace harvelux::wordproc
