@@ -66,12 +66,15 @@ def main():
     parser.add_argument("--corpus", default=os.path.join(here, "..", "..", "shared", "corpus"))
     parser.add_argument("--repeat", type=int, default=3)
     parser.add_argument("--soffice-sample", type=int, default=8)
+    parser.add_argument("--formats", default=",".join(FORMATS), help="comma-separated, e.g. doc,rtf")
     args = parser.parse_args()
     extract = os.path.join(args.build, "src", "cli", "harvelux-extract")
 
     print("| format | tool | documents | MB | seconds | documents/s | MB/s | Harvelux (one run) is faster by |")
     print("|---|---|---|---|---|---|---|---|")
     for fmt, extensions in FORMATS.items():
+        if fmt not in args.formats.split(","):
+            continue
         files = sorted(os.path.join(d, n) for d, _, names in os.walk(args.corpus) for n in names
                        if os.path.splitext(n)[1].lower() in extensions)
         size = sum(os.path.getsize(f) for f in files) / 1e6

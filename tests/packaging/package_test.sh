@@ -11,7 +11,7 @@ trap 'rm -rf "$out"' EXIT
   || { cat "$out/cpack.log"; exit 1; }
 deb=$(ls "$out"/harvelux_*.deb)
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for f in ./usr/bin/harvelux ./usr/bin/harvelux-extract ./usr/lib/harvelux/harvelux \
+for f in ./usr/bin/harvelux ./usr/bin/harvelux-extract ./usr/lib/harvelux/harvelux ./usr/lib/harvelux/harvelux-pdf-html.so \
          ./usr/share/applications/com.quenbrook.Harvelux.desktop ./usr/share/man/man1/harvelux-extract.1 \
          ./usr/share/metainfo/com.quenbrook.Harvelux.metainfo.xml \
          ./usr/share/icons/hicolor/256x256/apps/com.quenbrook.Harvelux.png; do
@@ -21,7 +21,8 @@ grep -q '^./usr/lib/harvelux/Samples/.' <<< "$files" || { echo "package lacks th
 if grep -q 'README$' <<< "$files"; then echo "package carries a README it should not"; exit 1; fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in libqt6widgets6 libqt6core6 libzip4 libpugixml1v5 qt6-qpa-plugins; do
+# The reader module brings poppler and libxml2, which the programs load with it.
+for d in libqt6widgets6 libqt6core6 libzip4 libpugixml1v5 libpoppler-cpp libxml2 qt6-qpa-plugins; do
   grep -q "$d" <<< "$depends" || { echo "Depends lacks $d: $depends"; exit 1; }
 done
 # Every dependency must be a package the distribution has.
