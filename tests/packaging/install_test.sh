@@ -38,6 +38,17 @@ fi
 printf '<html><body><p>Write to reader.module@example.org today</p></body></html>' > "$prefix/page.html"
 found=$("$prefix/bin/harvelux-extract" "$prefix/page.html" | tr -d '\r')
 [[ "$found" == "reader.module@example.org" ]] || { echo "installed harvelux-extract cannot read HTML: '$found'"; exit 1; }
+# A program without the module beside it reads the other formats and says
+# why HTML is unreadable.
+mkdir -p "$prefix/a/b"
+cp "$prefix/bin/harvelux-extract" "$prefix/a/b/"
+printf 'Write to plain.text@example.org today\r\n' > "$prefix/page.txt"
+if "$prefix/a/b/harvelux-extract" --stats "$prefix/page.html" "$prefix/page.txt" > "$prefix/out" 2> "$prefix/err"; then
+  echo "without the module, an HTML document was counted as read"; exit 1
+fi
+grep -q 'the HTML reader cannot be loaded: harvelux-pdf-html.so is not installed beside the program' "$prefix/err" \
+  || { echo "without the module: unexpected report"; cat "$prefix/err"; exit 1; }
+[[ "$(tr -d '\r' < "$prefix/out")" == "plain.text@example.org" ]] || { echo "without the module, text was not read"; exit 1; }
 
 "$prefix/bin/harvelux-extract" --help | grep -q -- '--with-filename'
 "$prefix/bin/harvelux-extract" --version | head -n 1 | grep -q '^harvelux-extract (Harvelux) '
