@@ -7,7 +7,8 @@ packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmo
           libzip-dev libpugixml-dev zlib1g-dev libpoppler-cpp-dev libxml2-dev libbenchmark-dev
           fonts-crosextra-carlito scdoc)
 if [[ "${1:-}" == "--test" ]]; then
-  packages+=(clang libclang-rt-14-dev xvfb xauth unzip desktop-file-utils appstream dpkg-dev)
+  # file: CPack's Debian generator looks at the programs with it to find their libraries.
+  packages+=(clang libclang-rt-14-dev xvfb xauth unzip desktop-file-utils appstream dpkg-dev file)
 fi
 
 missing=()
