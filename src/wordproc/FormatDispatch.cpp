@@ -16,34 +16,6 @@
 
 namespace harvelux::wordproc {
 
-const char* formatName(Format format) {
-    switch (format) {
-        case Format::Ooxml:
-            return "OOXML";
-        case Format::PlainText:
-            return "plain text";
-        case Format::WordBinary:
-            return "Word binary";
-        case Format::WordXml:
-            return "Word 2003 XML";
-        case Format::EncryptedPackage:
-            return "encrypted OOXML";
-        case Format::Rtf:
-            return "RTF";
-        case Format::OpenDocument:
-            return "OpenDocument text";
-        case Format::FlatOpenDocument:
-            return "flat OpenDocument text";
-        case Format::Html:
-            return "HTML";
-        case Format::Pdf:
-            return "PDF";
-        case Format::Unknown:
-            break;
-    }
-    return "unknown";
-}
-
 namespace {
 
 // The format of the bytes. A ZIP archive or compound file built to look
