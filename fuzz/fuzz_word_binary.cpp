@@ -6,6 +6,7 @@
 #include "wordproc/CompoundFile.h"
 #include "wordproc/Engine.h"
 #include "wordproc/FormatDispatch.h"
+#include "wordproc/LittleEndian.h"
 #include "wordproc/Word95Reader.h"
 #include "wordproc/Word97Reader.h"
 
@@ -25,8 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         return 0;
     }
     if (size < 4) return 0;
-    const std::uint32_t split = static_cast<std::uint32_t>(bytes[0]) | (static_cast<std::uint32_t>(bytes[1]) << 8) |
-                                (static_cast<std::uint32_t>(bytes[2]) << 16) | (static_cast<std::uint32_t>(bytes[3]) << 24);
+    const std::uint32_t split = le32(data, 0, "the split length");
     const std::string_view rest = data.substr(4);
     const std::string_view wordDocument = rest.substr(0, split % (rest.size() + 1));
     const std::string_view table = rest.substr(wordDocument.size());

@@ -12,43 +12,22 @@
 #include "wordproc/WordBinaryReader.h"
 #include "wordproc/ZipArchive.h"
 
+#include <optional>
+
 namespace harvelux::wordproc {
 
-const char* formatName(Format format) {
-    switch (format) {
-        case Format::Ooxml:
-            return "OOXML";
-        case Format::PlainText:
-            return "plain text";
-        case Format::WordBinary:
-            return "Word binary";
-        case Format::WordXml:
-            return "Word 2003 XML";
-        case Format::EncryptedPackage:
-            return "encrypted OOXML";
-        case Format::Rtf:
-            return "RTF";
-        case Format::OpenDocument:
-            return "OpenDocument text";
-        case Format::FlatOpenDocument:
-            return "flat OpenDocument text";
-        case Format::Html:
-            return "HTML";
-        case Format::Pdf:
-            return "PDF";
-        case Format::Unknown:
-            break;
-    }
-    return "unknown";
-}
+namespace {
 
-Format detectFormat(std::string_view data) {
+// The format of the bytes. A ZIP archive or compound file built to look
+// inside is left in `zip` or `compound`, so the reader need not parse the
+// container a second time.
+Format detect(std::string_view data, std::optional<ZipArchive>& zip, std::optional<CompoundFile>& compound) {
     if (looksLikeRtf(data)) return Format::Rtf;
     if (ZipArchive::looksLikeZip(data)) {
         try {
-            const ZipArchive zip(data);
-            if (isOoxmlPackage(zip)) return Format::Ooxml;
-            if (isOpenDocumentTextPackage(zip)) return Format::OpenDocument;
+            zip.emplace(data);
+            if (isOoxmlPackage(*zip)) return Format::Ooxml;
+            if (isOpenDocumentTextPackage(*zip)) return Format::OpenDocument;
         } catch (const EngineError&) {
         }
         return Format::Unknown;
@@ -57,11 +36,11 @@ Format detectFormat(std::string_view data) {
         // Word documents, but also encrypted OOXML packages, spreadsheets and
         // other compound files, which no reader takes.
         try {
-            const CompoundFile file(data);
-            if (isWordBinary(file)) return Format::WordBinary;
+            compound.emplace(data);
+            if (isWordBinary(*compound)) return Format::WordBinary;
             // A password-protected OOXML document is a compound file holding
             // the encrypted package.
-            if (file.find(u"EncryptedPackage")) return Format::EncryptedPackage;
+            if (compound->find(u"EncryptedPackage")) return Format::EncryptedPackage;
         } catch (const EngineError&) {
         }
         return Format::Unknown;
@@ -74,14 +53,24 @@ Format detectFormat(std::string_view data) {
     return Format::Unknown;
 }
 
+}  // namespace
+
+Format detectFormat(std::string_view data) {
+    std::optional<ZipArchive> zip;
+    std::optional<CompoundFile> compound;
+    return detect(data, zip, compound);
+}
+
 std::string readDocumentText(std::string_view data) {
-    switch (detectFormat(data)) {
+    std::optional<ZipArchive> zip;
+    std::optional<CompoundFile> compound;
+    switch (detect(data, zip, compound)) {
         case Format::Ooxml:
-            return readOoxmlText(ZipArchive(data));
+            return readOoxmlText(*zip);
         case Format::PlainText:
             return readPlainText(data);
         case Format::WordBinary:
-            return readWordBinaryText(CompoundFile(data));
+            return readWordBinaryText(*compound);
         case Format::WordXml:
             return readWordXmlText(data);
         case Format::EncryptedPackage:
@@ -89,7 +78,7 @@ std::string readDocumentText(std::string_view data) {
         case Format::Rtf:
             return readRtfText(data);
         case Format::OpenDocument:
-            return readOpenDocumentPackageText(ZipArchive(data));
+            return readOpenDocumentPackageText(*zip);
         case Format::FlatOpenDocument:
             return readFlatOpenDocumentText(data);
         case Format::Html:

@@ -21,8 +21,6 @@ enum class Format {
     Pdf,
 };
 
-const char* formatName(Format format);
-
 // The format of the bytes; Unknown when no reader takes them.
 Format detectFormat(std::string_view data);
 

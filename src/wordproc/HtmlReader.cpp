@@ -65,7 +65,9 @@ bool libxmlKnows(const std::string& encoding) {
 
 std::string fallbackEncoding(std::string_view data) {
     if (isValidUtf8(data)) return "UTF-8";
-    return libxmlKnows("windows-1252") ? "windows-1252" : "ISO-8859-1";
+    // Whether libxml2 has windows-1252 cannot change while the program runs.
+    static const bool hasWindows1252 = libxmlKnows("windows-1252");
+    return hasWindows1252 ? "windows-1252" : "ISO-8859-1";
 }
 
 void ignoreMessage(void*, const char*, ...) {}

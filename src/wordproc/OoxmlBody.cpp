@@ -1,7 +1,7 @@
 #include "wordproc/OoxmlBody.h"
 
 #include "wordproc/Engine.h"
-#include "wordproc/Limits.h"
+#include "wordproc/FieldStack.h"
 #include "wordproc/TextBuilder.h"
 #include "wordproc/TreeWalk.h"
 #include "wordproc/XmlDocument.h"
@@ -57,7 +57,7 @@ public:
 
 private:
     bool isWord(const pugi::xml_node& node) const { return namePrefix(node) == w_; }
-    bool emitting() const { return fieldCodeDepth_ == 0; }
+    bool emitting() const { return !fields_.inCode(); }
 
     void push(const pugi::xml_node& node, OnExit onExit) {
         pushFrame(stack_, Frame{node.first_child(), onExit, out_.text().size()});
@@ -166,29 +166,19 @@ private:
     // Complex fields: begin, code, separate, result, end. Text between begin
     // and separate is the field code and is dropped; fields nest.
     void fieldChar(std::string_view type) {
-        if (type == "begin") {
-            if (fields_.size() >= kMaxNesting) throw EngineError("fields nest too deeply");
-            fields_.push_back(true);
-            ++fieldCodeDepth_;
-        } else if (type == "separate") {
-            if (!fields_.empty() && fields_.back()) {
-                fields_.back() = false;
-                --fieldCodeDepth_;
-            }
-        } else if (type == "end") {
-            if (!fields_.empty()) {
-                if (fields_.back()) --fieldCodeDepth_;
-                fields_.pop_back();
-            }
-        }
+        if (type == "begin")
+            fields_.begin();
+        else if (type == "separate")
+            fields_.separate();
+        else if (type == "end")
+            fields_.end();
     }
 
     std::string w_;
     std::string m_;
     TextBuilder out_;
     std::vector<Frame> stack_;
-    std::vector<bool> fields_;  // per open field: true while in its code
-    std::size_t fieldCodeDepth_ = 0;
+    FieldStack fields_;
 };
 
 }  // namespace
