@@ -48,7 +48,6 @@ private:
     std::function<bool()> isRunning_;
     UnreadableObserver onUnreadable_;
     std::unique_ptr<class ReadAhead> readAhead_;
-    bool readingAhead_ = false;
 };
 
 }  // namespace harvelux::extract
