@@ -57,7 +57,7 @@ public:
         return inner_.ReturnDocumentString(path);
     }
     bool WarnIfWordOpen() override { return false; }
-    void beginRun(const std::vector<std::string>& paths) override { inner_.beginRun(paths); }
+    void beginRun(std::vector<std::string> paths) override { inner_.beginRun(std::move(paths)); }
     void endRun() override { inner_.endRun(); }
     void finishProgress() {
         if (showProgress_) err_ << "\r\x1b[K" << std::flush;

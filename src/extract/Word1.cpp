@@ -25,9 +25,9 @@ void Word1::setReadAhead(unsigned jobs) {
     readAhead_ = jobs > 1 ? std::make_unique<ReadAhead>(engine_, jobs) : nullptr;
 }
 
-void Word1::beginRun(const std::vector<std::string>& paths) {
+void Word1::beginRun(std::vector<std::string> paths) {
     if (!readAhead_) return;
-    readAhead_->start(paths);
+    readAhead_->start(std::move(paths));
 }
 
 void Word1::endRun() {

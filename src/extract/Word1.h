@@ -38,7 +38,7 @@ public:
     std::string ReturnDocumentString(const std::string& path) override;
     bool WarnIfWordOpen() override;
     bool IsWordRunning();
-    void beginRun(const std::vector<std::string>& paths) override;
+    void beginRun(std::vector<std::string> paths) override;
     void endRun() override;
 
 private:
