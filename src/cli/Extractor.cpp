@@ -5,6 +5,7 @@
 #include "common/AtomicFile.h"
 #include "extract/ExtractionRun.h"
 #include "extract/Word1.h"
+#include "filelist/AddFolder.h"
 #include "filelist/FolderScan.h"
 #include "results/ListViewWriters.h"
 #include "results/ResultTable.h"
@@ -16,7 +17,6 @@
 #include <chrono>
 #include <thread>
 #include <iostream>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace harvelux::cli {
@@ -89,16 +89,6 @@ private:
     std::vector<Failure>& failures_;
 };
 
-bool isDirectory(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-std::string withoutTrailingSlashes(std::string path) {
-    while (path.size() > 1 && path.back() == '/') path.pop_back();
-    return path;
-}
-
 int dumpTexts(const std::vector<std::string>& paths, std::ostream& out, std::ostream& err) {
     wordproc::DocumentEngineFactory factory;
     int failed = 0;
@@ -136,15 +126,17 @@ std::string formatResults(const results::ResultTable& table, OutputFormat format
 std::vector<std::string> expandPaths(const CliOptions& options) {
     std::vector<std::string> documents;
     for (const std::string& path : options.paths) {
-        if (options.raw || !isDirectory(path)) {
+        if (options.raw || filelist::kindOf(path) != filelist::EntryKind::Folder) {
             documents.push_back(path);
             continue;
         }
-        const std::string folder = withoutTrailingSlashes(path);
-        // A folder given as "/" builds "//name"; "Add Folder" shows such
-        // paths with a single separator, a dropped folder keeps them.
-        for (std::string found : filelist::ScanTree(folder == "/" ? "" : folder, options.allFiles ? "*" : "*.do*"))
-            documents.push_back(options.allFiles ? std::move(found) : filelist::reduceRootSeparator(std::move(found)));
+        std::string folder = filelist::withoutTrailingSeparators(path);
+        // The root is scanned as "", so its paths come out as "/name", not
+        // as the "//name" that "/" + "/" + name builds.
+        if (folder == "/") folder.clear();
+        std::vector<std::string> found =
+            options.allFiles ? filelist::ScanTree(folder, "*") : filelist::FolderDocuments(folder);
+        for (std::string& each : found) documents.push_back(std::move(each));
     }
     return documents;
 }
