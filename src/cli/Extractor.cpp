@@ -3,6 +3,7 @@
 #include "cli/ConsolePlatform.h"
 #include "cli/TextDump.h"
 #include "common/AtomicFile.h"
+#include "extract/DocumentReadout.h"
 #include "extract/ExtractionRun.h"
 #include "extract/Word1.h"
 #include "filelist/AddFolder.h"
@@ -94,17 +95,16 @@ int dumpTexts(const std::vector<std::string>& paths, std::ostream& out, std::ost
     int failed = 0;
     for (const std::string& path : paths) {
         out << "== " << path << '\n';
-        try {
-            const auto word = factory.create();
-            const auto document = word->open(path);
-            const std::string escaped = escapeForDump(document->content().text());
-            out << escaped;
-            if (!escaped.empty() && escaped.back() != '\n') out << '\n';
-        } catch (const std::exception& e) {
+        const extract::DocumentReadout readout = extract::readDocument(factory, path);
+        if (readout.status != extract::DocumentReadout::Status::Read) {
             ++failed;
             out << std::flush;  // so a terminal shows the message under its document
-            err << "harvelux-extract: " << e.what() << '\n';
+            err << "harvelux-extract: " << readout.error << '\n';
+            continue;
         }
+        const std::string escaped = escapeForDump(readout.text);
+        out << escaped;
+        if (!escaped.empty() && escaped.back() != '\n') out << '\n';
     }
     return failed == 0 ? 0 : 1;
 }
