@@ -1,6 +1,7 @@
 #include "extract/Word1.h"
 
 #include "common/ErrorReport.h"
+#include "extract/DocumentReadout.h"
 #include "extract/ReadAhead.h"
 
 #include <memory>

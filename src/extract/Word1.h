@@ -2,7 +2,6 @@
 // instance per document, and checks for a running desktop word processor.
 #pragma once
 
-#include "extract/DocumentReadout.h"
 #include "extract/DocumentTextReader.h"
 #include "platform/Platform.h"
 #include "platform/Pointer.h"
