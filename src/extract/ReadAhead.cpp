@@ -6,13 +6,14 @@
 namespace harvelux::extract {
 
 ReadAhead::ReadAhead(wordproc::ApplicationFactory& engine, unsigned jobs, ReadAheadLimits limits)
-    : engine_(engine), jobs_(jobs ? jobs : 1) {
+    : engine_(engine) {
     const std::size_t window = std::max<std::size_t>(limits.window, 1);
     budget_ = limits.budget;
     batch_ = std::clamp<std::size_t>(limits.batch, 1, window);
     slots_.resize(window);
-    workers_.reserve(jobs_);
-    for (unsigned i = 0; i < jobs_; ++i) workers_.emplace_back([this] { work(); });
+    const unsigned workers = jobs ? jobs : 1;
+    workers_.reserve(workers);
+    for (unsigned i = 0; i < workers; ++i) workers_.emplace_back([this] { work(); });
 }
 
 ReadAhead::~ReadAhead() {
