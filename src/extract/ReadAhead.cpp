@@ -1,7 +1,8 @@
 #include "extract/ReadAhead.h"
 
+#include "platform/ThrottledPump.h"
+
 #include <algorithm>
-#include <chrono>
 
 namespace harvelux::extract {
 
@@ -105,7 +106,7 @@ DocumentReadout ReadAhead::take(const std::string& path, const std::function<voi
     while (!nextIsReady()) {
         runWaiting_ = true;
         if (whileWaiting) {
-            documentReady_.wait_for(lock, std::chrono::milliseconds(20));
+            documentReady_.wait_for(lock, platform::ThrottledPump::kDefaultInterval);
             runWaiting_ = false;
             if (nextIsReady()) break;
             lock.unlock();
