@@ -15,8 +15,5 @@ if [[ "${HARVELUX_QUICK:-0}" != 1 ]]; then
   BUILD_DIR=build-asan scripts/build.sh -DHARVELUX_SANITIZE=ON -DHARVELUX_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
-fi
-
-if [[ "${HARVELUX_QUICK:-0}" != 1 ]]; then
   scripts/fuzz.sh "${HARVELUX_FUZZ_SECONDS:-20}"
 fi

@@ -3,8 +3,10 @@
 #include "cli/ConsolePlatform.h"
 #include "cli/TextDump.h"
 #include "common/AtomicFile.h"
+#include "extract/DocumentReadout.h"
 #include "extract/ExtractionRun.h"
 #include "extract/Word1.h"
+#include "filelist/AddFolder.h"
 #include "filelist/FolderScan.h"
 #include "results/ListViewWriters.h"
 #include "results/ResultTable.h"
@@ -16,7 +18,6 @@
 #include <chrono>
 #include <thread>
 #include <iostream>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace harvelux::cli {
@@ -57,7 +58,7 @@ public:
         return inner_.ReturnDocumentString(path);
     }
     bool WarnIfWordOpen() override { return false; }
-    void beginRun(const std::vector<std::string>& paths) override { inner_.beginRun(paths); }
+    void beginRun(std::vector<std::string> paths) override { inner_.beginRun(std::move(paths)); }
     void endRun() override { inner_.endRun(); }
     void finishProgress() {
         if (showProgress_) err_ << "\r\x1b[K" << std::flush;
@@ -89,32 +90,21 @@ private:
     std::vector<Failure>& failures_;
 };
 
-bool isDirectory(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-std::string withoutTrailingSlashes(std::string path) {
-    while (path.size() > 1 && path.back() == '/') path.pop_back();
-    return path;
-}
-
 int dumpTexts(const std::vector<std::string>& paths, std::ostream& out, std::ostream& err) {
     wordproc::DocumentEngineFactory factory;
     int failed = 0;
     for (const std::string& path : paths) {
         out << "== " << path << '\n';
-        try {
-            const auto word = factory.create();
-            const auto document = word->open(path);
-            const std::string escaped = escapeForDump(document->content().text());
-            out << escaped;
-            if (!escaped.empty() && escaped.back() != '\n') out << '\n';
-        } catch (const std::exception& e) {
+        const extract::DocumentReadout readout = extract::readDocument(factory, path);
+        if (readout.status != extract::DocumentReadout::Status::Read) {
             ++failed;
             out << std::flush;  // so a terminal shows the message under its document
-            err << "harvelux-extract: " << e.what() << '\n';
+            err << "harvelux-extract: " << readout.error << '\n';
+            continue;
         }
+        const std::string escaped = escapeForDump(readout.text);
+        out << escaped;
+        if (!escaped.empty() && escaped.back() != '\n') out << '\n';
     }
     return failed == 0 ? 0 : 1;
 }
@@ -136,15 +126,17 @@ std::string formatResults(const results::ResultTable& table, OutputFormat format
 std::vector<std::string> expandPaths(const CliOptions& options) {
     std::vector<std::string> documents;
     for (const std::string& path : options.paths) {
-        if (options.raw || !isDirectory(path)) {
+        if (options.raw || filelist::kindOf(path) != filelist::EntryKind::Folder) {
             documents.push_back(path);
             continue;
         }
-        const std::string folder = withoutTrailingSlashes(path);
-        // A folder given as "/" builds "//name"; "Add Folder" shows such
-        // paths with a single separator, a dropped folder keeps them.
-        for (std::string found : filelist::ScanTree(folder == "/" ? "" : folder, options.allFiles ? "*" : "*.do*"))
-            documents.push_back(options.allFiles ? std::move(found) : filelist::reduceRootSeparator(std::move(found)));
+        std::string folder = filelist::withoutTrailingSeparators(path);
+        // The root is scanned as "", so its paths come out as "/name", not
+        // as the "//name" that "/" + "/" + name builds.
+        if (folder == "/") folder.clear();
+        std::vector<std::string> found =
+            options.allFiles ? filelist::ScanTree(folder, "*") : filelist::FolderDocuments(folder);
+        for (std::string& each : found) documents.push_back(std::move(each));
     }
     return documents;
 }

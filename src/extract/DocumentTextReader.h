@@ -18,7 +18,7 @@ public:
     // The run's documents, in list order, before the first is asked for; a
     // reader may start reading them ahead. The texts it returns must be the
     // same as without this call.
-    virtual void beginRun(const std::vector<std::string>& paths) { (void)paths; }
+    virtual void beginRun(std::vector<std::string> paths) { (void)paths; }
     // The run is over (or abandoned): nothing more will be asked for.
     virtual void endRun() {}
 };

@@ -65,7 +65,7 @@ RunOutcome Start(const RunWiring& w) {
         std::vector<std::string> paths;
         paths.reserve(static_cast<std::size_t>(n));
         for (int i = 1; i <= n; ++i) paths.push_back(w.files.itemText(i));
-        w.reader.beginRun(paths);
+        w.reader.beginRun(std::move(paths));
     } catch (...) {
         // Without the list there is nothing to read ahead; each document is
         // then read when its turn comes.

@@ -1,18 +1,20 @@
 #include "extract/ReadAhead.h"
 
+#include "platform/ThrottledPump.h"
+
 #include <algorithm>
-#include <chrono>
 
 namespace harvelux::extract {
 
 ReadAhead::ReadAhead(wordproc::ApplicationFactory& engine, unsigned jobs, ReadAheadLimits limits)
-    : engine_(engine), jobs_(jobs ? jobs : 1) {
+    : engine_(engine) {
     const std::size_t window = std::max<std::size_t>(limits.window, 1);
     budget_ = limits.budget;
     batch_ = std::clamp<std::size_t>(limits.batch, 1, window);
     slots_.resize(window);
-    workers_.reserve(jobs_);
-    for (unsigned i = 0; i < jobs_; ++i) workers_.emplace_back([this] { work(); });
+    const unsigned workers = jobs ? jobs : 1;
+    workers_.reserve(workers);
+    for (unsigned i = 0; i < workers; ++i) workers_.emplace_back([this] { work(); });
 }
 
 ReadAhead::~ReadAhead() {
@@ -104,7 +106,7 @@ DocumentReadout ReadAhead::take(const std::string& path, const std::function<voi
     while (!nextIsReady()) {
         runWaiting_ = true;
         if (whileWaiting) {
-            documentReady_.wait_for(lock, std::chrono::milliseconds(20));
+            documentReady_.wait_for(lock, platform::ThrottledPump::kDefaultInterval);
             runWaiting_ = false;
             if (nextIsReady()) break;
             lock.unlock();

@@ -64,7 +64,6 @@ private:
     bool worthWaking();
 
     wordproc::ApplicationFactory& engine_;
-    const unsigned jobs_;
     std::size_t budget_;
     std::size_t batch_;
     std::mutex mutex_;

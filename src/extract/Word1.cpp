@@ -1,6 +1,7 @@
 #include "extract/Word1.h"
 
 #include "common/ErrorReport.h"
+#include "extract/DocumentReadout.h"
 #include "extract/ReadAhead.h"
 
 #include <memory>
@@ -25,15 +26,13 @@ void Word1::setReadAhead(unsigned jobs) {
     readAhead_ = jobs > 1 ? std::make_unique<ReadAhead>(engine_, jobs) : nullptr;
 }
 
-void Word1::beginRun(const std::vector<std::string>& paths) {
+void Word1::beginRun(std::vector<std::string> paths) {
     if (!readAhead_) return;
-    readAhead_->start(paths);
-    readingAhead_ = true;
+    readAhead_->start(std::move(paths));
 }
 
 void Word1::endRun() {
     if (readAhead_) readAhead_->stop();
-    readingAhead_ = false;
 }
 
 std::string Word1::ReturnDocumentString(const std::string& path) {
@@ -42,7 +41,9 @@ std::string Word1::ReturnDocumentString(const std::string& path) {
     // to start the engine is reported (and the steps after it still run),
     // any failure from opening the document on is silent and gives "".
     const auto pump = [this] { platform_.processEvents(); };
-    DocumentReadout readout = readingAhead_ ? readAhead_->take(path, pump) : readDocument(engine_, path);
+    // Outside a run the read-ahead has no list, and take reads the document
+    // directly.
+    DocumentReadout readout = readAhead_ ? readAhead_->take(path, pump) : readDocument(engine_, path);
 
     ErrorTrap trap(platform_, "Word1", "ReturnDocumentString");
     trap.step(100, [&] { pointer_.set(PointerShape::Hourglass); });

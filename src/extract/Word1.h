@@ -2,7 +2,6 @@
 // instance per document, and checks for a running desktop word processor.
 #pragma once
 
-#include "extract/DocumentReadout.h"
 #include "extract/DocumentTextReader.h"
 #include "platform/Platform.h"
 #include "platform/Pointer.h"
@@ -38,7 +37,7 @@ public:
     std::string ReturnDocumentString(const std::string& path) override;
     bool WarnIfWordOpen() override;
     bool IsWordRunning();
-    void beginRun(const std::vector<std::string>& paths) override;
+    void beginRun(std::vector<std::string> paths) override;
     void endRun() override;
 
 private:
@@ -48,7 +47,6 @@ private:
     std::function<bool()> isRunning_;
     UnreadableObserver onUnreadable_;
     std::unique_ptr<class ReadAhead> readAhead_;
-    bool readingAhead_ = false;
 };
 
 }  // namespace harvelux::extract

@@ -66,13 +66,10 @@ void FileListView::dragEnterEvent(QDragEnterEvent* event) {
     event->acceptProposedAction();
 }
 
-void FileListView::dragMoveEvent(QDragMoveEvent* event) {
-    if (droppedFilePaths(event->mimeData()).empty()) {
-        event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
-}
+// Move events come only after dragEnterEvent accepted the drag, so its
+// files are known to be there. Overridden all the same: the item view's own
+// handling would refuse a drop on a model that takes none.
+void FileListView::dragMoveEvent(QDragMoveEvent* event) { event->acceptProposedAction(); }
 
 void FileListView::dropEvent(QDropEvent* event) {
     const std::vector<std::string> paths = droppedFilePaths(event->mimeData());

@@ -66,6 +66,19 @@ bool folderId(const std::string& path, FolderId& id) {
 
 }  // namespace
 
+EntryKind kindOf(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return EntryKind::Missing;
+    if (S_ISDIR(info.st_mode)) return EntryKind::Folder;
+    if (S_ISREG(info.st_mode)) return EntryKind::File;
+    return EntryKind::System;
+}
+
+std::string withoutTrailingSeparators(std::string path) {
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    return path;
+}
+
 bool matchesPattern(std::string_view name, std::string_view pattern) {
     if (pattern == "*" || pattern == "*.*") return true;
     if (pattern.substr(0, 2) != "*.") return name == pattern;

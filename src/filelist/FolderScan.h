@@ -17,6 +17,15 @@
 
 namespace harvelux::filelist {
 
+// What a path names, links followed: nothing, a regular file, a folder, or
+// an entry of another kind (FIFO, socket, device).
+enum class EntryKind { Missing, File, Folder, System };
+EntryKind kindOf(const std::string& path);
+
+// A folder path as a file manager or a command line may give it ("/a/b/")
+// without its trailing separators; the root stays "/".
+std::string withoutTrailingSeparators(std::string path);
+
 // Lets the window process pending messages; may be empty.
 using ScanPump = std::function<void()>;
 

@@ -9,7 +9,7 @@ std::string samplesFolder(const std::string& programFolder) { return programFold
 std::vector<std::string> samplePaths(const std::string& programFolder) {
     const std::string folder = samplesFolder(programFolder);
     std::vector<std::string> paths;
-    for (const std::string& name : ListFiles(programFolder + "/Samples", "*")) paths.push_back(folder + name);
+    for (const std::string& name : ListFiles(folder, "*")) paths.push_back(folder + name);
     return paths;
 }
 

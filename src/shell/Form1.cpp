@@ -64,7 +64,7 @@ public:
         return ending_ ? std::string() : reader_.ReturnDocumentString(path);
     }
     bool WarnIfWordOpen() override { return reader_.WarnIfWordOpen(); }
-    void beginRun(const std::vector<std::string>& paths) override { reader_.beginRun(paths); }
+    void beginRun(std::vector<std::string> paths) override { reader_.beginRun(std::move(paths)); }
     void endRun() override { reader_.endRun(); }
 
 private:
