@@ -16,7 +16,6 @@
 #include <QIcon>
 #include <QMouseEvent>
 #include <QToolBar>
-#include <QToolButton>
 
 #include <array>
 

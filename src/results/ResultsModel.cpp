@@ -2,7 +2,6 @@
 
 #include "common/RowAnnouncement.h"
 
-#include <algorithm>
 #include <climits>
 #include <stdexcept>
 
@@ -35,7 +34,7 @@ std::size_t ResultsModel::appendRow(std::string_view first) {
     if (store_.size() >= static_cast<std::size_t>(INT_MAX))
         throw std::length_error("The results list cannot hold any more rows.");
     const std::size_t row = store_.append(first);
-    if (!announceTimer_.isActive()) announceTimer_.start(announceDelay(announced_));
+    if (!announceTimer_.isActive()) announceTimer_.start(rowAnnounceDelay(announced_));
     return row;
 }
 
@@ -72,10 +71,6 @@ void ResultsModel::announcePendingRows() {
     beginInsertRows(QModelIndex(), static_cast<int>(announced_), static_cast<int>(store_.size() - 1));
     announced_ = store_.size();
     endInsertRows();
-}
-
-std::chrono::milliseconds ResultsModel::announceDelay(std::size_t announcedRows) {
-    return rowAnnounceDelay(announcedRows);
 }
 
 int ResultsModel::rowCount(const QModelIndex& parent) const {

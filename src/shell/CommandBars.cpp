@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
-#include <QToolButton>
 
 namespace harvelux::shell {
 
