@@ -338,12 +338,11 @@ void Form1::AddFolder() {
     const std::string folder = filelist::BrowseFolder(services_.platform, filelist::kFolderPrompt);
     if (folder.empty()) return;
     WorkScope scope(work_, Work::Scan);
-    pointer_.set(platform::PointerShape::Hourglass);
+    platform::HourglassScope hourglass(pointer_);
     try {
         fileList_.AppendItems(filelist::FolderDocuments(folder, scanPump()));
     } catch (const ScanAbandoned&) {
     }
-    pointer_.set(platform::PointerShape::Default);
 }
 
 void Form1::ListView1_OLEDragDrop(const std::vector<std::string>& paths) {
