@@ -22,9 +22,7 @@ ResultsModel::ResultsModel(QObject* parent) : QAbstractTableModel(parent) {
 
 void ResultsModel::setCaptions(const QStringList& captions) {
     beginResetModel();
-    announceTimer_.stop();
-    store_.clear();
-    announced_ = 0;
+    dropRows();
     captions_ = captions;
     endResetModel();
 }
@@ -59,10 +57,14 @@ void ResultsModel::clearRows() {
     // A reset rather than a removal: views drop their rows in one go, and
     // the columns (and their widths) stay.
     beginResetModel();
+    dropRows();
+    endResetModel();
+}
+
+void ResultsModel::dropRows() {
     announceTimer_.stop();
     store_.clear();
     announced_ = 0;
-    endResetModel();
 }
 
 void ResultsModel::announcePendingRows() {

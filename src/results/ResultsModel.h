@@ -49,6 +49,10 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
+    // Forgets every row and any announcement due; only between the begin
+    // and end of a model reset.
+    void dropRows();
+
     QStringList captions_;
     ResultRowStore store_;
     std::size_t announced_ = 0;
