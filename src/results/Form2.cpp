@@ -58,7 +58,7 @@ Form2::Form2(platform::Platform& platform, QWidget* parent)
       endProgram_([] { QCoreApplication::exit(0); }),
       toolBar_(new QToolBar(QStringLiteral("Standard"), this)),
       list_(*this),
-      pointer_(std::make_unique<platform::WidgetPointer>(this)) {
+      pointer_(this) {
     setObjectName(QStringLiteral("Form2"));
     toolBar_->setObjectName(QStringLiteral("Standard"));
     list_.widget().move(twipsToPixels(kResultsListLeft), twipsToPixels(kResultsListTop));
@@ -144,11 +144,11 @@ void Form2::runExclusively(Command&& command) {
 }
 
 void Form2::SaveResults() {
-    runExclusively([this] { saveListToFile(list_, &ListViewToTextFile, platform_, *pointer_); });
+    runExclusively([this] { saveListToFile(list_, &ListViewToTextFile, platform_, pointer_); });
 }
 
 void Form2::SaveComma() {
-    runExclusively([this] { saveListToFile(list_, &ListViewToCommaFile, platform_, *pointer_); });
+    runExclusively([this] { saveListToFile(list_, &ListViewToCommaFile, platform_, pointer_); });
 }
 
 void Form2::CopyResultsToClipboard() {
@@ -219,7 +219,7 @@ void Form2::Form_MouseMove() { resetPointer(); }
 void Form2::ListView1_MouseMove() { resetPointer(); }
 
 void Form2::resetPointer() {
-    if (pointer_->current() != platform::PointerShape::Hourglass) pointer_->set(platform::PointerShape::Default);
+    if (pointer_.current() != platform::PointerShape::Hourglass) pointer_.set(platform::PointerShape::Default);
 }
 
 void Form2::resizeEvent(QResizeEvent* event) {
