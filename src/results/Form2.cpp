@@ -1,6 +1,7 @@
 #include "results/Form2.h"
 
 #include "common/CenterForm.h"
+#include "common/CommandToolbar.h"
 #include "common/Twips.h"
 #include "platform/QtPlatform.h"
 #include "results/ResultsIcons.h"
@@ -11,32 +12,21 @@
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QToolBar>
 
-#include <array>
-
 namespace harvelux::results {
 
 namespace {
 
-struct ToolbarButton {
-    int id;
-    const char* caption;
-    int width;  // pixels
-};
-
-constexpr std::array<ToolbarButton, 4> kToolbarButtons{{
+constexpr ToolbarButton kToolbarButtons[] = {
     {kCommandBack, "Back", 100},
     {kCommandSaveResults, "Save Results", 100},
     {kCommandSaveComma, "Save Results With Commas", 180},
     {kCommandCopyToClipboard, "Save Results To Clipboard", 180},
-}};
-
-constexpr int kToolbarIconSize = 48;
+};
 
 // Sets a flag for as long as the scope lasts.
 class FlagScope {
@@ -182,18 +172,8 @@ void Form2::Form_Load() {
 
 void Form2::CreateStaticBar() {
     toolBar_->clear();
-    toolBar_->setMovable(false);
-    toolBar_->setFloatable(false);
     toolBar_->setOrientation(Qt::Horizontal);
-    toolBar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    toolBar_->setIconSize(QSize(kToolbarIconSize, kToolbarIconSize));
-    toolBar_->setFont(QFont(QStringLiteral("Calibri"), 11));
-    for (const ToolbarButton& button : kToolbarButtons) {
-        QAction* action = toolBar_->addAction(resultsCommandIcon(button.id), QString::fromUtf8(button.caption));
-        action->setData(button.id);
-        action->setObjectName(QString::number(button.id));
-        if (QWidget* control = toolBar_->widgetForAction(action)) control->setFixedWidth(button.width);
-    }
+    fillToolbar(*toolBar_, kToolbarButtons, &resultsCommandIcon);
     placeToolBar();
 }
 
