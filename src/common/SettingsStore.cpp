@@ -15,9 +15,12 @@ std::string SettingsStore::read(const std::string& key, const std::string& fallb
     return value.toString().toStdString();
 }
 
-void SettingsStore::write(const std::string& key, const std::string& value) {
+void SettingsStore::write(const std::string& key, const std::string& value) { write({{key, value}}); }
+
+void SettingsStore::write(std::initializer_list<std::pair<std::string, std::string>> entries) {
     QSettings store = openStore();
-    store.setValue(QString::fromStdString(key), QString::fromStdString(value));
+    for (const auto& [key, value] : entries)
+        store.setValue(QString::fromStdString(key), QString::fromStdString(value));
     store.sync();
 }
 

@@ -2,7 +2,9 @@
 // (on Linux ~/.config/Quenbrook/Harvelux.conf), keys at the top level.
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 namespace harvelux {
 
@@ -11,6 +13,8 @@ public:
     // The stored text, or `fallback` when the key is absent.
     std::string read(const std::string& key, const std::string& fallback) const;
     void write(const std::string& key, const std::string& value);
+    // Several keys at once: the store is opened and written out only once.
+    void write(std::initializer_list<std::pair<std::string, std::string>> entries);
 };
 
 }  // namespace harvelux

@@ -24,4 +24,17 @@ private:
     PointerShape shape_ = PointerShape::Default;
 };
 
+// The hourglass for as long as the scope lasts, also when it is left early
+// or by an exception.
+class HourglassScope {
+public:
+    explicit HourglassScope(Pointer& pointer) : pointer_(pointer) { pointer_.set(PointerShape::Hourglass); }
+    ~HourglassScope() { pointer_.set(PointerShape::Default); }
+    HourglassScope(const HourglassScope&) = delete;
+    HourglassScope& operator=(const HourglassScope&) = delete;
+
+private:
+    Pointer& pointer_;
+};
+
 }  // namespace harvelux::platform

@@ -1,6 +1,7 @@
 #include "results/Form2.h"
 
 #include "common/CenterForm.h"
+#include "common/CommandToolbar.h"
 #include "common/Twips.h"
 #include "platform/QtPlatform.h"
 #include "results/ResultsIcons.h"
@@ -11,33 +12,21 @@
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QToolBar>
-#include <QToolButton>
-
-#include <array>
 
 namespace harvelux::results {
 
 namespace {
 
-struct ToolbarButton {
-    int id;
-    const char* caption;
-    int width;  // pixels
-};
-
-constexpr std::array<ToolbarButton, 4> kToolbarButtons{{
+constexpr ToolbarButton kToolbarButtons[] = {
     {kCommandBack, "Back", 100},
     {kCommandSaveResults, "Save Results", 100},
     {kCommandSaveComma, "Save Results With Commas", 180},
     {kCommandCopyToClipboard, "Save Results To Clipboard", 180},
-}};
-
-constexpr int kToolbarIconSize = 48;
+};
 
 // Sets a flag for as long as the scope lasts.
 class FlagScope {
@@ -59,7 +48,7 @@ Form2::Form2(platform::Platform& platform, QWidget* parent)
       endProgram_([] { QCoreApplication::exit(0); }),
       toolBar_(new QToolBar(QStringLiteral("Standard"), this)),
       list_(*this),
-      pointer_(std::make_unique<platform::WidgetPointer>(this)) {
+      pointer_(this) {
     setObjectName(QStringLiteral("Form2"));
     toolBar_->setObjectName(QStringLiteral("Standard"));
     list_.widget().move(twipsToPixels(kResultsListLeft), twipsToPixels(kResultsListTop));
@@ -145,11 +134,11 @@ void Form2::runExclusively(Command&& command) {
 }
 
 void Form2::SaveResults() {
-    runExclusively([this] { saveListToFile(list_, &ListViewToTextFile, platform_, *pointer_); });
+    runExclusively([this] { saveListToFile(list_, &ListViewToTextFile, platform_, pointer_); });
 }
 
 void Form2::SaveComma() {
-    runExclusively([this] { saveListToFile(list_, &ListViewToCommaFile, platform_, *pointer_); });
+    runExclusively([this] { saveListToFile(list_, &ListViewToCommaFile, platform_, pointer_); });
 }
 
 void Form2::CopyResultsToClipboard() {
@@ -183,18 +172,8 @@ void Form2::Form_Load() {
 
 void Form2::CreateStaticBar() {
     toolBar_->clear();
-    toolBar_->setMovable(false);
-    toolBar_->setFloatable(false);
     toolBar_->setOrientation(Qt::Horizontal);
-    toolBar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    toolBar_->setIconSize(QSize(kToolbarIconSize, kToolbarIconSize));
-    toolBar_->setFont(QFont(QStringLiteral("Calibri"), 11));
-    for (const ToolbarButton& button : kToolbarButtons) {
-        QAction* action = toolBar_->addAction(resultsCommandIcon(button.id), QString::fromUtf8(button.caption));
-        action->setData(button.id);
-        action->setObjectName(QString::number(button.id));
-        if (QWidget* control = toolBar_->widgetForAction(action)) control->setFixedWidth(button.width);
-    }
+    fillToolbar(*toolBar_, kToolbarButtons, &resultsCommandIcon);
     placeToolBar();
 }
 
@@ -220,7 +199,7 @@ void Form2::Form_MouseMove() { resetPointer(); }
 void Form2::ListView1_MouseMove() { resetPointer(); }
 
 void Form2::resetPointer() {
-    if (pointer_->current() != platform::PointerShape::Hourglass) pointer_->set(platform::PointerShape::Default);
+    if (pointer_.current() != platform::PointerShape::Hourglass) pointer_.set(platform::PointerShape::Default);
 }
 
 void Form2::resizeEvent(QResizeEvent* event) {

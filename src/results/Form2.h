@@ -8,7 +8,7 @@
 #pragma once
 
 #include "platform/Platform.h"
-#include "platform/Pointer.h"
+#include "platform/QtPlatform.h"
 #include "results/ResultsExport.h"
 #include "results/ResultsList.h"
 #include "shell/ResultsView.h"
@@ -16,7 +16,6 @@
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 #include <optional>
 
 class QToolBar;
@@ -90,7 +89,7 @@ private:
     std::function<void()> endProgram_;
     QToolBar* toolBar_;
     ResultsList list_;
-    std::unique_ptr<platform::Pointer> pointer_;
+    platform::WidgetPointer pointer_;
     bool loaded_ = false;
     bool busy_ = false;
     // An option change that arrived while an export was reading the list;

@@ -9,20 +9,6 @@ namespace harvelux::results {
 
 namespace {
 
-// The hourglass for as long as the scope lasts, also when it is left early.
-class HourglassScope {
-public:
-    explicit HourglassScope(platform::Pointer& pointer) : pointer_(pointer) {
-        pointer_.set(platform::PointerShape::Hourglass);
-    }
-    ~HourglassScope() { pointer_.set(platform::PointerShape::Default); }
-    HourglassScope(const HourglassScope&) = delete;
-    HourglassScope& operator=(const HourglassScope&) = delete;
-
-private:
-    platform::Pointer& pointer_;
-};
-
 const std::vector<platform::FileFilter>& saveFilters() {
     static const std::vector<platform::FileFilter> filters{{"Text Files (*.txt)", "*.txt"},
                                                            {"All Files (*)", "*"}};
@@ -44,7 +30,7 @@ void saveListToFile(const ListViewSource& list, ListFileWriter writer, platform:
     std::string error;
     bool written = false;
     {
-        HourglassScope hourglass(pointer);
+        platform::HourglassScope hourglass(pointer);
         platform::ThrottledPump pump([&platform] { platform.processEvents(); });
         written = writer(list, path, error, [&pump] { pump(); });
     }

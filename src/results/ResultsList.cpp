@@ -1,6 +1,7 @@
 #include "results/ResultsList.h"
 
 #include "common/Twips.h"
+#include "common/WidgetLook.h"
 #include "results/ResultsModel.h"
 
 #include <QFont>
@@ -14,13 +15,6 @@ namespace harvelux::results {
 
 namespace {
 
-QFont listFont() {
-    QFont font(QStringLiteral("Calibri"));
-    font.setPointSizeF(11.25);
-    font.setBold(true);
-    return font;
-}
-
 // Row numbers from 1 as the list counts them, to the model's from 0; none
 // for a row that is not there.
 std::optional<std::size_t> storeRow(int row, std::size_t rows) {
@@ -32,7 +26,7 @@ std::optional<std::size_t> storeRow(int row, std::size_t rows) {
 
 ResultsList::ResultsList(QWidget& parent) : view_(new QTreeView(&parent)), model_(new ResultsModel(view_)) {
     view_->setObjectName(QStringLiteral("ListView1"));
-    view_->setFont(listFont());
+    view_->setFont(controlFont());
     view_->setRootIsDecorated(false);
     view_->setItemsExpandable(false);
     // Every row the same height: the view then works out what to paint from

@@ -2,7 +2,6 @@
 
 #include "common/RowAnnouncement.h"
 
-#include <algorithm>
 #include <climits>
 #include <stdexcept>
 
@@ -23,9 +22,7 @@ ResultsModel::ResultsModel(QObject* parent) : QAbstractTableModel(parent) {
 
 void ResultsModel::setCaptions(const QStringList& captions) {
     beginResetModel();
-    announceTimer_.stop();
-    store_.clear();
-    announced_ = 0;
+    dropRows();
     captions_ = captions;
     endResetModel();
 }
@@ -35,7 +32,7 @@ std::size_t ResultsModel::appendRow(std::string_view first) {
     if (store_.size() >= static_cast<std::size_t>(INT_MAX))
         throw std::length_error("The results list cannot hold any more rows.");
     const std::size_t row = store_.append(first);
-    if (!announceTimer_.isActive()) announceTimer_.start(announceDelay(announced_));
+    if (!announceTimer_.isActive()) announceTimer_.start(rowAnnounceDelay(announced_));
     return row;
 }
 
@@ -60,10 +57,14 @@ void ResultsModel::clearRows() {
     // A reset rather than a removal: views drop their rows in one go, and
     // the columns (and their widths) stay.
     beginResetModel();
+    dropRows();
+    endResetModel();
+}
+
+void ResultsModel::dropRows() {
     announceTimer_.stop();
     store_.clear();
     announced_ = 0;
-    endResetModel();
 }
 
 void ResultsModel::announcePendingRows() {
@@ -72,10 +73,6 @@ void ResultsModel::announcePendingRows() {
     beginInsertRows(QModelIndex(), static_cast<int>(announced_), static_cast<int>(store_.size() - 1));
     announced_ = store_.size();
     endInsertRows();
-}
-
-std::chrono::milliseconds ResultsModel::announceDelay(std::size_t announcedRows) {
-    return rowAnnounceDelay(announcedRows);
 }
 
 int ResultsModel::rowCount(const QModelIndex& parent) const {

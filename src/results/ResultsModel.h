@@ -17,7 +17,6 @@
 #include <QStringList>
 #include <QTimer>
 
-#include <chrono>
 #include <cstddef>
 #include <string_view>
 
@@ -40,12 +39,7 @@ public:
     void clearRows();
 
     const ResultRowStore& rows() const { return store_; }
-    // Rows stored but not yet announced to the views.
-    std::size_t pendingRowCount() const { return store_.size() - announced_; }
     void announcePendingRows();
-    // How long appended rows wait for their announcement, given the rows
-    // the views already hold.
-    static std::chrono::milliseconds announceDelay(std::size_t announcedRows);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -55,6 +49,10 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
+    // Forgets every row and any announcement due; only between the begin
+    // and end of a model reset.
+    void dropRows();
+
     QStringList captions_;
     ResultRowStore store_;
     std::size_t announced_ = 0;

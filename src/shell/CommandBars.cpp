@@ -1,5 +1,6 @@
 #include "shell/CommandBars.h"
 
+#include "common/CommandToolbar.h"
 #include "shell/CJ.h"
 #include "shell/CommandIds.h"
 #include "shell/IconStore.h"
@@ -9,17 +10,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
-#include <QToolButton>
 
 namespace harvelux::shell {
 
 namespace {
-
-struct ToolbarButton {
-    int id;
-    const char* caption;
-    int width;
-};
 
 constexpr ToolbarButton kToolbarButtons[] = {
     {command::kAddFiles, "Add Files", 100},
@@ -51,12 +45,6 @@ constexpr MenuItem kHelpMenu[] = {
     {command::kMenuHomePage, kHomePageCaption, false},
 };
 
-QFont commandBarFont() {
-    QFont font(QString::fromLatin1(kCommandBarFont));
-    font.setPointSize(kCommandBarFontPoints);
-    return font;
-}
-
 QMenu* addPopup(QMenuBar& menuBar, const char* caption) {
     QAction* popup = CJ::AddControl(menuBar, CJ::kControlPopup, command::kPopup, QString::fromUtf8(caption), false,
                                     QString(), 0, QStringLiteral("Controls"));
@@ -80,20 +68,9 @@ void fillMenu(QMenu& menu, const MenuItem (&items)[N]) {
 void CreateToolbar(QToolBar& toolbar, QMenuBar& menuBar) {
     toolbar.setObjectName(QString::fromLatin1(kToolbarName));
     toolbar.setWindowTitle(QString::fromLatin1(kToolbarName));
-    for (const ToolbarButton& button : kToolbarButtons) {
-        auto* control = new QAction(QString::fromUtf8(button.caption), &toolbar);
-        control->setData(button.id);
-        control->setIcon(commandIcon(button.id));
-        toolbar.addAction(control);
-        if (QWidget* widget = toolbar.widgetForAction(control)) widget->setFixedWidth(button.width);
-    }
-    toolbar.setFont(commandBarFont());
-    menuBar.setFont(commandBarFont());
-    toolbar.setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    toolbar.setIconSize(QSize(kToolbarIconSize, kToolbarIconSize));
-    toolbar.setMovable(false);
-    toolbar.setFloatable(false);
+    fillToolbar(toolbar, kToolbarButtons, &commandIcon);
     toolbar.setAllowedAreas(Qt::TopToolBarArea);
+    menuBar.setFont(commandBarFont());
     // Menus stay inside the window, also on desktops with a global menu bar.
     menuBar.setNativeMenuBar(false);
 }

@@ -9,8 +9,6 @@ class QToolBar;
 namespace harvelux::shell {
 
 inline constexpr const char* kToolbarName = "Standard";
-inline constexpr const char* kCommandBarFont = "Calibri";
-inline constexpr int kCommandBarFontPoints = 11;
 inline constexpr const char* kHomePageCaption = "&Go To Quenbrook.com For More Apps";
 
 // Fills the toolbar (buttons 1000, 1001, 1003, 1004, 1002, widths 100, 100,

@@ -2,6 +2,7 @@
 
 #include "common/CenterForm.h"
 #include "common/Twips.h"
+#include "common/WidgetLook.h"
 #include "extract/IsInstalled.h"
 #include "extract/Word1.h"
 #include "filelist/AddFiles.h"
@@ -33,23 +34,6 @@ namespace {
 
 // Thrown from the scan's message pump when the program ends during a scan.
 struct ScanAbandoned {};
-
-QFont controlFont() {
-    QFont font(QStringLiteral("Calibri"));
-    font.setPointSizeF(11.25);
-    font.setWeight(QFont::Bold);
-    return font;
-}
-
-// White background: the window colour of the widget's palette, which a skin
-// may change later.
-void paintWhite(QWidget& widget) {
-    widget.setBackgroundRole(QPalette::Window);
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    widget.setPalette(palette);
-    widget.setAutoFillBackground(true);
-}
 
 QRect twipRect(long long left, long long top, long long width, long long height) {
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
@@ -98,7 +82,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
       progressSink_(*progress_),
       pointer_(this) {
     setObjectName(QStringLiteral("Form1"));
-    paintWhite(*this);
+    fillBackground(*this, Qt::white);
 
     listView_->setObjectName(QStringLiteral("ListView1"));
     listView_->setFont(controlFont());
@@ -106,11 +90,11 @@ Form1::Form1(Form1Services services, QWidget* parent)
 
     frame_->setObjectName(QStringLiteral("Frame1"));
     frame_->setFont(controlFont());
-    paintWhite(*frame_);
+    fillBackground(*frame_, Qt::white);
 
     check_->setObjectName(QStringLiteral("Check1"));
     check_->setFont(controlFont());
-    paintWhite(*check_);
+    fillBackground(*check_, Qt::white);
     check_->setChecked(false);
     check_->setGeometry(twipRect(kCheckLeft, kCheckTop, kCheckWidth, kCheckHeight));
     check_->installEventFilter(this);
@@ -338,12 +322,11 @@ void Form1::AddFolder() {
     const std::string folder = filelist::BrowseFolder(services_.platform, filelist::kFolderPrompt);
     if (folder.empty()) return;
     WorkScope scope(work_, Work::Scan);
-    pointer_.set(platform::PointerShape::Hourglass);
+    platform::HourglassScope hourglass(pointer_);
     try {
         fileList_.AppendItems(filelist::FolderDocuments(folder, scanPump()));
     } catch (const ScanAbandoned&) {
     }
-    pointer_.set(platform::PointerShape::Default);
 }
 
 void Form1::ListView1_OLEDragDrop(const std::vector<std::string>& paths) {

@@ -25,10 +25,10 @@ int optionFromSetting(const std::string& text, int fallback) {
 void SaveFormPlacement(const QWidget& window, SettingsStore& settings) {
     if (window.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
     const QRect outer = window.frameGeometry();
-    settings.write(kLeftKey, std::to_string(pixelsToTwips(outer.x())));
-    settings.write(kTopKey, std::to_string(pixelsToTwips(outer.y())));
-    settings.write(kWidthKey, std::to_string(pixelsToTwips(outer.width())));
-    settings.write(kHeightKey, std::to_string(pixelsToTwips(outer.height())));
+    settings.write({{kLeftKey, std::to_string(pixelsToTwips(outer.x()))},
+                    {kTopKey, std::to_string(pixelsToTwips(outer.y()))},
+                    {kWidthKey, std::to_string(pixelsToTwips(outer.width()))},
+                    {kHeightKey, std::to_string(pixelsToTwips(outer.height()))}});
 }
 
 }  // namespace harvelux::shell

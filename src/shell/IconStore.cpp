@@ -45,7 +45,11 @@ QIcon commandIcon(int id) {
 }
 
 QIcon applicationIcon() {
-    return iconFromResource(QStringLiteral(":/icons/harvelux.svg"), {16, 24, 32, 48, 64, 128, 256});
+    // Rendered once, on the first call (which comes after the application
+    // object exists, as pixmaps need); both windows share it.
+    static const QIcon icon =
+        iconFromResource(QStringLiteral(":/icons/harvelux.svg"), {16, 24, 32, 48, 64, 128, 256});
+    return icon;
 }
 
 }  // namespace harvelux::shell

@@ -3,11 +3,13 @@
 // icon. All are our own SVG artwork, drawn from the program's resources.
 #pragma once
 
+#include "common/CommandToolbar.h"
+
 #include <QIcon>
 
 namespace harvelux::shell {
 
-inline constexpr int kToolbarIconSize = 48;
+// The toolbar's icons are kToolbarIconSize (48) pixels square.
 inline constexpr int kMenuIconSize = 16;
 
 // The icon of a command, or a null icon for an ID without one.

@@ -3,6 +3,7 @@
 // that scrolls through many rows.
 #include "ResultsTestSupport.h"
 
+#include "common/RowAnnouncement.h"
 #include "results/ResultsModel.h"
 
 #include <QAbstractItemView>
@@ -61,9 +62,9 @@ TEST_F(ResultsModelTest, AppendedRowsReachTheViewInOneBatchWhenTheEventLoopRuns)
 
     // A fresh list shows its first rows at the next turn of the event loop;
     // a long one waits longer, but never long.
-    EXPECT_EQ(ResultsModel::announceDelay(0).count(), 0);
-    EXPECT_GT(ResultsModel::announceDelay(1'000'000), ResultsModel::announceDelay(100'000));
-    EXPECT_LE(ResultsModel::announceDelay(100'000'000).count(), 1000);
+    EXPECT_EQ(rowAnnounceDelay(0).count(), 0);
+    EXPECT_GT(rowAnnounceDelay(1'000'000), rowAnnounceDelay(100'000));
+    EXPECT_LE(rowAnnounceDelay(100'000'000).count(), 1000);
 }
 
 TEST_F(ResultsModelTest, BothColumnLayoutsShowTheirCellsAndAMissingSecondCellReadsEmpty) {

@@ -1,0 +1,33 @@
+// The toolbar look both windows share: captioned buttons with the text under
+// a 48 x 48 icon, in Calibri 11, fixed at the top of the window. Each button
+// carries its command ID; the window dispatches on it.
+#pragma once
+
+#include <QFont>
+#include <QIcon>
+
+#include <functional>
+#include <span>
+
+class QToolBar;
+
+namespace harvelux {
+
+inline constexpr int kToolbarIconSize = 48;
+
+struct ToolbarButton {
+    int id;
+    const char* caption;
+    int width;  // pixels
+};
+
+// Calibri, 11 point: the toolbars' and the menu bar's font.
+QFont commandBarFont();
+
+// Gives the toolbar the shared look, then adds one button per entry, in
+// order: its action carries the command ID as data and as object name and
+// shows `iconOf(id)`, and its button is `width` pixels wide.
+void fillToolbar(QToolBar& toolbar, std::span<const ToolbarButton> buttons,
+                 const std::function<QIcon(int)>& iconOf);
+
+}  // namespace harvelux
