@@ -18,7 +18,6 @@ TempDir::TempDir() {
 
 TempDir::~TempDir() {
     std::error_code error;
-    // Make everything writable again so tests may leave read-only entries.
     std::filesystem::remove_all(path_, error);
 }
 
