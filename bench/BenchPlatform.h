@@ -1,14 +1,18 @@
 // The platform for benchmarks of the real windows: the real message pump
-// (counted), dialogs and questions answered at once, and a results window
-// that only keeps the rows, for benchmarks of the main window alone.
+// (counted, and on request timed), dialogs and questions answered at once,
+// and a results window that only keeps the rows, for benchmarks of the main
+// window alone.
 #pragma once
 
 #include "platform/QtPlatform.h"
 #include "results/ResultTable.h"
 #include "shell/ResultsView.h"
 
+#include <algorithm>
+#include <chrono>
 #include <iostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace harvelux::bench {
@@ -29,21 +33,58 @@ public:
         return {};
     }
     std::string folderDialog(const std::string&) override { return folder_; }
-    std::string saveDialog(const std::string&, const std::vector<platform::FileFilter>&) override { return {}; }
+    std::string saveDialog(const std::string&, const std::vector<platform::FileFilter>&) override { return savePath_; }
     void shellOpen(const std::string&) override {}
-    void setClipboardText(const std::string&) override {}
+    void setClipboardText(const std::string& text) override {
+        if (realClipboard) real_.setClipboardText(text);
+    }
     void processEvents() override {
+        if (watching_) longestPause_ = std::max(longestPause_, msSince(lastPump_));
         ++pumps;
         real_.processEvents();
+        if (watching_) lastPump_ = Clock::now();
     }
+
+    // The file the save dialog answers (none unless set).
+    void setSavePath(std::string path) { savePath_ = std::move(path); }
+    const std::string& savePath() const { return savePath_; }
+
+    // Times the stretches outside the message pump from now on: the first
+    // counts from now, each later one from the end of the previous turn.
+    void startWatch() {
+        watching_ = true;
+        lastPump_ = Clock::now();
+        longestPause_ = 0;
+        pumpsAtWatch_ = pumps;
+    }
+    // Stops timing; the longest stretch in ms, the one up to now included.
+    double stopWatch() {
+        if (watching_) longestPause_ = std::max(longestPause_, msSince(lastPump_));
+        watching_ = false;
+        return longestPause_;
+    }
+    // The turns of the pump since startWatch().
+    long long watchedPumps() const { return pumps - pumpsAtWatch_; }
 
     long long pumps = 0;
     int messages = 0;
+    // Whether copied text goes to the real clipboard (else it is dropped).
+    bool realClipboard = false;
 
 private:
+    using Clock = std::chrono::steady_clock;
+    static double msSince(Clock::time_point start) {
+        return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    }
+
     std::string folder_;
     platform::Answer answer_;
+    std::string savePath_;
     platform::QtPlatform real_;
+    bool watching_ = false;
+    Clock::time_point lastPump_;
+    double longestPause_ = 0;
+    long long pumpsAtWatch_ = 0;
 };
 
 class RowsOnlyResults final : public shell::ResultsView {

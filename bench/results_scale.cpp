@@ -8,33 +8,21 @@
 //     results_scale --rows N              one size, one "name value" line per figure
 //
 // Every size runs in a process of its own, so that its peak memory is its own.
-#include "platform/QtPlatform.h"
+#include "BenchPlatform.h"
+#include "ScaleTable.h"
+#include "common/AtomicFile.h"
 #include "results/Form2.h"
 #include "results/ListViewWriters.h"
-#include "common/AtomicFile.h"
-#include "ScaleTable.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
-#include <unistd.h>
-
-#include <algorithm>
 #include <array>
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <map>
-#include <memory>
-#include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -44,55 +32,6 @@ using namespace harvelux;
 using bench::Clock;
 using bench::msSince;
 using bench::put;
-
-// The real platform, but dialogs answer at once: the save dialog with a
-// file in a scratch folder, every question with Yes. It times the longest
-// stretch between two turns of the message pump.
-class BenchPlatform final : public platform::Platform {
-public:
-    explicit BenchPlatform(std::string savePath) : savePath_(std::move(savePath)) {}
-
-    platform::Answer messageBox(const std::string&, platform::Buttons buttons, platform::Icon,
-                                const std::string&) override {
-        return buttons == platform::Buttons::YesNo ? platform::Answer::Yes : platform::Answer::Ok;
-    }
-    std::vector<std::string> openFilesDialog(const std::string&, const std::vector<platform::FileFilter>&) override {
-        return {};
-    }
-    std::string folderDialog(const std::string&) override { return {}; }
-    std::string saveDialog(const std::string&, const std::vector<platform::FileFilter>&) override { return savePath_; }
-    void shellOpen(const std::string&) override {}
-    void setClipboardText(const std::string& text) override { real_.setClipboardText(text); }
-    void processEvents() override {
-        const Clock::time_point now = Clock::now();
-        if (lastPump_) longestPause_ = std::max(longestPause_, std::chrono::duration<double, std::milli>(now - *lastPump_).count());
-        ++pumps_;
-        QCoreApplication::processEvents();
-        lastPump_ = Clock::now();
-    }
-
-    // Starts timing pauses afresh; the first pause counts from now.
-    void startWatch() {
-        lastPump_ = Clock::now();
-        longestPause_ = 0;
-        pumps_ = 0;
-    }
-    // The longest pause, including the one from the last pump to now.
-    double stopWatch() {
-        if (lastPump_) longestPause_ = std::max(longestPause_, msSince(*lastPump_));
-        lastPump_.reset();
-        return longestPause_;
-    }
-    long long pumps() const { return pumps_; }
-    const std::string& savePath() const { return savePath_; }
-
-private:
-    std::string savePath_;
-    platform::QtPlatform real_;
-    std::optional<Clock::time_point> lastPump_;
-    double longestPause_ = 0;
-    long long pumps_ = 0;
-};
 
 // Ten addresses per document, each document in one of a hundred folders:
 // paths of about 50 characters, addresses of about 30.
@@ -108,7 +47,7 @@ std::string address(long long row) {
 
 // Adds `rows` rows as the extraction run does, letting messages through
 // every 200 rows as the extractor's pump would (it pumps far more often).
-void fill(harvelux::extract::ResultRowSink& sink, long long rows, BenchPlatform& platform) {
+void fill(harvelux::extract::ResultRowSink& sink, long long rows, bench::BenchPlatform& platform) {
     for (long long r = 0; r < rows; ++r) {
         sink.setSecondColumn(sink.addRow(documentPath(r)), address(r));
         if (r % 200 == 199) platform.processEvents();
@@ -121,7 +60,11 @@ int runOneSize(long long rows, int argc, char** argv) {
     QTemporaryDir scratch;
     qputenv("XDG_CONFIG_HOME", scratch.path().toLocal8Bit());
     QApplication app(argc, argv);
-    BenchPlatform platform(QDir(scratch.path()).filePath(QStringLiteral("results.txt")).toStdString());
+    // Dialogs answer at once, the save dialog with a file in the scratch
+    // folder; copied text goes to the real clipboard.
+    bench::BenchPlatform platform;
+    platform.setSavePath(QDir(scratch.path()).filePath(QStringLiteral("results.txt")).toStdString());
+    platform.realClipboard = true;
     results::Form2 form(platform);
     form.setEndProgram([] {});
     form.setShowMainWindow([] {});
@@ -189,7 +132,7 @@ int runOneSize(long long rows, int argc, char** argv) {
         (form.*e.command)();
         put((name + "_ms").c_str(), msSince(start));
         put((name + "_pause_ms").c_str(), platform.stopWatch());
-        put((name + "_pumps").c_str(), static_cast<double>(platform.pumps()));
+        put((name + "_pumps").c_str(), static_cast<double>(platform.watchedPumps()));
     }
 
     // The clipboard keeps its copy of the text (twice the bytes, in UTF-16)

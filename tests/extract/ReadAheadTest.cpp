@@ -12,10 +12,19 @@
 #include <mutex>
 #include <set>
 #include <thread>
+#include <utility>
 
 namespace {
 
 using namespace harvelux;
+
+// A document that holds the given text.
+struct TextDocument final : wordproc::Document {
+    explicit TextDocument(std::string t) : text(std::move(t)) {}
+    std::string text;
+    wordproc::Range content() override { return wordproc::Range(std::make_shared<const std::string>(text)); }
+    void close() override {}
+};
 
 // An engine whose documents are their own path's text, read slowly and
 // unevenly, that counts how many documents are held at once.
@@ -43,14 +52,7 @@ private:
             std::this_thread::sleep_for(std::chrono::milliseconds(path.size() % 3 == 0 ? 8 : 1));
             --engine.alive;
             if (path.find("bad") != std::string::npos) throw wordproc::EngineError("damaged");
-            struct Doc final : wordproc::Document {
-                std::string text;
-                wordproc::Range content() override { return wordproc::Range(std::make_shared<const std::string>(text)); }
-                void close() override {}
-            };
-            auto doc = std::make_unique<Doc>();
-            doc->text = "mail " + path.substr(path.rfind('/') + 1) + "@example.com";
-            return doc;
+            return std::make_unique<TextDocument>("mail " + path.substr(path.rfind('/') + 1) + "@example.com");
         }
         void quit() override {}
     };
@@ -84,14 +86,7 @@ private:
         std::unique_ptr<wordproc::Document> open(const std::string& path) override {
             std::unique_lock lock(engine.mutex);
             engine.released.wait(lock, [&] { return engine.held.count(path) == 0; });
-            struct Doc final : wordproc::Document {
-                std::string text;
-                wordproc::Range content() override { return wordproc::Range(std::make_shared<const std::string>(text)); }
-                void close() override {}
-            };
-            auto doc = std::make_unique<Doc>();
-            doc->text = path;
-            return doc;
+            return std::make_unique<TextDocument>(path);
         }
         void quit() override {}
     };

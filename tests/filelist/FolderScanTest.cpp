@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <future>
 
 namespace harvelux::filelist {
@@ -18,17 +19,25 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using ::testing::UnorderedElementsAre;
 
+void makeTree(const TempTree& tree) {
+    for (const char* folder : {"A", "B", "A/A1", "B/B1", "B/B1/deep", ".hidden"}) tree.folder(folder);
+    for (const char* file : {"r.doc", "A/a.docx", "A/~$a.docx", "A/notes.docx.bak", "B/report.DOTM", "B/readme",
+                             "A/A1/x.dot", "B/B1/deep/z.doc", ".hidden/secret.doc", ".visible.doc"})
+        tree.file(file);
+}
+
 std::size_t indexOf(const std::vector<std::string>& list, const std::string& value) {
     return static_cast<std::size_t>(std::find(list.begin(), list.end(), value) - list.begin());
 }
 
 TEST(FolderScan, DocumentPatternLooksAtTheLastExtensionOnly) {
-    for (const char* name : {"a.doc", "b.DOCX", "c.dotm", "report.DOTM", "x.Do", "archive.tar.docx"})
+    for (const char* name : {"a.doc", "b.DOCX", "c.dotm", "report.DOTM", "x.Do", "x.y.Do", "archive.tar.docx"})
         EXPECT_TRUE(matchesPattern(name, "*.do*")) << name;
     for (const char* name : {"notes.docx.bak", "readme", "doc", "a.d", "a.odt", "a.doc.", ".docx.txt"})
         EXPECT_FALSE(matchesPattern(name, "*.do*")) << name;
     EXPECT_TRUE(matchesPattern("anything", "*"));
     EXPECT_TRUE(matchesPattern(".hidden", "*"));
+    EXPECT_TRUE(matchesPattern("readme", "*"));
 }
 
 TEST(FolderScan, ReducesOnlyALeadingDoubledSeparator) {
@@ -147,6 +156,53 @@ TEST(FolderScan, NamesThatAreNotUtf8) {
 
     const auto docs = FolderDocuments(tree.root());
     EXPECT_THAT(docs, UnorderedElementsAre(tree.path("caf?.doc"), tree.path("what?/inside.doc")));
+}
+
+TEST(FolderScan, LevelOrderSkippingHiddenFoldersAndLockFiles) {
+    TempTree tree;
+    makeTree(tree);
+    std::vector<std::string> folders{tree.root() + "/"};
+    int pumps = 0;
+    CollectSubfolders(folders, true, [&] { ++pumps; });
+    ASSERT_EQ(folders.size(), 6u);
+    EXPECT_EQ(folders[0], tree.root() + "/");
+    // Level one (listing order), then level two, then three.
+    EXPECT_THAT(std::vector<std::string>(folders.begin() + 1, folders.begin() + 3),
+                UnorderedElementsAre(tree.path("A/"), tree.path("B/")));
+    EXPECT_THAT(std::vector<std::string>(folders.begin() + 3, folders.begin() + 5),
+                UnorderedElementsAre(tree.path("A/A1/"), tree.path("B/B1/")));
+    EXPECT_EQ(folders[5], tree.path("B/B1/deep/"));
+    EXPECT_GT(pumps, 10);
+
+    const std::vector<std::string> paths = ScanTree(tree.root(), "*.do*");
+    EXPECT_THAT(paths, UnorderedElementsAre(tree.path("r.doc"), tree.path(".visible.doc"), tree.path("A/a.docx"),
+                                            tree.path("B/report.DOTM"), tree.path("A/A1/x.dot"),
+                                            tree.path("B/B1/deep/z.doc")));
+    // The chosen folder's documents come first, the deepest last.
+    EXPECT_EQ(paths.back(), tree.path("B/B1/deep/z.doc"));
+    EXPECT_LT(indexOf(paths, tree.path("r.doc")), indexOf(paths, tree.path("A/a.docx")));
+    EXPECT_LT(indexOf(paths, tree.path("B/report.DOTM")), indexOf(paths, tree.path("A/A1/x.dot")));
+}
+
+TEST(FolderScan, FifosAreNeverListedAndLinkCyclesEnd) {
+    TempTree tree;
+    tree.file("top/sub/a.doc");
+    tree.fifo("top/pipe.doc");
+    tree.link("top/sub/back", tree.path("top"));
+    std::filesystem::create_symlink(tree.path("top/sub/a.doc"), tree.path("top/link.doc"));
+    const std::vector<std::string> paths = ScanTree(tree.path("top"), "*");
+    EXPECT_THAT(paths, UnorderedElementsAre(tree.path("top/link.doc"), tree.path("top/sub/a.doc")));
+}
+
+TEST(FolderScan, BadlyEncodedNamesAndUnreadableFolders) {
+    TempTree tree;
+    tree.file("bad\xff/inside.doc");
+    tree.file("ok/caf\xe9.doc");
+    tree.file("ok/real?.doc");
+    EXPECT_THAT(ListFiles(tree.path("ok"), "*.do*"), UnorderedElementsAre("caf?.doc", "real?.doc"));
+    std::vector<std::string> folders{tree.root() + "/", tree.path("missing/")};
+    CollectSubfolders(folders, true);
+    EXPECT_THAT(folders, UnorderedElementsAre(tree.root() + "/", tree.path("missing/"), tree.path("ok/")));
 }
 
 TEST(FolderScan, PumpsWhileCollectingFolders) {

@@ -2,23 +2,18 @@
 #include "results/ListViewWriters.h"
 #include "results/ResultTable.h"
 
+#include "TestFiles.h"
+
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
 
 using namespace harvelux;
 using results::ResultTable;
-
-std::string readAll(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 ResultTable addresses(std::initializer_list<const char*> list) {
     ResultTable table = ResultTable::forOption(false);
@@ -112,19 +107,17 @@ TEST(ListViewWriters, FilesWrittenWhilePumpingAreTheSameAndFailuresAreReported) 
     std::string error;
     ASSERT_TRUE(results::ListViewToTextFile(table, folder + "/text.txt", error, pump)) << error;
     ASSERT_TRUE(results::ListViewToCommaFile(table, folder + "/comma.txt", error, pump)) << error;
-    EXPECT_EQ(readAll(folder + "/text.txt"), results::buildTextFile(table));
-    EXPECT_EQ(readAll(folder + "/comma.txt"), results::buildCommaFile(table));
+    EXPECT_EQ(testfiles::readFile(folder + "/text.txt"), results::buildTextFile(table));
+    EXPECT_EQ(testfiles::readFile(folder + "/comma.txt"), results::buildCommaFile(table));
     EXPECT_GT(pumps, 0);
 
-    {
-        std::ofstream(folder + "/plain") << "a file, not a folder";
-    }
+    testfiles::writeFile(folder + "/plain", "a file, not a folder");
     EXPECT_FALSE(results::ListViewToTextFile(table, folder + "/plain/out.txt", error, pump));
     EXPECT_NE(error.find(folder + "/plain/out.txt"), std::string::npos);
     error.clear();
     EXPECT_FALSE(results::ListViewToCommaFile(table, folder + "/plain/out.txt", error));
     EXPECT_NE(error.find(folder + "/plain/out.txt"), std::string::npos);
-    EXPECT_EQ(readAll(folder + "/plain"), "a file, not a folder");
+    EXPECT_EQ(testfiles::readFile(folder + "/plain"), "a file, not a folder");
 }
 
 }  // namespace

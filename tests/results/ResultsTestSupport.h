@@ -5,6 +5,8 @@
 #include "platform/ScriptedPlatform.h"
 #include "results/Form2.h"
 
+#include "TestFiles.h"
+
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -12,7 +14,6 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -42,8 +43,7 @@ protected:
     // The file's bytes; "" for anything but a regular file.
     static std::string readFile(const std::string& file) {
         if (!std::filesystem::is_regular_file(file)) return std::string();
-        std::ifstream in(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        return testfiles::readFile(file);
     }
     static void writeFile(const std::string& file, const std::string& bytes) {
         std::ofstream(file, std::ios::binary) << bytes;

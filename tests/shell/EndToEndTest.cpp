@@ -11,6 +11,8 @@
 #include "shell/CommandIds.h"
 #include "shell/Form1Settings.h"
 
+#include "TestFiles.h"
+
 #include <gmock/gmock.h>
 
 #include <QCheckBox>
@@ -18,8 +20,6 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <thread>
 
 namespace harvelux::shell::testing {
@@ -27,11 +27,6 @@ namespace {
 
 using ::testing::IsEmpty;
 using platform::Answer;
-
-std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // What harvelux-extract writes to standard output for these arguments.
 std::string extractorOutput(const QStringList& arguments) {
@@ -110,7 +105,7 @@ TEST_F(EndToEnd, SamplesExtractedSavedCopiedAndExtractedAgainWithFileNames) {
     textFile += "\r\n";
 
     const std::string saved = saveWith(results::kCommandSaveResults, "addresses.txt");
-    EXPECT_EQ(fileBytes(saved), textFile);
+    EXPECT_EQ(testfiles::readFile(saved), textFile);
     pickResults(results::kCommandCopyToClipboard);
     EXPECT_EQ(platform.clipboard(), clipboard);
 
@@ -125,7 +120,7 @@ TEST_F(EndToEnd, SamplesExtractedSavedCopiedAndExtractedAgainWithFileNames) {
     for (const auto& [path, address] : withPaths) commaFile += path + ", " + address + "\r\n";
     commaFile += "\r\n";
     const std::string savedComma = saveWith(results::kCommandSaveComma, "with-names.txt");
-    EXPECT_EQ(fileBytes(savedComma), commaFile);
+    EXPECT_EQ(testfiles::readFile(savedComma), commaFile);
 
     EXPECT_EQ(platform.messageTexts(),
               (std::vector<std::string>{

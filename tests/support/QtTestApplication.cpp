@@ -1,5 +1,5 @@
 // One QApplication for every test of a widget test program, created before
-// the first test runs (offscreen: the test helper sets QT_QPA_PLATFORM).
+// the first test runs (offscreen: TestMain.cpp sets QT_QPA_PLATFORM).
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 // Real folder trees for scan tests, in a temporary folder removed afterwards.
 #pragma once
 
-#include <gtest/gtest.h>
+#include "TestFiles.h"
 
 #include <filesystem>
-#include <fstream>
+#include <stdexcept>
 #include <string>
 #include <sys/stat.h>
 
@@ -12,27 +12,19 @@ namespace harvelux::testing {
 
 class TempTree {
 public:
-    TempTree() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "harvelux-tree-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-        root_ = pattern;
-    }
-    ~TempTree() {
-        std::error_code ignored;
-        std::filesystem::remove_all(root_, ignored);
-    }
+    TempTree() = default;
     TempTree(const TempTree&) = delete;
     TempTree& operator=(const TempTree&) = delete;
 
     // The root folder, without a trailing "/".
-    const std::string& root() const { return root_; }
-    std::string path(const std::string& relative) const { return root_ + "/" + relative; }
+    const std::string& root() const { return dir_.path(); }
+    std::string path(const std::string& relative) const { return dir_.file(relative); }
 
     // Creates a file (and its folders) with the given content.
     std::string file(const std::string& relative, const std::string& content = "x") const {
         const std::string p = path(relative);
         std::filesystem::create_directories(std::filesystem::path(p).parent_path());
-        std::ofstream(p, std::ios::binary) << content;
+        testfiles::writeFile(p, content);
         return p;
     }
     std::string folder(const std::string& relative) const {
@@ -54,7 +46,7 @@ public:
     }
 
 private:
-    std::string root_;
+    testfiles::TempDir dir_;
 };
 
 }  // namespace harvelux::testing

@@ -18,7 +18,6 @@ TempDir::TempDir() {
 
 TempDir::~TempDir() {
     std::error_code error;
-    // Make everything writable again so tests may leave read-only entries.
     std::filesystem::remove_all(path_, error);
 }
 
@@ -34,19 +33,22 @@ std::string readFile(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::string makeZip(const std::vector<std::pair<std::string, std::string>>& entries) {
+std::string makeZip(const std::vector<ZipEntry>& entries) {
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* target = zip_source_buffer_create(nullptr, 0, 0, &error);
     zip_t* archive = zip_open_from_source(target, ZIP_TRUNCATE, &error);
     if (!archive) throw std::runtime_error("zip_open_from_source failed");
     zip_source_keep(target);
-    for (const auto& [name, content] : entries) {
-        zip_source_t* source = zip_source_buffer(archive, content.data(), content.size(), 0);
-        if (zip_file_add(archive, name.c_str(), source, ZIP_FL_OVERWRITE) < 0) {
+    for (const ZipEntry& entry : entries) {
+        zip_source_t* source = zip_source_buffer(archive, entry.data.data(), entry.data.size(), 0);
+        const zip_int64_t index = zip_file_add(archive, entry.name.c_str(), source, ZIP_FL_OVERWRITE);
+        if (index < 0) {
             zip_source_free(source);
             throw std::runtime_error("zip_file_add failed");
         }
+        zip_set_file_compression(archive, static_cast<zip_uint64_t>(index),
+                                 entry.compressed ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 9);
     }
     if (zip_close(archive) < 0) throw std::runtime_error("zip_close failed");
     zip_source_open(target);

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace harvelux::testfiles {
@@ -26,8 +25,15 @@ private:
 void writeFile(const std::string& path, const std::string& bytes);
 std::string readFile(const std::string& path);
 
-// A ZIP archive (deflated entries) with the given names and contents.
-std::string makeZip(const std::vector<std::pair<std::string, std::string>>& entries);
+// One entry of a ZIP archive: deflated at the highest level, or stored.
+struct ZipEntry {
+    std::string name;
+    std::string data;
+    bool compressed = true;
+};
+
+// A ZIP archive with the given entries, in order.
+std::string makeZip(const std::vector<ZipEntry>& entries);
 
 // A minimal WordprocessingML package whose w:body holds `bodyXml` (the
 // prefix "w" is bound to the transitional namespace).

@@ -18,13 +18,6 @@ struct Node {
     std::uint32_t left = kFree, right = kFree, child = kFree, start = kEndOfChain;
 };
 
-void put32(std::string& s, std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) s[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-}
-void put16(std::string& s, std::size_t at, std::uint16_t v) {
-    s[at] = static_cast<char>(v & 0xFF);
-    s[at + 1] = static_cast<char>(v >> 8);
-}
 std::size_t ceilDiv(std::size_t a, std::size_t b) { return (a + b - 1) / b; }
 
 // Links sorted siblings into a balanced binary tree; returns its root.

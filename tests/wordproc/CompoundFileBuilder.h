@@ -14,6 +14,17 @@ namespace harvelux::wordproc::test {
 
 inline constexpr std::uint32_t kEndOfChain = 0xFFFFFFFE;
 
+// Writes `v` little-endian at `at`, growing `s` with zero bytes if needed.
+inline void put32(std::string& s, std::size_t at, std::uint32_t v) {
+    if (s.size() < at + 4) s.resize(at + 4, '\0');
+    for (int i = 0; i < 4; ++i) s[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+inline void put16(std::string& s, std::size_t at, std::uint16_t v) {
+    if (s.size() < at + 2) s.resize(at + 2, '\0');
+    s[at] = static_cast<char>(v & 0xFF);
+    s[at + 1] = static_cast<char>(v >> 8);
+}
+
 struct CompoundImage {
     std::string bytes;
     unsigned sectorShift = 9;

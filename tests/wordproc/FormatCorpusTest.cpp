@@ -37,7 +37,7 @@ TEST(FormatCorpus, EveryRtfAndOpenDocumentFileIsReadOrRefused) {
     for (const fs::path& file : files) {
         SCOPED_TRACE(file.string());
         try {
-            const std::string text = readDocumentText(readDocumentFile(file.string()));
+            readDocumentText(readDocumentFile(file.string()));
             ++read;
         } catch (const EngineError& e) {
             refused.push_back(file.filename().string() + ": " + e.what());
@@ -50,7 +50,9 @@ TEST(FormatCorpus, EveryRtfAndOpenDocumentFileIsReadOrRefused) {
 }
 
 TEST(FormatCorpus, RtfAndOpenDocumentFilesAreRecognisedByContent) {
-    for (const fs::path& file : corpusFiles({".rtf", ".odt"})) {
+    const std::vector<fs::path> files = corpusFiles({".rtf", ".odt"});
+    if (files.empty()) GTEST_SKIP() << "no corpus at " << HARVELUX_CORPUS_DIR;
+    for (const fs::path& file : files) {
         const std::string bytes = readDocumentFile(file.string());
         const Format format = detectFormat(bytes);
         if (bytes.substr(0, 5) == "{\\rtf") {

@@ -1,4 +1,4 @@
-#include "ZipBuilder.h"
+#include "TestFiles.h"
 #include "wordproc/Engine.h"
 #include "wordproc/FormatDispatch.h"
 #include "wordproc/OdfReader.h"
@@ -11,7 +11,7 @@
 namespace harvelux::wordproc {
 namespace {
 
-using testing::makeZip;
+using testfiles::makeZip;
 
 constexpr const char* kTextType = "application/vnd.oasis.opendocument.text";
 

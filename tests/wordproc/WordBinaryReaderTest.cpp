@@ -2,7 +2,6 @@
 #include "WordDocumentBuilder.h"
 #include "wordproc/Engine.h"
 #include "wordproc/FormatDispatch.h"
-#include "wordproc/LittleEndian.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -77,18 +76,15 @@ TEST(Word97Reader, DamagedPieceTablesThrow) {
         patch(streams);
         return word97File(streams);
     };
-    const auto put = [](std::string& s, std::size_t at, std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) s[at + i] = static_cast<char>(v >> (8 * i));
-    };
     const std::size_t plc = 5;  // the PlcPcd after clxt and lcb
     const std::vector<std::string> files = {
-        damaged([&](Word97Streams& s) { put(s.table, s.clxOffset + plc + 12 + 8 + 2, 0x3FFFFFF0); }),  // fc past the stream
-        damaged([&](Word97Streams& s) { put(s.wordDocument, 0x9A + 8 * 33 + 4, 0xFFFFFFF0); }),        // lcbClx
-        damaged([&](Word97Streams& s) { put(s.table, s.clxOffset + plc + 4, 0x7FFFFFFF); }),           // CPs run backwards
-        damaged([&](Word97Streams& s) { put(s.table, s.clxOffset + 1, 0x7FFFFFF0); }),                 // lcb of the Pcdt
-        damaged([&](Word97Streams& s) { s.table[s.clxOffset] = '\x05'; }),                              // unknown entry
-        damaged([&](Word97Streams& s) { put(s.wordDocument, 0x40 + 12, 0x80000000); }),               // ccpText < 0
-        damaged([&](Word97Streams& s) { s.wordDocument[0x98] = 3; }),                                   // cbRgFcLcb too small
+        damaged([&](Word97Streams& s) { put32(s.table, s.clxOffset + plc + 12 + 8 + 2, 0x3FFFFFF0); }),  // fc past the stream
+        damaged([&](Word97Streams& s) { put32(s.wordDocument, 0x9A + 8 * 33 + 4, 0xFFFFFFF0); }),        // lcbClx
+        damaged([&](Word97Streams& s) { put32(s.table, s.clxOffset + plc + 4, 0x7FFFFFFF); }),           // CPs run backwards
+        damaged([&](Word97Streams& s) { put32(s.table, s.clxOffset + 1, 0x7FFFFFF0); }),                 // lcb of the Pcdt
+        damaged([&](Word97Streams& s) { s.table[s.clxOffset] = '\x05'; }),                               // unknown entry
+        damaged([&](Word97Streams& s) { put32(s.wordDocument, 0x40 + 12, 0x80000000); }),                // ccpText < 0
+        damaged([&](Word97Streams& s) { s.wordDocument[0x98] = 3; }),                                    // cbRgFcLcb too small
     };
     for (std::size_t i = 0; i < files.size(); ++i) EXPECT_THROW(readDocumentText(files[i]), EngineError) << i;
 }

@@ -6,16 +6,6 @@ namespace harvelux::wordproc::test {
 
 namespace {
 
-void put32(std::string& s, std::size_t at, std::uint32_t v) {
-    if (s.size() < at + 4) s.resize(at + 4, '\0');
-    for (int i = 0; i < 4; ++i) s[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-}
-void put16(std::string& s, std::size_t at, std::uint16_t v) {
-    if (s.size() < at + 2) s.resize(at + 2, '\0');
-    s[at] = static_cast<char>(v & 0xFF);
-    s[at + 1] = static_cast<char>(v >> 8);
-}
-
 // A PlcPcd for pieces of the given lengths at the given stored fc values.
 std::string plcPcd(const std::vector<std::uint32_t>& lengths, const std::vector<std::uint32_t>& fcs) {
     std::string plc;
