@@ -103,21 +103,23 @@ DocumentReadout ReadAhead::take(const std::string& path, const std::function<voi
         lock.unlock();
         return readDocument(engine_, path);
     }
+    // Workers wake a waiting run only for a batch of ready documents, so the
+    // run also looks by itself every pump interval, with or without a pump:
+    // a ready document behind one that takes long to read is never held up
+    // for longer than that.
     while (!nextIsReady()) {
         runWaiting_ = true;
+        documentReady_.wait_for(lock, platform::ThrottledPump::kDefaultInterval);
+        runWaiting_ = false;
+        if (nextIsReady()) break;
         if (whileWaiting) {
-            documentReady_.wait_for(lock, platform::ThrottledPump::kDefaultInterval);
-            runWaiting_ = false;
-            if (nextIsReady()) break;
             lock.unlock();
             whileWaiting();
             lock.lock();
-            if (generation != generation_) {  // restarted or stopped meanwhile
-                lock.unlock();
-                return readDocument(engine_, path);
-            }
-        } else {
-            documentReady_.wait(lock);
+        }
+        if (generation != generation_) {  // restarted or stopped meanwhile
+            lock.unlock();
+            return readDocument(engine_, path);
         }
     }
     runWaiting_ = false;

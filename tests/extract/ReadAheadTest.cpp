@@ -9,6 +9,7 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <future>
 #include <mutex>
 #include <set>
 #include <thread>
@@ -178,6 +179,23 @@ TEST(ReadAhead, ALatePassedOverDocumentIsDropped) {
     engine.release("/p5");
     EXPECT_EQ(ahead.take("/p4", {}).text, "/p4");
     EXPECT_EQ(ahead.take("/p5", {}).text, "/p5");
+}
+
+// A ready document is handed over even when both workers are stuck on
+// documents that take long to read and no batch of ready documents forms:
+// a run without a pump must not wait for them.
+TEST(ReadAhead, AReadyDocumentIsNotHeldUpBehindSlowReads) {
+    GatedEngine engine;
+    engine.held = {"/p0", "/p1", "/p3"};
+    extract::ReadAhead ahead(engine, 2, {.window = 8});
+    ahead.start({"/p0", "/p1", "/p2", "/p3", "/p4", "/p5", "/p6", "/p7", "/p8", "/p9"});
+    auto taken = std::async(std::launch::async, [&] { return ahead.take("/p0", {}).text; });
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));  // the run waits for /p0
+    engine.release("/p0");  // its worker goes on to /p2, then waits on /p3
+    const bool handedOver = taken.wait_for(std::chrono::seconds(2)) == std::future_status::ready;
+    for (const char* path : {"/p1", "/p3"}) engine.release(path);
+    ASSERT_TRUE(handedOver);
+    EXPECT_EQ(taken.get(), "/p0");
 }
 
 // The run with read-ahead gives the same rows and the same messages as
