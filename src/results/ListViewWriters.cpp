@@ -115,6 +115,8 @@ using StreamWriter = bool (*)(const ListViewSource&, const ExportOutput&, const 
 bool writeListFile(StreamWriter writer, const ListViewSource& list, const std::string& path, std::string& error,
                    const ExportPump& pump) {
     AtomicFile file;
+    // Lets the window show the hourglass before the disk is touched.
+    pumpOnce(pump);
     try {
         if (file.open(path) && writer(list, [&file](std::string_view piece) { return file.write(piece); }, pump) &&
             commitWhilePumping(file, pump))
