@@ -1,5 +1,5 @@
+#include "extract/EngineDocumentReader.h"
 #include "extract/ExtractionRun.h"
-#include "extract/Word1.h"
 #include "results/ResultTable.h"
 #include "wordproc/DocumentEngine.h"
 

@@ -1,6 +1,6 @@
+#include "extract/EngineDocumentReader.h"
 #include "extract/ExtractionRun.h"
 #include "extract/ReadAhead.h"
-#include "extract/Word1.h"
 #include "results/ResultTable.h"
 
 #include "ScriptedPlatform.h"
