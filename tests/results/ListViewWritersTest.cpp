@@ -1,8 +1,8 @@
-#include "platform/ScriptedPlatform.h"
 #include "results/ListViewWriters.h"
 #include "OutOfMemoryList.h"
 #include "results/ResultTable.h"
 
+#include "ScriptedPlatform.h"
 #include "TestFiles.h"
 
 #include <QDir>
