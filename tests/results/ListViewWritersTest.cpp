@@ -1,7 +1,7 @@
 #include "results/ListViewWriters.h"
-#include "OutOfMemoryList.h"
 #include "results/ResultTable.h"
 
+#include "OutOfMemoryList.h"
 #include "ScriptedPlatform.h"
 #include "TestFiles.h"
 
