@@ -23,10 +23,10 @@ private:
 
 class EngineInstance final : public Application {
 public:
-    std::unique_ptr<Document> open(const std::string& path) override {
+    std::unique_ptr<Document> open(const std::string& path, const ReadOptions& options) override {
         if (quit_) throw EngineError("The word processor has quit");
         const DocumentBytes bytes = readDocumentBytes(path);
-        return std::make_unique<LoadedDocument>(readDocumentText(bytes.view()));
+        return std::make_unique<LoadedDocument>(readDocumentText(bytes.view(), options));
     }
     void quit() override { quit_ = true; }
 
