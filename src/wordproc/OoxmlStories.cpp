@@ -116,8 +116,10 @@ std::vector<std::string> headerFooterParts(const pugi::xml_node& root, const std
     forEachElement(root, [&](const pugi::xml_node& section) {
         if (section.name() != sectPr || localName(section.parent()) == "sectPrChange") return;
         for (const char* kind : {"headerReference", "footerReference"}) {
+            // Named before the loops: the range keeps a pointer to the name.
+            const std::string referenceName = w + kind;
             for (const char* type : {"first", "default", "even"}) {
-                for (const pugi::xml_node& reference : section.children((w + kind).c_str())) {
+                for (const pugi::xml_node& reference : section.children(referenceName.c_str())) {
                     const std::string_view referenceType = reference.attribute((w + "type").c_str()).value();
                     if (referenceType != type && !(referenceType.empty() && std::string_view(type) == "default"))
                         continue;

@@ -56,7 +56,7 @@ TEST(AllStories, EveryStoryOnceAfterTheMainStoryAndOnlyTheMainStoryWithout) {
     for (const char* more : {"textbox@example.com", "header@example.com", "footer@example.com", "link@example.com"})
         word2003All.push_back(more);
     // LibreOffice writes HTML with the notes, header and footer in the page.
-    const Addresses htmlMain = {"header@example.com",  "second@example.com", "textbox@example.com",
+    const Addresses htmlMain = {"header@example.com", "main@example.com", "second@example.com", "textbox@example.com",
                                 "footnote@example.com", "endnote@example.com", "footer@example.com"};
     Addresses htmlAll = htmlMain;
     htmlAll.push_back("link@example.com");
@@ -72,7 +72,7 @@ TEST(AllStories, EveryStoryOnceAfterTheMainStoryAndOnlyTheMainStoryWithout) {
          kMain,
          {"main@example.com", "second@example.com", "footnote@example.com", "endnote@example.com",
           "comment@example.com", "textbox@example.com", "drawn@example.com", "header@example.com",
-          "footer@example.com", "link@example.com"}},
+          "first-footer@example.com", "footer@example.com", "link@example.com"}},
         {"handmade.xml",
          {"main@example.com"},
          {"main@example.com", "textbox@example.com", "header@example.com", "footer@example.com", "link@example.com",

@@ -164,11 +164,13 @@ TEST(WordBinaryStories, Word97SubdocumentsFollowTheMainStoryAndDamagedOnesReadEm
     };
     EXPECT_EQ(readDocumentText(file(storyLengths())), "Main Lee\r");
     EXPECT_EQ(readDocumentText(file(storyLengths()), ReadOptions{true}), kWholeText);
-    // A header text box story past the end of the text reads as empty.
+    // A header story claiming far more than the text holds reads what there
+    // is; the stories after it start past the end and read as empty.
     std::vector<std::uint32_t> past = storyLengths();
-    past.back() = 0x7FFFFFF0;
+    past[2] = 0x7FFFFFF0;
     EXPECT_EQ(readDocumentText(file(past), ReadOptions{true}),
-              "Main Lee\r f@example.com\re@example.com\r c@example.com\rt@example.com\rh@example.com\rl@example.com\r");
+              "Main Lee\r f@example.com\rh@example.com\r c@example.com\re@example.com\rt@example.com\r"
+              "ht@example.com\rl@example.com\r");
 }
 
 TEST(WordBinaryStories, Word95SubdocumentsFromOneRunOrPieces) {
@@ -181,6 +183,14 @@ TEST(WordBinaryStories, Word95SubdocumentsFromOneRunOrPieces) {
         EXPECT_EQ(readDocumentText(file), "Main Lee\r") << asPieces;
         EXPECT_EQ(readDocumentText(file, ReadOptions{true}), kWholeText) << asPieces;
     }
+    // Stored in one run, a story past the end of the stream reads as empty.
+    std::string stream = word95Stream(text, 0x0409, false);
+    std::vector<std::uint32_t> past = storyLengths();
+    past.back() = 0x7FFFFFF0;
+    putLengths(stream, 0x34, past);
+    EXPECT_EQ(readDocumentText(buildCompoundFile({{"WordDocument", stream}}).bytes, ReadOptions{true}),
+              "Main Lee\r f@example.com\re@example.com\r c@example.com\rt@example.com\rh@example.com\r"
+              "l@example.com\r");
 }
 
 }  // namespace
