@@ -1,6 +1,6 @@
 #include "shell/AllStoriesOption.h"
 
-#include "shell/CJ.h"
+#include "shell/CommandBarControls.h"
 
 #include <QAction>
 #include <QMenu>

@@ -2,7 +2,7 @@
 
 #include "common/CommandToolbar.h"
 #include "shell/AllStoriesOption.h"
-#include "shell/CJ.h"
+#include "shell/CommandBarControls.h"
 #include "shell/CommandIds.h"
 #include "shell/IconStore.h"
 
