@@ -1,5 +1,6 @@
 // The whole engine on arbitrary bytes: recognition by content, then the
 // reader of whatever format the bytes are taken for.
+#include "FuzzOptions.h"
 #include "wordproc/Engine.h"
 #include "wordproc/FormatDispatch.h"
 #include "wordproc/LinkedReaders.h"
@@ -17,7 +18,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     try {
-        harvelux::wordproc::readDocumentText(std::string_view(reinterpret_cast<const char*>(data), size));
+        harvelux::wordproc::readDocumentText(std::string_view(reinterpret_cast<const char*>(data), size),
+                                             fuzzReadOptions(data, size));
     } catch (const harvelux::wordproc::EngineError&) {
     }
     return 0;

@@ -92,12 +92,13 @@ private:
     std::vector<Failure>& failures_;
 };
 
-int dumpTexts(const std::vector<std::string>& paths, std::ostream& out, std::ostream& err) {
+int dumpTexts(const std::vector<std::string>& paths, const wordproc::ReadOptions& readOptions, std::ostream& out,
+              std::ostream& err) {
     wordproc::DocumentEngineFactory factory;
     int failed = 0;
     for (const std::string& path : paths) {
         out << "== " << escapeControls(path) << '\n';
-        const extract::DocumentReadout readout = extract::readDocument(factory, path);
+        const extract::DocumentReadout readout = extract::readDocument(factory, path, readOptions);
         if (readout.status != extract::DocumentReadout::Status::Read) {
             ++failed;
             out << std::flush;  // so a terminal shows the message under its document
@@ -186,13 +187,16 @@ std::vector<std::string> expandPaths(const CliOptions& options) {
 int runExtractor(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const auto started = std::chrono::steady_clock::now();
     const std::vector<std::string> documents = expandPaths(options);
-    if (options.dumpText) return dumpTexts(documents, out, err);
+    wordproc::ReadOptions readOptions;
+    readOptions.allStories = options.allStories;
+    if (options.dumpText) return dumpTexts(documents, readOptions, out, err);
 
     ConsolePlatform console;
     platform::RememberedPointer pointer;
     wordproc::DocumentEngineFactory factory;
     std::vector<Failure> failures;
     extract::Word1 word(factory, console, pointer, nullptr);
+    word.setReadOptions(readOptions);
     word.setReadAhead(jobsFor(options, err));
     word.setUnreadableObserver(
         [&failures](const std::string& path, const std::string& reason) { failures.push_back({path, reason}); });

@@ -8,6 +8,7 @@
 namespace harvelux::extract {
 
 DocumentReadout readDocument(wordproc::ApplicationFactory& engine, const std::string& path,
+                             const wordproc::ReadOptions& options,
                              const wordproc::WorkBudget::Settings& budget) {
     DocumentReadout readout;
     std::unique_ptr<wordproc::Application> word;
@@ -20,7 +21,7 @@ DocumentReadout readDocument(wordproc::ApplicationFactory& engine, const std::st
     }
     try {
         const wordproc::WorkBudget reading(budget);
-        const std::unique_ptr<wordproc::Document> document = word->open(path);
+        const std::unique_ptr<wordproc::Document> document = word->open(path, options);
         const wordproc::Range range = document->content();
         std::string text = range.text();
         document->close();

@@ -7,8 +7,9 @@
 
 namespace harvelux::extract {
 
-ReadAhead::ReadAhead(wordproc::ApplicationFactory& engine, unsigned jobs, ReadAheadLimits limits)
-    : engine_(engine) {
+ReadAhead::ReadAhead(wordproc::ApplicationFactory& engine, unsigned jobs, ReadAheadLimits limits,
+                     wordproc::ReadOptions options)
+    : engine_(engine), options_(options) {
     const std::size_t window = std::max<std::size_t>(limits.window, 1);
     budget_ = limits.budget;
     batch_ = std::clamp<std::size_t>(limits.batch, 1, window);
@@ -83,7 +84,7 @@ void ReadAhead::work() {
         const std::string path = paths_[index];
         ++reading_;
         lock.unlock();
-        DocumentReadout readout = readDocument(engine_, path);
+        DocumentReadout readout = readDocument(engine_, path, options_);
         lock.lock();
         --reading_;
         // A document of an old list, or one the run has passed over (its
@@ -114,7 +115,7 @@ DocumentReadout ReadAhead::take(const std::string& path, const std::function<voi
             if (workersWaiting_ > 0 && workersMayStart()) roomMade_.notify_one();
         }
         lock.unlock();
-        return readDocument(engine_, path);
+        return readDocument(engine_, path, options_);
     }
     // Workers wake a waiting run only for a batch of ready documents, so the
     // run also looks by itself every pump interval, with or without a pump:
@@ -132,7 +133,7 @@ DocumentReadout ReadAhead::take(const std::string& path, const std::function<voi
         }
         if (generation != generation_) {  // restarted or stopped meanwhile
             lock.unlock();
-            return readDocument(engine_, path);
+            return readDocument(engine_, path, options_);
         }
     }
     runWaiting_ = false;

@@ -41,10 +41,13 @@ class ReadAhead {
 public:
     // Starts up to `jobs` worker threads, fewer when the system refuses
     // more; throws std::system_error only when it refuses every one.
-    ReadAhead(wordproc::ApplicationFactory& engine, unsigned jobs, ReadAheadLimits limits = {});
+    ReadAhead(wordproc::ApplicationFactory& engine, unsigned jobs, ReadAheadLimits limits = {},
+              wordproc::ReadOptions options = {});
     ~ReadAhead();
     ReadAhead(const ReadAhead&) = delete;
     ReadAhead& operator=(const ReadAhead&) = delete;
+
+    const wordproc::ReadOptions& options() const { return options_; }
 
     // Starts reading `paths` in order (any earlier list is dropped).
     void start(std::vector<std::string> paths);
@@ -66,6 +69,7 @@ private:
     bool worthWaking();
 
     wordproc::ApplicationFactory& engine_;
+    const wordproc::ReadOptions options_;
     std::size_t budget_;
     std::size_t batch_;
     std::mutex mutex_;

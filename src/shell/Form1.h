@@ -6,7 +6,7 @@
 // While an extraction run or a folder scan is under way (both let pending
 // window messages be processed), the commands that would disturb it are
 // ignored: starting a run, adding files or folders or samples, dropping,
-// clearing and removing items, and (during a run) changing the option. The
+// clearing and removing items, and (during a run) changing the options. The
 // help commands and "&Exit" still work; ending the program during long work
 // abandons it.
 #pragma once
@@ -107,6 +107,11 @@ public:
     QToolBar& standardToolbar() { return *toolbar_; }
     platform::Pointer& pointer() { return pointer_; }
 
+    // "Search Whole Documents" in the File menu: whether runs read every
+    // story of each document. Clicks during a run are ignored.
+    bool allStories() const { return allStories_; }
+    void toggleAllStories();
+
     // True while a run or a folder scan is under way.
     bool isBusy() const { return work_ != Work::None; }
 
@@ -137,6 +142,7 @@ private:
     SettingsStore settings_;
     Work work_ = Work::None;
     bool ending_ = false;
+    bool allStories_ = false;
 };
 
 }  // namespace harvelux::shell

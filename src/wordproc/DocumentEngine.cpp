@@ -24,12 +24,12 @@ private:
 
 class EngineInstance final : public Application {
 public:
-    std::unique_ptr<Document> open(const std::string& path) override {
+    std::unique_ptr<Document> open(const std::string& path, const ReadOptions& options) override {
         if (quit_) throw EngineError("The word processor has quit");
         const DocumentBytes bytes = readDocumentBytes(path);
         const std::size_t limit = textLimitFor(bytes.view().size());
         const TextLimitScope scope(limit);
-        std::string text = readDocumentText(bytes.view());
+        std::string text = readDocumentText(bytes.view(), options);
         // Readers that do not collect through a TextBuilder are held to the
         // same limit here.
         if (text.size() > limit) throw EngineError("document text exceeds the limit");

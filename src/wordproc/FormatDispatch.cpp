@@ -61,30 +61,30 @@ Format detectFormat(std::string_view data) {
     return detect(data, zip, compound);
 }
 
-std::string readDocumentText(std::string_view data) {
+std::string readDocumentText(std::string_view data, const ReadOptions& options) {
     std::optional<ZipArchive> zip;
     std::optional<CompoundFile> compound;
     switch (detect(data, zip, compound)) {
         case Format::Ooxml:
-            return readOoxmlText(*zip);
+            return readOoxmlText(*zip, options);
         case Format::PlainText:
             return readPlainText(data);
         case Format::WordBinary:
-            return readWordBinaryText(*compound);
+            return readWordBinaryText(*compound, options);
         case Format::WordXml:
-            return readWordXmlText(data);
+            return readWordXmlText(data, options);
         case Format::EncryptedPackage:
             throw EngineError("the document is encrypted");
         case Format::Rtf:
-            return readRtfText(data);
+            return readRtfText(data, options);
         case Format::OpenDocument:
-            return readOpenDocumentPackageText(*zip);
+            return readOpenDocumentPackageText(*zip, options);
         case Format::FlatOpenDocument:
-            return readFlatOpenDocumentText(data);
+            return readFlatOpenDocumentText(data, options);
         case Format::Html:
-            return readHtmlThroughModule(data);
+            return readHtmlThroughModule(data, options);
         case Format::Pdf:
-            return readPdfThroughModule(data);
+            return readPdfThroughModule(data, options);
         case Format::Unknown:
             break;
     }

@@ -3,6 +3,7 @@
 #include "common/Utf8.h"
 #include "wordproc/Engine.h"
 #include "wordproc/HtmlBody.h"
+#include "wordproc/OtherStories.h"
 #include "wordproc/HtmlSignature.h"
 #include "wordproc/HtmlTagScan.h"
 #include "wordproc/Limits.h"
@@ -91,7 +92,7 @@ std::string htmlEncoding(std::string_view data) {
     return fallbackEncoding(data);
 }
 
-std::string readHtmlText(std::string_view data) {
+std::string readHtmlText(std::string_view data, const ReadOptions& readOptions) {
     static std::once_flag initialised;
     std::call_once(initialised, [] { xmlInitParser(); });
     // Parse errors are expected in real pages and not worth a message.
@@ -112,7 +113,11 @@ std::string readHtmlText(std::string_view data) {
     const std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)> document(
         htmlReadMemory(data.data(), static_cast<int>(data.size()), nullptr, encoding.c_str(), options), &xmlFreeDoc);
     if (!document) throw EngineError("the HTML document cannot be parsed");
-    return readHtmlBody(document->children);
+    if (!readOptions.allStories) return readHtmlBody(document->children);
+    // A page has one story; only its mailto: links follow it.
+    OtherStories stories;
+    std::string main = readHtmlBody(document->children, &stories);
+    return stories.appendTo(std::move(main));
 }
 
 }  // namespace harvelux::wordproc

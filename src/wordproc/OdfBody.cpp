@@ -2,6 +2,7 @@
 
 #include "wordproc/Engine.h"
 #include "wordproc/FlowText.h"
+#include "wordproc/OtherStories.h"
 #include "wordproc/TextBuilder.h"
 #include "wordproc/TreeWalk.h"
 #include "wordproc/XmlDocument.h"
@@ -19,6 +20,7 @@ namespace {
 constexpr std::string_view kOffice = "urn:oasis:names:tc:opendocument:xmlns:office:1.0";
 constexpr std::string_view kText = "urn:oasis:names:tc:opendocument:xmlns:text:1.0";
 constexpr std::string_view kTable = "urn:oasis:names:tc:opendocument:xmlns:table:1.0";
+constexpr std::string_view kXlink = "http://www.w3.org/1999/xlink";
 constexpr int kMaxSpaces = 10000;  // a single text:s
 
 // Namespaces whose elements hold no main text: drawings, frames and text
@@ -54,7 +56,8 @@ struct Frame {
 
 class BodyWalker {
 public:
-    explicit BodyWalker(XmlNamespaces& namespaces) : ns_(namespaces) {}
+    // With `links`, the targets of text:a links go there.
+    explicit BodyWalker(XmlNamespaces& namespaces, OtherStories* links = nullptr) : ns_(namespaces), links_(links) {}
 
     std::string walk(const pugi::xml_node& officeText) {
         stack_.push_back({officeText.first_child(), OnExit::Nothing, 0, ns_.enter(officeText)});
@@ -107,6 +110,7 @@ private:
                 return kSkip;
             }
             if (isSkippedTextElement(name)) return kSkip;
+            if (name == "a" && links_) links_->addLink(ns_.attribute(node, kXlink, "href"));
             return OnExit::Nothing;  // spans, links, lists, sections, fields, indexes' bodies
         }
         if (uri == kTable) {
@@ -155,6 +159,7 @@ private:
     }
 
     XmlNamespaces& ns_;
+    OtherStories* links_;
     TextBuilder out_;
     FlowText flow_{out_, " \t\r\n"};
     std::vector<Frame> stack_;
@@ -163,7 +168,11 @@ private:
 
 }  // namespace
 
-std::string readOpenDocumentBody(const pugi::xml_document& document) {
+std::string readOpenDocumentStory(const pugi::xml_node& element, XmlNamespaces& namespaces, OtherStories* links) {
+    return BodyWalker(namespaces, links).walk(element);
+}
+
+std::string readOpenDocumentBody(const pugi::xml_document& document, OtherStories* links) {
     XmlNamespaces ns;
     const pugi::xml_node root = document.document_element();
     ns.enter(root);
@@ -186,7 +195,7 @@ std::string readOpenDocumentBody(const pugi::xml_document& document) {
     if (!body) throw EngineError("the document has no body");
     const pugi::xml_node text = officeChild(body, "text");
     if (!text) throw EngineError("not an OpenDocument text document");
-    return BodyWalker(ns).walk(text);
+    return BodyWalker(ns, links).walk(text);
 }
 
 }  // namespace harvelux::wordproc

@@ -1,6 +1,7 @@
 #include "wordproc/OoxmlBody.h"
 
 #include "wordproc/Engine.h"
+#include "wordproc/FieldCodes.h"
 #include "wordproc/FieldStack.h"
 #include "wordproc/TextBuilder.h"
 #include "wordproc/TreeWalk.h"
@@ -47,8 +48,8 @@ bool isSkipped(std::string_view name) {
 
 class BodyWalker {
 public:
-    BodyWalker(std::string wordPrefix, std::string mathPrefix)
-        : w_(std::move(wordPrefix)), m_(std::move(mathPrefix)) {}
+    BodyWalker(std::string wordPrefix, std::string mathPrefix, const WordLinks& links = {})
+        : w_(std::move(wordPrefix)), m_(std::move(mathPrefix)), links_(links), codes_(links.stories) {}
 
     std::string walk(const pugi::xml_node& body) {
         // Looked up once: the root may carry any number of attributes.
@@ -94,6 +95,7 @@ private:
             push(node, OnExit::Nothing);
             return;
         }
+        if (links_.stories) noteLink(node, name);
         if (isSkipped(name)) return;
 
         if (name == "delText") {
@@ -122,6 +124,24 @@ private:
             fieldChar(node.attribute((w_ + "fldCharType").c_str()).value());
         } else {
             push(node, OnExit::Nothing);  // body, r, hyperlink, tbl, sdt, ins, del, smartTag, ...
+        }
+    }
+
+    // Link targets and field instructions, kept when all stories are read.
+    void noteLink(const pugi::xml_node& node, std::string_view name) {
+        if (name == "instrText") {
+            codes_.text(node.child_value());
+        } else if (name == "fldSimple") {
+            links_.stories->addFieldCode(node.attribute((w_ + "instr").c_str()).value());
+        } else if (name == "hlink") {
+            links_.stories->addLink(node.attribute((w_ + "dest").c_str()).value());
+        } else if (name == "hyperlink" && links_.relationshipTargets) {
+            for (const pugi::xml_attribute& attribute : node.attributes()) {
+                const std::string_view attributeName = attribute.name();
+                if (attributeName.size() < 3 || attributeName.substr(attributeName.size() - 3) != ":id") continue;
+                const auto target = links_.relationshipTargets->find(attribute.value());
+                if (target != links_.relationshipTargets->end()) links_.stories->addLink(target->second);
+            }
         }
     }
 
@@ -181,12 +201,16 @@ private:
     // Complex fields: begin, code, separate, result, end. Text between begin
     // and separate is the field code and is dropped; fields nest.
     void fieldChar(std::string_view type) {
-        if (type == "begin")
+        if (type == "begin") {
             fields_.begin();
-        else if (type == "separate")
+            codes_.begin();
+        } else if (type == "separate") {
             fields_.separate();
-        else if (type == "end")
+            codes_.separate();
+        } else if (type == "end") {
             fields_.end();
+            codes_.end();
+        }
     }
 
     struct Alternatives {
@@ -201,11 +225,18 @@ private:
     TextBuilder out_;
     std::vector<Frame> stack_;
     FieldStack fields_;
+    WordLinks links_;
+    FieldCodes codes_;
 };
 
 }  // namespace
 
-std::string readWordprocessingBody(const pugi::xml_document& document) {
+std::string readWordprocessingStory(const pugi::xml_node& container, const std::string& wordPrefix,
+                                   const std::string& mathPrefix, const WordLinks& links) {
+    return BodyWalker(wordPrefix, mathPrefix, links).walk(container);
+}
+
+std::string readWordprocessingBody(const pugi::xml_document& document, const WordLinks& links) {
     const pugi::xml_node root = document.document_element();
     // Word 2003 XML documents (w:wordDocument) share the body's vocabulary.
     const std::optional<std::string> w = prefixFor(root, {kTransitionalMain, kStrictMain, kWordXml2003});
@@ -214,7 +245,7 @@ std::string readWordprocessingBody(const pugi::xml_document& document) {
     const std::string m = prefixFor(root, {kMath, kStrictMath}).value_or("m:");
     const pugi::xml_node body = root.child((*w + "body").c_str());
     if (!body) return std::string();
-    return BodyWalker(*w, m).walk(body);
+    return BodyWalker(*w, m, links).walk(body);
 }
 
 }  // namespace harvelux::wordproc

@@ -100,15 +100,15 @@ std::string finish(int outcome, std::string&& text) {
 
 }  // namespace
 
-std::string readHtmlThroughModule(std::string_view data) {
+std::string readHtmlThroughModule(std::string_view data, const ReadOptions& options) {
     std::string text;
-    const int outcome = readers("HTML").readHtml(data.data(), data.size(), &text);
+    const int outcome = readers("HTML").readHtml(data.data(), data.size(), moduleOptions(options), &text);
     return finish(outcome, std::move(text));
 }
 
-std::string readPdfThroughModule(std::string_view data) {
+std::string readPdfThroughModule(std::string_view data, const ReadOptions& options) {
     std::string text;
-    const int outcome = readers("PDF").readPdf(data.data(), data.size(), &text);
+    const int outcome = readers("PDF").readPdf(data.data(), data.size(), moduleOptions(options), &text);
     return finish(outcome, std::move(text));
 }
 

@@ -1,5 +1,7 @@
 #include "wordproc/WordStoryText.h"
 
+#include "common/Utf8.h"
+
 namespace harvelux::wordproc {
 
 namespace {
@@ -32,17 +34,27 @@ void WordStoryText::put(char32_t c) {
     switch (c) {
         case kFieldBegin:
             fields_.begin();
+            codes_.begin();
             return;
         case kFieldSeparator:
             fields_.separate();
+            codes_.separate();
             return;
         case kFieldEnd:
             fields_.end();
+            codes_.end();
             return;
         default:
             break;
     }
-    if (fields_.inCode()) return;
+    if (fields_.inCode()) {
+        if (codes_.recording()) {
+            std::string utf8;
+            appendUtf8(utf8, c);
+            codes_.text(utf8);
+        }
+        return;
+    }
     if (c == kCellOrRowMark) {
         out_.appendCellMark();
     } else if (c >= 0x20 || keepsControlCode(c)) {

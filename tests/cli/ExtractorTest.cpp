@@ -132,6 +132,21 @@ TEST(Extractor, DumpTextShowsWhatTheEngineRead) {
     EXPECT_EQ(o.out, "== " + dir.file("t.txt") + "\none\\r\ntwo\n== " + dir.file("none.doc") + "\n");
 }
 
+TEST(Extractor, AllStoriesReadsHeadersNotesBoxesAndLinksAlsoForDumpText) {
+    testfiles::TempDir dir;
+    const std::string rtf = dir.file("letter.rtf");
+    testfiles::writeFile(rtf, "{\\rtf1{\\header head@example.com\\par}Body body@example.com\\par"
+                              "{\\field{\\*\\fldinst HYPERLINK \"mailto:link@example.com\"}{\\fldrslt Lee}}\\par}");
+    for (const char* jobs : {"-j1", "-j3"}) {
+        EXPECT_EQ(run({jobs, rtf}).out, "body@example.com\r\n");
+        EXPECT_EQ(run({jobs, "--all-stories", rtf}).out,
+                  "body@example.com\r\nhead@example.com\r\nlink@example.com\r\n");
+    }
+    EXPECT_EQ(run({"--dump-text", "--all-stories", rtf}).out,
+              "== " + rtf + "\nBody body@example.com\\r\nLee\\r\nhead@example.com\\r\nlink@example.com\\r\n");
+    EXPECT_EQ(run({"--all-stories=1", rtf}).status, 2);
+}
+
 TEST(CliOptions, UsageErrors) {
     std::string error;
     EXPECT_FALSE(cli::parseOptions({}, error));

@@ -28,7 +28,7 @@ private:
     struct Instance final : wordproc::Application {
         explicit Instance(Clock::time_point& n) : now(n) {}
         Clock::time_point& now;
-        std::unique_ptr<wordproc::Document> open(const std::string& path) override {
+        std::unique_ptr<wordproc::Document> open(const std::string& path, const wordproc::ReadOptions&) override {
             const int characters = std::stoi(path);
             wordproc::TextBuilder out;
             for (int i = 0; i < characters; ++i) {
@@ -55,7 +55,7 @@ TEST(DocumentReadout, ADocumentOverItsTimeBudgetIsTooSlowToRead) {
                  {"400", extract::DocumentReadout::Status::Read},
                  {"100000", extract::DocumentReadout::Status::Unreadable}};
     for (const auto& c : cases) {
-        const extract::DocumentReadout readout = extract::readDocument(engine, c.characters, budget);
+        const extract::DocumentReadout readout = extract::readDocument(engine, c.characters, {}, budget);
         EXPECT_EQ(readout.status, c.status) << c.characters;
         if (c.status == extract::DocumentReadout::Status::Unreadable) {
             EXPECT_EQ(readout.error, "too slow to read");

@@ -48,7 +48,7 @@ private:
     struct Instance final : wordproc::Application {
         explicit Instance(SlowEngine& e) : engine(e) {}
         SlowEngine& engine;
-        std::unique_ptr<wordproc::Document> open(const std::string& path) override {
+        std::unique_ptr<wordproc::Document> open(const std::string& path, const wordproc::ReadOptions&) override {
             const int now = ++engine.alive;
             for (int most = engine.mostAlive; now > most && !engine.mostAlive.compare_exchange_weak(most, now);) {
             }
@@ -86,7 +86,7 @@ private:
     struct Instance final : wordproc::Application {
         explicit Instance(GatedEngine& e) : engine(e) {}
         GatedEngine& engine;
-        std::unique_ptr<wordproc::Document> open(const std::string& path) override {
+        std::unique_ptr<wordproc::Document> open(const std::string& path, const wordproc::ReadOptions&) override {
             std::unique_lock lock(engine.mutex);
             engine.released.wait(lock, [&] { return engine.held.count(path) == 0; });
             return std::make_unique<TextDocument>(path);
