@@ -29,13 +29,12 @@ struct Frame {
 };
 
 // Elements whose subtree holds no main-story text: properties, drawings and
-// shapes (text boxes are stories of their own), note and comment marks,
-// field codes and phonetic guides.
+// shapes (text boxes are stories of their own), comment marks, field codes
+// and phonetic guides.
 bool isSkipped(std::string_view name) {
     static constexpr std::string_view kSkipped[] = {
         "pPr", "rPr", "tblPr", "trPr", "tcPr", "tblGrid", "sectPr", "sdtPr", "sdtEndPr", "tblPrEx",
-        "drawing", "pict", "object", "txbxContent", "footnoteReference", "endnoteReference",
-        "commentReference", "annotationRef", "instrText", "delInstrText", "rt", "background",
+        "drawing", "pict", "object", "txbxContent", "commentReference", "annotationRef", "instrText", "delInstrText", "rt", "background",
         "customXmlPr", "smartTagPr", "rubyPr", "altChunk", "fldData", "ffData", "numPr"};
     for (const std::string_view skipped : kSkipped)
         if (name == skipped) return true;
@@ -111,6 +110,9 @@ private:
             emit(chars::kNoBreakHyphen);
         } else if (name == "softHyphen") {
             emit(chars::kOptionalHyphen);
+        } else if (name == "footnoteReference" || name == "endnoteReference") {
+            // A note with a mark of its own has that mark as the run's text.
+            if (!isOn(node.attribute((w_ + "customMarkFollows").c_str()))) emit(chars::kNoteMark);
         } else if (name == "sym") {
             emitSymbol(node.attribute((w_ + "char").c_str()).value());
         } else if (name == "fldChar") {
@@ -136,6 +138,13 @@ private:
     void emitSymbol(const char* hex) {
         const unsigned long cp = std::strtoul(hex, nullptr, 16);
         if (cp > 0 && cp <= 0x10FFFF) emit(static_cast<char32_t>(cp));
+    }
+
+    // An on/off attribute: present and not "0", "false" or "off".
+    static bool isOn(const pugi::xml_attribute& attribute) {
+        if (!attribute) return false;
+        const std::string_view value = attribute.value();
+        return value != "0" && value != "false" && value != "off";
     }
 
     static bool hasSibling(const pugi::xml_node& node, std::string_view local) {

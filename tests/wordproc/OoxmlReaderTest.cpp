@@ -71,8 +71,10 @@ TEST(OoxmlReader, OnlyTheMainStory) {
             "Requires=\"wps\"><w:drawing><w:txbxContent><w:p>" + run(t("boxed")) +
             "</w:p></w:txbxContent></w:drawing></mc:Choice><mc:Fallback><w:pict><w:txbxContent><w:p>" + run(t("boxed")) +
             "</w:p></w:txbxContent></w:pict></mc:Fallback></mc:AlternateContent>") +
-        run("<w:footnoteReference w:id=\"1\"/>") + run(t("after")) + "</w:p>";
-    EXPECT_EQ(bodyText(textBox), "beforeafter\r");
+        run("<w:footnoteReference w:id=\"1\"/>") + run(t("after")) +
+        run("<w:endnoteReference w:customMarkFollows=\"1\" w:id=\"2\"/>" + t("*")) + "</w:p>";
+    // A note leaves its mark; one with a mark of its own leaves that mark.
+    EXPECT_EQ(bodyText(textBox), "before\x02" "after*\r");
     // Extension symbols: the fallback's text; a lone choice is read too.
     const std::string mc = "xmlns:mc=\"http://schemas.openxmlformats.org/markup-compatibility/2006\" "
                            "xmlns:w16se=\"http://schemas.microsoft.com/office/word/2015/wordml/symex\"";
