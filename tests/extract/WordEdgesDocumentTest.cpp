@@ -1,6 +1,5 @@
-// One document with every word-edge case (data/wordedges, made by
-// make_wordedges.py as .docx and saved by LibreOffice as .doc, .odt and
-// .rtf): sentence ends, typographic quotes, CJK punctuation, a note mark
+// One document with every word-edge case (data/wordedges, written as .docx
+// by make_wordedges.py and saved by LibreOffice as .doc, .odt and .rtf): sentence ends, typographic quotes, CJK punctuation, a note mark
 // glued to the next word, page and section breaks right after addresses,
 // optional and non-breaking hyphens, dashes, and words that stay unfound.
 #include "extract/ExtractEmail1.h"

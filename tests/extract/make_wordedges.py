@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Writes wordedges.docx, the document of every word-edge case, and (with
---convert) has LibreOffice save it as .doc, .odt and .rtf beside it.
+"""Writes data/wordedges/wordedges.docx, the document of every word-edge
+case, and (with --convert) has LibreOffice save it as .doc, .odt and .rtf
+beside it.
 
-Usage: python3 make_wordedges.py [--convert]
+Usage: python3 tests/extract/make_wordedges.py [--convert]
 """
 import os
 import shutil
@@ -108,7 +109,7 @@ def convert(docx):
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    docx = os.path.join(here, "wordedges.docx")
+    docx = os.path.join(here, "data", "wordedges", "wordedges.docx")
     write_docx(docx)
     if "--convert" in sys.argv[1:]:
         convert(docx)
