@@ -43,8 +43,10 @@ bool isSkipped(std::string_view name) {
 
 class BodyWalker {
 public:
-    BodyWalker(std::string wordPrefix, std::string mathPrefix)
-        : w_(std::move(wordPrefix)), m_(std::move(mathPrefix)) {}
+    // `inlineNotes`: notes stand in the text where they are referenced, as
+    // in Word 2003 XML documents.
+    BodyWalker(std::string wordPrefix, std::string mathPrefix, bool inlineNotes)
+        : w_(std::move(wordPrefix)), m_(std::move(mathPrefix)), inlineNotes_(inlineNotes) {}
 
     std::string walk(const pugi::xml_node& body) {
         stack_.push_back({body.first_child(), OnExit::Nothing, 0});
@@ -89,6 +91,10 @@ private:
             return;
         }
         if (isSkipped(name)) return;
+        if (inlineNotes_ && (name == "footnote" || name == "endnote")) {
+            emit(chars::kNoteMark);  // the note's text is a story of its own
+            return;
+        }
 
         if (name == "delText") {
             if (emitting()) out_.append(runText(node));
@@ -185,6 +191,7 @@ private:
 
     std::string w_;
     std::string m_;
+    bool inlineNotes_;
     TextBuilder out_;
     std::vector<Frame> stack_;
     FieldStack fields_;
@@ -201,7 +208,7 @@ std::string readWordprocessingBody(const pugi::xml_document& document) {
     const std::string m = prefixFor(root, {kMath, kStrictMath}).value_or("m:");
     const pugi::xml_node body = root.child((*w + "body").c_str());
     if (!body) return std::string();
-    return BodyWalker(*w, m).walk(body);
+    return BodyWalker(*w, m, localName(root) == "wordDocument").walk(body);
 }
 
 }  // namespace harvelux::wordproc

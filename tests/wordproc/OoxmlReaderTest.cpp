@@ -109,11 +109,14 @@ TEST(OoxmlReader, WordXml2003DocumentsShareTheBodyReader) {
         "<?xml version=\"1.0\"?>\n<?mso-application progid=\"Word.Document\"?>\n"
         "<w:wordDocument xmlns:w=\"http://schemas.microsoft.com/office/word/2003/wordml\" "
         "xmlns:wx=\"http://schemas.microsoft.com/office/word/2003/auxHint\" xml:space=\"preserve\">"
-        "<w:body><wx:sect><w:p><w:r><w:t>Mail </w:t></w:r><w:r><w:t>old@example.com</w:t></w:r></w:p>"
+        "<w:body><wx:sect><w:p><w:r><w:t>Mail </w:t></w:r><w:r><w:t>old@example.com</w:t></w:r>"
+        "<w:r><w:footnote><w:p><w:r><w:footnoteRef/></w:r><w:r><w:t>note</w:t></w:r></w:p></w:footnote></w:r>"
+        "<w:r><w:t>next</w:t></w:r></w:p>"
         "<w:tbl><w:tr><w:tc><w:p><w:r><w:t>cell</w:t></w:r></w:p></w:tc></w:tr></w:tbl></wx:sect></w:body>"
         "</w:wordDocument>";
     EXPECT_EQ(wordproc::detectFormat(xml), wordproc::Format::WordXml);
-    EXPECT_EQ(readDocumentText(xml), "Mail old@example.com\rcell\r\a\r\a");
+    // A note stands where it is referenced; only its mark is main text.
+    EXPECT_EQ(readDocumentText(xml), "Mail old@example.com\x02next\rcell\r\a\r\a");
     // Some other XML is not taken for one.
     EXPECT_NE(wordproc::detectFormat("<?xml version=\"1.0\"?><w:wordDocument/>"), wordproc::Format::WordXml);
 }
