@@ -34,7 +34,8 @@ struct Frame {
 bool isSkipped(std::string_view name) {
     static constexpr std::string_view kSkipped[] = {
         "pPr", "rPr", "tblPr", "trPr", "tcPr", "tblGrid", "sectPr", "sdtPr", "sdtEndPr", "tblPrEx",
-        "drawing", "pict", "object", "txbxContent", "commentReference", "annotationRef", "instrText", "delInstrText", "rt", "background",
+        "drawing", "pict", "object", "txbxContent",
+        "commentReference", "annotationRef", "instrText", "delInstrText", "rt", "background",
         "customXmlPr", "smartTagPr", "rubyPr", "altChunk", "fldData", "ffData", "numPr"};
     for (const std::string_view skipped : kSkipped)
         if (name == skipped) return true;
