@@ -2,7 +2,7 @@
 // second: ordinary prose with a few addresses, prose outside ASCII with many
 // quoted addresses, and text dense with candidate words (most of them not
 // addresses).
-#include "extract/ExtractEmail1.h"
+#include "extract/ExtractEmails.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 // by make_wordedges.py and saved by LibreOffice as .doc, .odt and .rtf): sentence ends, typographic quotes, CJK punctuation, a note mark
 // glued to the next word, page and section breaks right after addresses,
 // optional and non-breaking hyphens, dashes, and words that stay unfound.
-#include "extract/ExtractEmail1.h"
+#include "extract/ExtractEmails.h"
 #include "wordproc/DocumentFile.h"
 #include "wordproc/FormatDispatch.h"
 
