@@ -34,11 +34,11 @@ bool isGraphicsNamespace(std::string_view uri) {
     return std::find(std::begin(kGraphics), std::end(kGraphics), uri) != std::end(kGraphics);
 }
 
-// text: elements that are not main text: notes, tracked-change records,
-// list labels, ruby annotations, declarations and index templates.
+// text: elements that are not main text: tracked-change records, list
+// labels, ruby annotations, declarations and index templates.
 bool isSkippedTextElement(std::string_view name) {
     static constexpr std::string_view kSkipped[] = {
-        "note", "tracked-changes", "number", "ruby-text", "sequence-decls", "variable-decls",
+        "tracked-changes", "number", "ruby-text", "sequence-decls", "variable-decls",
         "user-field-decls", "dde-connection-decls", "table-of-content-source", "alphabetical-index-source",
         "illustration-index-source", "object-index-source", "user-index-source", "table-index-source",
         "bibliography-source"};
@@ -103,6 +103,11 @@ private:
             }
             if (name == "tab") {
                 if (paragraphDepth_ > 0) flow_.character(chars::kTab);
+                return kSkip;
+            }
+            if (name == "note") {
+                // The note's body is a story of its own; its citation is the mark.
+                if (paragraphDepth_ > 0) flow_.character(chars::kNoteMark);
                 return kSkip;
             }
             if (name == "line-break") {

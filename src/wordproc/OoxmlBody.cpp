@@ -33,12 +33,12 @@ struct Frame {
 };
 
 // Elements whose subtree holds no main-story text: properties, drawings and
-// shapes (text boxes are stories of their own), note and comment marks,
-// field codes and phonetic guides.
+// shapes (text boxes are stories of their own), comment marks, field codes
+// and phonetic guides.
 bool isSkipped(std::string_view name) {
     static constexpr std::string_view kSkipped[] = {
         "pPr", "rPr", "tblPr", "trPr", "tcPr", "tblGrid", "sectPr", "sdtPr", "sdtEndPr", "tblPrEx",
-        "drawing", "pict", "object", "txbxContent", "footnoteReference", "endnoteReference",
+        "drawing", "pict", "object", "txbxContent",
         "commentReference", "annotationRef", "instrText", "delInstrText", "rt", "background",
         "customXmlPr", "smartTagPr", "rubyPr", "altChunk", "fldData", "ffData", "numPr"};
     for (const std::string_view skipped : kSkipped)
@@ -48,8 +48,11 @@ bool isSkipped(std::string_view name) {
 
 class BodyWalker {
 public:
-    BodyWalker(std::string wordPrefix, std::string mathPrefix, const WordLinks& links = {})
-        : w_(std::move(wordPrefix)), m_(std::move(mathPrefix)), links_(links), codes_(links.stories) {}
+    // `inlineNotes`: notes stand in the text where they are referenced, as
+    // in Word 2003 XML documents.
+    BodyWalker(std::string wordPrefix, std::string mathPrefix, bool inlineNotes, const WordLinks& links = {})
+        : w_(std::move(wordPrefix)), m_(std::move(mathPrefix)), inlineNotes_(inlineNotes), links_(links),
+          codes_(links.stories) {}
 
     std::string walk(const pugi::xml_node& body) {
         // Looked up once: the root may carry any number of attributes.
@@ -97,6 +100,15 @@ private:
         }
         if (links_.stories) noteLink(node, name);
         if (isSkipped(name)) return;
+        if (inlineNotes_ && (name == "footnote" || name == "endnote")) {
+            emit(chars::kNoteMark);  // the note's text is a story of its own
+            // Read with a walker that takes notes as ordinary elements, so a
+            // note nested in a note cannot recurse further.
+            if (links_.stories)
+                links_.stories->read(name == "footnote" ? StoryKind::Footnotes : StoryKind::Endnotes,
+                                     [&] { return readWordprocessingStory(node, w_, m_, links_); });
+            return;
+        }
 
         if (name == "delText") {
             if (emitting()) out_.append(runText(node));
@@ -118,6 +130,9 @@ private:
             emit(chars::kNoBreakHyphen);
         } else if (name == "softHyphen") {
             emit(chars::kOptionalHyphen);
+        } else if (name == "footnoteReference" || name == "endnoteReference") {
+            // A note with a mark of its own has that mark as the run's text.
+            if (!isOn(node.attribute((w_ + "customMarkFollows").c_str()))) emit(chars::kNoteMark);
         } else if (name == "sym") {
             emitSymbol(node.attribute((w_ + "char").c_str()).value());
         } else if (name == "fldChar") {
@@ -179,6 +194,13 @@ private:
         return first && !seen.hasFallback;
     }
 
+    // An on/off attribute: present and not "0", "false" or "off".
+    static bool isOn(const pugi::xml_attribute& attribute) {
+        if (!attribute) return false;
+        const std::string_view value = attribute.value();
+        return value != "0" && value != "false" && value != "off";
+    }
+
     void leave(const Frame& frame) {
         switch (frame.onExit) {
             case OnExit::EndParagraph:
@@ -222,6 +244,7 @@ private:
     std::string m_;
     std::string_view rootSpace_;
     std::unordered_map<pugi::xml_node_struct*, Alternatives> alternatives_;
+    bool inlineNotes_;
     TextBuilder out_;
     std::vector<Frame> stack_;
     FieldStack fields_;
@@ -233,7 +256,7 @@ private:
 
 std::string readWordprocessingStory(const pugi::xml_node& container, const std::string& wordPrefix,
                                    const std::string& mathPrefix, const WordLinks& links) {
-    return BodyWalker(wordPrefix, mathPrefix, links).walk(container);
+    return BodyWalker(wordPrefix, mathPrefix, false, links).walk(container);
 }
 
 std::string readWordprocessingBody(const pugi::xml_document& document, const WordLinks& links) {
@@ -245,7 +268,7 @@ std::string readWordprocessingBody(const pugi::xml_document& document, const Wor
     const std::string m = prefixFor(root, {kMath, kStrictMath}).value_or("m:");
     const pugi::xml_node body = root.child((*w + "body").c_str());
     if (!body) return std::string();
-    return BodyWalker(*w, m, links).walk(body);
+    return BodyWalker(*w, m, localName(root) == "wordDocument", links).walk(body);
 }
 
 }  // namespace harvelux::wordproc

@@ -86,6 +86,7 @@ char32_t specialCharacter(std::string_view word) {
     static const std::unordered_map<std::string_view, char32_t> kSpecial = {
         {"par", chars::kParagraph}, {"line", chars::kLineBreak}, {"page", chars::kPageBreak},
         {"sect", chars::kPageBreak}, {"column", chars::kColumnBreak}, {"tab", chars::kTab},
+        {"chftn", chars::kNoteMark},
         {"emdash", 0x2014}, {"endash", 0x2013}, {"emspace", 0x2003}, {"enspace", 0x2002},
         {"qmspace", 0x2005}, {"bullet", 0x2022}, {"lquote", 0x2018}, {"rquote", 0x2019},
         {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"zwj", 0x200D}, {"zwnj", 0x200C},

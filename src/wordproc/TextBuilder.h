@@ -19,6 +19,7 @@ inline constexpr char32_t kTab = 0x09;
 inline constexpr char32_t kNoBreakSpace = 0xA0;
 inline constexpr char32_t kNoBreakHyphen = 0x1E;
 inline constexpr char32_t kOptionalHyphen = 0x1F;
+inline constexpr char32_t kNoteMark = 0x02;  // a footnote's or endnote's reference
 }  // namespace chars
 
 // The most text a document of `fileBytes` bytes may give: in proportion to

@@ -1,8 +1,8 @@
 // Turns the characters stored in a Word binary document's main story into
 // the text a word processor's range gives: fields give their result, not
-// their code; cell and row marks become CR BEL; the breaks, tab and special
-// hyphens keep their codes; anchors of pictures, drawn objects, notes and
-// comments leave nothing behind.
+// their code; cell and row marks become CR BEL; the breaks, tab, special
+// hyphens and note reference marks keep their codes; anchors of pictures,
+// drawn objects and comments leave nothing behind.
 #pragma once
 
 #include "wordproc/FieldCodes.h"

@@ -41,8 +41,9 @@ TEST(Extractor, RawTextsDeduplicateAcrossTheRun) {
                                           "x..y@example.com\xC2\xA0-x@example.com a@b.cc\nc@d.ee\fe@f.gg v@example.com\n");
     const Outcome o = run({"--raw", dir.file("1.txt"), dir.file("2.txt")});
     EXPECT_EQ(o.status, 0);
-    EXPECT_EQ(o.out, "x@example.com\r\ny@example.org\r\nz@example.net\r\nx..y@example.com\r\n-x@example.com\r\n");
-    // "X@Example.COM\n" ends in a line feed and is no address; "v@example.com\n" neither.
+    // Line feeds and form feeds end words; a full stop at a word's end is not part of it.
+    EXPECT_EQ(o.out, "x@example.com\r\ny@example.org\r\nz@example.net\r\nw@example.com\r\nx..y@example.com\r\n"
+                     "-x@example.com\r\na@b.cc\r\nc@d.ee\r\ne@f.gg\r\nv@example.com\r\n");
 }
 
 TEST(Extractor, FormatsOverAFolderMatchTheSaveFilesByteForByte) {
@@ -124,7 +125,8 @@ TEST(Extractor, UnreadableDocumentsSetTheStatusButNotTheOutput) {
 }
 
 TEST(Extractor, DumpTextShowsWhatTheEngineRead) {
-    EXPECT_EQ(cli::escapeForDump("a\\b\rc\a\v\f\t\x01\x7F" "d"), "a\\\\b\\r\nc\\a\\v\\f\\t\\u0001\\u007Fd");
+    EXPECT_EQ(cli::escapeForDump("a\\b\rc\a\v\f\t\x01\x02\x7F\xC2\x85\xC2\xA0" "d"),
+              "a\\\\b\\r\nc\\a\\v\\f\\t\\u0001\\u0002\\u007F\\u0085\xC2\xA0" "d");
     testfiles::TempDir dir;
     testfiles::writeFile(dir.file("t.txt"), "one\r\ntwo");
     const Outcome o = run({"--dump-text", dir.file("t.txt"), dir.file("none.doc")});

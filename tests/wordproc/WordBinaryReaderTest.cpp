@@ -54,7 +54,7 @@ TEST(Word97Reader, SpecialCharactersTakeTheirRangeForm) {
                      u"e\x0E"
                      u"f\tg\u00A0h\x1Ei\x1Fj\x01\x08\x02\x05k\r"),
               "a\r\ab\r\a\r\ac\vd\fe\x0E"
-              "f\tg\u00A0h\x1Ei\x1Fjk\r");
+              "f\tg\u00A0h\x1Ei\x1Fj\x02k\r");
 }
 
 TEST(Word97Reader, UsesTheTableStreamTheFlagNames) {
@@ -107,9 +107,10 @@ std::string word95Text(const std::string& text, std::uint16_t lid, bool asPieces
 }
 
 TEST(Word95Reader, ReadsContiguousAndFastSavedText) {
-    const std::string story = "Caf\xE9 \x13 HYPERLINK x \x14x@example.com\x15\x07\x07\r";
-    EXPECT_EQ(word95Text(story, 0x0409, false), "Caf\u00E9 x@example.com\r\a\r\a\r");
-    EXPECT_EQ(word95Text(story, 0x0409, true), "Caf\u00E9 x@example.com\r\a\r\a\r");
+    // The note mark and the section break stay, as in Word 97 documents.
+    const std::string story = "Caf\xE9 \x13 HYPERLINK x \x14x@example.com\x15\x02next\x07\x07\x0C";
+    EXPECT_EQ(word95Text(story, 0x0409, false), "Caf\u00E9 x@example.com\x02next\r\a\r\a\f");
+    EXPECT_EQ(word95Text(story, 0x0409, true), "Caf\u00E9 x@example.com\x02next\r\a\r\a\f");
 }
 
 TEST(Word95Reader, ReadsTheCodePageOfTheDocumentsLanguage) {
