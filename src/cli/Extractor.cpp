@@ -123,7 +123,7 @@ std::string formatResults(const results::ResultTable& table, OutputFormat format
 
 }  // namespace
 
-std::vector<std::string> expandPaths(const CliOptions& options) {
+std::vector<std::string> expandPaths(const CliOptions& options, filelist::ScanProblems* problems) {
     std::vector<std::string> documents;
     for (const std::string& path : options.paths) {
         if (options.raw || filelist::kindOf(path) != filelist::EntryKind::Folder) {
@@ -135,7 +135,7 @@ std::vector<std::string> expandPaths(const CliOptions& options) {
         // as the "//name" that "/" + "/" + name builds.
         if (folder == "/") folder.clear();
         std::vector<std::string> found =
-            options.allFiles ? filelist::ScanTree(folder, "*") : filelist::FolderDocuments(folder);
+            options.allFiles ? filelist::ScanTree(folder, "*", {}, problems) : filelist::FolderDocuments(folder, {}, problems);
         for (std::string& each : found) documents.push_back(std::move(each));
     }
     return documents;
@@ -143,8 +143,14 @@ std::vector<std::string> expandPaths(const CliOptions& options) {
 
 int runExtractor(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const auto started = std::chrono::steady_clock::now();
-    const std::vector<std::string> documents = expandPaths(options);
-    if (options.dumpText) return dumpTexts(documents, out, err);
+    filelist::ScanProblems scanProblems;
+    const std::vector<std::string> documents = expandPaths(options, &scanProblems);
+    // Documents a scan could not reach are missing from the run: that is a
+    // failure like a document that cannot be read.
+    for (const filelist::ScanProblem& problem : scanProblems.items())
+        err << "harvelux-extract: could not scan " << problem.path << ": " << problem.reason << '\n';
+    const int scanStatus = scanProblems.empty() ? 0 : 1;
+    if (options.dumpText) return std::max(dumpTexts(documents, out, err), scanStatus);
 
     ConsolePlatform console;
     platform::RememberedPointer pointer;
@@ -167,7 +173,7 @@ int runExtractor(const CliOptions& options, std::ostream& out, std::ostream& err
     reader.finishProgress();
 
     const std::string output = formatResults(table, options.format);
-    int status = failures.empty() ? 0 : 1;
+    int status = failures.empty() ? scanStatus : 1;
     if (options.outputFile) {
         std::string error;
         if (!writeFileWholeOrNothing(*options.outputFile, output, error)) {
