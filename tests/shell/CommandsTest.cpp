@@ -5,8 +5,8 @@
 #include "filelist/FileListView.h"
 #include "shell/CommandIds.h"
 #include "shell/HelpTargets.h"
-#include "DeepFolders.h"
 #include "FormFixture.h"
+#include "TestFiles.h"
 
 #include <gmock/gmock.h>
 
@@ -89,16 +89,13 @@ TEST_F(Commands, AddFolderTwiceListsTwiceAndCancelChangesNothing) {
 
 TEST_F(Commands, AddFolderTellsOnceWhatItCouldNotScan) {
     docs.file("top.doc");
-    const int tooLong = harvelux::testing::DeepFolders::firstTooLong(docs.root());
-    harvelux::testing::DeepFolders deep(docs.root(), tooLong);
-    deep.file(tooLong, "lost.doc", "x");
+    const std::string tooLong = testfiles::makeTooLongPath(docs.root(), "x");
     platform.folderAnswers.push_back(docs.root());
     pick(command::kAddFolder);
     EXPECT_THAT(items(), ElementsAre(docs.path("top.doc")));
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, "These could not be scanned, so the documents in them are not in the list:\r\r" +
-                                             deep.path(tooLong) + ": File name too long");
-    EXPECT_EQ(form->pointer().current(), PointerShape::Default);
+    EXPECT_THAT(platform.messageTexts(),
+                ElementsAre("These could not be scanned, so the documents in them are not in the list:\r\r" + tooLong +
+                            ": File name too long"));
 }
 
 TEST_F(Commands, ClearListOnToolbarAndClearAllInMenu) {
