@@ -166,7 +166,7 @@ unsigned jobsFor(const CliOptions& options, std::ostream& err) {
 
 }  // namespace
 
-std::vector<std::string> expandPaths(const CliOptions& options) {
+std::vector<std::string> expandPaths(const CliOptions& options, filelist::ScanProblems* problems) {
     std::vector<std::string> documents;
     for (const std::string& path : options.paths) {
         if (options.raw || filelist::kindOf(path) != filelist::EntryKind::Folder) {
@@ -178,7 +178,7 @@ std::vector<std::string> expandPaths(const CliOptions& options) {
         // as the "//name" that "/" + "/" + name builds.
         if (folder == "/") folder.clear();
         std::vector<std::string> found =
-            options.allFiles ? filelist::ScanTree(folder, "*") : filelist::FolderDocuments(folder);
+            options.allFiles ? filelist::ScanTree(folder, "*", {}, problems) : filelist::FolderDocuments(folder, {}, problems);
         for (std::string& each : found) documents.push_back(std::move(each));
     }
     return documents;
@@ -186,10 +186,17 @@ std::vector<std::string> expandPaths(const CliOptions& options) {
 
 int runExtractor(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const auto started = std::chrono::steady_clock::now();
-    const std::vector<std::string> documents = expandPaths(options);
+    filelist::ScanProblems scanProblems;
+    const std::vector<std::string> documents = expandPaths(options, &scanProblems);
+    // Documents a scan could not reach are missing from the run: that is a
+    // failure like a document that cannot be read.
+    for (const filelist::ScanProblem& problem : scanProblems.items())
+        err << "harvelux-extract: could not scan " << escapeControls(problem.path) << ": "
+            << escapeControls(problem.reason) << '\n';
+    const int scanStatus = scanProblems.empty() ? 0 : 1;
     wordproc::ReadOptions readOptions;
     readOptions.allStories = options.allStories;
-    if (options.dumpText) return dumpTexts(documents, readOptions, out, err);
+    if (options.dumpText) return std::max(dumpTexts(documents, readOptions, out, err), scanStatus);
 
     ConsolePlatform console;
     platform::RememberedPointer pointer;
@@ -211,7 +218,7 @@ int runExtractor(const CliOptions& options, std::ostream& out, std::ostream& err
                     reader, [] {}, [] {}});
     reader.finishProgress();
 
-    int status = failures.empty() ? 0 : 1;
+    int status = failures.empty() ? scanStatus : 1;
     std::string error;
     if (!deliverResults(options, table, out, error)) {
         err << "harvelux-extract: " << escapeControls(error) << '\n';

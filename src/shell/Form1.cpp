@@ -333,25 +333,40 @@ std::function<void()> Form1::scanPump() {
     };
 }
 
+void Form1::reportScanProblems(const filelist::ScanProblems& problems) {
+    if (!problems.empty() && !ending_)
+        platform::showMessage(services_.platform, filelist::scanProblemsMessage(problems));
+}
+
 void Form1::AddFolder() {
     if (isBusy()) return;
     const std::string folder = filelist::BrowseFolder(services_.platform, filelist::kFolderPrompt);
     if (folder.empty()) return;
-    WorkScope scope(work_, Work::Scan);
-    platform::HourglassScope hourglass(pointer_);
-    try {
-        fileList_.AppendItems(filelist::FolderDocuments(folder, scanPump()));
-    } catch (const ScanAbandoned&) {
+    filelist::ScanProblems problems;
+    {
+        WorkScope scope(work_, Work::Scan);
+        platform::HourglassScope hourglass(pointer_);
+        try {
+            fileList_.AppendItems(filelist::FolderDocuments(folder, scanPump(), &problems));
+        } catch (const ScanAbandoned&) {
+            return;
+        }
     }
+    reportScanProblems(problems);
 }
 
 void Form1::ListView1_OLEDragDrop(const std::vector<std::string>& paths) {
     if (isBusy() || ending_) return;
-    WorkScope scope(work_, Work::Scan);
-    try {
-        fileList_.AppendItems(filelist::ExpandDrop(paths, scanPump()));
-    } catch (const ScanAbandoned&) {
+    filelist::ScanProblems problems;
+    {
+        WorkScope scope(work_, Work::Scan);
+        try {
+            fileList_.AppendItems(filelist::ExpandDrop(paths, scanPump(), &problems));
+        } catch (const ScanAbandoned&) {
+            return;
+        }
     }
+    reportScanProblems(problems);
 }
 
 void Form1::ClearList() {

@@ -13,6 +13,7 @@
 
 #include "common/SettingsStore.h"
 #include "filelist/FileList.h"
+#include "filelist/ScanProblems.h"
 #include "platform/Platform.h"
 #include "platform/QtPlatform.h"
 #include "results/ResultsView.h"
@@ -128,6 +129,8 @@ private:
     void dispatch(QAction* control);
     void placeCommandBars();
     std::function<void()> scanPump();
+    // One message after a scan that could not look everywhere.
+    void reportScanProblems(const filelist::ScanProblems& problems);
 
     Form1Services services_;
     QMenuBar* menuBar_;

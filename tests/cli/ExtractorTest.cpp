@@ -124,6 +124,18 @@ TEST(Extractor, UnreadableDocumentsSetTheStatusButNotTheOutput) {
     EXPECT_NE(w.err.find("Could not write"), std::string::npos);
 }
 
+TEST(Extractor, ReadsUndecodableNamesAndNamesWhatItCouldNotScan) {
+    testfiles::TempDir dir;
+    testfiles::writeFile(dir.file("report\xff.doc"), "first@example.com\r\n");
+    testfiles::writeFile(dir.file("report?.doc"), "second@example.com\r\n");
+    const std::string tooLong = testfiles::makeTooLongPath(dir.path(), "lost@example.com\r\n");
+    const Outcome o = run({dir.path()});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.out.find("first@example.com\r\n"), std::string::npos);
+    EXPECT_NE(o.out.find("second@example.com\r\n"), std::string::npos);
+    EXPECT_EQ(o.err, "harvelux-extract: could not scan " + tooLong + ": File name too long\n");
+}
+
 TEST(Extractor, DumpTextShowsWhatTheEngineRead) {
     EXPECT_EQ(cli::escapeForDump("a\\b\rc\a\v\f\t\x01\x02\x7F\xC2\x85\xC2\xA0" "d"),
               "a\\\\b\\r\nc\\a\\v\\f\\t\\u0001\\u0002\\u007F\\u0085\xC2\xA0" "d");

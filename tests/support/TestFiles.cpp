@@ -27,6 +27,22 @@ void writeFile(const std::string& path, const std::string& bytes) {
     if (!out) throw std::runtime_error("cannot write " + path);
 }
 
+std::string makeTooLongPath(const std::string& folder, const std::string& text) {
+    const std::string link(250, 'L');
+    std::string walked = folder + "/start";
+    std::filesystem::create_directories(folder + "/.levels/0");
+    std::filesystem::create_directory_symlink(".levels/0", walked);
+    for (int level = 1; walked.size() < 4096; ++level) {
+        const std::string real = folder + "/.levels/" + std::to_string(level);
+        std::filesystem::create_directory(real);
+        std::filesystem::create_directory_symlink("../" + std::to_string(level),
+                                                  folder + "/.levels/" + std::to_string(level - 1) + "/" + link);
+        walked += "/" + link;
+        if (walked.size() >= 4096) writeFile(real + "/lost.doc", text);
+    }
+    return walked;
+}
+
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw std::runtime_error("cannot read " + path);
