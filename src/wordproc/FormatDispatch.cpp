@@ -99,8 +99,12 @@ std::string readDocumentText(std::string_view data) {
             return readHtmlThroughModule(data);
         case Format::Pdf:
             return readPdfThroughModule(data);
-        case Format::WebArchive:
-            return readHtmlThroughModule(webArchivePage(data));
+        case Format::WebArchive: {
+            const std::string page = webArchivePage(data);
+            // A saved page may be empty; the parser takes no empty input.
+            if (page.find_first_not_of(" \t\r\n") == std::string::npos) return {};
+            return readHtmlThroughModule(page);
+        }
         case Format::OldWordProcessor:
             return readLegacyThroughModule(legacyFamily(data, compound.has_value()), data).main;
         case Format::Unknown:
