@@ -33,9 +33,9 @@ bool looksLikeWordPerfect42(std::string_view data) {
     for (std::size_t i = 0; i < data.size(); ++i) {
         const unsigned b = static_cast<unsigned char>(data[i]);
         if (b >= 0xC0 && b <= 0xFE) {
-            const std::size_t end = data.find(static_cast<char>(b), i + 1);
-            if (end == std::string_view::npos || end - i > kLongestCode) return false;
-            i = end;
+            const std::size_t close = data.substr(i + 1, kLongestCode).find(static_cast<char>(b));
+            if (close == std::string_view::npos) return false;
+            i += 1 + close;
             ++codes;
         } else if (b < 0x20 && b != '\t' && b != '\n' && b != '\r' && b != '\f') {
             return false;
