@@ -34,7 +34,8 @@ LoadedModule openModule() {
 const LegacyModuleTable& reader() {
     if (const LegacyModuleTable* linked = linkedTable.load(std::memory_order_acquire)) return *linked;
     static const LoadedModule loaded = openModule();  // thread-safe, once
-    if (!loaded.table) throw EngineError("the reader of older word-processor formats cannot be loaded: " + loaded.error);
+    if (!loaded.table)
+        throw EngineError("the reader of older word-processor formats cannot be loaded: " + loaded.error);
     return *loaded.table;
 }
 

@@ -1,15 +1,15 @@
 #include "wordproc/LegacyReader.h"
 
-#include "wordproc/Engine.h"
-#include "wordproc/RangeTextCollector.h"
-
-#include <libmwaw/libmwaw.hxx>
 #include <librevenge-stream/librevenge-stream.h>
 #include <libwpd/libwpd.h>
 #include <libwps/libwps.h>
 
+#include <libmwaw/libmwaw.hxx>
 #include <limits>
 #include <mutex>
+
+#include "wordproc/Engine.h"
+#include "wordproc/RangeTextCollector.h"
 
 namespace harvelux::wordproc {
 
@@ -29,7 +29,9 @@ LegacyStories collected(RangeTextCollector& collector) {
 
 LegacyStories readWordPerfect(librevenge::RVNGInputStream& input) {
     const libwpd::WPDConfidence confidence = libwpd::WPDocument::isFileFormatSupported(&input);
-    if (confidence == libwpd::WPD_CONFIDENCE_NONE) throw EngineError("not a WordPerfect document");
+    if (confidence == libwpd::WPD_CONFIDENCE_NONE) {
+        throw EngineError("the WordPerfect document cannot be read: damaged or of an unknown version");
+    }
     if (confidence != libwpd::WPD_CONFIDENCE_EXCELLENT) throw EngineError("the WordPerfect document is encrypted");
     RangeTextCollector collector;
     input.seek(0, librevenge::RVNG_SEEK_SET);
@@ -54,7 +56,9 @@ LegacyStories readWorks(librevenge::RVNGInputStream& input) {
     const libwps::WPSConfidence confidence =
         libwps::WPSDocument::isFileFormatSupported(&input, kind, creator, needsEncoding);
     const std::string name = worksName(creator);
-    if (confidence == libwps::WPS_CONFIDENCE_NONE) throw EngineError("not a Works document");
+    if (confidence == libwps::WPS_CONFIDENCE_NONE) {
+        throw EngineError("the Works document cannot be read: damaged or of an unknown version");
+    }
     if (kind != libwps::WPS_TEXT) throw EngineError("the " + name + " file is a spreadsheet or database, not a text");
     if (confidence != libwps::WPS_CONFIDENCE_EXCELLENT) throw EngineError("the " + name + " document is encrypted");
     RangeTextCollector collector;
@@ -84,7 +88,9 @@ LegacyStories readMac(librevenge::RVNGInputStream& input) {
     MWAWDocument::Kind kind = MWAWDocument::MWAW_K_UNKNOWN;
     const MWAWDocument::Confidence confidence = MWAWDocument::isFileFormatSupported(&input, type, kind);
     const std::string name = macName(type);
-    if (confidence == MWAWDocument::MWAW_C_NONE) throw EngineError("not a Mac word-processor document");
+    if (confidence == MWAWDocument::MWAW_C_NONE) {
+        throw EngineError("the Mac word-processor document cannot be read: damaged or of an unknown kind");
+    }
     if (kind != MWAWDocument::MWAW_K_TEXT) throw EngineError("the " + name + " file is not a text document");
     if (confidence != MWAWDocument::MWAW_C_EXCELLENT) throw EngineError("the " + name + " document is encrypted");
     RangeTextCollector collector;

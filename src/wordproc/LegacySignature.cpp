@@ -54,7 +54,8 @@ LegacyFamily distinctLegacyFamily(std::string_view data) {
     if (startsWith(data, "BOBO", 4) && byteAt(data, 0) < 8) return LegacyFamily::Mac;  // ClarisWorks, AppleWorks
     const std::uint16_t first = be16(data, 0);
     const std::uint16_t second = be16(data, 2);
-    if (((first == 0xFE32 || first == 0xFE34) && second == 0) || (first == 0xFE37 && (second == 0x1C || second == 0x23))) {
+    if (((first == 0xFE32 || first == 0xFE34) && second == 0) ||
+        (first == 0xFE37 && (second == 0x1C || second == 0x23))) {
         return LegacyFamily::Mac;  // Word for the Mac 1, 3, 4 and 5
     }
     return LegacyFamily::None;
@@ -72,11 +73,12 @@ LegacyFamily weakLegacyFamily(std::string_view data) {
     const unsigned b1 = byteAt(data, 1);
     const std::uint16_t first = be16(data, 0);
     const std::uint16_t second = be16(data, 2);
-    if (b0 < 6 && b1 == 0xFE) return LegacyFamily::Works;  // Works for DOS
+    if (b0 < 6 && b1 == 0xFE) return LegacyFamily::Works;                                     // Works for DOS
     if ((b0 == 0x31 || b0 == 0x32) && b1 == 0xBE && second == 0) return LegacyFamily::Works;  // Write, Word for DOS
-    if (first == 3 || first == 6) return LegacyFamily::Mac;                                  // MacWrite
-    if ((first == 0x2E2E && second == 0x2E2E) || (first == 4 && second == 4)) return LegacyFamily::Mac;  // MacWrite II, Pro
-    if (first == 0 && (second == 4 || second == 8 || second == 9)) return LegacyFamily::Mac;  // Works for the Mac
+    if (first == 3 || first == 6) return LegacyFamily::Mac;                                   // MacWrite
+    if ((first == 0x2E2E && second == 0x2E2E) || (first == 4 && second == 4))
+        return LegacyFamily::Mac;                                                                 // MacWrite II, Pro
+    if (first == 0 && (second == 4 || second == 8 || second == 9)) return LegacyFamily::Mac;      // Works for the Mac
     if (startsWith(data, std::string_view("\0\0\0\0\0\0\0\0\x04", 9))) return LegacyFamily::Mac;  // WriteNow 1, 2
     if (looksLikeWordPerfect42(data)) return LegacyFamily::WordPerfect;
     return LegacyFamily::None;

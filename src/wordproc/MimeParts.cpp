@@ -60,6 +60,15 @@ int hexValue(char c) {
     return -1;
 }
 
+int base64Value(char c) {
+    if (c >= 'A' && c <= 'Z') return c - 'A';
+    if (c >= 'a' && c <= 'z') return c - 'a' + 26;
+    if (c >= '0' && c <= '9') return c - '0' + 52;
+    if (c == '+') return 62;
+    if (c == '/') return 63;
+    return -1;
+}
+
 }  // namespace
 
 Entity parseEntity(std::string_view data) {
@@ -154,14 +163,9 @@ std::string decodeBase64(std::string_view text) {
     unsigned buffer = 0;
     int bits = 0;
     for (const char c : text) {
-        int value;
-        if (c >= 'A' && c <= 'Z') value = c - 'A';
-        else if (c >= 'a' && c <= 'z') value = c - 'a' + 26;
-        else if (c >= '0' && c <= '9') value = c - '0' + 52;
-        else if (c == '+') value = 62;
-        else if (c == '/') value = 63;
-        else if (c == '=') break;
-        else continue;  // line ends and other noise
+        if (c == '=') break;
+        const int value = base64Value(c);
+        if (value < 0) continue;  // line ends and other noise
         buffer = (buffer << 6) | static_cast<unsigned>(value);
         bits += 6;
         if (bits >= 8) {

@@ -66,14 +66,10 @@ void* openProgramModule(const char* fileName, const char* entryName, std::string
 
 std::string finishModuleRead(int outcome, std::string&& text) {
     switch (outcome) {
-        case kReaderRead:
-            return std::move(text);
-        case kReaderEngineError:
-            throw EngineError(text);
-        case kReaderOutOfMemory:
-            throw std::bad_alloc();
-        default:
-            throw std::runtime_error(text);
+        case kReaderRead: return std::move(text);
+        case kReaderEngineError: throw EngineError(text);
+        case kReaderOutOfMemory: throw std::bad_alloc();
+        default: throw std::runtime_error(text);
     }
 }
 

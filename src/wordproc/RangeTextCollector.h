@@ -101,8 +101,8 @@ private:
 
     TextBuilder main_;
     TextBuilder others_;
-    std::string links_;            // mailto: targets, one per line
-    std::size_t sideDepth_ = 0;    // side stories open, nested
+    std::string links_;               // mailto: targets, one per line
+    std::size_t sideDepth_ = 0;       // side stories open, nested
     std::vector<std::size_t> cells_;  // where each open cell's text began
     std::exception_ptr failure_;
 };

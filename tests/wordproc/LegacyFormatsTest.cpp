@@ -18,9 +18,7 @@
 namespace harvelux::wordproc {
 namespace {
 
-std::string legacyFile(const std::string& name) {
-    return readDocumentFile(HARVELUX_TEST_DATA_DIR "/legacy/" + name);
-}
+std::string legacyFile(const std::string& name) { return readDocumentFile(HARVELUX_TEST_DATA_DIR "/legacy/" + name); }
 
 struct RealDocument {
     const char* file;
@@ -92,6 +90,30 @@ TEST(LegacyFormats, HostileHeadersAreRefusedWithTheFormatsName) {
         } catch (const EngineError& error) {
             EXPECT_NE(std::string(error.what()).find("document"), std::string::npos) << error.what();
         }
+    }
+}
+
+// Each signature leads to the library family that reads the format.
+TEST(LegacyFormats, SignaturesPickTheLibraryFamily) {
+    const std::string zeros(64, '\0');
+    const struct {
+        std::string bytes;
+        LegacyFamily family;
+    } cases[] = {
+        {"\xFFWPC" + zeros, LegacyFamily::WordPerfect},
+        {"WriteNow" + zeros, LegacyFamily::Mac},
+        {std::string("\x02\0\0\0BOBO", 8) + zeros, LegacyFamily::Mac},    // ClarisWorks
+        {std::string("\xFE\x37\0\x23", 4) + zeros, LegacyFamily::Mac},    // Word 5 for the Mac
+        {std::string("\0\x06", 2) + zeros, LegacyFamily::Mac},              // MacWrite
+        {std::string("\x31\xBE\0\0", 4) + zeros, LegacyFamily::Works},    // Write
+        {std::string("\x03\xFE", 2) + zeros, LegacyFamily::Works},          // Works for DOS
+        {legacyFile("wordperfect42.doc"), LegacyFamily::WordPerfect},
+    };
+    for (const auto& each : cases) {
+        SCOPED_TRACE(testing::PrintToString(each.bytes.substr(0, 8)));
+        const LegacyFamily distinct = distinctLegacyFamily(each.bytes);
+        EXPECT_EQ(distinct != LegacyFamily::None ? distinct : weakLegacyFamily(each.bytes), each.family);
+        EXPECT_EQ(detectFormat(each.bytes), Format::OldWordProcessor);
     }
 }
 

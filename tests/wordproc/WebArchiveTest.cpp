@@ -15,8 +15,10 @@ namespace {
 
 std::string archive(const std::string& partHeaders, const std::string& body) {
     return "MIME-Version: 1.0\r\nContent-Type: multipart/related;\r\n\tboundary=\"==b\"; type=\"text/html\"\r\n\r\n"
-           "preamble\r\n--==b\r\n" + partHeaders + "\r\n\r\n" + body +
-           "\r\n--==b\r\nContent-Type: image/png\r\nContent-Transfer-Encoding: base64\r\n\r\niVBORw0KGgo=\r\n--==b--\r\n";
+           "preamble\r\n--==b\r\n" +
+           partHeaders + "\r\n\r\n" + body +
+           "\r\n--==b\r\nContent-Type: image/png\r\nContent-Transfer-Encoding: "
+           "base64\r\n\r\niVBORw0KGgo=\r\n--==b--\r\n";
 }
 
 TEST(WebArchive, PageIsDecodedInItsCharsetAndRead) {
@@ -32,7 +34,8 @@ TEST(WebArchive, PageIsDecodedInItsCharsetAndRead) {
          "PGh0bWw+PGJvZHk+PHA+\r\nwqA=\r\n",  // "<html><body><p>" NBSP, padded and split
          "\u00a0\r"},
         // Latin-1 labels are read as browsers read them: 0x93 0x94 are quotes.
-        {"Content-Type: text/html; charset=iso-8859-1", "<html><body><p>\x93q\x94</p></body></html>", "\u201cq\u201d\r"},
+        {"Content-Type: text/html; charset=iso-8859-1", "<html><body><p>\x93q\x94</p></body></html>",
+         "\u201cq\u201d\r"},
     };
     for (const auto& page : cases) {
         SCOPED_TRACE(page.headers);
@@ -56,7 +59,9 @@ TEST(WebArchive, FirstHtmlPartIsFoundInNestedPartsAndCutArchives) {
 
 TEST(WebArchive, HostileArchivesAreRefusedOrRead) {
     std::string deep = "Content-Type: multipart/related; boundary=b0\n\n";
-    for (int i = 1; i < 200; ++i) deep += "--b" + std::to_string(i - 1) + "\nContent-Type: multipart/mixed; boundary=b" + std::to_string(i) + "\n\n";
+    for (int i = 1; i < 200; ++i)
+        deep +=
+            "--b" + std::to_string(i - 1) + "\nContent-Type: multipart/mixed; boundary=b" + std::to_string(i) + "\n\n";
     EXPECT_THROW(readDocumentText(deep), EngineError);
     EXPECT_THROW(readDocumentText("Content-Type: multipart/related\n\nno boundary"), EngineError);
     EXPECT_EQ(mime::decodeQuotedPrintable("a=\r\nb=3D=zz=4"), "ab==zz=4");
