@@ -3,16 +3,18 @@
 #include "FuzzOptions.h"
 #include "wordproc/Engine.h"
 #include "wordproc/FormatDispatch.h"
+#include "wordproc/LinkedLegacyReader.h"
 #include "wordproc/LinkedReaders.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 
-// The PDF and HTML readers are linked in, so that they are instrumented like
-// the rest.
+// The readers of the modules are linked in, so that they are instrumented
+// like the rest.
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     harvelux::wordproc::useLinkedReaders(&harvelux::wordproc::linkedReaders());
+    harvelux::wordproc::useLinkedLegacyReader(&harvelux::wordproc::linkedLegacyReader());
     return 0;
 }
 

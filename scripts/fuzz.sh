@@ -60,6 +60,8 @@ for fuzzer in "${fuzzers[@]}"; do
     fuzz_rtf) copy_seeds "$seeds" '*.rtf'; dict=(-dict=fuzz/rtf.dict) ;;
     fuzz_odt) copy_seeds "$seeds" '*.odt' '*.ott' '*.fodt' '*.xml'; extract_content_xml "$seeds"; dict=(-dict=fuzz/odf.dict) ;;
     fuzz_html) copy_seeds "$seeds" '*.htm' '*.html'; dict=(-dict=fuzz/html.dict) ;;
+    fuzz_legacy) copy_seeds "$seeds" '*.wpd' '*.wp' '*.wp5' '*.wp6' '*.wps' '*.wri' 'wordperfect*' ;;
+    fuzz_web_archive) copy_seeds "$seeds" '*.mht' '*.mhtml'; dict=(-dict=fuzz/html.dict) ;;
     *) copy_seeds "$seeds" '*' ;;
   esac
   mkdir -p "$work/$fuzzer-corpus"

@@ -21,6 +21,8 @@ enum class Format {
     FlatOpenDocument,
     Html,
     Pdf,
+    WebArchive,
+    OldWordProcessor,  // WordPerfect, Works, Write, Word for DOS, old Mac formats
 };
 
 // The format of the bytes; Unknown when no reader takes them.

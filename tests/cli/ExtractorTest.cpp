@@ -136,6 +136,26 @@ TEST(Extractor, ReadsUndecodableNamesAndNamesWhatItCouldNotScan) {
     EXPECT_EQ(o.err, "harvelux-extract: could not scan " + tooLong + ": File name too long\n");
 }
 
+// WordPerfect files and web archives are not "*.do*" documents: a folder
+// scan passes them over, --all-files and named files read them, and --stats
+// names the format of one that cannot be read.
+TEST(Extractor, OlderFormatsAreReadWhenNamedOrWithAllFiles) {
+    testfiles::TempDir dir;
+    const std::string wpd = testfiles::readFile(HARVELUX_LEGACY_DATA_DIR "/wordperfect6.wpd");
+    testfiles::writeFile(dir.file("letter.wpd"), wpd);
+    testfiles::writeFile(dir.file("page.mht"),
+                         "MIME-Version: 1.0\r\nContent-Type: multipart/related; boundary=b\r\n\r\n"
+                         "--b\r\nContent-Type: text/html\r\n\r\n<p>web@example.org</p>\r\n--b--\r\n");
+    testfiles::writeFile(dir.file("cut.wpd"), wpd.substr(0, 40));
+
+    EXPECT_NE(run({"--stats", dir.path()}).err.find("documents read: 0\n"), std::string::npos);
+    const Outcome named = run({"--stats", dir.file("letter.wpd"), dir.file("page.mht"), dir.file("cut.wpd")});
+    EXPECT_EQ(named.out, "web@example.org\r\n");
+    EXPECT_NE(named.err.find("documents read: 2\n"), std::string::npos) << named.err;
+    EXPECT_NE(named.err.find(dir.file("cut.wpd") + ": the WordPerfect document"), std::string::npos) << named.err;
+    EXPECT_NE(run({"--stats", "--all-files", dir.path()}).err.find("documents read: 2\n"), std::string::npos);
+}
+
 TEST(Extractor, DumpTextShowsWhatTheEngineRead) {
     EXPECT_EQ(cli::escapeForDump("a\\b\rc\a\v\f\t\x01\x02\x7F\xC2\x85\xC2\xA0" "d"),
               "a\\\\b\\r\nc\\a\\v\\f\\t\\u0001\\u0002\\u007F\\u0085\xC2\xA0" "d");

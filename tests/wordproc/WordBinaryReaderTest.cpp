@@ -137,7 +137,7 @@ const std::u16string kSubdocuments[] = {u"\x02 f@example.com\r", u"h@example.com
                                         u"ht@example.com\r"};
 // In the order they follow the main story: notes, comments, text boxes,
 // headers and footers, then mailto: links.
-const std::string kWholeText = "Main Lee\r f@example.com\re@example.com\r c@example.com\rt@example.com\r"
+const std::string kWholeText = "Main Lee\r\x02 f@example.com\re@example.com\r c@example.com\rt@example.com\r"
                                "ht@example.com\rh@example.com\rl@example.com\r";
 
 void putLengths(std::string& stream, std::size_t ccpText, const std::vector<std::uint32_t>& lengths) {
@@ -170,7 +170,7 @@ TEST(WordBinaryStories, Word97SubdocumentsFollowTheMainStoryAndDamagedOnesReadEm
     std::vector<std::uint32_t> past = storyLengths();
     past[2] = 0x7FFFFFF0;
     EXPECT_EQ(readDocumentText(file(past), ReadOptions{true}),
-              "Main Lee\r f@example.com\rh@example.com\r c@example.com\re@example.com\rt@example.com\r"
+              "Main Lee\r\x02 f@example.com\rh@example.com\r c@example.com\re@example.com\rt@example.com\r"
               "ht@example.com\rl@example.com\r");
 }
 
@@ -190,7 +190,7 @@ TEST(WordBinaryStories, Word95SubdocumentsFromOneRunOrPieces) {
     past.back() = 0x7FFFFFF0;
     putLengths(stream, 0x34, past);
     EXPECT_EQ(readDocumentText(buildCompoundFile({{"WordDocument", stream}}).bytes, ReadOptions{true}),
-              "Main Lee\r f@example.com\re@example.com\r c@example.com\rt@example.com\rh@example.com\r"
+              "Main Lee\r\x02 f@example.com\re@example.com\r c@example.com\rt@example.com\rh@example.com\r"
               "l@example.com\r");
 }
 
