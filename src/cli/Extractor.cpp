@@ -154,7 +154,9 @@ int runExtractor(const CliOptions& options, std::ostream& out, std::ostream& err
     word.setReadAhead(options.jobs > 0 ? static_cast<unsigned>(options.jobs)
                                        : std::max(1u, std::thread::hardware_concurrency()));
     word.setUnreadableObserver(
-        [&failures](const std::string& path, const std::string& reason) { failures.push_back({path, reason}); });
+        [&failures](const std::string& path, const std::string& message, wordproc::UnreadableReason) {
+            failures.push_back({path, message});
+        });
     RawReader raw(failures);
     CountingReader reader(options.raw ? static_cast<extract::DocumentTextReader&>(raw) : word,
                           static_cast<int>(documents.size()), err, ::isatty(STDERR_FILENO) != 0);

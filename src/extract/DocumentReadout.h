@@ -17,6 +17,8 @@ struct DocumentReadout {
     Status status = Status::Unreadable;
     std::string text;
     std::string error;
+    // Why an unreadable document could not be read.
+    wordproc::UnreadableReason reason = wordproc::UnreadableReason::Damaged;
 };
 
 // Starts an instance, opens the document, reads its main story, closes the

@@ -74,7 +74,7 @@ std::string readDocumentText(std::string_view data) {
         case Format::WordXml:
             return readWordXmlText(data);
         case Format::EncryptedPackage:
-            throw EngineError("the document is encrypted");
+            throw EngineError("the document is encrypted", UnreadableReason::Encrypted);
         case Format::Rtf:
             return readRtfText(data);
         case Format::OpenDocument:
@@ -88,7 +88,7 @@ std::string readDocumentText(std::string_view data) {
         case Format::Unknown:
             break;
     }
-    throw EngineError("unknown document format");
+    throw EngineError("unknown document format", UnreadableReason::UnknownFormat);
 }
 
 }  // namespace harvelux::wordproc

@@ -98,7 +98,7 @@ std::string readHtmlText(std::string_view data) {
 
     const std::string encoding = htmlEncoding(data);
     data.remove_prefix(bomLength(bomOf(data)));
-    if (data.size() > kMaxMarkupBytes) throw EngineError("the HTML document is too large");
+    if (data.size() > kMaxMarkupBytes) throw EngineError("the HTML document is too large", UnreadableReason::TooLarge);
     const int options = HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET |
                         HTML_PARSE_IGNORE_ENC | HTML_PARSE_COMPACT | XML_PARSE_HUGE;
     const std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)> document(

@@ -30,7 +30,7 @@ int guarded(const char* data, std::size_t size, std::string* text) noexcept {
         *text = Read(std::string_view(data, size));
         return kReaderRead;
     } catch (const EngineError& error) {
-        return fail(text, error.what(), kReaderEngineError);
+        return fail(text, error.what(), kReaderEngineError + static_cast<int>(error.reason()));
     } catch (const std::bad_alloc&) {
         return kReaderOutOfMemory;
     } catch (const std::exception& error) {

@@ -86,11 +86,11 @@ const ReaderModuleTable& readers(const char* format) {
 }
 
 std::string finish(int outcome, std::string&& text) {
+    if (outcome >= kReaderEngineError && outcome <= kReaderEngineError + static_cast<int>(UnreadableReason::TooLarge))
+        throw EngineError(text, static_cast<UnreadableReason>(outcome - kReaderEngineError));
     switch (outcome) {
         case kReaderRead:
             return std::move(text);
-        case kReaderEngineError:
-            throw EngineError(text);
         case kReaderOutOfMemory:
             throw std::bad_alloc();
         default:

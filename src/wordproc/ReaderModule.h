@@ -14,7 +14,8 @@ namespace harvelux::wordproc {
 
 // What a reader of the module reports. Nothing is thrown across the
 // module's edge: on failure `text` receives the message.
-enum ReaderOutcome : int { kReaderRead = 0, kReaderEngineError = 1, kReaderOutOfMemory = 2, kReaderFailed = 3 };
+// An engine failure is reported as kReaderEngineError plus its reason.
+enum ReaderOutcome : int { kReaderRead = 0, kReaderOutOfMemory = 2, kReaderFailed = 3, kReaderEngineError = 16 };
 
 struct ReaderModuleTable {
     int abiVersion;
@@ -22,7 +23,7 @@ struct ReaderModuleTable {
     int (*readPdf)(const char* data, std::size_t size, std::string* text);
 };
 
-inline constexpr int kReaderModuleAbi = 1;
+inline constexpr int kReaderModuleAbi = 2;
 inline constexpr char kReaderModuleFile[] = "harvelux-pdf-html.so";
 inline constexpr char kReaderModuleEntry[] = "harvelux_reader_module";
 

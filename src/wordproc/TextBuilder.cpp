@@ -6,7 +6,7 @@
 namespace harvelux::wordproc {
 
 void TextBuilder::checkSize() const {
-    if (text_.size() > kMaxTextBytes) throw EngineError("document text exceeds the limit");
+    if (text_.size() > kMaxTextBytes) throw EngineError("document text exceeds the limit", UnreadableReason::TooLarge);
 }
 
 void TextBuilder::append(std::string_view utf8) {
