@@ -20,15 +20,18 @@ namespace {
 
 // The format of the bytes. A ZIP archive or compound file built to look
 // inside is left in `zip` or `compound`, so the reader need not parse the
-// container a second time.
-Format detect(std::string_view data, std::optional<ZipArchive>& zip, std::optional<CompoundFile>& compound) {
+// container a second time. A container that cannot be opened at all (a
+// cut-off download, say) is Unknown, with the reason left in `damage`.
+Format detect(std::string_view data, std::optional<ZipArchive>& zip, std::optional<CompoundFile>& compound,
+              std::string& damage) {
     if (looksLikeRtf(data)) return Format::Rtf;
     if (ZipArchive::looksLikeZip(data)) {
         try {
             zip.emplace(data);
             if (isOoxmlPackage(*zip)) return Format::Ooxml;
             if (isOpenDocumentTextPackage(*zip)) return Format::OpenDocument;
-        } catch (const EngineError&) {
+        } catch (const EngineError& error) {
+            if (!zip) damage = error.what();
         }
         return Format::Unknown;
     }
@@ -41,7 +44,8 @@ Format detect(std::string_view data, std::optional<ZipArchive>& zip, std::option
             // A password-protected OOXML document is a compound file holding
             // the encrypted package.
             if (compound->find(u"EncryptedPackage")) return Format::EncryptedPackage;
-        } catch (const EngineError&) {
+        } catch (const EngineError& error) {
+            if (!compound) damage = error.what();
         }
         return Format::Unknown;
     }
@@ -58,13 +62,15 @@ Format detect(std::string_view data, std::optional<ZipArchive>& zip, std::option
 Format detectFormat(std::string_view data) {
     std::optional<ZipArchive> zip;
     std::optional<CompoundFile> compound;
-    return detect(data, zip, compound);
+    std::string damage;
+    return detect(data, zip, compound, damage);
 }
 
 std::string readDocumentText(std::string_view data) {
     std::optional<ZipArchive> zip;
     std::optional<CompoundFile> compound;
-    switch (detect(data, zip, compound)) {
+    std::string damage;
+    switch (detect(data, zip, compound, damage)) {
         case Format::Ooxml:
             return readOoxmlText(*zip);
         case Format::PlainText:
@@ -88,6 +94,7 @@ std::string readDocumentText(std::string_view data) {
         case Format::Unknown:
             break;
     }
+    if (!damage.empty()) throw EngineError(damage);
     throw EngineError("unknown document format", UnreadableReason::UnknownFormat);
 }
 

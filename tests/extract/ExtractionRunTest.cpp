@@ -305,7 +305,7 @@ TEST(ExtractionRun, UnreadableDocumentsGiveNoRowsAndNoMessages) {
     EXPECT_EQ(unread, (std::vector<std::pair<std::string, std::string>>{{dir.file("missing.docx"), "missing"},
                                                                         {dir.path(), "not a document"},
                                                                         {dir.file("pipe.docx"), "not a document"},
-                                                                        {dir.file("random.docx"), "unknown format"},
+                                                                        {dir.file("random.docx"), "damaged"},
                                                                         {dir.file("noise.docx"), "unknown format"}}));
     EXPECT_EQ(summary.documents, 7);
     EXPECT_EQ(summary.documentsDone, 7);
