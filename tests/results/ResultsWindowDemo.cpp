@@ -70,6 +70,7 @@ int main(int argc, char** argv) {
                                   pointer, platform, word, [] {}, [] {}, &harvelux::platform::ThrottledPump::coarseNow,
                                   &summary});
         form.setRunSummary(summary);
+        form.list().setChecked(2, false);
         form.showResults();
         if (args.contains(QStringLiteral("--show-unread"))) QTimer::singleShot(300, [&form] { form.showUnreadList(); });
         if (!screenshot.isEmpty()) {
