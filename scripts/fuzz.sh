@@ -64,7 +64,7 @@ for fuzzer in "${fuzzers[@]}"; do
   esac
   mkdir -p "$work/$fuzzer-corpus"
   echo "== $fuzzer: $(find "$seeds" -type f | wc -l) seeds, $seconds s"
-  if ! "$build_dir/fuzz/$fuzzer" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2560 -print_final_stats=1 \
+  if ! "$build_dir/fuzz/$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2560 -print_final_stats=1 \
       -artifact_prefix="$artifacts/$fuzzer-" "${dict[@]}" "$work/$fuzzer-corpus" "$seeds" \
       >"$work/$fuzzer.log" 2>&1; then
     status=1

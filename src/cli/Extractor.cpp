@@ -2,11 +2,12 @@
 
 #include "cli/ConsolePlatform.h"
 #include "cli/ProgressLine.h"
+#include "cli/TerminalText.h"
 #include "cli/TextDump.h"
 #include "common/AtomicFile.h"
 #include "extract/DocumentReadout.h"
+#include "extract/EngineDocumentReader.h"
 #include "extract/ExtractionRun.h"
-#include "extract/Word1.h"
 #include "filelist/AddFolder.h"
 #include "filelist/FolderScan.h"
 #include "results/ListViewWriters.h"
@@ -19,6 +20,7 @@
 #include <chrono>
 #include <thread>
 #include <iostream>
+#include <new>
 #include <unistd.h>
 
 namespace harvelux::cli {
@@ -64,7 +66,7 @@ public:
     std::string ReturnDocumentString(const std::string& path) override {
         if (line_) line_->update(static_cast<std::size_t>(read_), static_cast<std::size_t>(total_), addresses_(), unread_());
         ++read_;
-        if (showProgress_ && !line_) err_ << "\r\x1b[K[" << read_ << '/' << total_ << "] " << path << std::flush;
+        if (showProgress_ && !line_) err_ << "\r\x1b[K[" << read_ << '/' << total_ << "] " << escapeControls(path) << std::flush;
         return inner_.ReturnDocumentString(path);
     }
     bool WarnIfWordOpen() override { return false; }
@@ -108,12 +110,12 @@ int dumpTexts(const std::vector<std::string>& paths, std::ostream& out, std::ost
     wordproc::DocumentEngineFactory factory;
     int failed = 0;
     for (const std::string& path : paths) {
-        out << "== " << path << '\n';
+        out << "== " << escapeControls(path) << '\n';
         const extract::DocumentReadout readout = extract::readDocument(factory, path);
         if (readout.status != extract::DocumentReadout::Status::Read) {
             ++failed;
             out << std::flush;  // so a terminal shows the message under its document
-            err << "harvelux-extract: " << readout.error << '\n';
+            err << "harvelux-extract: " << escapeControls(readout.error) << '\n';
             continue;
         }
         const std::string escaped = escapeForDump(readout.text);
@@ -123,16 +125,56 @@ int dumpTexts(const std::vector<std::string>& paths, std::ostream& out, std::ost
     return failed == 0 ? 0 : 1;
 }
 
-std::string formatResults(const results::ResultTable& table, OutputFormat format) {
+bool writeResults(const results::ResultTable& table, OutputFormat format, const results::ExportOutput& output) {
     switch (format) {
         case OutputFormat::Text:
-            return results::buildTextFile(table);
+            return results::writeTextFile(table, output);
         case OutputFormat::Comma:
-            return results::buildCommaFile(table);
+            return results::writeCommaFile(table, output);
         case OutputFormat::Lines:
             break;
     }
-    return results::buildClipboardText(table).value_or(std::string());
+    return results::writeClipboardText(table, output);
+}
+
+// The results to the -o file, whole or not at all, or to `out` as they are
+// formatted. False with a sentence in `error` when they cannot be written.
+bool deliverResults(const CliOptions& options, const results::ResultTable& table, std::ostream& out,
+                    std::string& error) {
+    if (!options.outputFile) {
+        const bool written = writeResults(table, options.format, [&out](std::string_view piece) {
+            out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+            return static_cast<bool>(out);
+        });
+        out.flush();
+        if (!written || !out) error = "could not write the results to standard output";
+        return written && out;
+    }
+    AtomicFile file;
+    try {
+        if (file.open(*options.outputFile) &&
+            writeResults(table, options.format, [&file](std::string_view piece) { return file.write(piece); }) &&
+            file.commit())
+            return true;
+    } catch (const std::bad_alloc&) {
+        file.abandon("not enough memory to write " + *options.outputFile);
+    }
+    error = file.error();
+    return false;
+}
+
+// The most documents read at a time: beyond a few per core, more threads
+// only cost memory and switches.
+unsigned jobsFor(const CliOptions& options, std::ostream& err) {
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    if (options.jobs <= 0) return cores;
+    const unsigned most = 4 * cores;
+    const auto asked = static_cast<unsigned>(options.jobs);
+    if (asked <= most) return asked;
+    if (options.stats)
+        err << "harvelux-extract: -j " << asked << " lowered to " << most << " (4 times the " << cores
+            << (cores == 1 ? " core)" : " cores)") << '\n';
+    return most;
 }
 
 }  // namespace
@@ -165,8 +207,7 @@ int runExtractor(const CliOptions& options, std::ostream& out, std::ostream& err
     wordproc::DocumentEngineFactory factory;
     std::vector<Failure> failures;
     extract::Word1 word(factory, console, pointer, nullptr);
-    word.setReadAhead(options.jobs > 0 ? static_cast<unsigned>(options.jobs)
-                                       : std::max(1u, std::thread::hardware_concurrency()));
+    word.setReadAhead(jobsFor(options, err));
     word.setUnreadableObserver(
         [&failures](const std::string& path, const std::string& message, wordproc::UnreadableReason) {
             failures.push_back({path, message});
@@ -186,23 +227,19 @@ int runExtractor(const CliOptions& options, std::ostream& out, std::ostream& err
                     reader, [] {}, [] {}});
     reader.finishProgress();
 
-    const std::string output = formatResults(table, options.format);
     int status = failures.empty() ? 0 : 1;
-    if (options.outputFile) {
-        std::string error;
-        if (!writeFileWholeOrNothing(*options.outputFile, output, error)) {
-            err << "harvelux-extract: " << error << '\n';
-            status = 1;
-        }
-    } else {
-        out << output << std::flush;
+    std::string error;
+    if (!deliverResults(options, table, out, error)) {
+        err << "harvelux-extract: " << escapeControls(error) << '\n';
+        status = 1;
     }
 
     if (options.stats) {
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         err << "documents read: " << documents.size() - failures.size() << '\n';
         err << "documents not read: " << failures.size() << '\n';
-        for (const Failure& f : failures) err << "  " << f.path << ": " << f.reason << '\n';
+        for (const Failure& f : failures)
+            err << "  " << escapeControls(f.path) << ": " << escapeControls(f.reason) << '\n';
         err << "addresses: " << table.rowCount() << '\n';
         err << "seconds: " << seconds << '\n';
     }

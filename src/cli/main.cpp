@@ -2,9 +2,11 @@
 #include "cli/CliOptions.h"
 #include "cli/Extractor.h"
 #include "cli/PathLists.h"
+#include "cli/TerminalText.h"
 #include "common/LocalTimeZone.h"
 
 #include <iostream>
+#include <new>
 
 #ifndef HARVELUX_VERSION
 #define HARVELUX_VERSION "0"
@@ -17,7 +19,7 @@ int main(int argc, char** argv) {
     std::string error;
     auto options = harvelux::cli::parseOptions(args, error);
     if (!options) {
-        std::cerr << "harvelux-extract: " << error << "\nTry 'harvelux-extract --help' for more information.\n";
+        std::cerr << "harvelux-extract: " << harvelux::cli::escapeControls(error) << "\nTry 'harvelux-extract --help' for more information.\n";
         return 2;
     }
     if (options->help) {
@@ -34,5 +36,10 @@ int main(int argc, char** argv) {
         std::cerr << "harvelux-extract: " << error << '\n';
         return 2;
     }
-    return harvelux::cli::runExtractor(*options, std::cout, std::cerr);
+    try {
+        return harvelux::cli::runExtractor(*options, std::cout, std::cerr);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "harvelux-extract: out of memory\n";
+        return 1;
+    }
 }

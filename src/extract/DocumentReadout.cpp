@@ -7,7 +7,8 @@
 
 namespace harvelux::extract {
 
-DocumentReadout readDocument(wordproc::ApplicationFactory& engine, const std::string& path) {
+DocumentReadout readDocument(wordproc::ApplicationFactory& engine, const std::string& path,
+                             const wordproc::WorkBudget::Settings& budget) {
     DocumentReadout readout;
     std::unique_ptr<wordproc::Application> word;
     try {
@@ -18,6 +19,7 @@ DocumentReadout readDocument(wordproc::ApplicationFactory& engine, const std::st
         return readout;
     }
     try {
+        const wordproc::WorkBudget reading(budget);
         const std::unique_ptr<wordproc::Document> document = word->open(path);
         const wordproc::Range range = document->content();
         std::string text = range.text();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "wordproc/Engine.h"
+#include "wordproc/WorkBudget.h"
 
 #include <string>
 
@@ -23,7 +24,9 @@ struct DocumentReadout {
 
 // Starts an instance, opens the document, reads its main story, closes the
 // document and quits the instance. Never throws. The factory must allow
-// concurrent `create` calls when this runs on several threads.
-DocumentReadout readDocument(wordproc::ApplicationFactory& engine, const std::string& path);
+// concurrent `create` calls when this runs on several threads. A document
+// that takes longer than the budget to read is Unreadable, "too slow to read".
+DocumentReadout readDocument(wordproc::ApplicationFactory& engine, const std::string& path,
+                             const wordproc::WorkBudget::Settings& budget = {});
 
 }  // namespace harvelux::extract

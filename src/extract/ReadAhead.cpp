@@ -3,6 +3,7 @@
 #include "platform/ThrottledPump.h"
 
 #include <algorithm>
+#include <system_error>
 
 namespace harvelux::extract {
 
@@ -14,7 +15,16 @@ ReadAhead::ReadAhead(wordproc::ApplicationFactory& engine, unsigned jobs, ReadAh
     slots_.resize(window);
     const unsigned workers = jobs ? jobs : 1;
     workers_.reserve(workers);
-    for (unsigned i = 0; i < workers; ++i) workers_.emplace_back([this] { work(); });
+    // The system may refuse threads (a process or memory limit): the run
+    // then reads with as many as it got.
+    for (unsigned i = 0; i < workers; ++i) {
+        try {
+            workers_.emplace_back([this] { work(); });
+        } catch (const std::system_error&) {
+            if (workers_.empty()) throw;
+            break;
+        }
+    }
 }
 
 ReadAhead::~ReadAhead() {
@@ -35,7 +45,8 @@ void ReadAhead::start(std::vector<std::string> paths) {
         waitingBytes_ = 0;
         for (auto& s : slots_) s.reset();
     }
-    roomMade_.notify_all();
+    // One worker is woken; it wakes the next while there is more to read.
+    roomMade_.notify_one();
     documentReady_.notify_all();
 }
 
@@ -66,6 +77,8 @@ void ReadAhead::work() {
         }
         if (shuttingDown_) return;
         const std::size_t index = nextToRead_++;
+        // Wake one more worker only when there is a document for it too.
+        if (workersWaiting_ > 0 && workersMayStart()) roomMade_.notify_one();
         const unsigned generation = generation_;
         const std::string path = paths_[index];
         ++reading_;
@@ -98,7 +111,7 @@ DocumentReadout ReadAhead::take(const std::string& path, const std::function<voi
                 nextToRead_ = index + 1;  // not started: no worker will read it now
             }
             ++nextToTake_;
-            if (workersWaiting_ > 0) roomMade_.notify_all();
+            if (workersWaiting_ > 0 && workersMayStart()) roomMade_.notify_one();
         }
         lock.unlock();
         return readDocument(engine_, path);
@@ -129,7 +142,7 @@ DocumentReadout ReadAhead::take(const std::string& path, const std::function<voi
     ++nextToTake_;
     const bool wakeWorkers = workersWaiting_ > 0 && workersMayStart();
     lock.unlock();
-    if (wakeWorkers) roomMade_.notify_all();
+    if (wakeWorkers) roomMade_.notify_one();
     return readout;
 }
 

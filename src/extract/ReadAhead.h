@@ -39,6 +39,8 @@ struct ReadAheadLimits {
 
 class ReadAhead {
 public:
+    // Starts up to `jobs` worker threads, fewer when the system refuses
+    // more; throws std::system_error only when it refuses every one.
     ReadAhead(wordproc::ApplicationFactory& engine, unsigned jobs, ReadAheadLimits limits = {});
     ~ReadAhead();
     ReadAhead(const ReadAhead&) = delete;

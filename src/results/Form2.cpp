@@ -2,13 +2,13 @@
 
 #include "common/CenterForm.h"
 #include "common/CommandToolbar.h"
+#include "common/SetFormBackColors.h"
 #include "common/Twips.h"
 #include "platform/QtPlatform.h"
 #include "results/ResultsIcons.h"
 #include "results/ResultsLayout.h"
 #include "results/RunStatusText.h"
 #include "results/UnreadDialog.h"
-#include "results/SetFormBackColors.h"
 
 #include <QAction>
 #include <QAbstractItemView>

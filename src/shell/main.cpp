@@ -3,10 +3,10 @@
 #include "common/LocalTimeZone.h"
 #include "common/ProgramFolder.h"
 #include "platform/QtPlatform.h"
+#include "platform/RunningWordProcessor.h"
 #include "shell/ApplicationWindows.h"
 #include "shell/StartPaths.h"
 #include "wordproc/DocumentEngine.h"
-#include "wordproc/RunningWordProcessor.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,7 +34,7 @@ int main(int argc, char* argv[]) {
         platform,
         harvelux::programFolder(),
         engine,
-        [] { return harvelux::wordproc::isDesktopWordProcessorRunning(); },
+        [] { return harvelux::platform::isDesktopWordProcessorRunning(); },
         // Both windows are hidden by then; whatever else is under way
         // unwinds without showing anything more.
         [] { QCoreApplication::exit(0); },

@@ -4,6 +4,7 @@
 #include "wordproc/Engine.h"
 #include "wordproc/HtmlBody.h"
 #include "wordproc/HtmlSignature.h"
+#include "wordproc/HtmlTagScan.h"
 #include "wordproc/Limits.h"
 
 #include <libxml/HTMLparser.h>
@@ -11,6 +12,7 @@
 #include <libxml/parser.h>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -99,6 +101,12 @@ std::string readHtmlText(std::string_view data) {
     const std::string encoding = htmlEncoding(data);
     data.remove_prefix(bomLength(bomOf(data)));
     if (data.size() > kMaxMarkupBytes) throw EngineError("the HTML document is too large", UnreadableReason::TooLarge);
+    // UTF-16 markup is scanned as its ASCII characters.
+    std::string ascii;
+    if (encoding.rfind("UTF-16", 0) == 0)
+        std::copy_if(data.begin(), data.end(), std::back_inserter(ascii), [](char c) { return c != 0; });
+    if (mostAttributesOnATag(ascii.empty() ? data : std::string_view(ascii)) > kMaxHtmlAttributes)
+        throw EngineError("an HTML tag carries too many attributes");
     const int options = HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET |
                         HTML_PARSE_IGNORE_ENC | HTML_PARSE_COMPACT | XML_PARSE_HUGE;
     const std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)> document(

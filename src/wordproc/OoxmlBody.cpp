@@ -7,6 +7,9 @@
 #include "wordproc/XmlDocument.h"
 
 #include <cstdlib>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace harvelux::wordproc {
@@ -48,6 +51,8 @@ public:
         : w_(std::move(wordPrefix)), m_(std::move(mathPrefix)) {}
 
     std::string walk(const pugi::xml_node& body) {
+        // Looked up once: the root may carry any number of attributes.
+        rootSpace_ = body.root().first_child().attribute("xml:space").value();
         stack_.push_back({body.first_child(), OnExit::Nothing, 0});
         walkTree(
             stack_, [](const pugi::xml_node& node) { return node.next_sibling(); },
@@ -81,7 +86,7 @@ private:
             // several ways. The fallback is the form every reader understands
             // (the choices need extensions: new symbols, shapes); a choice is
             // read only when there is no fallback, and then only the first.
-            if (name == "Choice" && (node.previous_sibling(node.name()) || hasSibling(node, "Fallback"))) return;
+            if (name == "Choice" && !isChoiceRead(node)) return;
             if (name == "symEx") {
                 emitSymbol(node.attribute((std::string(prefix) + "char").c_str()).value());
                 return;
@@ -122,10 +127,10 @@ private:
 
     // A run's text. Unless xml:space="preserve" says otherwise, white space
     // at either end of the element is markup, not text.
-    static std::string_view runText(const pugi::xml_node& node) {
+    std::string_view runText(const pugi::xml_node& node) const {
         std::string_view text = node.child_value();
         const pugi::xml_attribute own = node.attribute("xml:space");
-        const std::string_view space = own ? own.value() : node.root().first_child().attribute("xml:space").value();
+        const std::string_view space = own ? own.value() : rootSpace_;
         if (space == "preserve") return text;
         const std::size_t first = text.find_first_not_of(" \t\r\n");
         if (first == std::string_view::npos) return {};
@@ -138,10 +143,20 @@ private:
         if (cp > 0 && cp <= 0x10FFFF) emit(static_cast<char32_t>(cp));
     }
 
-    static bool hasSibling(const pugi::xml_node& node, std::string_view local) {
-        for (pugi::xml_node sibling = node.parent().first_child(); sibling; sibling = sibling.next_sibling())
-            if (sibling.type() == pugi::node_element && localName(sibling) == local) return true;
-        return false;
+    // Whether a Choice is read: not when its AlternateContent has a
+    // Fallback, nor when an earlier sibling has the same name. What each
+    // AlternateContent holds is looked at once, however many choices it has.
+    bool isChoiceRead(const pugi::xml_node& choice) {
+        const pugi::xml_node parent = choice.parent();
+        auto [found, isNew] = alternatives_.try_emplace(parent.internal_object());
+        Alternatives& seen = found->second;
+        if (isNew)
+            for (pugi::xml_node sibling = parent.first_child(); sibling; sibling = sibling.next_sibling())
+                if (sibling.type() == pugi::node_element && localName(sibling) == "Fallback") seen.hasFallback = true;
+        // The choices are entered in document order, so the names seen so
+        // far are those of the earlier siblings.
+        const bool first = seen.choiceNames.insert(choice.name()).second;
+        return first && !seen.hasFallback;
     }
 
     void leave(const Frame& frame) {
@@ -174,8 +189,15 @@ private:
             fields_.end();
     }
 
+    struct Alternatives {
+        bool hasFallback = false;
+        std::unordered_set<std::string_view> choiceNames;
+    };
+
     std::string w_;
     std::string m_;
+    std::string_view rootSpace_;
+    std::unordered_map<pugi::xml_node_struct*, Alternatives> alternatives_;
     TextBuilder out_;
     std::vector<Frame> stack_;
     FieldStack fields_;

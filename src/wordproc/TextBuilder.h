@@ -21,6 +21,28 @@ inline constexpr char32_t kNoBreakHyphen = 0x1E;
 inline constexpr char32_t kOptionalHyphen = 0x1F;
 }  // namespace chars
 
+// The most text a document of `fileBytes` bytes may give: in proportion to
+// the file, so that a few kilobytes that repeat a run of spaces or reuse the
+// same bytes many times cannot fill the memory, and never more than
+// kMaxTextBytes.
+std::size_t textLimitFor(std::size_t fileBytes);
+
+// While one lives, the TextBuilders of this thread stop at `limit` bytes
+// instead of kMaxTextBytes. The engine sets one for each document it reads.
+class TextLimitScope {
+public:
+    explicit TextLimitScope(std::size_t limit);
+    ~TextLimitScope();
+    TextLimitScope(const TextLimitScope&) = delete;
+    TextLimitScope& operator=(const TextLimitScope&) = delete;
+
+    // The limit of this thread now.
+    static std::size_t current();
+
+private:
+    std::size_t previous_;
+};
+
 class TextBuilder {
 public:
     void append(std::string_view utf8);
@@ -38,6 +60,7 @@ public:
 private:
     void checkSize() const;
     std::string text_;
+    std::size_t limit_ = TextLimitScope::current();
 };
 
 }  // namespace harvelux::wordproc

@@ -198,4 +198,25 @@ TEST(CliOptions, UsageErrors) {
     EXPECT_EQ(ok->paths, std::vector<std::string>{"-f"});
 }
 
+// Control characters of a file name are escaped in everything meant for a
+// terminal, and kept as they are in the results.
+TEST(Extractor, ControlCharactersInPathsAreEscapedOnlyInMessages) {
+    testfiles::TempDir dir;
+    const std::string red = dir.file("red\x1b[31m.txt");
+    const std::string c1 = dir.file("c1\xc2\x9b.txt");
+    testfiles::writeFile(red, "a@example.com\r\n");
+    testfiles::writeFile(c1, "b@example.com\r\n");
+
+    const Outcome listed = run({"--raw", "-f", "--stats", "-j", "1000", red, dir.file("gone\a.doc")});
+    EXPECT_NE(listed.out.find(red + "\ta@example.com"), std::string::npos);
+    EXPECT_NE(listed.err.find(dir.file("gone\\x07.doc") + ": "), std::string::npos);
+    EXPECT_NE(listed.err.find("-j 1000 lowered to "), std::string::npos);
+    EXPECT_EQ(listed.err.find('\x1b'), std::string::npos);
+    EXPECT_EQ(listed.err.find('\a'), std::string::npos);
+
+    const Outcome dumped = run({"--dump-text", red, c1});
+    EXPECT_NE(dumped.out.find("== " + dir.file("red\\x1B[31m.txt") + "\n"), std::string::npos);
+    EXPECT_NE(dumped.out.find("== " + dir.file("c1\\u009B.txt") + "\n"), std::string::npos);
+}
+
 }  // namespace

@@ -9,7 +9,7 @@
 // those that could not be read. With --screenshot the whole screen is saved
 // to FILE once the window is up, and the program ends.
 #include "extract/ExtractionRun.h"
-#include "extract/Word1.h"
+#include "extract/EngineDocumentReader.h"
 #include "platform/QtPlatform.h"
 #include "results/Form2.h"
 #include "wordproc/DocumentEngine.h"
@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
         } progress;
         harvelux::platform::RememberedPointer pointer;
         harvelux::wordproc::DocumentEngineFactory engine;
-        harvelux::extract::Word1 word(engine, platform, pointer, nullptr);
+        harvelux::extract::EngineDocumentReader word(engine, platform, pointer, nullptr);
         harvelux::extract::RunSummary summary;
         harvelux::extract::Start({paths, [withFilename] { return withFilename ? 1 : 0; }, form.resultRows(), progress,
                                   pointer, platform, word, [] {}, [] {}, &harvelux::platform::ThrottledPump::coarseNow,

@@ -63,7 +63,7 @@ std::string makeZip(const std::vector<ZipEntry>& entries) {
     return bytes;
 }
 
-std::string makeDocx(const std::string& bodyXml) {
+std::string makeDocx(const std::string& bodyXml, const std::string& rootAttributes) {
     const std::string contentTypes =
         R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
         R"(<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">)"
@@ -78,8 +78,8 @@ std::string makeDocx(const std::string& bodyXml) {
         R"(</Relationships>)";
     const std::string document =
         R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
-        R"(<w:document xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main">)"
-        "<w:body>" + bodyXml + "</w:body></w:document>";
+        R"(<w:document xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main")" +
+        rootAttributes + "><w:body>" + bodyXml + "</w:body></w:document>";
     return makeZip({{"[Content_Types].xml", contentTypes}, {"_rels/.rels", rels}, {"word/document.xml", document}});
 }
 

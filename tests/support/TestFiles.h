@@ -36,8 +36,9 @@ struct ZipEntry {
 std::string makeZip(const std::vector<ZipEntry>& entries);
 
 // A minimal WordprocessingML package whose w:body holds `bodyXml` (the
-// prefix "w" is bound to the transitional namespace).
-std::string makeDocx(const std::string& bodyXml);
+// prefix "w" is bound to the transitional namespace); `rootAttributes` go
+// on w:document.
+std::string makeDocx(const std::string& bodyXml, const std::string& rootAttributes = "");
 
 // The same package with a body of one paragraph per line of `text`.
 std::string makeDocxWithParagraphs(const std::vector<std::string>& paragraphs);

@@ -1,4 +1,5 @@
 #include "TestFiles.h"
+#include "wordproc/DocumentEngine.h"
 #include "wordproc/Engine.h"
 #include "wordproc/FormatDispatch.h"
 #include "wordproc/OdfReader.h"
@@ -48,6 +49,31 @@ TEST(OdfReader, ParagraphsBreaksAndSpaces) {
 TEST(OdfReader, SpaceCountsAreCapped) {
     const std::string text = odt(R"(<t:p><t:s t:c="2000000000"/>x<t:s t:c="-5"/><t:s t:c="junk"/></t:p>)");
     EXPECT_EQ(text, std::string(10000, ' ') + "x  \r");
+}
+
+// A few kilobytes that repeat a run of spaces may not give more than 1,000
+// times their size in text; a document within that proportion is read.
+TEST(OdfReader, TextIsHeldInProportionToTheFile) {
+    testfiles::TempDir dir;
+    const auto runs = [](int n) {
+        std::string xml;
+        for (int i = 0; i < n; ++i) xml += R"(<t:s t:c="10000"/>)";
+        return xml;
+    };
+    const struct {
+        std::string body;
+        bool read;
+    } cases[] = {{"<t:p>" + runs(300) + "x@example.com</t:p>", false}, {"<t:p>" + runs(20) + "x</t:p>", true}};
+    for (const auto& c : cases) {
+        testfiles::writeFile(dir.file("doc.odt"), package(content(c.body)));
+        DocumentEngineFactory engine;
+        const auto instance = engine.create();
+        if (c.read) {
+            EXPECT_EQ(instance->open(dir.file("doc.odt"))->content().text(), std::string(10000 * 20, ' ') + "x\r");
+        } else {
+            EXPECT_THROW(instance->open(dir.file("doc.odt")), EngineError);
+        }
+    }
 }
 
 TEST(OdfReader, TablesGiveCellAndRowMarks) {

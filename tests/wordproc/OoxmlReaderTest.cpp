@@ -136,6 +136,32 @@ TEST(OoxmlReader, DamagedAndHostilePackagesAreRefused) {
     refused(good.substr(0, good.size() / 2));
 }
 
+// Look-ups that once walked every attribute of the root, or every sibling,
+// for each element: at these sizes they took seconds.
+TEST(OoxmlReader, ManyRootAttributesAndManyChoicesAreReadInOnePass) {
+    std::string attributes;
+    std::string runs;
+    for (int i = 0; i < 20000; ++i) {
+        attributes += " a" + std::to_string(i) + "=\"1\"";
+        runs += "<w:t>x</w:t>";
+    }
+    const std::string withAttributes =
+        testfiles::makeDocx("<w:p><w:r>" + runs + "<w:t> end </w:t></w:r></w:p>", attributes + " xml:space=\"preserve\"");
+    EXPECT_EQ(readDocumentText(withAttributes), std::string(20000, 'x') + " end \r");
+
+    // Choices under distinct prefixes: none repeats an earlier one's name.
+    std::string choices;
+    for (int i = 0; i < 10000; ++i) {
+        const std::string name = "p" + std::to_string(i) + ":Choice";
+        choices += "<" + name + " xmlns:p" + std::to_string(i) + "=\"urn:x\">" + run(t("c")) + "</" + name + ">";
+    }
+    EXPECT_EQ(bodyText("<w:p><mc:AlternateContent xmlns:mc=\"urn:mc\">" + choices + "</mc:AlternateContent></w:p>"),
+              std::string(10000, 'c') + "\r");
+    EXPECT_EQ(bodyText("<w:p><mc:AlternateContent xmlns:mc=\"urn:mc\">" + choices +
+                       "<mc:Fallback>" + run(t("f")) + "</mc:Fallback></mc:AlternateContent></w:p>"),
+              "f\r");
+}
+
 TEST(OoxmlReader, PasswordProtectedPackagesAreRefusedAsEncrypted) {
     if (!haveCorpus()) GTEST_SKIP() << "no corpus at " << HARVELUX_CORPUS_DIR;
     for (const char* name : {"protected_normal_case.docx", "testWORD_protected_passtika.docx"}) {

@@ -1,4 +1,4 @@
-#include "extract/Word1.h"
+#include "extract/EngineDocumentReader.h"
 
 #include "common/ErrorReport.h"
 #include "extract/DocumentReadout.h"
@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <stdexcept>
+#include <system_error>
 
 namespace harvelux::extract {
 
@@ -25,7 +26,13 @@ Word1::Word1(wordproc::ApplicationFactory& engine, platform::Platform& platform,
 Word1::~Word1() = default;
 
 void Word1::setReadAhead(unsigned jobs) {
-    readAhead_ = jobs > 1 ? std::make_unique<ReadAhead>(engine_, jobs) : nullptr;
+    readAhead_.reset();
+    if (jobs <= 1) return;
+    try {
+        readAhead_ = std::make_unique<ReadAhead>(engine_, jobs);
+    } catch (const std::system_error&) {
+        // Not one thread to spare: every document is read when its turn comes.
+    }
 }
 
 void Word1::beginRun(std::vector<std::string> paths) {
