@@ -91,6 +91,7 @@ class RowsOnlyResults final : public results::ResultsView {
 public:
     extract::ResultRowSink& resultRows() override { return table_; }
     void setFilenameColumns(bool) override {}
+    void setRunSummary(const extract::RunSummary&) override {}
     void showResults() override {}
     bool isBusy() const override { return false; }
 

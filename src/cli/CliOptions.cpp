@@ -25,6 +25,12 @@ const char* usageText() {
            "                        addresses\n"
            "  -j, --jobs=N          read up to N documents at a time (default: the number\n"
            "                        of cores); the output is the same for every N\n"
+           "      --files-from=FILE read more PATHs from FILE, one a line (\"-\": standard\n"
+           "                        input); they join the PATH arguments in order\n"
+           "  -0, --null            the PATHs in --files-from lists end with NUL, not with\n"
+           "                        a line end\n"
+           "      --progress        show documents read, addresses and unread documents\n"
+           "                        on standard error while the run goes on\n"
            "      --stats           print a summary on standard error\n"
            "      --help            display this help and exit\n"
            "      --version         output version information and exit\n"
@@ -111,15 +117,21 @@ std::optional<CliOptions> parseOptions(const std::vector<std::string>& args, std
                 error = "invalid number of jobs '" + value + "'";
                 return std::nullopt;
             }
+        } else if (name == "--files-from") {
+            if (!takeValue(value)) return std::nullopt;
+            options.pathLists.push_back({options.paths.size(), value});
+        } else if (name == "-0" || name == "--null") {
+            if (!noValue()) return std::nullopt;
+            options.nulSeparated = true;
         } else if (name == "--raw" || name == "--dump-text" || name == "--all-files" || name == "--stats" ||
-                   name == "--all-stories" ||
-                   name == "--help" || name == "--version") {
+                   name == "--all-stories" || name == "--progress" || name == "--help" || name == "--version") {
             if (!noValue()) return std::nullopt;
             if (name == "--raw") options.raw = true;
             if (name == "--dump-text") options.dumpText = true;
             if (name == "--all-files") options.allFiles = true;
             if (name == "--all-stories") options.allStories = true;
             if (name == "--stats") options.stats = true;
+            if (name == "--progress") options.progress = true;
             if (name == "--help") options.help = true;
             if (name == "--version") options.version = true;
         } else {
@@ -127,7 +139,7 @@ std::optional<CliOptions> parseOptions(const std::vector<std::string>& args, std
             return std::nullopt;
         }
     }
-    if (options.paths.empty() && !options.help && !options.version) {
+    if (options.paths.empty() && options.pathLists.empty() && !options.help && !options.version) {
         error = "no PATH given";
         return std::nullopt;
     }

@@ -1,6 +1,7 @@
 // Command-line options of harvelux-extract.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,8 +10,18 @@ namespace harvelux::cli {
 
 enum class OutputFormat { Lines, Text, Comma };
 
+// --files-from FILE: a list of paths read from FILE ("-": standard input),
+// which goes into `paths` before the path argument numbered `position`.
+struct PathListFile {
+    std::size_t position;
+    std::string file;
+};
+
 struct CliOptions {
     std::vector<std::string> paths;
+    std::vector<PathListFile> pathLists;
+    bool nulSeparated = false;  // the lists are separated by NUL, not by line ends
+    bool progress = false;      // a status line on standard error while documents are read
     bool withFilename = false;
     OutputFormat format = OutputFormat::Lines;
     std::optional<std::string> outputFile;

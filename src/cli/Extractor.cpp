@@ -1,6 +1,7 @@
 #include "cli/Extractor.h"
 
 #include "cli/ConsolePlatform.h"
+#include "cli/ProgressLine.h"
 #include "cli/TerminalText.h"
 #include "cli/TextDump.h"
 #include "common/AtomicFile.h"
@@ -48,22 +49,32 @@ struct Failure {
 };
 
 // Wraps the reader: counts documents, notes failures, shows a progress line
-// on a terminal.
+// on a terminal, or the --progress line when one is given.
 class CountingReader final : public extract::DocumentTextReader {
 public:
     CountingReader(extract::DocumentTextReader& inner, int total, std::ostream& err, bool showProgress)
         : inner_(inner), total_(total), err_(err), showProgress_(showProgress) {}
 
+    // Counts documents done, addresses found and documents not read.
+    void setProgressLine(ProgressLine* line, std::function<std::size_t()> addresses,
+                         std::function<std::size_t()> unread) {
+        line_ = line;
+        addresses_ = std::move(addresses);
+        unread_ = std::move(unread);
+    }
+
     std::string ReturnDocumentString(const std::string& path) override {
+        if (line_) line_->update(static_cast<std::size_t>(read_), static_cast<std::size_t>(total_), addresses_(), unread_());
         ++read_;
-        if (showProgress_) err_ << "\r\x1b[K[" << read_ << '/' << total_ << "] " << escapeControls(path) << std::flush;
+        if (showProgress_ && !line_) err_ << "\r\x1b[K[" << read_ << '/' << total_ << "] " << escapeControls(path) << std::flush;
         return inner_.ReturnDocumentString(path);
     }
     bool WarnIfWordOpen() override { return false; }
     void beginRun(std::vector<std::string> paths) override { inner_.beginRun(std::move(paths)); }
     void endRun() override { inner_.endRun(); }
     void finishProgress() {
-        if (showProgress_) err_ << "\r\x1b[K" << std::flush;
+        if (line_) line_->clear();
+        else if (showProgress_) err_ << "\r\x1b[K" << std::flush;
     }
 
 private:
@@ -72,6 +83,9 @@ private:
     int read_ = 0;
     std::ostream& err_;
     bool showProgress_;
+    ProgressLine* line_ = nullptr;
+    std::function<std::size_t()> addresses_;
+    std::function<std::size_t()> unread_;
 };
 
 // --raw: the file's bytes are the text.
@@ -206,12 +220,18 @@ int runExtractor(const CliOptions& options, std::ostream& out, std::ostream& err
     word.setReadOptions(readOptions);
     word.setReadAhead(jobsFor(options, err));
     word.setUnreadableObserver(
-        [&failures](const std::string& path, const std::string& reason) { failures.push_back({path, reason}); });
+        [&failures](const std::string& path, const std::string& message, wordproc::UnreadableReason) {
+            failures.push_back({path, message});
+        });
     RawReader raw(failures);
     CountingReader reader(options.raw ? static_cast<extract::DocumentTextReader&>(raw) : word,
                           static_cast<int>(documents.size()), err, ::isatty(STDERR_FILENO) != 0);
 
     results::ResultTable table = results::ResultTable::forOption(options.withFilename);
+    ProgressLine progressLine(err);
+    if (options.progress)
+        reader.setProgressLine(
+            &progressLine, [&table] { return static_cast<std::size_t>(table.rowCount()); }, [&failures] { return failures.size(); });
     const PathList files(documents);
     NoProgress progress;
     extract::Start({files, [&options] { return options.withFilename ? 1 : 0; }, table, progress, pointer, console,

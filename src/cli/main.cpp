@@ -1,6 +1,7 @@
 // harvelux-extract: the extraction of the desktop program, without a window.
 #include "cli/CliOptions.h"
 #include "cli/Extractor.h"
+#include "cli/PathLists.h"
 #include "cli/TerminalText.h"
 #include "common/LocalTimeZone.h"
 
@@ -16,7 +17,7 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
     std::string error;
-    const auto options = harvelux::cli::parseOptions(args, error);
+    auto options = harvelux::cli::parseOptions(args, error);
     if (!options) {
         std::cerr << "harvelux-extract: " << harvelux::cli::escapeControls(error) << "\nTry 'harvelux-extract --help' for more information.\n";
         return 2;
@@ -30,6 +31,10 @@ int main(int argc, char** argv) {
                      "Copyright (C) 2026 Quenbrook.\n"
                      "Report documents that are read wrongly to support@quenbrook.com.\n";
         return 0;
+    }
+    if (!harvelux::cli::readPathLists(*options, std::cin, error)) {
+        std::cerr << "harvelux-extract: " << error << '\n';
+        return 2;
     }
     try {
         return harvelux::cli::runExtractor(*options, std::cout, std::cerr);

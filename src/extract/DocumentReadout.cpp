@@ -32,6 +32,12 @@ DocumentReadout readDocument(wordproc::ApplicationFactory& engine, const std::st
         readout.status = DocumentReadout::Status::Unreadable;
         readout.error = describeException(std::current_exception());
         try {
+            throw;
+        } catch (const wordproc::EngineError& error) {
+            readout.reason = error.reason();
+        } catch (...) {
+        }
+        try {
             word->quit();
         } catch (...) {
             readout.error += "; quitting failed too";

@@ -18,6 +18,8 @@ struct DocumentReadout {
     Status status = Status::Unreadable;
     std::string text;
     std::string error;
+    // Why an unreadable document could not be read.
+    wordproc::UnreadableReason reason = wordproc::UnreadableReason::Damaged;
 };
 
 // Starts an instance, opens the document (with `options`), reads its range, closes the

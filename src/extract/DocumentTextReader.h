@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,10 @@ public:
     virtual void beginRun(std::vector<std::string> paths) { (void)paths; }
     // The run is over (or abandoned): nothing more will be asked for.
     virtual void endRun() {}
+
+    // Why the document last asked for could not be read, in words; nothing
+    // when it was read.
+    virtual std::optional<std::string> unreadReason() const { return std::nullopt; }
 };
 
 }  // namespace harvelux::extract

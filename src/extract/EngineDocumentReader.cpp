@@ -13,6 +13,8 @@ namespace harvelux::extract {
 namespace {
 // What a call on an engine instance that was never started reports.
 constexpr const char* kNoInstance = "Object variable or With block variable not set";
+// Why a document went unread when the engine itself would not start.
+constexpr const char* kEngineUnavailable = "the document engine could not start";
 }  // namespace
 
 using platform::PointerShape;
@@ -53,7 +55,10 @@ std::string Word1::ReturnDocumentString(const std::string& path) {
     const auto pump = [this] { platform_.processEvents(); };
     // Outside a run the read-ahead has no list, and take reads the document
     // directly.
+    lastUnread_.reset();
     DocumentReadout readout = readAhead_ ? readAhead_->take(path, pump) : readDocument(engine_, path, options_);
+    if (readout.status == DocumentReadout::Status::EngineUnavailable) lastUnread_ = kEngineUnavailable;
+    if (readout.status == DocumentReadout::Status::Unreadable) lastUnread_ = wordproc::describeReason(readout.reason);
 
     ErrorTrap trap(platform_, "Word1", "ReturnDocumentString");
     trap.step(100, [&] { pointer_.set(PointerShape::Hourglass); });
@@ -65,12 +70,12 @@ std::string Word1::ReturnDocumentString(const std::string& path) {
     // instance quits. Quitting an instance that never started fails in turn,
     // and that error is the caller's to report.
     if (readout.status == DocumentReadout::Status::EngineUnavailable) {
-        if (onUnreadable_) onUnreadable_(path, readout.error);
+        if (onUnreadable_) onUnreadable_(path, readout.error, readout.reason);
         throw std::runtime_error(kNoInstance);
     }
     pointer_.set(PointerShape::Hourglass);
     if (readout.status == DocumentReadout::Status::Unreadable) {
-        if (onUnreadable_) onUnreadable_(path, readout.error);
+        if (onUnreadable_) onUnreadable_(path, readout.error, readout.reason);
         return std::string();
     }
     // Handed on, not copied: a text may run to many megabytes.

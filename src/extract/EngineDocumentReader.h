@@ -9,6 +9,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace harvelux::extract {
 
@@ -24,9 +26,10 @@ public:
           std::function<bool()> isRunning);
     ~Word1() override;
 
-    // Told of every document that could not be read, with the reason (the
-    // window has no use for it; the command-line extractor reports it).
-    using UnreadableObserver = std::function<void(const std::string& path, const std::string& reason)>;
+    // Told of every document that could not be read, with the engine's
+    // message and the kind of failure.
+    using UnreadableObserver = std::function<void(const std::string& path, const std::string& message,
+                                                  wordproc::UnreadableReason reason)>;
     void setUnreadableObserver(UnreadableObserver observer) { onUnreadable_ = std::move(observer); }
 
     // Read up to `jobs` documents of a run at a time on worker threads
@@ -44,6 +47,7 @@ public:
     bool IsWordRunning();
     void beginRun(std::vector<std::string> paths) override;
     void endRun() override;
+    std::optional<std::string> unreadReason() const override { return lastUnread_; }
 
 private:
     wordproc::ApplicationFactory& engine_;
@@ -53,6 +57,7 @@ private:
     UnreadableObserver onUnreadable_;
     wordproc::ReadOptions options_;
     unsigned readAheadJobs_ = 1;
+    std::optional<std::string> lastUnread_;
     std::unique_ptr<class ReadAhead> readAhead_;
 };
 

@@ -12,6 +12,20 @@ namespace harvelux::extract {
 
 using platform::PointerShape;
 
+namespace {
+
+// Notes the document just asked for when the reader could not read it. The
+// summary is an extra: should noting fail, the run goes on as before.
+void noteUnread(const RunWiring& w, const std::string& path) {
+    if (!w.summary) return;
+    try {
+        if (auto reason = w.reader.unreadReason()) w.summary->unread.push_back({path, std::move(*reason)});
+    } catch (...) {
+    }
+}
+
+}  // namespace
+
 RunOutcome Start(const RunWiring& w) {
     ErrorTrap trap(w.platform, "Form1", "Start");
     std::vector<std::string> addresses;
@@ -55,6 +69,7 @@ RunOutcome Start(const RunWiring& w) {
     trap.step(112, [&] { seen = std::make_unique<SeenAddresses>(); });
     int n = 0;
     trap.step(114, [&] { n = w.files.count(); });
+    if (w.summary) *w.summary = RunSummary{n, 0, 0, false, {}};
     // Let the reader start on the documents ahead of the loop; it hands the
     // texts back in this order whatever happens to the list meanwhile.
     struct RunScope {
@@ -83,6 +98,7 @@ RunOutcome Start(const RunWiring& w) {
         trap.step(120, [&] { path = w.files.itemText(i); });
         trap.step(122, hourglass);
         trap.step(124, [&] { text = w.reader.ReturnDocumentString(path); });
+        noteUnread(w, path);
         trap.step(128, hourglass);
         trap.step(130, [&] {
             // A failed extraction leaves no addresses behind: the previous
@@ -109,8 +125,16 @@ RunOutcome Start(const RunWiring& w) {
                 });
             }
         }
+        if (w.summary) {
+            w.summary->documentsDone = i;
+            w.summary->addresses += addresses.size();
+        }
         trap.step(144, hourglass);
         trap.step(146, hourglass);
+        if (i < n && w.stopRequested && w.stopRequested()) {
+            if (w.summary) w.summary->stopped = true;
+            break;
+        }
     }
     trap.step(150, [&] { w.progress.setValue(0); });
     trap.step(152, [&] { w.progress.setText(kProgressIdle); });

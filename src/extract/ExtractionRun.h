@@ -8,6 +8,7 @@
 #pragma once
 
 #include "extract/DocumentTextReader.h"
+#include "extract/RunSummary.h"
 #include "platform/Platform.h"
 #include "platform/Pointer.h"
 #include "platform/ThrottledPump.h"
@@ -64,6 +65,12 @@ struct RunWiring {
     std::function<void()> hideMain;
     // The clock of the run's message pump (see Start).
     platform::ThrottledPump::Clock clock = &platform::ThrottledPump::coarseNow;
+    // Filled in as the run goes, when given: counts, and the documents that
+    // could not be read with the reader's reason.
+    RunSummary* summary = nullptr;
+    // Asked after each document but the last: true ends the run there, and
+    // the results found so far are shown. May be empty.
+    std::function<bool()> stopRequested = {};
 };
 
 enum class RunOutcome { NoFiles, Declined, Completed };

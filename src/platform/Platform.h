@@ -12,7 +12,8 @@
 
 namespace harvelux::platform {
 
-enum class Buttons { Ok, YesNo };
+// YesNo has Yes as its default button; YesNoDefaultNo has No.
+enum class Buttons { Ok, YesNo, YesNoDefaultNo };
 enum class Icon { None, Warning };
 enum class Answer { Ok, Yes, No };
 

@@ -28,9 +28,9 @@ Answer QtPlatform::messageBox(const std::string& text, Buttons buttons, Icon ico
                               const std::string& title) {
     QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, toQ(title),
                     toQ(text), QMessageBox::NoButton, parent_);
-    if (buttons == Buttons::YesNo) {
+    if (buttons != Buttons::Ok) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(buttons == Buttons::YesNo ? QMessageBox::Yes : QMessageBox::No);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }

@@ -7,6 +7,8 @@
 #include "platform/QtPlatform.h"
 #include "results/ResultsIcons.h"
 #include "results/ResultsLayout.h"
+#include "results/RunStatusText.h"
+#include "results/UnreadDialog.h"
 
 #include <QAction>
 #include <QAbstractItemView>
@@ -14,6 +16,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QToolBar>
 
@@ -48,6 +51,7 @@ Form2::Form2(platform::Platform& platform, QWidget* parent)
       endProgram_([] { QCoreApplication::exit(0); }),
       toolBar_(new QToolBar(QStringLiteral("Standard"), this)),
       list_(*this),
+      status_(new QLabel(this)),
       pointer_(this) {
     setObjectName(QStringLiteral("Form2"));
     toolBar_->setObjectName(QStringLiteral("Standard"));
@@ -63,6 +67,17 @@ Form2::Form2(platform::Platform& platform, QWidget* parent)
 
     connect(toolBar_, &QToolBar::actionTriggered, this,
             [this](QAction* action) { CommandBars_Execute(action->data().toInt()); });
+
+    status_->setObjectName(QStringLiteral("StatusLine"));
+    status_->setTextFormat(Qt::RichText);
+    status_->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    connect(status_, &QLabel::linkActivated, this, [this] { showUnreadList(); });
+    // Ticking and unticking rows, and rows coming and going, show in the line.
+    const QAbstractItemModel* model = list_.widget().model();
+    connect(model, &QAbstractItemModel::dataChanged, this, &Form2::updateStatusLine);
+    connect(model, &QAbstractItemModel::modelReset, this, &Form2::updateStatusLine);
+    connect(model, &QAbstractItemModel::rowsInserted, this, &Form2::updateStatusLine);
+    placeStatusLine();
 }
 
 Form2::~Form2() {
@@ -95,6 +110,41 @@ void Form2::setFilenameColumns(bool withFilename) {
     list_.setColumns(resultColumns(withFilename));
 }
 
+void Form2::setRunSummary(const extract::RunSummary& summary) {
+    ensureLoaded();
+    summary_ = summary;
+    // A list still open from the run before would now be wrong.
+    if (unreadDialog_) unreadDialog_->close();
+    updateStatusLine();
+}
+
+void Form2::updateStatusLine() {
+    const RunStatusText text = runStatusText(summary_, static_cast<std::size_t>(list_.rowCount()), list_.checkedCount());
+    QString line = QString::fromStdString(text.counts).toHtmlEscaped();
+    if (!text.unread.empty())
+        line += QStringLiteral(" \u00B7 <a href=\"unread\">%1</a>").arg(QString::fromStdString(text.unread).toHtmlEscaped());
+    status_->setText(line);
+}
+
+void Form2::showUnreadList() {
+    if (summary_.unread.empty()) return;
+    if (!unreadDialog_) {
+        unreadDialog_ = new UnreadDialog(summary_.unread, platform_, this);
+        unreadDialog_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    unreadDialog_->show();
+    unreadDialog_->raise();
+    unreadDialog_->activateWindow();
+}
+
+UnreadDialog* Form2::unreadDialog() const { return unreadDialog_.data(); }
+
+void Form2::placeStatusLine() {
+    const int left = twipsToPixels(kResultsListLeft);
+    const int lineHeight = status_->sizeHint().height();
+    status_->setGeometry(left, height() - lineHeight - left / 2, std::max(0, width() - 2 * left), lineHeight);
+}
+
 void Form2::showResults() {
     ensureLoaded();
     // The window opens on every row the run added, not on the last batch.
@@ -108,6 +158,7 @@ void Form2::Back() {
     if (busy_) return;
     ensureLoaded();
     list_.clearRows();
+    if (unreadDialog_) unreadDialog_->close();
     if (showMain_) showMain_();
     hide();
 }
@@ -206,6 +257,7 @@ void Form2::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     placeToolBar();
     Form_Resize();
+    placeStatusLine();
 }
 
 void Form2::changeEvent(QEvent* event) {

@@ -1,5 +1,7 @@
 // The results window: the results list (`ListView1`) under a toolbar whose
-// commands go back to the main window or export the list.
+// commands go back to the main window or export the list, and a status line
+// below the list that says what the run went through; its "could not be
+// read" link opens the list of those documents.
 //
 // The window is created early but loads (Form_Load) on the first touch of
 // its list, which the start-up's call of the option handler makes; it stays
@@ -13,14 +15,18 @@
 #include "results/ResultsList.h"
 #include "results/ResultsView.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
 #include <optional>
 
+class QLabel;
 class QToolBar;
 
 namespace harvelux::results {
+
+class UnreadDialog;
 
 // Command IDs of the results window's toolbar.
 enum ResultsCommand : int {
@@ -48,6 +54,7 @@ public:
     // ResultsView
     extract::ResultRowSink& resultRows() override;
     void setFilenameColumns(bool withFilename) override;
+    void setRunSummary(const extract::RunSummary& summary) override;
     void showResults() override;
     bool isBusy() const override { return busy_; }
 
@@ -62,6 +69,11 @@ public:
     bool isLoaded() const { return loaded_; }
     ResultsList& list();
     QToolBar& toolBar() const { return *toolBar_; }
+    QLabel& statusLine() const { return *status_; }
+    // Opens the list of what the last run could not read (the status line's
+    // link does this); the dialog, or null when none is open.
+    void showUnreadList();
+    UnreadDialog* unreadDialog() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -81,6 +93,8 @@ private:
     void ListView1_MouseMove();
     void resetPointer();
     void placeToolBar();
+    void placeStatusLine();
+    void updateStatusLine();
     template <typename Command>
     void runExclusively(Command&& command);
 
@@ -89,6 +103,9 @@ private:
     std::function<void()> endProgram_;
     QToolBar* toolBar_;
     ResultsList list_;
+    QLabel* status_;
+    extract::RunSummary summary_;
+    QPointer<UnreadDialog> unreadDialog_;
     platform::WidgetPointer pointer_;
     bool loaded_ = false;
     bool busy_ = false;

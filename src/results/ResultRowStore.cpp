@@ -16,7 +16,10 @@ void ResultRowStore::setSecond(std::size_t row, std::string_view text) {
 }
 
 void ResultRowStore::setChecked(std::size_t row, bool checked) {
-    if (row < rows_.size()) rows_[row].checked = checked ? 1 : 0;
+    if (row >= rows_.size() || (rows_[row].checked != 0) == checked) return;
+    rows_[row].checked = checked ? 1 : 0;
+    if (checked) --unchecked_;
+    else ++unchecked_;
 }
 
 std::string_view ResultRowStore::text(std::size_t row, int column) const {
@@ -32,6 +35,7 @@ void ResultRowStore::clear() {
     std::string().swap(bytes_);
     std::vector<std::uint64_t>{0}.swap(ends_);
     lastFirst_ = lastSecond_ = 0;
+    unchecked_ = 0;
 }
 
 std::size_t ResultRowStore::allocatedBytes() const {

@@ -34,6 +34,7 @@ public:
     // Column 0 or 1; empty for any other column or a row that is not there.
     std::string_view text(std::size_t row, int column) const;
     bool checked(std::size_t row) const { return row < rows_.size() && rows_[row].checked; }
+    std::size_t checkedCount() const { return rows_.size() - unchecked_; }
 
     // Removes every row and text and releases their memory.
     void clear();
@@ -62,6 +63,7 @@ private:
     std::vector<std::uint64_t> ends_{0};
     TextId lastFirst_ = 0;
     TextId lastSecond_ = 0;
+    std::size_t unchecked_ = 0;
 };
 
 }  // namespace harvelux::results

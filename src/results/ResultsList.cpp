@@ -81,6 +81,8 @@ std::string ResultsList::cell(int row, int column) const {
     return std::string(model_->rows().text(*at, column - 1));
 }
 
+std::size_t ResultsList::checkedCount() const { return model_->rows().checkedCount(); }
+
 bool ResultsList::isChecked(int row) const {
     const auto at = storeRow(row, model_->rows().size());
     return at && model_->rows().checked(*at);

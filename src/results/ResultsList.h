@@ -48,6 +48,8 @@ public:
     int rowCount() const override;
     std::string cell(int row, int column) const override;
     bool isChecked(int row) const override;
+    // Rows ticked, of all rows.
+    std::size_t checkedCount() const;
 
     // ResultRowSink: rows are added checked, with their check box shown.
     RowId addRow(const std::string& text) override;

@@ -19,6 +19,9 @@ public:
     // "Email Results" (9000 twips). The first call loads the window, hidden.
     virtual void setFilenameColumns(bool withFilename) = 0;
 
+    // What the run went through, told before its results are shown.
+    virtual void setRunSummary(const extract::RunSummary& summary) = 0;
+
     // Shows the results window (modeless).
     virtual void showResults() = 0;
 

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QTimer>
 
 namespace harvelux::shell {
 
@@ -53,9 +54,14 @@ std::unique_ptr<ApplicationWindows> createApplicationWindows(ApplicationServices
     // The results window takes the application's icon when it loads, which
     // happens during the main window's start-up.
     QApplication::setWindowIcon(applicationIcon());
+    std::vector<std::string> startPaths = std::move(services.startPaths);
     auto windows = std::make_unique<ApplicationWindows>(std::move(services));
     windows->main().Form_Load();
     windows->main().show();
+    if (!startPaths.empty()) {
+        Form1* main = &windows->main();
+        QTimer::singleShot(0, main, [main, paths = std::move(startPaths)] { main->ListView1_OLEDragDrop(paths); });
+    }
     return windows;
 }
 

@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -39,6 +40,9 @@ struct ApplicationServices {
     std::function<void(QWidget&)> windowShown;
     // Documents read at a time during a run.
     unsigned readAheadJobs;
+    // Documents and folders to add to the list once the program runs, as a
+    // drop adds them.
+    std::vector<std::string> startPaths = {};
 };
 
 class ApplicationWindows final : public QObject {
@@ -62,7 +66,8 @@ private:
 
 // Builds both windows, gives the program its icon, runs the main window's
 // start-up (which loads the results window, hidden) and shows the main
-// window.
+// window. The start paths are added when the event loop first runs, so a
+// long folder scan happens in a window that is up and can be closed.
 std::unique_ptr<ApplicationWindows> createApplicationWindows(ApplicationServices services);
 
 }  // namespace harvelux::shell

@@ -25,6 +25,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
+
+#include <optional>
 #include <QMenuBar>
 #include <QToolBar>
 
@@ -50,6 +53,9 @@ public:
     bool WarnIfWordOpen() override { return reader_.WarnIfWordOpen(); }
     void beginRun(std::vector<std::string> paths) override { reader_.beginRun(std::move(paths)); }
     void endRun() override { reader_.endRun(); }
+    std::optional<std::string> unreadReason() const override {
+        return ending_ ? std::nullopt : reader_.unreadReason();
+    }
 
 private:
     extract::DocumentTextReader& reader_;
@@ -171,6 +177,22 @@ void Form1::Form_Resize() {
 void Form1::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Form_Resize();
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier || work_ != Work::Run) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // The question lets messages through while it is up: a second Escape
+    // then must not ask again, nor a stop already chosen be asked for anew.
+    if (askingToStop_ || stopRequested_ || ending_) return;
+    askingToStop_ = true;
+    const platform::Answer answer = services_.platform.messageBox(kStopQuestion, platform::Buttons::YesNoDefaultNo,
+                                                                  platform::Icon::None, platform::kApplicationTitle);
+    askingToStop_ = false;
+    if (answer == platform::Answer::Yes && work_ == Work::Run) stopRequested_ = true;
 }
 
 void Form1::changeEvent(QEvent* event) {
@@ -301,6 +323,8 @@ void Form1::Start() {
     word.setReadOptions(wordproc::ReadOptions{allStories_});
     word.setReadAhead(services_.readAheadJobs);
     EndingAwareReader reader(word, ending_);
+    stopRequested_ = false;
+    extract::RunSummary summary;
     const extract::RunWiring wiring{
         fileList_,
         [this] { return optionValue(); },
@@ -309,12 +333,17 @@ void Form1::Start() {
         pointer_,
         services_.platform,
         reader,
-        [this] {
-            if (!ending_) services_.results.showResults();
+        [this, &summary] {
+            if (ending_) return;
+            services_.results.setRunSummary(summary);
+            services_.results.showResults();
         },
         [this] {
             if (!ending_) hide();
         },
+        &platform::ThrottledPump::coarseNow,
+        &summary,
+        [this] { return stopRequested_; },
     };
     extract::Start(wiring);
 }

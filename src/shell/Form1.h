@@ -8,7 +8,8 @@
 // ignored: starting a run, adding files or folders or samples, dropping,
 // clearing and removing items, and (during a run) changing the options. The
 // help commands and "&Exit" still work; ending the program during long work
-// abandons it.
+// abandons it. Escape during a run asks whether to stop it; Yes ends it
+// after the document being read and shows what was found.
 #pragma once
 
 #include "common/SettingsStore.h"
@@ -42,6 +43,7 @@ inline constexpr const char* kSamplesQuestion =
     "them before working with them)?";
 inline constexpr const char* kFrameCaption = "Extract Option";
 inline constexpr const char* kOptionCaption = "Include filename next to each email address in results";
+inline constexpr const char* kStopQuestion = "Stop extracting? The addresses found so far will be shown.";
 
 // What the window works with besides its own widgets.
 struct Form1Services {
@@ -118,6 +120,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -146,6 +149,9 @@ private:
     Work work_ = Work::None;
     bool ending_ = false;
     bool allStories_ = false;
+    // The user chose to stop the run under way; the question is up.
+    bool stopRequested_ = false;
+    bool askingToStop_ = false;
 };
 
 }  // namespace harvelux::shell

@@ -5,17 +5,28 @@
 #include "platform/QtPlatform.h"
 #include "platform/RunningWordProcessor.h"
 #include "shell/ApplicationWindows.h"
+#include "shell/StartPaths.h"
 #include "wordproc/DocumentEngine.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QWidget>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 #include <thread>
 
 int main(int argc, char* argv[]) {
     harvelux::pinLocalTimeZone();
     QApplication app(argc, argv);
+
+    // The documents and folders the program was started with (Qt has taken
+    // its own options out of the arguments by now).
+    std::vector<std::string> arguments;
+    for (const QString& argument : QCoreApplication::arguments().mid(1))
+        arguments.push_back(QFile::encodeName(argument).toStdString());
 
     harvelux::platform::QtPlatform platform;
     harvelux::wordproc::DocumentEngineFactory engine;
@@ -29,6 +40,7 @@ int main(int argc, char* argv[]) {
         [] { QCoreApplication::exit(0); },
         [&platform](QWidget& window) { platform.setDialogParent(&window); },
         std::max(1u, std::thread::hardware_concurrency()),
+        harvelux::shell::startPaths(arguments, QFile::encodeName(QDir::currentPath()).toStdString()),
     });
     return QApplication::exec();
 }

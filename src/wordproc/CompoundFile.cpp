@@ -201,7 +201,7 @@ void CompoundFile::readMiniStream(std::uint32_t firstMiniFatSector) {
 }
 
 std::string CompoundFile::readChain(std::uint32_t start, std::uint64_t size) const {
-    if (size > kMaxStreamBytes) throw EngineError("a stream exceeds the size limit");
+    if (size > kMaxStreamBytes) throw EngineError("a stream exceeds the size limit", UnreadableReason::TooLarge);
     if (size > data_.size()) damaged("a stream is larger than the file");
     return concatenate(streamChain(fat_, start, size, sectorShift_, "a stream's sector chain"), size, sectorShift_,
                        [this](std::uint32_t sector, std::size_t length) { return sectorBytes(sector, length); });

@@ -32,7 +32,7 @@ public:
         std::string text = readDocumentText(bytes.view(), options);
         // Readers that do not collect through a TextBuilder are held to the
         // same limit here.
-        if (text.size() > limit) throw EngineError("document text exceeds the limit");
+        if (text.size() > limit) throw EngineError("document text exceeds the limit", UnreadableReason::TooLarge);
         return std::make_unique<LoadedDocument>(std::move(text));
     }
     void quit() override { quit_ = true; }

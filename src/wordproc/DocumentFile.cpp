@@ -28,22 +28,46 @@ private:
     int fd_;
 };
 
-[[noreturn]] void fail(const std::string& path, const char* what) {
-    throw EngineError("Cannot open " + path + ": " + what);
+[[noreturn]] void fail(const std::string& path, const char* what, UnreadableReason reason) {
+    throw EngineError("Cannot open " + path + ": " + what, reason);
+}
+
+// What a failed stat, open or read says of the file.
+UnreadableReason reasonOf(int error) {
+    switch (error) {
+        case ENOENT:
+        case ENOTDIR:
+            return UnreadableReason::Missing;
+        case EACCES:
+        case EPERM:
+            return UnreadableReason::NoPermission;
+        case EISDIR:
+            return UnreadableReason::NotADocument;
+        case EFBIG:
+        case EOVERFLOW:
+            return UnreadableReason::TooLarge;
+        default:
+            return UnreadableReason::Damaged;
+    }
+}
+
+[[noreturn]] void failWithErrno(const std::string& path) {
+    const int error = errno;
+    fail(path, std::strerror(error), reasonOf(error));
 }
 
 }  // namespace
 
 DocumentBytes readDocumentBytes(const std::string& path) {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) fail(path, std::strerror(errno));
-    if (!S_ISREG(info.st_mode)) fail(path, "not a regular file");
+    if (::stat(path.c_str(), &info) != 0) failWithErrno(path);
+    if (!S_ISREG(info.st_mode)) fail(path, "not a regular file", UnreadableReason::NotADocument);
     // O_NONBLOCK: should the path have been swapped for a FIFO since the
     // stat, the open returns at once instead of waiting for a writer.
     const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (fd.get() < 0) fail(path, std::strerror(errno));
-    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) fail(path, "not a regular file");
-    if (static_cast<std::uint64_t>(info.st_size) > kMaxFileBytes) fail(path, "file too large");
+    if (fd.get() < 0) failWithErrno(path);
+    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) fail(path, "not a regular file", UnreadableReason::NotADocument);
+    if (static_cast<std::uint64_t>(info.st_size) > kMaxFileBytes) fail(path, "file too large", UnreadableReason::TooLarge);
 
     // One byte more than the size, so that a file that grew since fstat is
     // noticed and read on, but never past the cap: a file that grows while
@@ -54,7 +78,7 @@ DocumentBytes readDocumentBytes(const std::string& path) {
     std::size_t filled = 0;
     while (true) {
         if (filled == capacity) {
-            if (capacity >= kMost) fail(path, "file too large");
+            if (capacity >= kMost) fail(path, "file too large", UnreadableReason::TooLarge);
             const std::size_t larger = std::min(capacity + capacity / 2 + 65536, kMost);
             auto grown = std::make_unique_for_overwrite<char[]>(larger);
             std::memcpy(grown.get(), data.get(), filled);
@@ -64,7 +88,7 @@ DocumentBytes readDocumentBytes(const std::string& path) {
         const ssize_t got = ::read(fd.get(), data.get() + filled, capacity - filled);
         if (got < 0) {
             if (errno == EINTR) continue;
-            fail(path, std::strerror(errno));
+            failWithErrno(path);
         }
         if (got == 0) break;
         filled += static_cast<std::size_t>(got);

@@ -5,10 +5,12 @@
 // nothing is shared between documents, so instances may live on different
 // threads.
 //
-// Failures are thrown as EngineError.
+// Failures are thrown as EngineError, which says why in a kind a user can act
+// on besides its message.
 #pragma once
 
 #include "wordproc/ReadOptions.h"
+#include "wordproc/UnreadableReason.h"
 
 #include <memory>
 #include <stdexcept>
@@ -18,7 +20,12 @@ namespace harvelux::wordproc {
 
 class EngineError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit EngineError(const std::string& message, UnreadableReason reason = UnreadableReason::Damaged)
+        : std::runtime_error(message), reason_(reason) {}
+    UnreadableReason reason() const { return reason_; }
+
+private:
+    UnreadableReason reason_;
 };
 
 // The text of a document's main story (or of all its stories, as the

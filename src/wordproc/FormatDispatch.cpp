@@ -23,15 +23,18 @@ namespace {
 
 // The format of the bytes. A ZIP archive or compound file built to look
 // inside is left in `zip` or `compound`, so the reader need not parse the
-// container a second time.
-Format detect(std::string_view data, std::optional<ZipArchive>& zip, std::optional<CompoundFile>& compound) {
+// container a second time. A container that cannot be opened at all (a
+// cut-off download, say) is Unknown, with the reason left in `damage`.
+Format detect(std::string_view data, std::optional<ZipArchive>& zip, std::optional<CompoundFile>& compound,
+              std::string& damage) {
     if (looksLikeRtf(data)) return Format::Rtf;
     if (ZipArchive::looksLikeZip(data)) {
         try {
             zip.emplace(data);
             if (isOoxmlPackage(*zip)) return Format::Ooxml;
             if (isOpenDocumentTextPackage(*zip)) return Format::OpenDocument;
-        } catch (const EngineError&) {
+        } catch (const EngineError& error) {
+            if (!zip) damage = error.what();
         }
         return Format::Unknown;
     }
@@ -45,7 +48,8 @@ Format detect(std::string_view data, std::optional<ZipArchive>& zip, std::option
             // the encrypted package.
             if (compound->find(u"EncryptedPackage")) return Format::EncryptedPackage;
             if (isWorksCompound(*compound)) return Format::OldWordProcessor;
-        } catch (const EngineError&) {
+        } catch (const EngineError& error) {
+            if (!compound) damage = error.what();
         }
         return Format::Unknown;
     }
@@ -72,13 +76,15 @@ LegacyFamily legacyFamily(std::string_view data, bool isCompound) {
 Format detectFormat(std::string_view data) {
     std::optional<ZipArchive> zip;
     std::optional<CompoundFile> compound;
-    return detect(data, zip, compound);
+    std::string damage;
+    return detect(data, zip, compound, damage);
 }
 
 std::string readDocumentText(std::string_view data, const ReadOptions& options) {
     std::optional<ZipArchive> zip;
     std::optional<CompoundFile> compound;
-    switch (detect(data, zip, compound)) {
+    std::string damage;
+    switch (detect(data, zip, compound, damage)) {
         case Format::Ooxml:
             return readOoxmlText(*zip, options);
         case Format::PlainText:
@@ -88,7 +94,7 @@ std::string readDocumentText(std::string_view data, const ReadOptions& options) 
         case Format::WordXml:
             return readWordXmlText(data, options);
         case Format::EncryptedPackage:
-            throw EngineError("the document is encrypted");
+            throw EngineError("the document is encrypted", UnreadableReason::Encrypted);
         case Format::Rtf:
             return readRtfText(data, options);
         case Format::OpenDocument:
@@ -113,7 +119,8 @@ std::string readDocumentText(std::string_view data, const ReadOptions& options) 
         case Format::Unknown:
             break;
     }
-    throw EngineError("unknown document format");
+    if (!damage.empty()) throw EngineError(damage);
+    throw EngineError("unknown document format", UnreadableReason::UnknownFormat);
 }
 
 }  // namespace harvelux::wordproc

@@ -101,7 +101,7 @@ std::string readHtmlText(std::string_view data, const ReadOptions& readOptions) 
 
     const std::string encoding = htmlEncoding(data);
     data.remove_prefix(bomLength(bomOf(data)));
-    if (data.size() > kMaxMarkupBytes) throw EngineError("the HTML document is too large");
+    if (data.size() > kMaxMarkupBytes) throw EngineError("the HTML document is too large", UnreadableReason::TooLarge);
     // UTF-16 markup is scanned as its ASCII characters.
     std::string ascii;
     if (encoding.rfind("UTF-16", 0) == 0)

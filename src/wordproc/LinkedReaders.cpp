@@ -30,7 +30,7 @@ int guarded(const char* data, std::size_t size, unsigned options, std::string* t
         *text = Read(std::string_view(data, size), readOptionsFrom(options));
         return kReaderRead;
     } catch (const EngineError& error) {
-        return fail(text, error.what(), kReaderEngineError);
+        return fail(text, error.what(), kReaderEngineError + static_cast<int>(error.reason()));
     } catch (const std::bad_alloc&) {
         return kReaderOutOfMemory;
     } catch (const std::exception& error) {

@@ -65,9 +65,11 @@ void* openProgramModule(const char* fileName, const char* entryName, std::string
 }
 
 std::string finishModuleRead(int outcome, std::string&& text) {
+    // An engine error comes with its reason added to kReaderEngineError.
+    if (outcome >= kReaderEngineError && outcome <= kReaderEngineError + static_cast<int>(UnreadableReason::TooLarge))
+        throw EngineError(text, static_cast<UnreadableReason>(outcome - kReaderEngineError));
     switch (outcome) {
         case kReaderRead: return std::move(text);
-        case kReaderEngineError: throw EngineError(text);
         case kReaderOutOfMemory: throw std::bad_alloc();
         default: throw std::runtime_error(text);
     }

@@ -88,7 +88,7 @@ bool looksLikeFlatOpenDocumentText(std::string_view data) {
 }
 
 std::string readOpenDocumentPackageText(const ZipArchive& zip, const ReadOptions& options) {
-    if (isEncrypted(zip)) throw EngineError("the document is encrypted");
+    if (isEncrypted(zip)) throw EngineError("the document is encrypted", UnreadableReason::Encrypted);
     const auto content = zip.read("content.xml");
     if (!content) throw EngineError("the package has no content.xml");
     pugi::xml_document document;

@@ -47,11 +47,11 @@ void appendPageText(TextBuilder& out, const poppler::byte_array& utf8) {
 
 std::string readPdfText(std::string_view data, const ReadOptions&) {
     silencePoppler();
-    if (data.size() > static_cast<std::size_t>(INT_MAX)) throw EngineError("the PDF is too large");
+    if (data.size() > static_cast<std::size_t>(INT_MAX)) throw EngineError("the PDF is too large", UnreadableReason::TooLarge);
     const std::unique_ptr<poppler::document> document(
         poppler::document::load_from_raw_data(data.data(), static_cast<int>(data.size())));
     if (!document) throw EngineError("the PDF cannot be read");
-    if (document->is_locked()) throw EngineError("the PDF needs a password");
+    if (document->is_locked()) throw EngineError("the PDF needs a password", UnreadableReason::Encrypted);
 
     TextBuilder out;
     const int pages = document->pages();

@@ -16,7 +16,8 @@ namespace harvelux::wordproc {
 
 // What a reader of the module reports. Nothing is thrown across the
 // module's edge: on failure `text` receives the message.
-enum ReaderOutcome : int { kReaderRead = 0, kReaderEngineError = 1, kReaderOutOfMemory = 2, kReaderFailed = 3 };
+// An engine failure is reported as kReaderEngineError plus its reason.
+enum ReaderOutcome : int { kReaderRead = 0, kReaderOutOfMemory = 2, kReaderFailed = 3, kReaderEngineError = 16 };
 
 // Bits of a reader's `options`, the ReadOptions that cross the module's edge.
 inline constexpr unsigned kReadAllStories = 1;

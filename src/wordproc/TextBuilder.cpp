@@ -22,7 +22,7 @@ std::size_t TextLimitScope::current() { return textLimit; }
 
 void TextBuilder::checkSize() const {
     WorkBudget::charge();
-    if (text_.size() > limit_) throw EngineError("document text exceeds the limit");
+    if (text_.size() > limit_) throw EngineError("document text exceeds the limit", UnreadableReason::TooLarge);
 }
 
 void TextBuilder::append(std::string_view utf8) {

@@ -32,7 +32,7 @@ std::string characterSetName(std::string_view stream) {
 
 std::string readWord95Text(std::string_view wordDocument, const ReadOptions& options) {
     const char* const fib = "the file information block";
-    if (le16(wordDocument, kFlags, fib) & kEncrypted) throw EngineError("the document is encrypted");
+    if (le16(wordDocument, kFlags, fib) & kEncrypted) throw EngineError("the document is encrypted", UnreadableReason::Encrypted);
     const std::uint32_t ccpText = le32(wordDocument, kCcpText, fib);
     const std::uint32_t fcClx = le32(wordDocument, kFcClx, fib);
     const std::uint32_t lcbClx = le32(wordDocument, kLcbClx, fib);

@@ -33,7 +33,7 @@ Fib parseFib(std::string_view stream) {
     // Encrypted (or XOR-obfuscated, which sets the same flag) documents keep
     // only the FIB's base in the clear; the rest cannot be read without the
     // password.
-    if (fib.flags & kEncrypted) throw EngineError("the document is encrypted");
+    if (fib.flags & kEncrypted) throw EngineError("the document is encrypted", UnreadableReason::Encrypted);
     std::uint64_t pos = kFibBaseBytes;
     const std::uint16_t csw = le16(stream, pos, "the file information block");
     pos += 2 + 2ull * csw;

@@ -63,7 +63,7 @@ std::optional<std::string> ZipArchive::read(const std::string& name, std::uint64
         if (got == 0) break;
         if (out.size() + static_cast<std::uint64_t>(got) > cap) {
             zip_fclose(file);
-            throw EngineError("ZIP entry " + name + " inflates beyond the limit");
+            throw EngineError("ZIP entry " + name + " inflates beyond the limit", UnreadableReason::TooLarge);
         }
         out.append(buffer, static_cast<std::size_t>(got));
     }

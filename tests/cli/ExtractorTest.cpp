@@ -1,5 +1,7 @@
 #include "cli/CliOptions.h"
 #include "cli/Extractor.h"
+#include "cli/PathLists.h"
+#include "cli/ProgressLine.h"
 #include "cli/TextDump.h"
 #include "filelist/FolderScan.h"
 
@@ -23,10 +25,11 @@ struct Outcome {
     std::string err;
 };
 
-Outcome run(const std::vector<std::string>& args) {
+Outcome run(const std::vector<std::string>& args, const std::string& standardInput = "") {
     std::string error;
-    const auto options = cli::parseOptions(args, error);
-    if (!options) return {2, "", error};
+    auto options = cli::parseOptions(args, error);
+    std::istringstream in(standardInput);
+    if (!options || !cli::readPathLists(*options, in, error)) return {2, "", error};
     std::ostringstream out;
     std::ostringstream err;
     const int status = cli::runExtractor(*options, out, err);
@@ -179,6 +182,51 @@ TEST(Extractor, AllStoriesReadsHeadersNotesBoxesAndLinksAlsoForDumpText) {
     EXPECT_EQ(run({"--dump-text", "--all-stories", rtf}).out,
               "== " + rtf + "\nBody body@example.com\\r\nLee\\r\nhead@example.com\\r\nlink@example.com\\r\n");
     EXPECT_EQ(run({"--all-stories=1", rtf}).status, 2);
+}
+
+// --files-from lists join the PATH arguments where they stand, one path a
+// line or NUL-separated, spaces and all.
+TEST(Extractor, PathListsJoinTheArgumentsInOrder) {
+    testfiles::TempDir dir;
+    for (const char* name : {"a.txt", "b c.txt", "d.txt", "e.txt"})
+        testfiles::writeFile(dir.file(name), std::string("x@") + name[0] + ".example.com");
+    const std::string listed = dir.file("list.txt");
+    testfiles::writeFile(listed, dir.file("e.txt") + "\n");
+    const std::string expected = "x@d.example.com\r\nx@a.example.com\r\nx@b.example.com\r\nx@e.example.com\r\n";
+
+    Outcome o = run({dir.file("d.txt"), "--files-from", "-", "--files-from=" + listed},
+                    dir.file("a.txt") + "\n" + dir.file("b c.txt") + "\n\n");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, expected);
+    o = run({"-0", dir.file("d.txt"), "--files-from", "-", "--files-from", listed},
+            dir.file("a.txt") + std::string(1, '\0') + dir.file("b c.txt"));
+    EXPECT_EQ(o.out, "x@d.example.com\r\nx@a.example.com\r\nx@b.example.com\r\n") << "the NUL form reads "
+                                                                                      "the whole line file as one path";
+    o = run({"--files-from", dir.file("no-such-list")});
+    EXPECT_EQ(o.status, 2);
+    EXPECT_NE(o.err.find("no-such-list"), std::string::npos);
+    EXPECT_EQ(cli::splitPathList(std::string("a\0\0b\n", 5), true), (std::vector<std::string>{"a", "b\n"}));
+}
+
+TEST(Extractor, ProgressLineIsThrottledAndClearedAtTheEnd) {
+    std::ostringstream err;
+    std::chrono::steady_clock::time_point now{std::chrono::hours(1)};
+    cli::ProgressLine line(err, [&now] { return now; });
+    line.update(1234, 5000, 87, 3);
+    now += std::chrono::milliseconds(99);
+    line.update(1235, 5000, 88, 3);  // too soon: not shown
+    now += std::chrono::milliseconds(1);
+    line.update(1236, 5000, 1, 0);
+    line.clear();
+    EXPECT_EQ(err.str(), "\r1234/5000 documents, 87 addresses, 3 unread"
+                         "\r1236/5000 documents, 1 address, 0 unread   "
+                         "\r" + std::string(43, ' ') + "\r");
+
+    testfiles::TempDir dir;
+    testfiles::writeFile(dir.file("a.txt"), "a@example.com");
+    const Outcome o = run({"--progress", "-j", "1", dir.file("a.txt"), dir.file("missing.doc")});
+    EXPECT_EQ(o.err.rfind("\r0/2 documents, 0 addresses, 0 unread", 0), 0u) << o.err;
+    EXPECT_EQ(o.err.back(), '\r') << "the line is erased at the end";
 }
 
 TEST(CliOptions, UsageErrors) {

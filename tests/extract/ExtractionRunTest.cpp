@@ -68,10 +68,11 @@ struct RunFixture {
     std::chrono::steady_clock::time_point now{std::chrono::hours(1)};
     std::chrono::milliseconds tick{0};  // added at every reading
 
-    RunOutcome run(extract::DocumentTextReader* other = nullptr) {
+    RunOutcome run(extract::DocumentTextReader* other = nullptr, extract::RunSummary* summary = nullptr,
+                   std::function<bool()> stopRequested = {}) {
         return extract::Start({files, [this] { return option; }, rows, progress, pointer, platform,
                                other ? *other : reader, [this] { ++shown; }, [this] { ++hidden; },
-                               [this] { return now += tick; }});
+                               [this] { return now += tick; }, summary, std::move(stopRequested)});
     }
     std::vector<std::vector<std::string>> cells() {
         std::vector<std::vector<std::string>> all;
@@ -107,6 +108,26 @@ TEST(ExtractionRun, ProgressRowsAndWindowsForFourDocuments) {
     EXPECT_TRUE(f.platform.messages.empty());
     EXPECT_EQ(f.pointer.current(), PointerShape::Default);
     EXPECT_EQ(f.platform.pumpCount, 1 + 4);  // once before the check, once per document
+}
+
+// A stop asked for during the second of four documents ends the run after
+// it: the first two documents' rows, the results shown, the bar at rest.
+TEST(ExtractionRun, StopEndsTheRunAfterTheCurrentDocument) {
+    RunFixture f;
+    f.files.items = {"/d/1.doc", "/d/2.doc", "/d/3.doc", "/d/4.doc"};
+    f.reader.texts = {{"/d/1.doc", "a@example.com"}, {"/d/2.doc", "b@example.com"}, {"/d/3.doc", "c@example.com"}};
+    extract::RunSummary summary;
+    EXPECT_EQ(f.run(nullptr, &summary, [&f] { return f.reader.read.size() == 2; }), RunOutcome::Completed);
+    EXPECT_EQ(f.reader.read, (std::vector<std::string>{"/d/1.doc", "/d/2.doc"}));
+    EXPECT_EQ(f.cells(), (std::vector<std::vector<std::string>>{{"a@example.com"}, {"b@example.com"}}));
+    EXPECT_THAT(f.progress.values, ElementsAre(25, 50, 0));
+    EXPECT_THAT(f.progress.texts, ElementsAre(extract::kProgressWorking, "Progress Bar"));
+    EXPECT_EQ(f.shown, 1);
+    EXPECT_EQ(f.hidden, 1);
+    EXPECT_TRUE(summary.stopped);
+    EXPECT_EQ(summary.documentsDone, 2);
+    EXPECT_EQ(summary.documents, 4);
+    EXPECT_EQ(summary.addresses, 2u);
 }
 
 // Documents full of candidate words let messages through at most every
@@ -270,12 +291,26 @@ TEST(ExtractionRun, UnreadableDocumentsGiveNoRowsAndNoMessages) {
     wordproc::DocumentEngineFactory engine;
     extract::Word1 word(engine, f.platform, f.pointer, nullptr);
     std::vector<std::string> unreadable;
-    word.setUnreadableObserver([&](const std::string& path, const std::string&) { unreadable.push_back(path); });
-    EXPECT_EQ(f.run(&word), RunOutcome::Completed);
+    word.setUnreadableObserver(
+        [&](const std::string& path, const std::string&, wordproc::UnreadableReason) { unreadable.push_back(path); });
+    extract::RunSummary summary;
+    EXPECT_EQ(f.run(&word, &summary), RunOutcome::Completed);
     EXPECT_TRUE(f.platform.messages.empty());
     EXPECT_EQ(f.cells(), (std::vector<std::vector<std::string>>{{"ok@example.com"}}));
     EXPECT_EQ(unreadable, (std::vector<std::string>{dir.file("missing.docx"), dir.path(), dir.file("pipe.docx"),
                                                     dir.file("random.docx"), dir.file("noise.docx")}));
+    // The run keeps each one with its reason in words, in list order.
+    std::vector<std::pair<std::string, std::string>> unread;
+    for (const auto& entry : summary.unread) unread.emplace_back(entry.path, entry.reason);
+    EXPECT_EQ(unread, (std::vector<std::pair<std::string, std::string>>{{dir.file("missing.docx"), "missing"},
+                                                                        {dir.path(), "not a document"},
+                                                                        {dir.file("pipe.docx"), "not a document"},
+                                                                        {dir.file("random.docx"), "damaged"},
+                                                                        {dir.file("noise.docx"), "unknown format"}}));
+    EXPECT_EQ(summary.documents, 7);
+    EXPECT_EQ(summary.documentsDone, 7);
+    EXPECT_EQ(summary.addresses, 1u);
+    EXPECT_FALSE(summary.stopped);
 }
 
 }  // namespace

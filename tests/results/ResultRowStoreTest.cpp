@@ -29,11 +29,14 @@ TEST(ResultRowStore, RowsReadBackTheirCellsAndCheckState) {
     // Rows come checked; the flag changes only where it is set.
     EXPECT_TRUE(store.checked(0) && store.checked(1) && store.checked(2));
     store.setChecked(1, false);
+    store.setChecked(1, false);  // twice: still one row unticked
+    EXPECT_EQ(store.checkedCount(), 2u);
     EXPECT_TRUE(store.checked(0));
     EXPECT_FALSE(store.checked(1));
     EXPECT_TRUE(store.checked(2));
     store.setChecked(1, true);
     EXPECT_TRUE(store.checked(1));
+    EXPECT_EQ(store.checkedCount(), 3u);
     EXPECT_FALSE(store.checked(3));
 
     // Rows that are not there are left alone.
@@ -90,8 +93,10 @@ TEST(ResultRowStore, ClearingGivesTheMemoryBackAndTheStoreStartsAfresh) {
     const std::size_t full = store.allocatedBytes();
     EXPECT_GT(full, 100000u * 20);
 
+    store.setChecked(5, false);
     store.clear();
     EXPECT_EQ(store.size(), 0u);
+    EXPECT_EQ(store.checkedCount(), 0u);
     EXPECT_EQ(store.textBytes(), 0u);
     EXPECT_LT(store.allocatedBytes(), 64u);
 

@@ -1,13 +1,18 @@
 // Shows the results window filled with sample rows, for looking at it and
 // trying its commands by hand:
 //
-//     results_window_demo [--with-filename] [--rows N] [--screenshot FILE]
+//     results_window_demo [--with-filename] [--rows N] [--show-unread] [--screenshot FILE] [--run PATH...]
 //
 // --rows N adds N generated rows after the samples (ten addresses per
-// document). With --screenshot the whole screen is saved to FILE once the
-// window is up, and the program ends.
+// document). --run reads the documents PATH... with the document engine
+// instead of showing the samples, and --show-unread then opens the list of
+// those that could not be read. With --screenshot the whole screen is saved
+// to FILE once the window is up, and the program ends.
+#include "extract/ExtractionRun.h"
+#include "extract/EngineDocumentReader.h"
 #include "platform/QtPlatform.h"
 #include "results/Form2.h"
+#include "wordproc/DocumentEngine.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -45,6 +50,37 @@ int main(int argc, char** argv) {
         {"/home/anna/Documents/Letters/reply.odt", "helpdesk@university.edu"},
     };
     form.setFilenameColumns(withFilename);
+    const qsizetype runAt = args.indexOf(QStringLiteral("--run"));
+    if (runAt >= 0) {
+        struct Paths final : harvelux::extract::FileListSource {
+            std::vector<std::string> items;
+            int count() const override { return static_cast<int>(items.size()); }
+            std::string itemText(int index) const override { return items.at(static_cast<std::size_t>(index - 1)); }
+        } paths;
+        for (qsizetype i = runAt + 1; i < args.size(); ++i) paths.items.push_back(args.at(i).toStdString());
+        struct NoProgress final : harvelux::extract::ProgressSink {
+            void setValue(double) override {}
+            void setText(const std::string&) override {}
+        } progress;
+        harvelux::platform::RememberedPointer pointer;
+        harvelux::wordproc::DocumentEngineFactory engine;
+        harvelux::extract::Word1 word(engine, platform, pointer, nullptr);
+        harvelux::extract::RunSummary summary;
+        harvelux::extract::Start({paths, [withFilename] { return withFilename ? 1 : 0; }, form.resultRows(), progress,
+                                  pointer, platform, word, [] {}, [] {}, &harvelux::platform::ThrottledPump::coarseNow,
+                                  &summary});
+        form.setRunSummary(summary);
+        form.list().setChecked(2, false);
+        form.showResults();
+        if (args.contains(QStringLiteral("--show-unread"))) QTimer::singleShot(300, [&form] { form.showUnreadList(); });
+        if (!screenshot.isEmpty()) {
+            QTimer::singleShot(1500, [&] {
+                const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
+                QCoreApplication::exit(shot.save(screenshot) ? 0 : 1);
+            });
+        }
+        return app.exec();
+    }
     for (const auto& [file, address] : rows) {
         auto& sink = form.resultRows();
         if (withFilename)

@@ -48,6 +48,7 @@ protected:
             [this] { ++programEnded; },
             [this](QWidget& window) { shownWindows.push_back(&window); },
             readAheadJobs,
+            startWith,
         });
     }
 
@@ -102,6 +103,7 @@ protected:
     int programEnded = 0;
     std::vector<QWidget*> shownWindows;
     unsigned readAheadJobs = 4;
+    std::vector<std::string> startWith;  // paths on the command line
     std::unique_ptr<ApplicationWindows> windows;
 };
 

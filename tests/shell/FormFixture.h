@@ -30,9 +30,11 @@ public:
     results::ResultTable table = results::ResultTable::forOption(false);
     int shown = 0;
     bool busy = false;
+    extract::RunSummary summary;
 
     extract::ResultRowSink& resultRows() override { return table; }
     void setFilenameColumns(bool withFilename) override { table = results::ResultTable::forOption(withFilename); }
+    void setRunSummary(const extract::RunSummary& s) override { summary = s; }
     void showResults() override { ++shown; }
     bool isBusy() const override { return busy; }
 

@@ -1,0 +1,26 @@
+// The results window's status line: what the run went through, in words.
+//
+//     "87 addresses from 5000 documents · 3 could not be read"
+//     "87 addresses (80 ticked), stopped after 1234 of 5000 documents"
+//
+// The unread part is shown as a link that opens the list of what could not
+// be read.
+#pragma once
+
+#include "extract/RunSummary.h"
+
+#include <cstddef>
+#include <string>
+
+namespace harvelux::results {
+
+struct RunStatusText {
+    std::string counts;  // addresses, documents, a stop
+    std::string unread;  // "3 could not be read", or "" when all were read
+};
+
+// `rows` and `ticked` are the rows of the list now and how many of them are
+// ticked; "(J ticked)" is added when some are not.
+RunStatusText runStatusText(const extract::RunSummary& summary, std::size_t rows, std::size_t ticked);
+
+}  // namespace harvelux::results
