@@ -155,6 +155,16 @@ int runExtractor(const CliOptions& options, std::ostream& out, std::ostream& err
                                        : std::max(1u, std::thread::hardware_concurrency()));
     word.setUnreadableObserver(
         [&failures](const std::string& path, const std::string& reason) { failures.push_back({path, reason}); });
+    // A failed step is a line on standard error, not the desktop's report, and
+    // makes the exit status 1.
+    bool stepFailed = false;
+    const auto stepReport = [&err, &stepFailed](const char* what) {
+        return [&err, &stepFailed, what](int line, const std::string& description) {
+            stepFailed = true;
+            err << "harvelux-extract: step " << line << " of " << what << " failed: " << description << '\n';
+        };
+    };
+    word.setFailureReport(stepReport("reading a document"));
     RawReader raw(failures);
     CountingReader reader(options.raw ? static_cast<extract::DocumentTextReader&>(raw) : word,
                           static_cast<int>(documents.size()), err, ::isatty(STDERR_FILENO) != 0);
@@ -162,12 +172,14 @@ int runExtractor(const CliOptions& options, std::ostream& out, std::ostream& err
     results::ResultTable table = results::ResultTable::forOption(options.withFilename);
     const PathList files(documents);
     NoProgress progress;
-    extract::Start({files, [&options] { return options.withFilename ? 1 : 0; }, table, progress, pointer, console,
-                    reader, [] {}, [] {}});
+    extract::RunWiring wiring{files, [&options] { return options.withFilename ? 1 : 0; }, table, progress, pointer,
+                              console, reader, [] {}, [] {}};
+    wiring.reportFailure = stepReport("the run");
+    extract::Start(wiring);
     reader.finishProgress();
 
     const std::string output = formatResults(table, options.format);
-    int status = failures.empty() ? 0 : 1;
+    int status = failures.empty() && !stepFailed ? 0 : 1;
     if (options.outputFile) {
         std::string error;
         if (!writeFileWholeOrNothing(*options.outputFile, output, error)) {

@@ -45,7 +45,7 @@ std::string Word1::ReturnDocumentString(const std::string& path) {
     // directly.
     DocumentReadout readout = readAhead_ ? readAhead_->take(path, pump) : readDocument(engine_, path);
 
-    ErrorTrap trap(platform_, "Word1", "ReturnDocumentString");
+    ErrorTrap trap(platform_, "Word1", "ReturnDocumentString", reportFailure_);
     trap.step(100, [&] { pointer_.set(PointerShape::Hourglass); });
     trap.step(102, [&] {
         if (readout.status == DocumentReadout::Status::EngineUnavailable) throw std::runtime_error(readout.error);

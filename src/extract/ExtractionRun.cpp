@@ -13,7 +13,7 @@ namespace harvelux::extract {
 using platform::PointerShape;
 
 RunOutcome Start(const RunWiring& w) {
-    ErrorTrap trap(w.platform, "Form1", "Start");
+    ErrorTrap trap(w.platform, "Form1", "Start", w.reportFailure);
     std::vector<std::string> addresses;
     std::string path;
     std::string text;

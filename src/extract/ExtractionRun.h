@@ -7,6 +7,7 @@
 // through the small interfaces below.
 #pragma once
 
+#include "common/ErrorReport.h"
 #include "extract/DocumentTextReader.h"
 #include "platform/Platform.h"
 #include "platform/Pointer.h"
@@ -64,6 +65,8 @@ struct RunWiring {
     std::function<void()> hideMain;
     // The clock of the run's message pump (see Start).
     platform::ThrottledPump::Clock clock = &platform::ThrottledPump::coarseNow;
+    // Where a failed step goes; empty: the "Application Error" message box.
+    StepFailureReport reportFailure = {};
 };
 
 enum class RunOutcome { NoFiles, Declined, Completed };

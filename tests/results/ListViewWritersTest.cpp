@@ -4,8 +4,6 @@
 #include "ScriptedPlatform.h"
 #include "TestFiles.h"
 
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -94,9 +92,8 @@ TEST(ListViewWriters, PumpsWhileMeasuringAndBuilding) {
 // With a pump the file is written on a worker thread: the same bytes, the
 // same refusal of a path that cannot be written, and the existing file kept.
 TEST(ListViewWriters, FilesWrittenWhilePumpingAreTheSameAndFailuresAreReported) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const std::string folder = dir.path().toStdString();
+    const testfiles::TempDir dir;
+    const std::string& folder = dir.path();
     ResultTable table = ResultTable::forOption(true);
     for (int i = 0; i < 20000; ++i)
         table.appendRow({"/docs/file" + std::to_string(i / 10) + ".docx", "user" + std::to_string(i) + "@example.com"});
