@@ -1,34 +1,14 @@
-// OpenDocument text: a ZIP input is read as a package; anything else as the
-// XML of content.xml or of a flat document, so that mutations of the XML
-// are not lost to the archive's checksums.
-#include "wordproc/Engine.h"
+// OpenDocument text: packages, flat documents, and the XML of content.xml on
+// its own.
+#include "PackageFuzz.h"
 #include "wordproc/OdfBody.h"
 #include "wordproc/OdfReader.h"
-#include "wordproc/XmlDocument.h"
-#include "wordproc/ZipArchive.h"
-
-#include <cstddef>
-#include <cstdint>
-#include <string_view>
 
 using namespace harvelux::wordproc;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    try {
-        if (ZipArchive::looksLikeZip(bytes)) {
-            const ZipArchive zip(bytes);
-            if (isOpenDocumentTextPackage(zip)) readOpenDocumentPackageText(zip);
-            return 0;
-        }
-        if (looksLikeFlatOpenDocumentText(bytes)) {
-            readFlatOpenDocumentText(bytes);
-            return 0;
-        }
-        pugi::xml_document document;
-        parseXml(document, bytes, "content.xml", true);
-        readOpenDocumentBody(document);
-    } catch (const EngineError&) {
-    }
-    return 0;
+    static constexpr harvelux::fuzz::PackageFormat kOdt{isOpenDocumentTextPackage, readOpenDocumentPackageText,
+                                                        looksLikeFlatOpenDocumentText, readFlatOpenDocumentText,
+                                                        "content.xml", readOpenDocumentBody};
+    return harvelux::fuzz::fuzzPackage(kOdt, data, size);
 }
