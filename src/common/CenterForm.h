@@ -21,10 +21,14 @@ struct TwipFrame {
     long long extraHeight;
 };
 
+// The frame the windows' layouts assume: 4-pixel borders and a 23-pixel
+// caption.
+inline constexpr TwipFrame kAssumedFrame{2 * 60, 2 * 60 + 345};
+
 // Moves the window so that its outer frame sits in the middle of the whole
 // primary screen. A shown window's frame is measured; before the window is
 // shown the window manager has drawn no frame yet, and `assumedFrame` stands
 // in for it.
-void CenterForm(QWidget& window, TwipFrame assumedFrame);
+void CenterForm(QWidget& window, TwipFrame assumedFrame = kAssumedFrame);
 
 }  // namespace harvelux
