@@ -1,6 +1,7 @@
 // Throughput of the address extractor over UTF-8 text, in bytes of input per
-// second: ordinary prose with a few addresses, and text dense with candidate
-// words (most of them not addresses).
+// second: ordinary prose with a few addresses, prose outside ASCII with many
+// quoted addresses, and text dense with candidate words (most of them not
+// addresses).
 #include "extract/ExtractEmails.h"
 
 #include <benchmark/benchmark.h>
@@ -44,6 +45,30 @@ void BM_ProseFewAddresses(benchmark::State& state) {
     run(state, text);
 }
 BENCHMARK(BM_ProseFewAddresses)->Unit(benchmark::kMillisecond);
+
+void BM_TypographicProseManyAddresses(benchmark::State& state) {
+    // Prose outside ASCII (accents, curly quotes, dashes, CJK) with an
+    // address every 40 words, quoted or ending a sentence: each one is
+    // widened through multi-byte characters.
+    static const char* words[] = {"caf\xC3\xA9", "\xE2\x80\x9Cquoted\xE2\x80\x9D", "na\xC3\xAFve", "\xE2\x80\x94",
+                                  "\xE9\x82\xAE\xE7\xAE\xB1\xEF\xBC\x9A", "r\xC3\xA9sum\xC3\xA9", "the", "end."};
+    static const std::string text = [] {
+        std::mt19937 random(42);
+        std::string t;
+        int count = 0;
+        while (t.size() < (16u << 20)) {
+            if (++count % 40 == 0)
+                t += (count % 80 == 0 ? "\xE2\x80\x9C" : "") + std::string("person") + std::to_string(count % 5000) +
+                     "@example.com" + (count % 80 == 0 ? "\xE2\x80\x9D" : ".");
+            else
+                t += words[random() % (sizeof words / sizeof *words)];
+            t += ' ';
+        }
+        return t;
+    }();
+    run(state, text);
+}
+BENCHMARK(BM_TypographicProseManyAddresses)->Unit(benchmark::kMillisecond);
 
 void BM_ManyCandidates(benchmark::State& state) {
     // Every fourth word holds "@" and "."; half of those are valid addresses.

@@ -11,6 +11,8 @@ Usage: bench/fidelity.py [--build BUILD_DIR] [--corpus DIR] [--below PERCENT]
 """
 import argparse
 import collections
+import email
+import email.policy
 import os
 import re
 import subprocess
@@ -19,7 +21,8 @@ import tempfile
 
 FORMATS = {".docx": "docx", ".docm": "docx", ".dotx": "docx", ".dotm": "docx", ".doc": "doc", ".dot": "doc",
            ".rtf": "rtf", ".odt": "odt", ".ott": "odt", ".fodt": "odt", ".htm": "html", ".html": "html",
-           ".pdf": "pdf"}
+           ".pdf": "pdf", ".mht": "mht", ".mhtml": "mht", ".wpd": "wordperfect", ".wp": "wordperfect",
+           ".wp5": "wordperfect", ".wp6": "wordperfect", ".wps": "works", ".wri": "write"}
 ESCAPES = re.compile(r"\\(\\|r|a|v|f|t|u[0-9A-F]{4})")
 # Paragraph numbers and bullets, which LibreOffice writes into its text and a
 # word processor's main-story text does not have.
@@ -46,12 +49,31 @@ def ours(extract, path):
     return run.returncode == 0, words(body)
 
 
+def web_archive_page(path, workdir):
+    """LibreOffice opens a web archive as plain text, MIME source and all; it
+    is given the archive's page instead, saved as an HTML file."""
+    with open(path, "rb") as f:
+        message = email.message_from_binary_file(f, policy=email.policy.default)
+    page = next((part for part in message.walk() if part.get_content_type() == "text/html"), None)
+    body = page.get_payload(decode=True) if page is not None else b""
+    out = os.path.join(tempfile.mkdtemp(dir=workdir), os.path.basename(path) + ".html")
+    with open(out, "wb") as f:
+        f.write(body or b"")
+    return out
+
+
 def libreoffice(files, workdir):
     """Text per file, converted in batches of one folder's files of one
     extension (so that no two outputs share a name)."""
     by_folder = collections.defaultdict(list)
+    pages = {}
     for f in files:
+        if FORMATS[os.path.splitext(f)[1].lower()] == "mht":
+            pages[web_archive_page(f, workdir)] = f
+            continue
         by_folder[(os.path.dirname(f), os.path.splitext(f)[1])].append(f)
+    for page in pages:
+        by_folder[(os.path.dirname(page), ".mht")].append(page)
     texts = {}
     for folder, group in by_folder.items():
         out = tempfile.mkdtemp(dir=workdir)
@@ -62,7 +84,7 @@ def libreoffice(files, workdir):
         for f in group:
             target = os.path.join(out, os.path.splitext(os.path.basename(f))[0] + ".txt")
             if os.path.exists(target):
-                texts[f] = open(target, encoding="utf-8", errors="replace").read()
+                texts[pages.get(f, f)] = open(target, encoding="utf-8", errors="replace").read()
     return texts
 
 

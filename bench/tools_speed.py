@@ -6,7 +6,8 @@ For each format the files of the shared corpus with that format's extensions
 are read by every tool that handles the format: harvelux-extract in one run
 over all of them (how it is used on a batch) and, for comparison, in one run
 per file (as the other tools must be run); antiword and catdoc (.doc),
-docx2txt and pandoc (.docx), unrtf (.rtf), odt2txt (.odt), and LibreOffice
+docx2txt and pandoc (.docx), unrtf (.rtf), odt2txt (.odt), wpd2text (WordPerfect), wps2text
+(Works), and LibreOffice
 (soffice --headless --cat, one run per file) on a sample of each format.
 Each figure is the best of --repeat runs. Prints a Markdown table:
 documents/s and MB/s (bytes of the document files). The tools run in a
@@ -27,12 +28,16 @@ FORMATS = {
     "docx": (".docx", ".docm", ".dotx", ".dotm"),
     "rtf": (".rtf",),
     "odt": (".odt",),
+    "wordperfect": (".wpd", ".wp", ".wp5", ".wp6"),
+    "works": (".wps",),
 }
 TOOLS = {
     "doc": [("antiword", ["antiword"]), ("catdoc", ["catdoc"])],
     "docx": [("docx2txt", ["docx2txt"]), ("pandoc", ["pandoc", "-t", "plain"])],
     "rtf": [("unrtf", ["unrtf", "--text"])],
     "odt": [("odt2txt", ["odt2txt"])],
+    "wordperfect": [("wpd2text", ["wpd2text"])],
+    "works": [("wps2text", ["wps2text"])],
 }
 
 
@@ -69,7 +74,10 @@ def main():
     parser.add_argument("--corpus", default=os.path.join(here, "..", "..", "shared", "corpus"))
     parser.add_argument("--repeat", type=int, default=3)
     parser.add_argument("--soffice-sample", type=int, default=8)
-    parser.add_argument("--formats", default=",".join(FORMATS), help="comma-separated, e.g. doc,rtf")
+    parser.add_argument("--copies", type=int, default=1,
+                        help="read each file this many times, for a folder of a few files")
+    parser.add_argument("--formats", default="doc,docx,rtf,odt", help="comma-separated, e.g. doc,rtf "
+                        "(wordperfect and works: give --corpus ../shared/formats)")
     args = parser.parse_args()
     args.corpus = os.path.abspath(args.corpus)
     extract = os.path.join(os.path.abspath(args.build), "src", "cli", "harvelux-extract")
@@ -85,7 +93,7 @@ def report(args, extract):
         if fmt not in args.formats.split(","):
             continue
         files = sorted(os.path.join(d, n) for d, _, names in os.walk(args.corpus) for n in names
-                       if os.path.splitext(n)[1].lower() in extensions)
+                       if os.path.splitext(n)[1].lower() in extensions) * args.copies
         size = sum(os.path.getsize(f) for f in files) / 1e6
         rows = []
         ours = best_of(args.repeat, lambda: subprocess.run(

@@ -1,4 +1,5 @@
 // The HTML reader on arbitrary bytes, whatever they start with.
+#include "FuzzOptions.h"
 #include "wordproc/Engine.h"
 #include "wordproc/HtmlReader.h"
 
@@ -8,7 +9,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     try {
-        harvelux::wordproc::readHtmlText(std::string_view(reinterpret_cast<const char*>(data), size));
+        harvelux::wordproc::readHtmlText(std::string_view(reinterpret_cast<const char*>(data), size),
+                                         fuzzReadOptions(data, size));
     } catch (const harvelux::wordproc::EngineError&) {
     }
     return 0;

@@ -1,5 +1,6 @@
 // The RTF reader on arbitrary bytes; input that does not start like RTF is
 // given the header, so that every input reaches the interpreter.
+#include "FuzzOptions.h"
 #include "wordproc/Engine.h"
 #include "wordproc/RtfReader.h"
 
@@ -11,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string document(reinterpret_cast<const char*>(data), size);
     if (!harvelux::wordproc::looksLikeRtf(document)) document.insert(0, "{\\rtf1 ");
     try {
-        harvelux::wordproc::readRtfText(document);
+        harvelux::wordproc::readRtfText(document, fuzzReadOptions(data, size));
     } catch (const harvelux::wordproc::EngineError&) {
     }
     return 0;

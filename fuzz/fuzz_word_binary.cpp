@@ -3,6 +3,7 @@
 // anything else is split into a WordDocument stream and a table stream
 // (a 4-byte little-endian length first), so the fuzzer reaches the FIB and
 // piece table parsers without having to build a valid container.
+#include "FuzzOptions.h"
 #include "wordproc/CompoundFile.h"
 #include "wordproc/Engine.h"
 #include "wordproc/FormatDispatch.h"
@@ -18,9 +19,10 @@ using namespace harvelux::wordproc;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     const std::string_view data(reinterpret_cast<const char*>(bytes), size);
+    const ReadOptions options = fuzzReadOptions(bytes, size);
     if (CompoundFile::hasSignature(data)) {
         try {
-            (void)readDocumentText(data);
+            (void)readDocumentText(data, options);
         } catch (const EngineError&) {
         }
         return 0;
@@ -31,11 +33,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const std::string_view wordDocument = rest.substr(0, split % (rest.size() + 1));
     const std::string_view table = rest.substr(wordDocument.size());
     try {
-        (void)readWord97Text(wordDocument, table);
+        (void)readWord97Text(wordDocument, table, options);
     } catch (const EngineError&) {
     }
     try {
-        (void)readWord95Text(wordDocument);
+        (void)readWord95Text(wordDocument, options);
     } catch (const EngineError&) {
     }
     return 0;

@@ -63,11 +63,13 @@ for fuzzer in "${fuzzers[@]}"; do
     fuzz_ooxml) copy_seeds "$seeds" '*.docx' '*.docm' '*.dotx' '*.dotm'; extract_part "$seeds" word/document.xml docx ;;
     fuzz_pdf) copy_seeds "$seeds" '*.pdf' ;;
     fuzz_html) copy_seeds "$seeds" '*.htm' '*.html'; dict=(-dict=fuzz/html.dict) ;;
+    fuzz_legacy) copy_seeds "$seeds" '*.wpd' '*.wp' '*.wp5' '*.wp6' '*.wps' '*.wri' 'wordperfect*' ;;
+    fuzz_web_archive) copy_seeds "$seeds" '*.mht' '*.mhtml'; dict=(-dict=fuzz/html.dict) ;;
     *) copy_seeds "$seeds" '*' ;;
   esac
   mkdir -p "$work/$fuzzer-corpus"
   echo "== $fuzzer: $(find "$seeds" -type f | wc -l) seeds, $seconds s"
-  if ! "$build_dir/fuzz/$fuzzer" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2560 -print_final_stats=1 \
+  if ! "$build_dir/fuzz/$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2560 -print_final_stats=1 \
       -artifact_prefix="$artifacts/$fuzzer-" "${dict[@]}" "$work/$fuzzer-corpus" "$seeds" \
       >"$work/$fuzzer.log" 2>&1; then
     status=1

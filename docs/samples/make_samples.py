@@ -5,8 +5,9 @@ over them finds.
 Each sample is written as flat OpenDocument text and converted by LibreOffice
 (soffice --headless --convert-to) into its final format. Every address is a
 made-up one under example.com, example.org or example.net. Addresses in page
-headers, footers and footnotes, and the targets of links whose shown text is
-not an address, are not part of the main text and are never found.
+headers, footers, footnotes and text boxes, and the targets of links whose
+shown text is not an address, are not part of the main text: they are found
+only when whole documents are searched.
 
 Usage: make_samples.py OUTPUT_FOLDER    (needs soffice on the PATH)
 """
@@ -18,10 +19,11 @@ import subprocess
 import sys
 import tempfile
 
-# Text of a paragraph may hold two kinds of markup:
+# Text of a paragraph may hold three kinds of markup:
 #   [[link:TARGET|SHOWN]]  a hyperlink; only SHOWN is main text
 #   [[note:TEXT]]          a footnote; not main text
-MARKUP = re.compile(r"\[\[(link|note):([^|\]]*)(?:\|([^\]]*))?\]\]")
+#   [[box:TEXT]]           a text box anchored in the paragraph; not main text
+MARKUP = re.compile(r"\[\[(link|note|box):([^|\]]*)(?:\|([^\]]*))?\]\]")
 
 FILLER = [
     "The committee met in the small hall on the first floor, where the heating works again after the repairs of last winter.",
@@ -162,6 +164,21 @@ SAMPLES = [
         ],
     },
     {
+        "name": "Whole Document Letter",
+        "format": "docx",
+        "header": "Harbour Lane Studio - letters: letterhead@example.com",
+        "footer": "Registered office, 4 Harbour Lane - accounts: footer-accounts@example.net",
+        "body": [
+            ("h", "A Letter Worth Reading Whole"),
+            ("p", "Dear Sam, thank you for the drawings; the studio desk (studio.desk@example.org) has them now."
+                  "[[box:Contact box: Priya Raman, priya.raman@example.com]]"),
+            ("filler", 3),
+            ("p", "The framing quote follows next week.[[note:Framing questions to framer@example.net, please]]"),
+            ("p", "If anything is unclear, [[link:mailto:anna.berg@example.org?subject=Drawings|write to Anna]]."),
+            ("filler", 2),
+        ],
+    },
+    {
         "name": "Volunteer Roster",
         "format": "odt",
         "header": "Roster owner roster-owner@example.com",
@@ -188,6 +205,8 @@ FODT_HEAD = """<?xml version="1.0" encoding="UTF-8"?>
  xmlns:table="urn:oasis:names:tc:opendocument:xmlns:table:1.0"
  xmlns:fo="urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0"
  xmlns:xlink="http://www.w3.org/1999/xlink"
+ xmlns:draw="urn:oasis:names:tc:opendocument:xmlns:drawing:1.0"
+ xmlns:svg="urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0"
  office:version="1.3" office:mimetype="application/vnd.oasis.opendocument.text">
  <office:styles>
   <style:default-style style:family="paragraph">
@@ -224,6 +243,10 @@ def paragraph_xml(text):
         if m.group(1) == "link":
             out.append('<text:a xlink:type="simple" xlink:href="%s">%s</text:a>'
                        % (html.escape(m.group(2)), html.escape(m.group(3), quote=False)))
+        elif m.group(1) == "box":
+            out.append('<draw:frame text:anchor-type="paragraph" svg:width="6cm" svg:height="2cm" svg:x="10cm" '
+                       'svg:y="0cm"><draw:text-box><text:p>%s</text:p></draw:text-box></draw:frame>'
+                       % html.escape(m.group(2), quote=False))
         else:
             out.append('<text:note text:note-class="footnote"><text:note-citation>*</text:note-citation>'
                        '<text:note-body><text:p>%s</text:p></text:note-body></text:note>'

@@ -17,6 +17,9 @@ const char* usageText() {
            "  -o, --output=FILE     write to FILE (whole or not at all) instead of standard\n"
            "                        output\n"
            "      --all-files       scan folders for every file, not only documents\n"
+           "      --all-stories     read whole documents: after the main text also\n"
+           "                        footnotes, endnotes, comments, text boxes, headers,\n"
+           "                        footers and the addresses of mailto: links\n"
            "      --raw             read each PATH as UTF-8 text, exactly as it is\n"
            "      --dump-text       print the text read from each document instead of\n"
            "                        addresses\n"
@@ -109,11 +112,13 @@ std::optional<CliOptions> parseOptions(const std::vector<std::string>& args, std
                 return std::nullopt;
             }
         } else if (name == "--raw" || name == "--dump-text" || name == "--all-files" || name == "--stats" ||
+                   name == "--all-stories" ||
                    name == "--help" || name == "--version") {
             if (!noValue()) return std::nullopt;
             if (name == "--raw") options.raw = true;
             if (name == "--dump-text") options.dumpText = true;
             if (name == "--all-files") options.allFiles = true;
+            if (name == "--all-stories") options.allStories = true;
             if (name == "--stats") options.stats = true;
             if (name == "--help") options.help = true;
             if (name == "--version") options.version = true;

@@ -17,6 +17,7 @@ struct CliOptions {
     bool raw = false;
     bool dumpText = false;
     bool allFiles = false;
+    bool allStories = false;  // also headers, footers, notes, comments, text boxes, links
     bool stats = false;
     int jobs = 0;  // 0: the number of cores
     bool help = false;

@@ -3,6 +3,7 @@
 // window message to process.
 #pragma once
 
+#include "cli/TerminalText.h"
 #include "platform/Platform.h"
 
 #include <iostream>
@@ -13,9 +14,17 @@ class ConsolePlatform final : public platform::Platform {
 public:
     platform::Answer messageBox(const std::string& text, platform::Buttons buttons, platform::Icon,
                                 const std::string& title) override {
-        std::string shown = text;
-        for (char& c : shown)
-            if (c == '\r') c = '\n';
+        // One line per line of the message; any other control character
+        // (from a file name in it, say) is shown escaped.
+        std::string shown;
+        std::size_t start = 0;
+        while (true) {
+            const std::size_t end = text.find('\r', start);
+            shown += escapeControls(std::string_view(text).substr(start, end - start));
+            if (end == std::string::npos) break;
+            shown += '\n';
+            start = end + 1;
+        }
         std::cerr << "harvelux-extract: " << title << ": " << shown << '\n';
         return buttons == platform::Buttons::Ok ? platform::Answer::Ok : platform::Answer::Yes;
     }

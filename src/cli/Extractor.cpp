@@ -1,6 +1,7 @@
 #include "cli/Extractor.h"
 
 #include "cli/ConsolePlatform.h"
+#include "cli/TerminalText.h"
 #include "cli/TextDump.h"
 #include "common/AtomicFile.h"
 #include "extract/DocumentReadout.h"
@@ -18,6 +19,7 @@
 #include <chrono>
 #include <thread>
 #include <iostream>
+#include <new>
 #include <unistd.h>
 
 namespace harvelux::cli {
@@ -54,7 +56,7 @@ public:
 
     std::string ReturnDocumentString(const std::string& path) override {
         ++read_;
-        if (showProgress_) err_ << "\r\x1b[K[" << read_ << '/' << total_ << "] " << path << std::flush;
+        if (showProgress_) err_ << "\r\x1b[K[" << read_ << '/' << total_ << "] " << escapeControls(path) << std::flush;
         return inner_.ReturnDocumentString(path);
     }
     bool WarnIfWordOpen() override { return false; }
@@ -90,16 +92,17 @@ private:
     std::vector<Failure>& failures_;
 };
 
-int dumpTexts(const std::vector<std::string>& paths, std::ostream& out, std::ostream& err) {
+int dumpTexts(const std::vector<std::string>& paths, const wordproc::ReadOptions& readOptions, std::ostream& out,
+              std::ostream& err) {
     wordproc::DocumentEngineFactory factory;
     int failed = 0;
     for (const std::string& path : paths) {
-        out << "== " << path << '\n';
-        const extract::DocumentReadout readout = extract::readDocument(factory, path);
+        out << "== " << escapeControls(path) << '\n';
+        const extract::DocumentReadout readout = extract::readDocument(factory, path, readOptions);
         if (readout.status != extract::DocumentReadout::Status::Read) {
             ++failed;
             out << std::flush;  // so a terminal shows the message under its document
-            err << "harvelux-extract: " << readout.error << '\n';
+            err << "harvelux-extract: " << escapeControls(readout.error) << '\n';
             continue;
         }
         const std::string escaped = escapeForDump(readout.text);
@@ -109,21 +112,61 @@ int dumpTexts(const std::vector<std::string>& paths, std::ostream& out, std::ost
     return failed == 0 ? 0 : 1;
 }
 
-std::string formatResults(const results::ResultTable& table, OutputFormat format) {
+bool writeResults(const results::ResultTable& table, OutputFormat format, const results::ExportOutput& output) {
     switch (format) {
         case OutputFormat::Text:
-            return results::buildTextFile(table);
+            return results::writeTextFile(table, output);
         case OutputFormat::Comma:
-            return results::buildCommaFile(table);
+            return results::writeCommaFile(table, output);
         case OutputFormat::Lines:
             break;
     }
-    return results::buildClipboardText(table).value_or(std::string());
+    return results::writeClipboardText(table, output);
+}
+
+// The results to the -o file, whole or not at all, or to `out` as they are
+// formatted. False with a sentence in `error` when they cannot be written.
+bool deliverResults(const CliOptions& options, const results::ResultTable& table, std::ostream& out,
+                    std::string& error) {
+    if (!options.outputFile) {
+        const bool written = writeResults(table, options.format, [&out](std::string_view piece) {
+            out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+            return static_cast<bool>(out);
+        });
+        out.flush();
+        if (!written || !out) error = "could not write the results to standard output";
+        return written && out;
+    }
+    AtomicFile file;
+    try {
+        if (file.open(*options.outputFile) &&
+            writeResults(table, options.format, [&file](std::string_view piece) { return file.write(piece); }) &&
+            file.commit())
+            return true;
+    } catch (const std::bad_alloc&) {
+        file.abandon("not enough memory to write " + *options.outputFile);
+    }
+    error = file.error();
+    return false;
+}
+
+// The most documents read at a time: beyond a few per core, more threads
+// only cost memory and switches.
+unsigned jobsFor(const CliOptions& options, std::ostream& err) {
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    if (options.jobs <= 0) return cores;
+    const unsigned most = 4 * cores;
+    const auto asked = static_cast<unsigned>(options.jobs);
+    if (asked <= most) return asked;
+    if (options.stats)
+        err << "harvelux-extract: -j " << asked << " lowered to " << most << " (4 times the " << cores
+            << (cores == 1 ? " core)" : " cores)") << '\n';
+    return most;
 }
 
 }  // namespace
 
-std::vector<std::string> expandPaths(const CliOptions& options) {
+std::vector<std::string> expandPaths(const CliOptions& options, filelist::ScanProblems* problems) {
     std::vector<std::string> documents;
     for (const std::string& path : options.paths) {
         if (options.raw || filelist::kindOf(path) != filelist::EntryKind::Folder) {
@@ -135,7 +178,7 @@ std::vector<std::string> expandPaths(const CliOptions& options) {
         // as the "//name" that "/" + "/" + name builds.
         if (folder == "/") folder.clear();
         std::vector<std::string> found =
-            options.allFiles ? filelist::ScanTree(folder, "*") : filelist::FolderDocuments(folder);
+            options.allFiles ? filelist::ScanTree(folder, "*", {}, problems) : filelist::FolderDocuments(folder, {}, problems);
         for (std::string& each : found) documents.push_back(std::move(each));
     }
     return documents;
@@ -143,16 +186,25 @@ std::vector<std::string> expandPaths(const CliOptions& options) {
 
 int runExtractor(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const auto started = std::chrono::steady_clock::now();
-    const std::vector<std::string> documents = expandPaths(options);
-    if (options.dumpText) return dumpTexts(documents, out, err);
+    filelist::ScanProblems scanProblems;
+    const std::vector<std::string> documents = expandPaths(options, &scanProblems);
+    // Documents a scan could not reach are missing from the run: that is a
+    // failure like a document that cannot be read.
+    for (const filelist::ScanProblem& problem : scanProblems.items())
+        err << "harvelux-extract: could not scan " << escapeControls(problem.path) << ": "
+            << escapeControls(problem.reason) << '\n';
+    const int scanStatus = scanProblems.empty() ? 0 : 1;
+    wordproc::ReadOptions readOptions;
+    readOptions.allStories = options.allStories;
+    if (options.dumpText) return std::max(dumpTexts(documents, readOptions, out, err), scanStatus);
 
     ConsolePlatform console;
     platform::RememberedPointer pointer;
     wordproc::DocumentEngineFactory factory;
     std::vector<Failure> failures;
     extract::Word1 word(factory, console, pointer, nullptr);
-    word.setReadAhead(options.jobs > 0 ? static_cast<unsigned>(options.jobs)
-                                       : std::max(1u, std::thread::hardware_concurrency()));
+    word.setReadOptions(readOptions);
+    word.setReadAhead(jobsFor(options, err));
     word.setUnreadableObserver(
         [&failures](const std::string& path, const std::string& reason) { failures.push_back({path, reason}); });
     // A failed step is a line on standard error, not the desktop's report, and
@@ -178,23 +230,19 @@ int runExtractor(const CliOptions& options, std::ostream& out, std::ostream& err
     extract::Start(wiring);
     reader.finishProgress();
 
-    const std::string output = formatResults(table, options.format);
-    int status = failures.empty() && !stepFailed ? 0 : 1;
-    if (options.outputFile) {
-        std::string error;
-        if (!writeFileWholeOrNothing(*options.outputFile, output, error)) {
-            err << "harvelux-extract: " << error << '\n';
-            status = 1;
-        }
-    } else {
-        out << output << std::flush;
+    int status = failures.empty() && !stepFailed ? scanStatus : 1;
+    std::string error;
+    if (!deliverResults(options, table, out, error)) {
+        err << "harvelux-extract: " << escapeControls(error) << '\n';
+        status = 1;
     }
 
     if (options.stats) {
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         err << "documents read: " << documents.size() - failures.size() << '\n';
         err << "documents not read: " << failures.size() << '\n';
-        for (const Failure& f : failures) err << "  " << f.path << ": " << f.reason << '\n';
+        for (const Failure& f : failures)
+            err << "  " << escapeControls(f.path) << ": " << escapeControls(f.reason) << '\n';
         err << "addresses: " << table.rowCount() << '\n';
         err << "seconds: " << seconds << '\n';
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cli/CliOptions.h"
+#include "filelist/ScanProblems.h"
 
 #include <iosfwd>
 
@@ -13,6 +14,7 @@ namespace harvelux::cli {
 int runExtractor(const CliOptions& options, std::ostream& out, std::ostream& err);
 
 // Expands the PATH arguments: folders become the documents of their trees.
-std::vector<std::string> expandPaths(const CliOptions& options);
+// What a scan could not look into goes to `problems`, if given.
+std::vector<std::string> expandPaths(const CliOptions& options, filelist::ScanProblems* problems = nullptr);
 
 }  // namespace harvelux::cli

@@ -1,9 +1,11 @@
 // harvelux-extract: the extraction of the desktop program, without a window.
 #include "cli/CliOptions.h"
 #include "cli/Extractor.h"
+#include "cli/TerminalText.h"
 #include "common/LocalTimeZone.h"
 
 #include <iostream>
+#include <new>
 
 #ifndef HARVELUX_VERSION
 #define HARVELUX_VERSION "0"
@@ -16,7 +18,7 @@ int main(int argc, char** argv) {
     std::string error;
     const auto options = harvelux::cli::parseOptions(args, error);
     if (!options) {
-        std::cerr << "harvelux-extract: " << error << "\nTry 'harvelux-extract --help' for more information.\n";
+        std::cerr << "harvelux-extract: " << harvelux::cli::escapeControls(error) << "\nTry 'harvelux-extract --help' for more information.\n";
         return 2;
     }
     if (options->help) {
@@ -29,5 +31,10 @@ int main(int argc, char** argv) {
                      "Report documents that are read wrongly to support@quenbrook.com.\n";
         return 0;
     }
-    return harvelux::cli::runExtractor(*options, std::cout, std::cerr);
+    try {
+        return harvelux::cli::runExtractor(*options, std::cout, std::cerr);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "harvelux-extract: out of memory\n";
+        return 1;
+    }
 }

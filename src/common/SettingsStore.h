@@ -1,5 +1,8 @@
 // Per-user text settings: organization "Quenbrook", application "Harvelux"
 // (on Linux ~/.config/Quenbrook/Harvelux.conf), keys at the top level.
+// The file is read and written only when it is a regular file (links
+// followed) or absent; anything else there is left untouched and every read
+// gives its default.
 #pragma once
 
 #include <initializer_list>

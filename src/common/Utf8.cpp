@@ -67,4 +67,23 @@ bool isValidUtf8(std::string_view bytes) {
     return true;
 }
 
+std::string withQuestionMarks(std::string_view bytes) {
+    if (isValidUtf8(bytes)) return std::string(bytes);
+    std::string shown;
+    for (std::size_t i = 0; i < bytes.size();) {
+        // The longest well-formed sequence starting here (1 to 4 bytes).
+        std::size_t length = 0;
+        for (std::size_t k = 1; k <= 4 && i + k <= bytes.size(); ++k)
+            if (isValidUtf8(bytes.substr(i, k))) length = k;
+        if (length == 0) {
+            shown += '?';
+            ++i;
+        } else {
+            shown.append(bytes.substr(i, length));
+            i += length;
+        }
+    }
+    return shown;
+}
+
 }  // namespace harvelux

@@ -18,4 +18,9 @@ void appendUtf8(std::string& out, char32_t codePoint);
 // True when the bytes are well-formed UTF-8.
 bool isValidUtf8(std::string_view bytes);
 
+// The bytes with "?" in place of every byte that is not part of well-formed
+// UTF-8: how a file name the file system gave is shown, while the name
+// itself keeps its bytes.
+std::string withQuestionMarks(std::string_view bytes);
+
 }  // namespace harvelux

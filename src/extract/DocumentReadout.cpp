@@ -7,7 +7,9 @@
 
 namespace harvelux::extract {
 
-DocumentReadout readDocument(wordproc::ApplicationFactory& engine, const std::string& path) {
+DocumentReadout readDocument(wordproc::ApplicationFactory& engine, const std::string& path,
+                             const wordproc::ReadOptions& options,
+                             const wordproc::WorkBudget::Settings& budget) {
     DocumentReadout readout;
     std::unique_ptr<wordproc::Application> word;
     try {
@@ -18,7 +20,8 @@ DocumentReadout readDocument(wordproc::ApplicationFactory& engine, const std::st
         return readout;
     }
     try {
-        const std::unique_ptr<wordproc::Document> document = word->open(path);
+        const wordproc::WorkBudget reading(budget);
+        const std::unique_ptr<wordproc::Document> document = word->open(path, options);
         const wordproc::Range range = document->content();
         std::string text = range.text();
         document->close();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "wordproc/Engine.h"
+#include "wordproc/WorkBudget.h"
 
 #include <string>
 
@@ -19,9 +20,12 @@ struct DocumentReadout {
     std::string error;
 };
 
-// Starts an instance, opens the document, reads its main story, closes the
+// Starts an instance, opens the document (with `options`), reads its range, closes the
 // document and quits the instance. Never throws. The factory must allow
-// concurrent `create` calls when this runs on several threads.
-DocumentReadout readDocument(wordproc::ApplicationFactory& engine, const std::string& path);
+// concurrent `create` calls when this runs on several threads. A document
+// that takes longer than the budget to read is Unreadable, "too slow to read".
+DocumentReadout readDocument(wordproc::ApplicationFactory& engine, const std::string& path,
+                             const wordproc::ReadOptions& options = {},
+                             const wordproc::WorkBudget::Settings& budget = {});
 
 }  // namespace harvelux::extract

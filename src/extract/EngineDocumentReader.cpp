@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <stdexcept>
+#include <system_error>
 
 namespace harvelux::extract {
 
@@ -23,11 +24,20 @@ Word1::Word1(wordproc::ApplicationFactory& engine, platform::Platform& platform,
 Word1::~Word1() = default;
 
 void Word1::setReadAhead(unsigned jobs) {
-    readAhead_ = jobs > 1 ? std::make_unique<ReadAhead>(engine_, jobs) : nullptr;
+    readAheadJobs_ = jobs;
+    readAhead_.reset();
+    if (jobs <= 1) return;
+    try {
+        readAhead_ = std::make_unique<ReadAhead>(engine_, jobs, ReadAheadLimits{}, options_);
+    } catch (const std::system_error&) {
+        // Not one thread to spare: every document is read when its turn comes.
+    }
 }
 
 void Word1::beginRun(std::vector<std::string> paths) {
     if (!readAhead_) return;
+    // The read-ahead reads with the options of the run it starts.
+    if (readAhead_->options() != options_) setReadAhead(readAheadJobs_);
     readAhead_->start(std::move(paths));
 }
 
@@ -43,7 +53,7 @@ std::string Word1::ReturnDocumentString(const std::string& path) {
     const auto pump = [this] { platform_.processEvents(); };
     // Outside a run the read-ahead has no list, and take reads the document
     // directly.
-    DocumentReadout readout = readAhead_ ? readAhead_->take(path, pump) : readDocument(engine_, path);
+    DocumentReadout readout = readAhead_ ? readAhead_->take(path, pump) : readDocument(engine_, path, options_);
 
     ErrorTrap trap(platform_, "Word1", "ReturnDocumentString", reportFailure_);
     trap.step(100, [&] { pointer_.set(PointerShape::Hourglass); });

@@ -38,6 +38,11 @@ public:
     // order and every message stay those of reading one by one.
     void setReadAhead(unsigned jobs);
 
+    // What is read of each document from the next run on (and whatever the
+    // read-ahead reads, when set before setReadAhead).
+    void setReadOptions(const wordproc::ReadOptions& options) { options_ = options; }
+    const wordproc::ReadOptions& readOptions() const { return options_; }
+
     std::string ReturnDocumentString(const std::string& path) override;
     bool WarnIfWordOpen() override;
     bool IsWordRunning();
@@ -51,6 +56,8 @@ private:
     std::function<bool()> isRunning_;
     UnreadableObserver onUnreadable_;
     StepFailureReport reportFailure_;
+    wordproc::ReadOptions options_;
+    unsigned readAheadJobs_ = 1;
     std::unique_ptr<class ReadAhead> readAhead_;
 };
 

@@ -1,12 +1,13 @@
 // Finds e-mail addresses in a document's text.
 //
-// Separator characters become spaces, the text is cut into words at TAB, CR
-// and space, and a word containing "@" and "." is an address when the whole
-// word passes IsValidEmail. Addresses already found earlier in the same
-// extraction run (letter case ignored) are dropped; the first spelling wins.
+// The text is cut into words where WordEdges.h says; within a word the
+// optional hyphens are removed and the non-breaking ones read as "-", and
+// full stops at its end are taken off. A word containing "@" and "." is an
+// address when it is at most 254 characters long and passes IsValidEmail.
+// Addresses already found earlier in the same extraction run (letter case
+// ignored) are dropped; the first spelling wins.
 //
-// Text is UTF-8. The separators are U+0007, U+000B, U+00A0 and every
-// printable ASCII punctuation character except "+ - . @ _".
+// Text is UTF-8.
 #pragma once
 
 #include <functional>
@@ -16,6 +17,9 @@
 #include <vector>
 
 namespace harvelux::extract {
+
+// The longest address, in characters: what a mail path may carry.
+inline constexpr std::size_t kMaxAddressLength = 254;
 
 // The lower-case addresses found so far in one extraction run.
 class SeenAddresses {
@@ -34,14 +38,8 @@ private:
 using CandidatePump = std::function<void()>;
 
 // The addresses of `text` not yet in `seen`, in order of first occurrence,
-// spelled as in the text; each one returned is added to `seen`.
+// spelled as found; each one returned is added to `seen`.
 std::vector<std::string> ExtractEmails(std::string_view text, SeenAddresses& seen,
                                        const CandidatePump& pump = {});
-
-// Turns every separator character into a space, in place; returns the text.
-std::string& ReplaceSeparators(std::string& text);
-
-// The words of the text (cut at TAB, CR and space) that contain both "@" and ".".
-std::vector<std::string> SplitCandidates(std::string_view text);
 
 }  // namespace harvelux::extract

@@ -3,18 +3,29 @@
 #include "platform/ThrottledPump.h"
 
 #include <algorithm>
+#include <system_error>
 
 namespace harvelux::extract {
 
-ReadAhead::ReadAhead(wordproc::ApplicationFactory& engine, unsigned jobs, ReadAheadLimits limits)
-    : engine_(engine) {
+ReadAhead::ReadAhead(wordproc::ApplicationFactory& engine, unsigned jobs, ReadAheadLimits limits,
+                     wordproc::ReadOptions options)
+    : engine_(engine), options_(options) {
     const std::size_t window = std::max<std::size_t>(limits.window, 1);
     budget_ = limits.budget;
     batch_ = std::clamp<std::size_t>(limits.batch, 1, window);
     slots_.resize(window);
     const unsigned workers = jobs ? jobs : 1;
     workers_.reserve(workers);
-    for (unsigned i = 0; i < workers; ++i) workers_.emplace_back([this] { work(); });
+    // The system may refuse threads (a process or memory limit): the run
+    // then reads with as many as it got.
+    for (unsigned i = 0; i < workers; ++i) {
+        try {
+            workers_.emplace_back([this] { work(); });
+        } catch (const std::system_error&) {
+            if (workers_.empty()) throw;
+            break;
+        }
+    }
 }
 
 ReadAhead::~ReadAhead() {
@@ -35,7 +46,8 @@ void ReadAhead::start(std::vector<std::string> paths) {
         waitingBytes_ = 0;
         for (auto& s : slots_) s.reset();
     }
-    roomMade_.notify_all();
+    // One worker is woken; it wakes the next while there is more to read.
+    roomMade_.notify_one();
     documentReady_.notify_all();
 }
 
@@ -66,11 +78,13 @@ void ReadAhead::work() {
         }
         if (shuttingDown_) return;
         const std::size_t index = nextToRead_++;
+        // Wake one more worker only when there is a document for it too.
+        if (workersWaiting_ > 0 && workersMayStart()) roomMade_.notify_one();
         const unsigned generation = generation_;
         const std::string path = paths_[index];
         ++reading_;
         lock.unlock();
-        DocumentReadout readout = readDocument(engine_, path);
+        DocumentReadout readout = readDocument(engine_, path, options_);
         lock.lock();
         --reading_;
         // A document of an old list, or one the run has passed over (its
@@ -98,10 +112,10 @@ DocumentReadout ReadAhead::take(const std::string& path, const std::function<voi
                 nextToRead_ = index + 1;  // not started: no worker will read it now
             }
             ++nextToTake_;
-            if (workersWaiting_ > 0) roomMade_.notify_all();
+            if (workersWaiting_ > 0 && workersMayStart()) roomMade_.notify_one();
         }
         lock.unlock();
-        return readDocument(engine_, path);
+        return readDocument(engine_, path, options_);
     }
     // Workers wake a waiting run only for a batch of ready documents, so the
     // run also looks by itself every pump interval, with or without a pump:
@@ -119,7 +133,7 @@ DocumentReadout ReadAhead::take(const std::string& path, const std::function<voi
         }
         if (generation != generation_) {  // restarted or stopped meanwhile
             lock.unlock();
-            return readDocument(engine_, path);
+            return readDocument(engine_, path, options_);
         }
     }
     runWaiting_ = false;
@@ -129,7 +143,7 @@ DocumentReadout ReadAhead::take(const std::string& path, const std::function<voi
     ++nextToTake_;
     const bool wakeWorkers = workersWaiting_ > 0 && workersMayStart();
     lock.unlock();
-    if (wakeWorkers) roomMade_.notify_all();
+    if (wakeWorkers) roomMade_.notify_one();
     return readout;
 }
 

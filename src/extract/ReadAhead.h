@@ -39,10 +39,15 @@ struct ReadAheadLimits {
 
 class ReadAhead {
 public:
-    ReadAhead(wordproc::ApplicationFactory& engine, unsigned jobs, ReadAheadLimits limits = {});
+    // Starts up to `jobs` worker threads, fewer when the system refuses
+    // more; throws std::system_error only when it refuses every one.
+    ReadAhead(wordproc::ApplicationFactory& engine, unsigned jobs, ReadAheadLimits limits = {},
+              wordproc::ReadOptions options = {});
     ~ReadAhead();
     ReadAhead(const ReadAhead&) = delete;
     ReadAhead& operator=(const ReadAhead&) = delete;
+
+    const wordproc::ReadOptions& options() const { return options_; }
 
     // Starts reading `paths` in order (any earlier list is dropped).
     void start(std::vector<std::string> paths);
@@ -64,6 +69,7 @@ private:
     bool worthWaking();
 
     wordproc::ApplicationFactory& engine_;
+    const wordproc::ReadOptions options_;
     std::size_t budget_;
     std::size_t batch_;
     std::mutex mutex_;

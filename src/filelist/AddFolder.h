@@ -19,6 +19,8 @@ std::string BrowseFolder(platform::Platform& platform, const std::string& prompt
 // The word-processor documents ("*.do*") of the folder's tree, folders in
 // level order, "~" names skipped, a doubled root separator reduced ("/" gives
 // "/a.doc", not "//a.doc"). `pump` runs throughout the folder collection.
-std::vector<std::string> FolderDocuments(const std::string& folder, const ScanPump& pump = {});
+// What could not be scanned goes to `problems`, if given.
+std::vector<std::string> FolderDocuments(const std::string& folder, const ScanPump& pump = {},
+                                         ScanProblems* problems = nullptr);
 
 }  // namespace harvelux::filelist

@@ -16,6 +16,8 @@ namespace harvelux::filelist {
 // when it is hidden itself (the user chose it); entries that are neither
 // files nor folders (FIFOs, sockets, devices) are passed over, since reading
 // them could block; a path that does not exist is kept as given.
-std::vector<std::string> ExpandDrop(const std::vector<std::string>& dropped, const ScanPump& pump = {});
+// What could not be scanned goes to `problems`, if given.
+std::vector<std::string> ExpandDrop(const std::vector<std::string>& dropped, const ScanPump& pump = {},
+                                    ScanProblems* problems = nullptr);
 
 }  // namespace harvelux::filelist

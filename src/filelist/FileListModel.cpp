@@ -1,6 +1,7 @@
 #include "filelist/FileListModel.h"
 
 #include "common/RowAnnouncement.h"
+#include "common/Utf8.h"
 
 #include <algorithm>
 #include <climits>
@@ -97,7 +98,9 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.column() != 0 ||
         static_cast<std::size_t>(index.row()) >= announced_)
         return {};
-    const std::string& text = paths_[static_cast<std::size_t>(index.row())];
+    // A path keeps the file system's bytes; a name that is not UTF-8 is
+    // shown with "?" for the bytes that cannot be decoded.
+    const std::string text = withQuestionMarks(paths_[static_cast<std::size_t>(index.row())]);
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 

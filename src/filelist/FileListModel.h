@@ -1,5 +1,6 @@
 // The item model behind the file list: one column of document paths, kept
-// as UTF-8 strings in list order.
+// in list order as the bytes the file system gave (UTF-8, unless a name is
+// not) and shown with "?" for bytes that are not UTF-8.
 //
 // Paths are stored the moment they are appended, but views hear of new rows
 // in batches: when control returns to the event loop, after a delay that

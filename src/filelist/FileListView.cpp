@@ -15,8 +15,11 @@ namespace harvelux::filelist {
 std::vector<std::string> droppedFilePaths(const QMimeData* data) {
     std::vector<std::string> paths;
     if (!data || !data->hasUrls()) return paths;
+    // The path's own bytes, from its percent-encoded form: a name that is
+    // not UTF-8 would not survive the trip through a QString.
     for (const QUrl& url : data->urls())
-        if (url.isLocalFile()) paths.push_back(url.toLocalFile().toStdString());
+        if (url.isLocalFile())
+            paths.push_back(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString());
     return paths;
 }
 

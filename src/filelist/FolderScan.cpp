@@ -1,10 +1,11 @@
 #include "filelist/FolderScan.h"
 
-#include "common/Utf8.h"
-
+#include <cerrno>
 #include <dirent.h>
+#include <fcntl.h>
 #include <set>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 namespace harvelux::filelist {
@@ -15,7 +16,8 @@ using FolderId = std::pair<dev_t, ino_t>;
 
 class DirectoryListing {
 public:
-    explicit DirectoryListing(const std::string& folder) : dir_(::opendir(folder.c_str())) {}
+    explicit DirectoryListing(const std::string& folder)
+        : dir_(::opendir(folder.c_str())), error_(dir_ ? 0 : errno) {}
     ~DirectoryListing() {
         if (dir_) ::closedir(dir_);
     }
@@ -25,43 +27,39 @@ public:
     // The next name, or false at the end (or when the folder is unreadable).
     bool next(std::string& name) {
         if (!dir_) return false;
-        while (const dirent* entry = ::readdir(dir_)) {
+        for (;;) {
+            errno = 0;
+            const dirent* entry = ::readdir(dir_);
+            if (!entry) {
+                error_ = errno;
+                return false;
+            }
             name = entry->d_name;
-            if (name == "." || name == "..") continue;
-            return true;
+            if (name != "." && name != "..") return true;
         }
-        return false;
     }
+
+    // Why the folder could not be listed, whole or in part; 0 when it could.
+    int error() const { return error_; }
 
 private:
     DIR* dir_;
+    int error_;
 };
 
-// The name with "?" for every byte that is not part of well-formed UTF-8.
-std::string displayName(const std::string& name) {
-    if (isValidUtf8(name)) return name;
-    std::string shown;
-    for (std::size_t i = 0; i < name.size();) {
-        // Take the longest well-formed sequence starting here (1 to 4 bytes).
-        std::size_t length = 0;
-        for (std::size_t k = 1; k <= 4 && i + k <= name.size(); ++k)
-            if (isValidUtf8(std::string_view(name).substr(i, k))) length = k;
-        if (length == 0) {
-            shown += '?';
-            ++i;
-        } else {
-            shown.append(name, i, length);
-            i += length;
-        }
-    }
-    return shown;
+// Notes why `path`, an entry of `folder`, could not be looked at. A link
+// that leads nowhere, or a name gone since the listing, is no problem: there
+// is nothing to read. Returns true when the folder itself cannot be entered,
+// so that none of its entries can be looked at either.
+bool noteUnreachable(ScanProblems* problems, const std::string& folder, const std::string& path, int code) {
+    if (code == ENOENT || code == ELOOP) return false;
+    const bool folderShut = code == EACCES && ::faccessat(AT_FDCWD, folder.c_str(), X_OK, AT_EACCESS) != 0;
+    if (problems) problems->add(folderShut ? folder : path, code);
+    return folderShut;
 }
 
-bool folderId(const std::string& path, FolderId& id) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;
-    id = {info.st_dev, info.st_ino};
-    return true;
+void noteUnlisted(ScanProblems* problems, const std::string& folder, const DirectoryListing& listing) {
+    if (problems && listing.error() != 0) problems->add(folder, listing.error());
 }
 
 }  // namespace
@@ -95,14 +93,14 @@ bool matchesPattern(std::string_view name, std::string_view pattern) {
     return true;
 }
 
-void CollectSubfolders(std::vector<std::string>& list, bool recurse, const ScanPump& pump) {
+void CollectSubfolders(std::vector<std::string>& list, bool recurse, const ScanPump& pump, ScanProblems* problems) {
     const auto letPump = [&pump] {
         if (pump) pump();
     };
     std::set<FolderId> entered;
     for (const std::string& folder : list) {
-        FolderId id;
-        if (folderId(folder, id)) entered.insert(id);
+        struct stat info {};
+        if (::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) entered.insert({info.st_dev, info.st_ino});
     }
     // Level order: each pass lists the folders found by the pass before.
     std::vector<std::string> level = list;
@@ -114,12 +112,17 @@ void CollectSubfolders(std::vector<std::string>& list, bool recurse, const ScanP
             std::string name;
             while (listing.next(name)) {
                 letPump();
-                if (name[0] == '.' || !isValidUtf8(name)) continue;
+                if (name[0] == '.') continue;
                 const std::string path = folder + name;
-                FolderId id;
-                if (!folderId(path, id) || !entered.insert(id).second) continue;
+                struct stat info {};
+                if (::stat(path.c_str(), &info) != 0) {
+                    if (noteUnreachable(problems, folder, path, errno)) break;
+                    continue;
+                }
+                if (!S_ISDIR(info.st_mode) || !entered.insert({info.st_dev, info.st_ino}).second) continue;
                 found.push_back(path + "/");
             }
+            noteUnlisted(problems, folder, listing);
         }
         for (const std::string& folder : found) {
             letPump();
@@ -130,7 +133,7 @@ void CollectSubfolders(std::vector<std::string>& list, bool recurse, const ScanP
     }
 }
 
-std::vector<std::string> ListFiles(const std::string& folder, const std::string& pattern) {
+std::vector<std::string> ListFiles(const std::string& folder, const std::string& pattern, ScanProblems* problems) {
     std::vector<std::string> names;
     const std::string base = !folder.empty() && folder.back() == '/' ? folder : folder + "/";
     DirectoryListing listing(base);
@@ -138,9 +141,13 @@ std::vector<std::string> ListFiles(const std::string& folder, const std::string&
     while (listing.next(name)) {
         if (!matchesPattern(name, pattern)) continue;
         struct stat info {};
-        if (::stat((base + name).c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
-        names.push_back(displayName(name));
+        if (::stat((base + name).c_str(), &info) != 0) {
+            if (noteUnreachable(problems, base, base + name, errno)) break;
+            continue;
+        }
+        if (S_ISREG(info.st_mode)) names.push_back(name);
     }
+    noteUnlisted(problems, base, listing);
     return names;
 }
 
@@ -153,13 +160,14 @@ bool isOwnerFile(std::string_view name) {
 }
 }  // namespace
 
-std::vector<std::string> ScanTree(const std::string& folder, const std::string& pattern, const ScanPump& pump) {
+std::vector<std::string> ScanTree(const std::string& folder, const std::string& pattern, const ScanPump& pump,
+                                  ScanProblems* problems) {
     std::vector<std::string> folders{folder + "/"};
-    CollectSubfolders(folders, true, pump);
+    CollectSubfolders(folders, true, pump, problems);
     std::vector<std::string> paths;
     for (const std::string& entry : folders) {
         const std::string d = entry.substr(0, entry.size() - 1);
-        for (const std::string& name : ListFiles(d, pattern)) {
+        for (const std::string& name : ListFiles(d, pattern, problems)) {
             if (isOwnerFile(name)) continue;
             paths.push_back(d + "/" + name);
         }

@@ -3,12 +3,17 @@
 // and drop of folders and the command-line extractor use them.
 //
 // Folders in a folder list end in "/". Hidden folders (name starting with
-// ".") are not entered, nor folders whose names are not valid UTF-8; entries
-// that are neither regular files nor folders (FIFOs, sockets, devices) are
-// never listed or entered. Links are followed, but each folder (device and
-// inode) is entered once, so a link back up the tree ends the walk. A folder
-// that cannot be read is passed over.
+// ".") are not entered; entries that are neither regular files nor folders
+// (FIFOs, sockets, devices) are never listed or entered. Links are followed,
+// but each folder (device and inode) is entered once, so a link back up the
+// tree ends the walk. Names keep the bytes the file system gave, valid UTF-8
+// or not, so every path built opens the file it names.
+//
+// A folder that cannot be listed or entered, or a path too long to open, is
+// passed over and noted in the ScanProblems given, if any.
 #pragma once
+
+#include "filelist/ScanProblems.h"
 
 #include <functional>
 #include <string>
@@ -32,15 +37,16 @@ using ScanPump = std::function<void()>;
 // Appends to `list` every sub-folder below its folders, level by level:
 // all sub-folders of the first level in listing order, then theirs, grouped
 // by parent. Each entry ends in "/".
-void CollectSubfolders(std::vector<std::string>& list, bool recurse, const ScanPump& pump = {});
+void CollectSubfolders(std::vector<std::string>& list, bool recurse, const ScanPump& pump = {},
+                       ScanProblems* problems = nullptr);
 
 // The names of the files in `folder` (hidden ones included, folders and
 // system entries excluded) that match `pattern`, in listing order. The
 // pattern is "*" (every file) or "*." followed by a prefix of the extension
 // ("*.do*": the part of the name after its last dot starts with "do", case
-// ignored). Names that are not valid UTF-8 come back with "?" for each bad
-// byte.
-std::vector<std::string> ListFiles(const std::string& folder, const std::string& pattern);
+// ignored).
+std::vector<std::string> ListFiles(const std::string& folder, const std::string& pattern,
+                                   ScanProblems* problems = nullptr);
 
 // Whether a file name matches a ListFiles pattern.
 bool matchesPattern(std::string_view name, std::string_view pattern);
@@ -49,7 +55,8 @@ bool matchesPattern(std::string_view name, std::string_view pattern);
 // that match the pattern and are no word processor's owner file (names that
 // start with "~", or with ".~lock." and end in "#"). Paths are folder + "/" +
 // name, built by plain concatenation.
-std::vector<std::string> ScanTree(const std::string& folder, const std::string& pattern, const ScanPump& pump = {});
+std::vector<std::string> ScanTree(const std::string& folder, const std::string& pattern, const ScanPump& pump = {},
+                                  ScanProblems* problems = nullptr);
 
 // Reduces a leading "//" to "/" (what building a path from the root "/"
 // doubles).

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <future>
+#include <new>
 #include <system_error>
 #include <vector>
 
@@ -13,170 +14,227 @@ namespace harvelux::results {
 
 namespace {
 
-constexpr const char* kLineEnd = "\r\n";
+constexpr std::string_view kLineEnd = "\r\n";
+// The largest piece handed to an output at once.
+constexpr std::size_t kPieceBytes = 64u << 10;
 
 void pumpOnce(const ExportPump& pump) {
     if (pump) pump();
 }
 
-struct Measures {
-    // W(k) for every column: the most UTF-16 units among its cells over
-    // all rows, and its caption when measured with captions.
-    std::vector<std::size_t> widths;
-    std::size_t checkedRows = 0;
+// Gathers an export's bytes into pieces of kPieceBytes and hands each on.
+// Once the output refuses a piece, everything after it is dropped.
+class PieceWriter {
+public:
+    explicit PieceWriter(const ExportOutput& output) : output_(output) { piece_.reserve(kPieceBytes); }
 
-    // The characters of one padded line: every cell, a separator after
-    // each, and CR LF. Exact for ASCII text, a lower bound otherwise.
-    std::size_t lineLength() const {
-        std::size_t length = 2;
-        for (const std::size_t w : widths) length += w + 1;
-        return length;
+    bool ok() const { return ok_; }
+
+    void append(std::string_view bytes) {
+        while (ok_ && !bytes.empty()) {
+            const std::size_t take = std::min(kPieceBytes - piece_.size(), bytes.size());
+            piece_.append(bytes.substr(0, take));
+            bytes.remove_prefix(take);
+            if (piece_.size() == kPieceBytes) flush();
+        }
     }
+
+    void append(char c) { append(std::string_view(&c, 1)); }
+
+    void spaces(std::size_t count) {
+        while (ok_ && count > 0) {
+            const std::size_t take = std::min(kPieceBytes - piece_.size(), count);
+            piece_.append(take, ' ');
+            count -= take;
+            if (piece_.size() == kPieceBytes) flush();
+        }
+    }
+
+    void appendPadded(const std::string& cell, std::size_t width) {
+        append(cell);
+        const std::size_t length = utf16Length(cell);
+        if (length < width) spaces(width - length);
+    }
+
+    bool flush() {
+        if (ok_ && !piece_.empty()) ok_ = output_(piece_);
+        piece_.clear();
+        return ok_;
+    }
+
+private:
+    const ExportOutput& output_;
+    std::string piece_;
+    bool ok_ = true;
 };
 
-Measures measure(const ListViewSource& list, bool withCaptions, const ExportPump& pump) {
+// W(k) for every column: the most UTF-16 units among its cells over all
+// rows, and its caption when measured with captions.
+std::vector<std::size_t> measureWidths(const ListViewSource& list, bool withCaptions, const ExportPump& pump) {
     const int columns = list.columnCount();
-    Measures m;
-    m.widths.assign(static_cast<std::size_t>(std::max(columns, 0)), 0);
+    std::vector<std::size_t> widths(static_cast<std::size_t>(std::max(columns, 0)), 0);
     if (withCaptions)
-        for (int k = 1; k <= columns; ++k) m.widths[k - 1] = utf16Length(list.columnCaption(k));
+        for (int k = 1; k <= columns; ++k) widths[k - 1] = utf16Length(list.columnCaption(k));
     for (int r = 1; r <= list.rowCount(); ++r) {
         pumpOnce(pump);
-        for (int k = 1; k <= columns; ++k)
-            m.widths[k - 1] = std::max(m.widths[k - 1], utf16Length(list.cell(r, k)));
-        if (list.isChecked(r)) ++m.checkedRows;
+        for (int k = 1; k <= columns; ++k) widths[k - 1] = std::max(widths[k - 1], utf16Length(list.cell(r, k)));
     }
-    return m;
+    return widths;
 }
 
-void appendPadded(std::string& out, const std::string& cell, std::size_t width) {
-    out += cell;
-    const std::size_t length = utf16Length(cell);
-    if (length < width) out.append(width - length, ' ');
+std::string_view trimTrailingSpaces(std::string_view text) {
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text;
 }
 
-// The bytes of the comma file, give or take: a text of a million rows is
-// then allocated once, rather than copied on every doubling, which would
-// stall the window at the last copies and hold the old and the new buffer.
-std::size_t commaFileBytes(const ListViewSource& list, const ExportPump& pump) {
-    const int columns = list.columnCount();
-    std::size_t bytes = 4;
-    for (int k = 1; k <= columns; ++k) bytes += list.columnCaption(k).size() + 2;
-    for (int r = 1; r <= list.rowCount(); ++r) {
-        pumpOnce(pump);
-        if (!list.isChecked(r)) continue;
-        for (int k = 1; k <= columns; ++k) bytes += list.cell(r, k).size() + 2;
-        bytes += 2;
-    }
-    return bytes;
+ExportOutput appendTo(std::string& text) {
+    return [&text](std::string_view piece) {
+        text.append(piece);
+        return true;
+    };
 }
 
-// Writes the file on a worker thread while the caller goes on pumping: a
-// large file, and the flush to disk that makes it whole, can take longer
-// than a window may go without processing its messages. Without a pump, or
-// when no thread can be started, the file is written here.
-bool writeWhilePumping(const std::string& path, const std::string& text, std::string& error,
-                       const ExportPump& pump) {
-    if (!pump) return writeFileWholeOrNothing(path, text, error);
-    std::future<bool> written;
-    std::string workerError;
+// Flushes the file to disk on a worker thread while the caller goes on
+// pumping: the flush that makes a large file whole can take longer than a
+// window may go without processing its messages. Without a pump, or when no
+// thread can be started, the file is committed here.
+bool commitWhilePumping(AtomicFile& file, const ExportPump& pump) {
+    if (!pump) return file.commit();
+    std::future<bool> committed;
     try {
-        written = std::async(std::launch::async,
-                             [&path, &text, &workerError] { return writeFileWholeOrNothing(path, text, workerError); });
+        committed = std::async(std::launch::async, [&file] { return file.commit(); });
     } catch (const std::system_error&) {
-        return writeFileWholeOrNothing(path, text, error);
+        return file.commit();
     }
-    while (written.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) pump();
-    const bool ok = written.get();
-    if (!ok) error = workerError;
-    return ok;
+    while (committed.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) pump();
+    return committed.get();
+}
+
+using StreamWriter = bool (*)(const ListViewSource&, const ExportOutput&, const ExportPump&);
+
+bool writeListFile(StreamWriter writer, const ListViewSource& list, const std::string& path, std::string& error,
+                   const ExportPump& pump) {
+    AtomicFile file;
+    // Lets the window show the hourglass before the disk is touched.
+    pumpOnce(pump);
+    try {
+        if (file.open(path) && writer(list, [&file](std::string_view piece) { return file.write(piece); }, pump) &&
+            commitWhilePumping(file, pump))
+            return true;
+        error = file.error();
+    } catch (const std::bad_alloc&) {
+        file.abandon("There is not enough memory to write " + path + ".");
+        error = file.error();
+    } catch (const std::exception& e) {
+        file.abandon("Could not write " + path + ": " + e.what());
+        error = file.error();
+    }
+    return false;
 }
 
 }  // namespace
 
-std::string buildTextFile(const ListViewSource& list, const ExportPump& pump) {
-    const Measures m = measure(list, true, pump);
-    const std::vector<std::size_t>& widths = m.widths;
+bool writeTextFile(const ListViewSource& list, const ExportOutput& output, const ExportPump& pump) {
+    const std::vector<std::size_t> widths = measureWidths(list, true, pump);
     const int columns = list.columnCount();
-    std::string out;
-    out.reserve((m.checkedRows + 1) * m.lineLength() + 2);
+    PieceWriter out(output);
     for (int k = 1; k <= columns; ++k) {
         pumpOnce(pump);
-        appendPadded(out, list.columnCaption(k), widths[k - 1]);
-        out += '\t';
+        out.appendPadded(list.columnCaption(k), widths[k - 1]);
+        out.append('\t');
     }
-    out += kLineEnd;
-    for (int r = 1; r <= list.rowCount(); ++r) {
+    out.append(kLineEnd);
+    for (int r = 1; r <= list.rowCount() && out.ok(); ++r) {
         pumpOnce(pump);
         if (!list.isChecked(r)) continue;
         for (int k = 1; k <= columns; ++k) {
             pumpOnce(pump);
-            appendPadded(out, list.cell(r, k), widths[k - 1]);
-            out += '\t';
+            out.appendPadded(list.cell(r, k), widths[k - 1]);
+            out.append('\t');
         }
-        out += kLineEnd;
+        out.append(kLineEnd);
     }
-    out += kLineEnd;
-    return out;
+    out.append(kLineEnd);
+    return out.flush();
 }
 
-std::string buildCommaFile(const ListViewSource& list, const ExportPump& pump) {
+bool writeCommaFile(const ListViewSource& list, const ExportOutput& output, const ExportPump& pump) {
     const int columns = list.columnCount();
-    std::string out;
-    out.reserve(commaFileBytes(list, pump));
+    PieceWriter out(output);
     for (int k = 1; k <= columns; ++k) {
         pumpOnce(pump);
-        if (k > 1) out += ", ";
-        out += list.columnCaption(k);
+        if (k > 1) out.append(", ");
+        out.append(list.columnCaption(k));
     }
-    out += kLineEnd;
-    for (int r = 1; r <= list.rowCount(); ++r) {
+    out.append(kLineEnd);
+    for (int r = 1; r <= list.rowCount() && out.ok(); ++r) {
         pumpOnce(pump);
         if (!list.isChecked(r)) continue;
         pumpOnce(pump);
-        out += list.cell(r, 1);
-        out += ", ";
+        out.append(list.cell(r, 1));
+        out.append(", ");
         for (int k = 2; k <= columns; ++k) {
             pumpOnce(pump);
-            out += list.cell(r, k);
-            if (k != columns) out += ", ";
+            out.append(list.cell(r, k));
+            if (k != columns) out.append(", ");
         }
-        out += kLineEnd;
+        out.append(kLineEnd);
     }
-    out += kLineEnd;
-    return out;
+    out.append(kLineEnd);
+    return out.flush();
+}
+
+bool writeClipboardText(const ListViewSource& list, const ExportOutput& output, const ExportPump& pump) {
+    if (list.rowCount() == 0) return true;
+    const std::vector<std::size_t> widths = measureWidths(list, false, pump);
+    const int columns = list.columnCount();
+    PieceWriter out(output);
+    for (int r = 1; r <= list.rowCount() && out.ok(); ++r) {
+        pumpOnce(pump);
+        if (!list.isChecked(r)) continue;
+        // Every cell but the last padded and followed by TAB; the last one
+        // without padding and without trailing spaces.
+        for (int k = 1; k < columns; ++k) {
+            pumpOnce(pump);
+            out.appendPadded(list.cell(r, k), widths[k - 1]);
+            out.append('\t');
+        }
+        if (columns >= 1) {
+            pumpOnce(pump);
+            out.append(trimTrailingSpaces(list.cell(r, columns)));
+        }
+        out.append(kLineEnd);
+    }
+    return out.flush();
+}
+
+std::string buildTextFile(const ListViewSource& list, const ExportPump& pump) {
+    std::string text;
+    writeTextFile(list, appendTo(text), pump);
+    return text;
+}
+
+std::string buildCommaFile(const ListViewSource& list, const ExportPump& pump) {
+    std::string text;
+    writeCommaFile(list, appendTo(text), pump);
+    return text;
 }
 
 std::optional<std::string> buildClipboardText(const ListViewSource& list, const ExportPump& pump) {
     if (list.rowCount() == 0) return std::nullopt;
-    const Measures m = measure(list, false, pump);
-    const std::vector<std::size_t>& widths = m.widths;
-    const int columns = list.columnCount();
-    std::string out;
-    out.reserve(m.checkedRows * m.lineLength());
-    for (int r = 1; r <= list.rowCount(); ++r) {
-        pumpOnce(pump);
-        if (!list.isChecked(r)) continue;
-        for (int k = 1; k <= columns; ++k) {
-            pumpOnce(pump);
-            appendPadded(out, list.cell(r, k), widths[k - 1]);
-            out += '\t';
-        }
-        if (!out.empty()) out.pop_back();
-        while (!out.empty() && out.back() == ' ') out.pop_back();
-        out += kLineEnd;
-    }
-    return out;
+    std::string text;
+    writeClipboardText(list, appendTo(text), pump);
+    return text;
 }
 
 bool ListViewToTextFile(const ListViewSource& list, const std::string& path, std::string& error,
                         const ExportPump& pump) {
-    return writeWhilePumping(path, buildTextFile(list, pump), error, pump);
+    return writeListFile(&writeTextFile, list, path, error, pump);
 }
 
 bool ListViewToCommaFile(const ListViewSource& list, const std::string& path, std::string& error,
                          const ExportPump& pump) {
-    return writeWhilePumping(path, buildCommaFile(list, pump), error, pump);
+    return writeListFile(&writeCommaFile, list, path, error, pump);
 }
 
 void ListViewToClipboard(const ListViewSource& list, platform::Platform& platform, const ExportPump& pump) {

@@ -3,6 +3,7 @@
 #include "common/FileExists.h"
 #include "platform/ThrottledPump.h"
 
+#include <new>
 #include <vector>
 
 namespace harvelux::results {
@@ -44,7 +45,12 @@ void saveListToFile(const ListViewSource& list, ListFileWriter writer, platform:
 
 void copyListToClipboard(const ListViewSource& list, platform::Platform& platform) {
     platform::ThrottledPump pump([&platform] { platform.processEvents(); });
-    ListViewToClipboard(list, platform, [&pump] { pump(); });
+    try {
+        ListViewToClipboard(list, platform, [&pump] { pump(); });
+    } catch (const std::bad_alloc&) {
+        platform::showMessage(platform, kClipboardTooLargeMessage);
+        return;
+    }
     platform::showMessage(platform, kClipboardMessage);
 }
 

@@ -16,6 +16,9 @@ inline constexpr const char* kDoneMessage = "Done.";
 inline constexpr const char* kClipboardMessage =
     "Results have been copied to the clipboard.\r\r"
     "Click a text area where you normally type and press Ctrl+V to paste the clipboard.";
+inline constexpr const char* kClipboardTooLargeMessage =
+    "The results are too large to copy to the clipboard; they are still in the list.\r\r"
+    "Save them to a file instead.";
 
 std::string overwriteQuestion(const std::string& path);
 
@@ -30,7 +33,8 @@ void saveListToFile(const ListViewSource& list, ListFileWriter writer, platform:
                     platform::Pointer& pointer);
 
 // Copies the list to the clipboard and says so (also when the list is
-// empty and the clipboard is left alone).
+// empty and the clipboard is left alone). A text too large for memory is
+// said to be so, and the clipboard is left alone.
 void copyListToClipboard(const ListViewSource& list, platform::Platform& platform);
 
 }  // namespace harvelux::results

@@ -1,6 +1,7 @@
 #include "results/ResultsModel.h"
 
 #include "common/RowAnnouncement.h"
+#include "common/Utf8.h"
 
 #include <climits>
 #include <stdexcept>
@@ -9,8 +10,11 @@ namespace harvelux::results {
 
 namespace {
 
+// A document path that is not UTF-8 is shown as the file list shows it.
 QString toQString(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    if (isValidUtf8(utf8)) return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    const std::string shown = withQuestionMarks(utf8);
+    return QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size()));
 }
 
 }  // namespace

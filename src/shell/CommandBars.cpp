@@ -1,6 +1,7 @@
 #include "shell/CommandBars.h"
 
 #include "common/CommandToolbar.h"
+#include "shell/AllStoriesOption.h"
 #include "shell/CommandBarControls.h"
 #include "shell/CommandIds.h"
 #include "shell/IconStore.h"
@@ -27,6 +28,7 @@ struct MenuItem {
     int id;
     const char* caption;
     bool beginGroup;
+    bool checkable = false;
 };
 
 constexpr MenuItem kFileMenu[] = {
@@ -34,6 +36,7 @@ constexpr MenuItem kFileMenu[] = {
     {command::kMenuAddFolder, "Add &Folder", false},
     {command::kMenuClearSelected, "&Clear Selected Files", true},
     {command::kMenuClearAll, "&Clear All Files", false},
+    {command::kMenuAllStories, kAllStoriesCaption, true, true},
     {command::kMenuExit, "&Exit", true},
 };
 
@@ -60,6 +63,7 @@ void fillMenu(QMenu& menu, const MenuItem (&items)[N]) {
                                           item.beginGroup, QString(), 0, QStringLiteral("Controls"));
         control->setIcon(commandIcon(item.id));
         control->setIconVisibleInMenu(true);
+        control->setCheckable(item.checkable);
     }
 }
 

@@ -15,7 +15,7 @@ inline constexpr const char* kHomePageCaption = "&Go To Quenbrook.com For More A
 // 100, 130 and 110 pixels) and gives both command bars their look.
 void CreateToolbar(QToolBar& toolbar, QMenuBar& menuBar);
 
-// Fills the menu bar: "&File" (2000-2004) and "&Help" (2008, 2010, 2009,
+// Fills the menu bar: "&File" (2000-2003, the checkable 2012, 2004) and "&Help" (2008, 2010, 2009,
 // 2007, 2011).
 void CreateMenu(QMenuBar& menuBar);
 

@@ -18,6 +18,7 @@
 #include "shell/Form1Settings.h"
 #include "shell/HelpTargets.h"
 #include "shell/IconStore.h"
+#include "shell/AllStoriesOption.h"
 #include "shell/OptionFrame.h"
 
 #include <QAction>
@@ -141,6 +142,8 @@ void Form1::Form_Load() {
 
     CreateToolbar(*toolbar_, *menuBar_);
     CreateMenu(*menuBar_);
+    allStories_ = loadAllStories(settings_);
+    if (QAction* control = findMenuCommand(*menuBar_, command::kMenuAllStories)) control->setChecked(allStories_);
     placeCommandBars();
     extract::CheckWordInstalled(services_.engine, services_.platform);
 }
@@ -238,6 +241,9 @@ void Form1::CommandBars_Execute(int id) {
         case command::kMenuExit:
             Form_Unload(0);
             break;
+        case command::kMenuAllStories:
+            toggleAllStories();
+            break;
         case command::kMenuHelp:
             Help();
             break;
@@ -276,12 +282,23 @@ void Form1::setOptionValue(int value) {
     }
 }
 
+void Form1::toggleAllStories() {
+    // A run reads every document with the option it started with.
+    if (work_ != Work::Run) {
+        allStories_ = !allStories_;
+        storeAllStories(settings_, allStories_);
+    }
+    // The menu item ticks itself when clicked; it shows the option either way.
+    if (QAction* control = findMenuCommand(*menuBar_, command::kMenuAllStories)) control->setChecked(allStories_);
+}
+
 void Form1::Start() {
     if (isBusy() || ending_ || services_.results.isBusy()) return;
     WorkScope scope(work_, Work::Run);
     extract::Word1 word(services_.engine, services_.platform, pointer_, services_.wordProcessorRunning);
     // Documents are read ahead on worker threads while the run takes their
     // texts in list order, pumping window messages while it waits.
+    word.setReadOptions(wordproc::ReadOptions{allStories_});
     word.setReadAhead(services_.readAheadJobs);
     EndingAwareReader reader(word, ending_);
     const extract::RunWiring wiring{
@@ -316,25 +333,40 @@ std::function<void()> Form1::scanPump() {
     };
 }
 
+void Form1::reportScanProblems(const filelist::ScanProblems& problems) {
+    if (!problems.empty() && !ending_)
+        platform::showMessage(services_.platform, filelist::scanProblemsMessage(problems));
+}
+
 void Form1::AddFolder() {
     if (isBusy()) return;
     const std::string folder = filelist::BrowseFolder(services_.platform, filelist::kFolderPrompt);
     if (folder.empty()) return;
-    WorkScope scope(work_, Work::Scan);
-    platform::HourglassScope hourglass(pointer_);
-    try {
-        fileList_.AppendItems(filelist::FolderDocuments(folder, scanPump()));
-    } catch (const ScanAbandoned&) {
+    filelist::ScanProblems problems;
+    {
+        WorkScope scope(work_, Work::Scan);
+        platform::HourglassScope hourglass(pointer_);
+        try {
+            fileList_.AppendItems(filelist::FolderDocuments(folder, scanPump(), &problems));
+        } catch (const ScanAbandoned&) {
+            return;
+        }
     }
+    reportScanProblems(problems);
 }
 
 void Form1::ListView1_OLEDragDrop(const std::vector<std::string>& paths) {
     if (isBusy() || ending_) return;
-    WorkScope scope(work_, Work::Scan);
-    try {
-        fileList_.AppendItems(filelist::ExpandDrop(paths, scanPump()));
-    } catch (const ScanAbandoned&) {
+    filelist::ScanProblems problems;
+    {
+        WorkScope scope(work_, Work::Scan);
+        try {
+            fileList_.AppendItems(filelist::ExpandDrop(paths, scanPump(), &problems));
+        } catch (const ScanAbandoned&) {
+            return;
+        }
     }
+    reportScanProblems(problems);
 }
 
 void Form1::ClearList() {

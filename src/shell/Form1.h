@@ -6,13 +6,14 @@
 // While an extraction run or a folder scan is under way (both let pending
 // window messages be processed), the commands that would disturb it are
 // ignored: starting a run, adding files or folders or samples, dropping,
-// clearing and removing items, and (during a run) changing the option. The
+// clearing and removing items, and (during a run) changing the options. The
 // help commands and "&Exit" still work; ending the program during long work
 // abandons it.
 #pragma once
 
 #include "common/SettingsStore.h"
 #include "filelist/FileList.h"
+#include "filelist/ScanProblems.h"
 #include "platform/Platform.h"
 #include "platform/QtPlatform.h"
 #include "results/ResultsView.h"
@@ -107,6 +108,11 @@ public:
     QToolBar& standardToolbar() { return *toolbar_; }
     platform::Pointer& pointer() { return pointer_; }
 
+    // "Search Whole Documents" in the File menu: whether runs read every
+    // story of each document. Clicks during a run are ignored.
+    bool allStories() const { return allStories_; }
+    void toggleAllStories();
+
     // True while a run or a folder scan is under way.
     bool isBusy() const { return work_ != Work::None; }
 
@@ -123,6 +129,8 @@ private:
     void dispatch(QAction* control);
     void placeCommandBars();
     std::function<void()> scanPump();
+    // One message after a scan that could not look everywhere.
+    void reportScanProblems(const filelist::ScanProblems& problems);
 
     Form1Services services_;
     QMenuBar* menuBar_;
@@ -137,6 +145,7 @@ private:
     SettingsStore settings_;
     Work work_ = Work::None;
     bool ending_ = false;
+    bool allStories_ = false;
 };
 
 }  // namespace harvelux::shell

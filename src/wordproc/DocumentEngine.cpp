@@ -2,6 +2,7 @@
 
 #include "wordproc/DocumentFile.h"
 #include "wordproc/FormatDispatch.h"
+#include "wordproc/TextBuilder.h"
 
 namespace harvelux::wordproc {
 
@@ -23,10 +24,16 @@ private:
 
 class EngineInstance final : public Application {
 public:
-    std::unique_ptr<Document> open(const std::string& path) override {
+    std::unique_ptr<Document> open(const std::string& path, const ReadOptions& options) override {
         if (quit_) throw EngineError("The word processor has quit");
         const DocumentBytes bytes = readDocumentBytes(path);
-        return std::make_unique<LoadedDocument>(readDocumentText(bytes.view()));
+        const std::size_t limit = textLimitFor(bytes.view().size());
+        const TextLimitScope scope(limit);
+        std::string text = readDocumentText(bytes.view(), options);
+        // Readers that do not collect through a TextBuilder are held to the
+        // same limit here.
+        if (text.size() > limit) throw EngineError("document text exceeds the limit");
+        return std::make_unique<LoadedDocument>(std::move(text));
     }
     void quit() override { quit_ = true; }
 

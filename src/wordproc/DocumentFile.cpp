@@ -3,6 +3,7 @@
 #include "wordproc/Engine.h"
 #include "wordproc/Limits.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -45,14 +46,16 @@ DocumentBytes readDocumentBytes(const std::string& path) {
     if (static_cast<std::uint64_t>(info.st_size) > kMaxFileBytes) fail(path, "file too large");
 
     // One byte more than the size, so that a file that grew since fstat is
-    // noticed and read on.
+    // noticed and read on, but never past the cap: a file that grows while
+    // it is read is refused once it holds more.
+    constexpr std::size_t kMost = static_cast<std::size_t>(kMaxFileBytes) + 1;
     std::size_t capacity = static_cast<std::size_t>(info.st_size) + 1;
     auto data = std::make_unique_for_overwrite<char[]>(capacity);
     std::size_t filled = 0;
     while (true) {
         if (filled == capacity) {
-            if (capacity > kMaxFileBytes) fail(path, "file too large");
-            const std::size_t larger = capacity + capacity / 2 + 65536;
+            if (capacity >= kMost) fail(path, "file too large");
+            const std::size_t larger = std::min(capacity + capacity / 2 + 65536, kMost);
             auto grown = std::make_unique_for_overwrite<char[]>(larger);
             std::memcpy(grown.get(), data.get(), filled);
             data = std::move(grown);

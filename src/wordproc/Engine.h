@@ -8,6 +8,8 @@
 // Failures are thrown as EngineError.
 #pragma once
 
+#include "wordproc/ReadOptions.h"
+
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -19,7 +21,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The text of a document's main story, UTF-8, in the form a word processor's
+// The text of a document's main story (or of all its stories, as the
+// document was opened), UTF-8, in the form a word processor's
 // range gives: paragraphs end in CR, table cells in CR BEL, and so on.
 class Range {
 public:
@@ -40,7 +43,9 @@ public:
 class Application {
 public:
     virtual ~Application() = default;
-    virtual std::unique_ptr<Document> open(const std::string& path) = 0;
+    // `options` say which of the document's stories its range holds.
+    virtual std::unique_ptr<Document> open(const std::string& path, const ReadOptions& options) = 0;
+    std::unique_ptr<Document> open(const std::string& path) { return open(path, ReadOptions{}); }
     virtual void quit() = 0;
 };
 

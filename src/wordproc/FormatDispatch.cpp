@@ -3,12 +3,15 @@
 #include "wordproc/CompoundFile.h"
 #include "wordproc/Engine.h"
 #include "wordproc/HtmlSignature.h"
+#include "wordproc/LegacyModule.h"
+#include "wordproc/LegacySignature.h"
 #include "wordproc/OdfReader.h"
 #include "wordproc/OoxmlReader.h"
 #include "wordproc/PdfSignature.h"
 #include "wordproc/PlainTextReader.h"
 #include "wordproc/ReaderModule.h"
 #include "wordproc/RtfReader.h"
+#include "wordproc/WebArchive.h"
 #include "wordproc/WordBinaryReader.h"
 #include "wordproc/ZipArchive.h"
 
@@ -41,16 +44,27 @@ Format detect(std::string_view data, std::optional<ZipArchive>& zip, std::option
             // A password-protected OOXML document is a compound file holding
             // the encrypted package.
             if (compound->find(u"EncryptedPackage")) return Format::EncryptedPackage;
+            if (isWorksCompound(*compound)) return Format::OldWordProcessor;
         } catch (const EngineError&) {
         }
         return Format::Unknown;
     }
     if (looksLikePdf(data)) return Format::Pdf;
+    if (distinctLegacyFamily(data) != LegacyFamily::None) return Format::OldWordProcessor;
+    if (looksLikeWebArchive(data)) return Format::WebArchive;
     if (looksLikeFlatOpenDocumentText(data)) return Format::FlatOpenDocument;
     if (looksLikeWordXml(data)) return Format::WordXml;
     if (looksLikeHtml(data)) return Format::Html;
     if (looksLikePlainText(data)) return Format::PlainText;
+    if (weakLegacyFamily(data) != LegacyFamily::None) return Format::OldWordProcessor;
     return Format::Unknown;
+}
+
+// The library family of a document detected as OldWordProcessor.
+LegacyFamily legacyFamily(std::string_view data, bool isCompound) {
+    if (isCompound) return LegacyFamily::Works;
+    const LegacyFamily distinct = distinctLegacyFamily(data);
+    return distinct != LegacyFamily::None ? distinct : weakLegacyFamily(data);
 }
 
 }  // namespace
@@ -61,30 +75,41 @@ Format detectFormat(std::string_view data) {
     return detect(data, zip, compound);
 }
 
-std::string readDocumentText(std::string_view data) {
+std::string readDocumentText(std::string_view data, const ReadOptions& options) {
     std::optional<ZipArchive> zip;
     std::optional<CompoundFile> compound;
     switch (detect(data, zip, compound)) {
         case Format::Ooxml:
-            return readOoxmlText(*zip);
+            return readOoxmlText(*zip, options);
         case Format::PlainText:
             return readPlainText(data);
         case Format::WordBinary:
-            return readWordBinaryText(*compound);
+            return readWordBinaryText(*compound, options);
         case Format::WordXml:
-            return readWordXmlText(data);
+            return readWordXmlText(data, options);
         case Format::EncryptedPackage:
             throw EngineError("the document is encrypted");
         case Format::Rtf:
-            return readRtfText(data);
+            return readRtfText(data, options);
         case Format::OpenDocument:
-            return readOpenDocumentPackageText(*zip);
+            return readOpenDocumentPackageText(*zip, options);
         case Format::FlatOpenDocument:
-            return readFlatOpenDocumentText(data);
+            return readFlatOpenDocumentText(data, options);
         case Format::Html:
-            return readHtmlThroughModule(data);
+            return readHtmlThroughModule(data, options);
         case Format::Pdf:
-            return readPdfThroughModule(data);
+            return readPdfThroughModule(data, options);
+        case Format::WebArchive: {
+            const std::string page = webArchivePage(data);
+            // A saved page may be empty; the parser takes no empty input.
+            if (page.find_first_not_of(" \t\r\n") == std::string::npos) return {};
+            return readHtmlThroughModule(page, options);
+        }
+        case Format::OldWordProcessor: {
+            LegacyStories stories = readLegacyThroughModule(legacyFamily(data, compound.has_value()), data);
+            if (options.allStories) stories.main += stories.others;
+            return std::move(stories.main);
+        }
         case Format::Unknown:
             break;
     }

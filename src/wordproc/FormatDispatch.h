@@ -2,6 +2,8 @@
 // container's contents) and hands it to that format's reader.
 #pragma once
 
+#include "wordproc/ReadOptions.h"
+
 #include <string>
 #include <string_view>
 
@@ -19,13 +21,16 @@ enum class Format {
     FlatOpenDocument,
     Html,
     Pdf,
+    WebArchive,
+    OldWordProcessor,  // WordPerfect, Works, Write, Word for DOS, old Mac formats
 };
 
 // The format of the bytes; Unknown when no reader takes them.
 Format detectFormat(std::string_view data);
 
-// The main-story text; throws EngineError for an unknown, damaged or
-// encrypted document.
-std::string readDocumentText(std::string_view data);
+// The main-story text (and with `options.allStories`, the other stories
+// after it); throws EngineError for an unknown, damaged or encrypted
+// document.
+std::string readDocumentText(std::string_view data, const ReadOptions& options = {});
 
 }  // namespace harvelux::wordproc

@@ -1,6 +1,7 @@
 #include "wordproc/HtmlBody.h"
 
 #include "wordproc/FlowText.h"
+#include "wordproc/OtherStories.h"
 #include "wordproc/TextBuilder.h"
 #include "wordproc/TreeWalk.h"
 
@@ -49,6 +50,8 @@ std::string_view nameOf(const xmlNode* node) {
 
 class BodyWalker {
 public:
+    explicit BodyWalker(OtherStories* links) : links_(links) {}
+
     std::string walk(const xmlNode* root) {
         stack_.push_back({root, OnExit::Nothing, 0});
         walkTree(
@@ -70,6 +73,12 @@ private:
         if (node->type != XML_ELEMENT_NODE) return;
         const std::string_view name = nameOf(node);
         if (isHidden(name)) return;
+        if (links_ && name == "a") {
+            for (const xmlAttr* attribute = node->properties; attribute; attribute = attribute->next)
+                if (attribute->name && std::string_view(reinterpret_cast<const char*>(attribute->name)) == "href" &&
+                    attribute->children && attribute->children->content)
+                    links_->addLink(reinterpret_cast<const char*>(attribute->children->content));
+        }
         if (name == "br") {
             flow_.breakLine(chars::kLineBreak);
             return;
@@ -134,6 +143,7 @@ private:
         }
     }
 
+    OtherStories* links_;
     TextBuilder out_;
     FlowText flow_{out_, " \t\n\f\r"};
     std::vector<Frame> stack_;
@@ -142,6 +152,6 @@ private:
 
 }  // namespace
 
-std::string readHtmlBody(const _xmlNode* root) { return BodyWalker().walk(root); }
+std::string readHtmlBody(const _xmlNode* root, OtherStories* links) { return BodyWalker(links).walk(root); }
 
 }  // namespace harvelux::wordproc

@@ -3,7 +3,9 @@
 #include "common/Utf8.h"
 #include "wordproc/Engine.h"
 #include "wordproc/HtmlBody.h"
+#include "wordproc/OtherStories.h"
 #include "wordproc/HtmlSignature.h"
+#include "wordproc/HtmlTagScan.h"
 #include "wordproc/Limits.h"
 
 #include <libxml/HTMLparser.h>
@@ -11,6 +13,7 @@
 #include <libxml/parser.h>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -89,7 +92,7 @@ std::string htmlEncoding(std::string_view data) {
     return fallbackEncoding(data);
 }
 
-std::string readHtmlText(std::string_view data) {
+std::string readHtmlText(std::string_view data, const ReadOptions& readOptions) {
     static std::once_flag initialised;
     std::call_once(initialised, [] { xmlInitParser(); });
     // Parse errors are expected in real pages and not worth a message.
@@ -99,12 +102,22 @@ std::string readHtmlText(std::string_view data) {
     const std::string encoding = htmlEncoding(data);
     data.remove_prefix(bomLength(bomOf(data)));
     if (data.size() > kMaxMarkupBytes) throw EngineError("the HTML document is too large");
+    // UTF-16 markup is scanned as its ASCII characters.
+    std::string ascii;
+    if (encoding.rfind("UTF-16", 0) == 0)
+        std::copy_if(data.begin(), data.end(), std::back_inserter(ascii), [](char c) { return c != 0; });
+    if (mostAttributesOnATag(ascii.empty() ? data : std::string_view(ascii)) > kMaxHtmlAttributes)
+        throw EngineError("an HTML tag carries too many attributes");
     const int options = HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET |
                         HTML_PARSE_IGNORE_ENC | HTML_PARSE_COMPACT | XML_PARSE_HUGE;
     const std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)> document(
         htmlReadMemory(data.data(), static_cast<int>(data.size()), nullptr, encoding.c_str(), options), &xmlFreeDoc);
     if (!document) throw EngineError("the HTML document cannot be parsed");
-    return readHtmlBody(document->children);
+    if (!readOptions.allStories) return readHtmlBody(document->children);
+    // A page has one story; only its mailto: links follow it.
+    OtherStories stories;
+    std::string main = readHtmlBody(document->children, &stories);
+    return stories.appendTo(std::move(main));
 }
 
 }  // namespace harvelux::wordproc

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "wordproc/HtmlSignature.h"
+#include "wordproc/ReadOptions.h"
 
 #include <string>
 #include <string_view>
@@ -15,6 +16,8 @@ namespace harvelux::wordproc {
 std::string htmlEncoding(std::string_view data);
 
 // Throws EngineError when the document cannot be parsed or nests too deeply.
-std::string readHtmlText(std::string_view data);
+// With `options.allStories`, the addresses of its mailto: links follow the
+// text, one a line.
+std::string readHtmlText(std::string_view data, const ReadOptions& options = {});
 
 }  // namespace harvelux::wordproc

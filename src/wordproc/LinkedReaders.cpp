@@ -24,10 +24,10 @@ int fail(std::string* text, const char* message, int outcome) noexcept {
 
 // Runs a reader and turns what it throws into an outcome and a message, so
 // that no exception leaves the module.
-template <std::string (*Read)(std::string_view)>
-int guarded(const char* data, std::size_t size, std::string* text) noexcept {
+template <std::string (*Read)(std::string_view, const ReadOptions&)>
+int guarded(const char* data, std::size_t size, unsigned options, std::string* text) noexcept {
     try {
-        *text = Read(std::string_view(data, size));
+        *text = Read(std::string_view(data, size), readOptionsFrom(options));
         return kReaderRead;
     } catch (const EngineError& error) {
         return fail(text, error.what(), kReaderEngineError);

@@ -2,6 +2,7 @@
 
 #include "wordproc/Engine.h"
 #include "wordproc/FlowText.h"
+#include "wordproc/OtherStories.h"
 #include "wordproc/TextBuilder.h"
 #include "wordproc/TreeWalk.h"
 #include "wordproc/XmlDocument.h"
@@ -19,6 +20,7 @@ namespace {
 constexpr std::string_view kOffice = "urn:oasis:names:tc:opendocument:xmlns:office:1.0";
 constexpr std::string_view kText = "urn:oasis:names:tc:opendocument:xmlns:text:1.0";
 constexpr std::string_view kTable = "urn:oasis:names:tc:opendocument:xmlns:table:1.0";
+constexpr std::string_view kXlink = "http://www.w3.org/1999/xlink";
 constexpr int kMaxSpaces = 10000;  // a single text:s
 
 // Namespaces whose elements hold no main text: drawings, frames and text
@@ -32,11 +34,11 @@ bool isGraphicsNamespace(std::string_view uri) {
     return std::find(std::begin(kGraphics), std::end(kGraphics), uri) != std::end(kGraphics);
 }
 
-// text: elements that are not main text: notes, tracked-change records,
-// list labels, ruby annotations, declarations and index templates.
+// text: elements that are not main text: tracked-change records, list
+// labels, ruby annotations, declarations and index templates.
 bool isSkippedTextElement(std::string_view name) {
     static constexpr std::string_view kSkipped[] = {
-        "note", "tracked-changes", "number", "ruby-text", "sequence-decls", "variable-decls",
+        "tracked-changes", "number", "ruby-text", "sequence-decls", "variable-decls",
         "user-field-decls", "dde-connection-decls", "table-of-content-source", "alphabetical-index-source",
         "illustration-index-source", "object-index-source", "user-index-source", "table-index-source",
         "bibliography-source"};
@@ -54,7 +56,8 @@ struct Frame {
 
 class BodyWalker {
 public:
-    explicit BodyWalker(XmlNamespaces& namespaces) : ns_(namespaces) {}
+    // With `links`, the targets of text:a links go there.
+    explicit BodyWalker(XmlNamespaces& namespaces, OtherStories* links = nullptr) : ns_(namespaces), links_(links) {}
 
     std::string walk(const pugi::xml_node& officeText) {
         stack_.push_back({officeText.first_child(), OnExit::Nothing, 0, ns_.enter(officeText)});
@@ -102,11 +105,17 @@ private:
                 if (paragraphDepth_ > 0) flow_.character(chars::kTab);
                 return kSkip;
             }
+            if (name == "note") {
+                // The note's body is a story of its own; its citation is the mark.
+                if (paragraphDepth_ > 0) flow_.character(chars::kNoteMark);
+                return kSkip;
+            }
             if (name == "line-break") {
                 if (paragraphDepth_ > 0) flow_.character(chars::kLineBreak);
                 return kSkip;
             }
             if (isSkippedTextElement(name)) return kSkip;
+            if (name == "a" && links_) links_->addLink(ns_.attribute(node, kXlink, "href"));
             return OnExit::Nothing;  // spans, links, lists, sections, fields, indexes' bodies
         }
         if (uri == kTable) {
@@ -155,6 +164,7 @@ private:
     }
 
     XmlNamespaces& ns_;
+    OtherStories* links_;
     TextBuilder out_;
     FlowText flow_{out_, " \t\r\n"};
     std::vector<Frame> stack_;
@@ -163,7 +173,11 @@ private:
 
 }  // namespace
 
-std::string readOpenDocumentBody(const pugi::xml_document& document) {
+std::string readOpenDocumentStory(const pugi::xml_node& element, XmlNamespaces& namespaces, OtherStories* links) {
+    return BodyWalker(namespaces, links).walk(element);
+}
+
+std::string readOpenDocumentBody(const pugi::xml_document& document, OtherStories* links) {
     XmlNamespaces ns;
     const pugi::xml_node root = document.document_element();
     ns.enter(root);
@@ -186,7 +200,7 @@ std::string readOpenDocumentBody(const pugi::xml_document& document) {
     if (!body) throw EngineError("the document has no body");
     const pugi::xml_node text = officeChild(body, "text");
     if (!text) throw EngineError("not an OpenDocument text document");
-    return BodyWalker(ns).walk(text);
+    return BodyWalker(ns, links).walk(text);
 }
 
 }  // namespace harvelux::wordproc

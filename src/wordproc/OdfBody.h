@@ -6,6 +6,9 @@
 
 namespace harvelux::wordproc {
 
+class OtherStories;
+class XmlNamespaces;
+
 // The main-story text of a parsed OpenDocument text document, from
 // content.xml (office:document-content) or a flat document
 // (office:document): paragraphs, headings, lists, sections, tables and
@@ -14,6 +17,12 @@ namespace harvelux::wordproc {
 // templates are not main text. The document must have been parsed with
 // whitespace-only text kept (white space between spans is text).
 // Throws EngineError when it is not OpenDocument text or nests too deeply.
-std::string readOpenDocumentBody(const pugi::xml_document& document);
+// With `links`, the targets of its links (text:a) go there.
+std::string readOpenDocumentBody(const pugi::xml_document& document, OtherStories* links = nullptr);
+
+// The text of a story that `element` holds (a note body, an annotation, a
+// text box, a header or footer), read as the body is. `namespaces` holds
+// the declarations in scope at `element`.
+std::string readOpenDocumentStory(const pugi::xml_node& element, XmlNamespaces& namespaces, OtherStories* links);
 
 }  // namespace harvelux::wordproc

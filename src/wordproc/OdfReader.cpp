@@ -2,6 +2,8 @@
 
 #include "wordproc/Engine.h"
 #include "wordproc/OdfBody.h"
+#include "wordproc/OdfStories.h"
+#include "wordproc/OtherStories.h"
 #include "wordproc/XmlDocument.h"
 #include "wordproc/XmlNamespaces.h"
 #include "wordproc/ZipArchive.h"
@@ -85,16 +87,30 @@ bool looksLikeFlatOpenDocumentText(std::string_view data) {
            head.find(kTextMediaType) != std::string_view::npos;
 }
 
-std::string readOpenDocumentPackageText(const ZipArchive& zip) {
+std::string readOpenDocumentPackageText(const ZipArchive& zip, const ReadOptions& options) {
     if (isEncrypted(zip)) throw EngineError("the document is encrypted");
     const auto content = zip.read("content.xml");
     if (!content) throw EngineError("the package has no content.xml");
     pugi::xml_document document;
     parseXml(document, *content, "content.xml", true);
-    return readOpenDocumentBody(document);
+    if (!options.allStories) return readOpenDocumentBody(document);
+    OtherStories stories;
+    std::string main = readOpenDocumentBody(document, &stories);
+    // Missing or damaged styles leave the headers and footers unread.
+    pugi::xml_document styles;
+    bool haveStyles = false;
+    if (const auto bytes = zip.read("styles.xml")) {
+        try {
+            parseXml(styles, *bytes, "styles.xml", true);
+            haveStyles = true;
+        } catch (const EngineError&) {
+        }
+    }
+    readOpenDocumentStories(document, haveStyles ? &styles : nullptr, stories);
+    return stories.appendTo(std::move(main));
 }
 
-std::string readFlatOpenDocumentText(std::string_view data) {
+std::string readFlatOpenDocumentText(std::string_view data, const ReadOptions& options) {
     pugi::xml_document document;
     parseXml(document, data, "the document", true);
     XmlNamespaces ns;
@@ -102,7 +118,11 @@ std::string readFlatOpenDocumentText(std::string_view data) {
     ns.enter(root);
     if (!isTextMediaType(ns.attribute(root, kOffice, "mimetype")))
         throw EngineError("not an OpenDocument text document");
-    return readOpenDocumentBody(document);
+    if (!options.allStories) return readOpenDocumentBody(document);
+    OtherStories stories;
+    std::string main = readOpenDocumentBody(document, &stories);
+    readOpenDocumentStories(document, &document, stories);
+    return stories.appendTo(std::move(main));
 }
 
 }  // namespace harvelux::wordproc

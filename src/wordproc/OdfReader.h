@@ -2,6 +2,8 @@
 // entry and content.xml) and flat XML documents (.fodt).
 #pragma once
 
+#include "wordproc/ReadOptions.h"
+
 #include <string>
 #include <string_view>
 
@@ -18,7 +20,7 @@ bool isOpenDocumentTextPackage(const ZipArchive& zip);
 bool looksLikeFlatOpenDocumentText(std::string_view data);
 
 // Throw EngineError for an encrypted or damaged document.
-std::string readOpenDocumentPackageText(const ZipArchive& zip);
-std::string readFlatOpenDocumentText(std::string_view data);
+std::string readOpenDocumentPackageText(const ZipArchive& zip, const ReadOptions& options = {});
+std::string readFlatOpenDocumentText(std::string_view data, const ReadOptions& options = {});
 
 }  // namespace harvelux::wordproc

@@ -2,14 +2,30 @@
 
 #include <pugixml.hpp>
 
+#include <map>
 #include <string>
 
 namespace harvelux::wordproc {
+
+class OtherStories;
+
+// Where a story's mailto: links go when all stories are read: hyperlinks
+// (their targets found by relationship id, or given in w:hlink) and
+// HYPERLINK fields. No `stories`, no links.
+struct WordLinks {
+    OtherStories* stories = nullptr;
+    const std::map<std::string, std::string, std::less<>>* relationshipTargets = nullptr;
+};
 
 // The main-story text of a parsed WordprocessingML main part (w:document):
 // paragraphs, tables, runs and field results of w:body, in document order.
 // Throws EngineError when the part is not a WordprocessingML document or
 // nests too deeply.
-std::string readWordprocessingBody(const pugi::xml_document& document);
+std::string readWordprocessingBody(const pugi::xml_document& document, const WordLinks& links = {});
+
+// The text of a story held by `container` (a header, footer, note, comment
+// or text box), its children read as a body's are.
+std::string readWordprocessingStory(const pugi::xml_node& container, const std::string& wordPrefix,
+                                   const std::string& mathPrefix, const WordLinks& links);
 
 }  // namespace harvelux::wordproc

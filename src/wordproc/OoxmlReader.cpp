@@ -2,6 +2,8 @@
 
 #include "wordproc/Engine.h"
 #include "wordproc/OoxmlBody.h"
+#include "wordproc/OoxmlStories.h"
+#include "wordproc/OtherStories.h"
 #include "wordproc/XmlDocument.h"
 #include "wordproc/ZipArchive.h"
 
@@ -12,29 +14,6 @@ namespace harvelux::wordproc {
 namespace {
 
 constexpr std::string_view kOfficeDocumentSuffix = "/officeDocument";
-
-// Resolves a relationship target against the package root ("/word/x.xml",
-// "word/x.xml", "./word/x.xml" all give "word/x.xml").
-std::string resolvePartName(std::string_view target) {
-    std::vector<std::string_view> segments;
-    while (!target.empty()) {
-        const std::size_t slash = target.find('/');
-        const std::string_view segment = target.substr(0, slash);
-        if (segment == "..") {
-            if (!segments.empty()) segments.pop_back();
-        } else if (!segment.empty() && segment != ".") {
-            segments.push_back(segment);
-        }
-        if (slash == std::string_view::npos) break;
-        target.remove_prefix(slash + 1);
-    }
-    std::string name;
-    for (const std::string_view segment : segments) {
-        if (!name.empty()) name += '/';
-        name += segment;
-    }
-    return name;
-}
 
 // The main part named by the package relationships, or word/document.xml
 // when the package has none that can be used.
@@ -53,7 +32,7 @@ std::string mainPartName(const ZipArchive& zip) {
                 type.substr(type.size() - kOfficeDocumentSuffix.size()) != kOfficeDocumentSuffix)
                 continue;
             if (std::string_view(rel.attribute("TargetMode").value()) == "External") continue;
-            const std::string name = resolvePartName(rel.attribute("Target").value());
+            const std::string name = resolvePartName("", rel.attribute("Target").value());
             if (!name.empty() && zip.contains(name)) return name;
         }
     }
@@ -74,19 +53,29 @@ bool looksLikeWordXml(std::string_view data) {
            head.find(":wordDocument") != std::string_view::npos;
 }
 
-std::string readWordXmlText(std::string_view data) {
+std::string readWordXmlText(std::string_view data, const ReadOptions& options) {
     pugi::xml_document document;
     parseXml(document, data, "the document");
-    return readWordprocessingBody(document);
+    if (!options.allStories) return readWordprocessingBody(document);
+    OtherStories stories;
+    std::string main = readWordprocessingBody(document, WordLinks{&stories, nullptr});
+    readWordXmlStories(document, stories);
+    return stories.appendTo(std::move(main));
 }
 
-std::string readOoxmlText(const ZipArchive& zip) {
+std::string readOoxmlText(const ZipArchive& zip, const ReadOptions& options) {
     const std::string name = mainPartName(zip);
     const auto part = zip.read(name);
     if (!part) throw EngineError("the package has no main document");
     pugi::xml_document document;
     parseXml(document, *part, "the main document");
-    return readWordprocessingBody(document);
+    if (!options.allStories) return readWordprocessingBody(document);
+    OtherStories stories;
+    const Relationships relationships = readRelationships(zip, name);
+    const auto targets = externalTargets(relationships);
+    std::string main = readWordprocessingBody(document, WordLinks{&stories, &targets});
+    readOoxmlStories(zip, document, relationships, stories);
+    return stories.appendTo(std::move(main));
 }
 
 }  // namespace harvelux::wordproc

@@ -3,6 +3,8 @@
 // and the text of its body.
 #pragma once
 
+#include "wordproc/ReadOptions.h"
+
 #include <string>
 #include <string_view>
 
@@ -13,10 +15,10 @@ class ZipArchive;
 // Whether the archive holds a WordprocessingML main document.
 bool isOoxmlPackage(const ZipArchive& zip);
 
-std::string readOoxmlText(const ZipArchive& zip);
+std::string readOoxmlText(const ZipArchive& zip, const ReadOptions& options = {});
 
 // Word 2003 XML: one XML file whose root is w:wordDocument.
 bool looksLikeWordXml(std::string_view data);
-std::string readWordXmlText(std::string_view data);
+std::string readWordXmlText(std::string_view data, const ReadOptions& options = {});
 
 }  // namespace harvelux::wordproc

@@ -45,7 +45,7 @@ void appendPageText(TextBuilder& out, const poppler::byte_array& utf8) {
 
 }  // namespace
 
-std::string readPdfText(std::string_view data) {
+std::string readPdfText(std::string_view data, const ReadOptions&) {
     silencePoppler();
     if (data.size() > static_cast<std::size_t>(INT_MAX)) throw EngineError("the PDF is too large");
     const std::unique_ptr<poppler::document> document(

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "wordproc/PdfSignature.h"
+#include "wordproc/ReadOptions.h"
 
 #include <string>
 #include <string_view>
@@ -10,6 +11,8 @@
 namespace harvelux::wordproc {
 
 // Throws EngineError for a damaged PDF or one that needs a password.
-std::string readPdfText(std::string_view data);
+// A PDF has one story: `options` change nothing (poppler's C++ interface
+// does not give the pages' link annotations).
+std::string readPdfText(std::string_view data, const ReadOptions& options = {});
 
 }  // namespace harvelux::wordproc

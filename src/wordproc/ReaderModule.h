@@ -10,27 +10,40 @@
 #include <string>
 #include <string_view>
 
+#include "wordproc/ReadOptions.h"
+
 namespace harvelux::wordproc {
 
 // What a reader of the module reports. Nothing is thrown across the
 // module's edge: on failure `text` receives the message.
 enum ReaderOutcome : int { kReaderRead = 0, kReaderEngineError = 1, kReaderOutOfMemory = 2, kReaderFailed = 3 };
 
+// Bits of a reader's `options`, the ReadOptions that cross the module's edge.
+inline constexpr unsigned kReadAllStories = 1;
+
 struct ReaderModuleTable {
     int abiVersion;
-    int (*readHtml)(const char* data, std::size_t size, std::string* text);
-    int (*readPdf)(const char* data, std::size_t size, std::string* text);
+    int (*readHtml)(const char* data, std::size_t size, unsigned options, std::string* text);
+    int (*readPdf)(const char* data, std::size_t size, unsigned options, std::string* text);
 };
 
-inline constexpr int kReaderModuleAbi = 1;
+inline constexpr int kReaderModuleAbi = 2;
 inline constexpr char kReaderModuleFile[] = "harvelux-pdf-html.so";
 inline constexpr char kReaderModuleEntry[] = "harvelux_reader_module";
 
 // The text of an HTML or PDF document, read by the module. Throws
 // EngineError when the document cannot be read or the module cannot be
 // loaded (the message says which).
-std::string readHtmlThroughModule(std::string_view data);
-std::string readPdfThroughModule(std::string_view data);
+std::string readHtmlThroughModule(std::string_view data, const ReadOptions& options = {});
+std::string readPdfThroughModule(std::string_view data, const ReadOptions& options = {});
+
+// The options as the module takes them, and back.
+inline unsigned moduleOptions(const ReadOptions& options) { return options.allStories ? kReadAllStories : 0u; }
+inline ReadOptions readOptionsFrom(unsigned bits) {
+    ReadOptions options;
+    options.allStories = (bits & kReadAllStories) != 0;
+    return options;
+}
 
 // A program that links the readers in (the fuzzers do, for coverage) hands
 // their table here before it reads anything; the module is then never

@@ -3,10 +3,13 @@
 #include "wordproc/CodePages.h"
 #include "wordproc/Engine.h"
 #include "wordproc/Limits.h"
+#include "wordproc/OtherStories.h"
 #include "wordproc/RtfTokenizer.h"
 #include "wordproc/TextBuilder.h"
 
 #include <algorithm>
+#include <array>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
@@ -24,13 +27,36 @@ enum class Destination {
     Skip,       // everything up to the group's end is ignored
     FontTable,  // font numbers and their character sets
     Alternate,  // \upr: an ANSI text whose Unicode twin follows in \ud
+    Container,  // a shape or drawing object: no text of its own, but a text box inside
 };
+
+// Where the text of a group goes: the main story, another story (when all
+// stories are read), or a field's instruction.
+constexpr std::size_t kMainStory = 0;
+constexpr std::size_t kFieldCode = 6;
+constexpr std::size_t storyIndex(StoryKind kind) { return static_cast<std::size_t>(kind) + 1; }
 
 struct GroupState {
     Destination destination = Destination::Text;
     int fallbackLength = 1;  // \ucN: characters that follow \uN as its fallback
     int font = -1;           // \fN, -1 for the default font
+    std::size_t story = kMainStory;
+    bool opensStory = false;  // the group's destination started a story or field instruction
 };
+
+// Destinations that are stories of their own, read when all stories are.
+std::optional<StoryKind> storyDestination(std::string_view word) {
+    static const std::unordered_map<std::string_view, StoryKind> kStories = {
+        {"footnote", StoryKind::Footnotes},      {"annotation", StoryKind::Comments},
+        {"shptxt", StoryKind::TextBoxes},        {"dptxbxtext", StoryKind::TextBoxes},
+        {"header", StoryKind::HeadersFooters},   {"headerl", StoryKind::HeadersFooters},
+        {"headerr", StoryKind::HeadersFooters},  {"headerf", StoryKind::HeadersFooters},
+        {"footer", StoryKind::HeadersFooters},   {"footerl", StoryKind::HeadersFooters},
+        {"footerr", StoryKind::HeadersFooters},  {"footerf", StoryKind::HeadersFooters}};
+    const auto found = kStories.find(word);
+    if (found == kStories.end()) return std::nullopt;
+    return found->second;
+}
 
 // Destinations that hold no main-story text.
 bool isSkippedDestination(std::string_view word) {
@@ -60,6 +86,7 @@ char32_t specialCharacter(std::string_view word) {
     static const std::unordered_map<std::string_view, char32_t> kSpecial = {
         {"par", chars::kParagraph}, {"line", chars::kLineBreak}, {"page", chars::kPageBreak},
         {"sect", chars::kPageBreak}, {"column", chars::kColumnBreak}, {"tab", chars::kTab},
+        {"chftn", chars::kNoteMark},
         {"emdash", 0x2014}, {"endash", 0x2013}, {"emspace", 0x2003}, {"enspace", 0x2002},
         {"qmspace", 0x2005}, {"bullet", 0x2022}, {"lquote", 0x2018}, {"rquote", 0x2019},
         {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"zwj", 0x200D}, {"zwnj", 0x200C},
@@ -70,7 +97,9 @@ char32_t specialCharacter(std::string_view word) {
 
 class RtfInterpreter {
 public:
-    explicit RtfInterpreter(std::string_view data) : tokens_(data) {}
+    // With `stories`, the other stories and the field instructions are read
+    // into it; the main story's text is the same either way.
+    RtfInterpreter(std::string_view data, OtherStories* stories) : tokens_(data), stories_(stories) {}
 
     std::string run() {
         for (RtfToken token = tokens_.next(); token.kind != RtfToken::Kind::End; token = tokens_.next()) {
@@ -82,9 +111,13 @@ public:
                 case RtfToken::Kind::GroupStart:
                     if (groups_.size() >= kMaxNesting) throw EngineError("the document nests too deeply");
                     groups_.push_back(groups_.empty() ? GroupState{} : groups_.back());
+                    groups_.back().opensStory = false;
                     break;
                 case RtfToken::Kind::GroupEnd:
-                    if (!groups_.empty()) groups_.pop_back();
+                    if (!groups_.empty()) {
+                        if (groups_.back().opensStory) endStory(groups_.back().story);
+                        groups_.pop_back();
+                    }
                     if (groups_.empty()) return finish();  // the document's outermost group is closed
                     break;
                 case RtfToken::Kind::ControlWord:
@@ -113,6 +146,7 @@ public:
 
 private:
     GroupState& state() { return groups_.back(); }
+    TextBuilder& out() { return groups_.empty() || groups_.back().story == kMainStory ? out_ : others_[groups_.back().story]; }
     bool inText() const { return !groups_.empty() && groups_.back().destination == Destination::Text; }
 
     // After \uN the next \ucN characters are the fallback for readers
@@ -147,6 +181,7 @@ private:
             destination = Destination::FontTable;
             return;
         }
+        if (stories_ && destination != Destination::FontTable && otherStoryWord(word)) return;
         // An unknown destination marked ignorable with \* is skipped whole;
         // these known ones hold text or the control words of nested tables.
         if (isSkippedDestination(word) ||
@@ -154,12 +189,53 @@ private:
             destination = Destination::Skip;
             return;
         }
+        if (destination == Destination::Container) return;
         if (destination == Destination::FontTable) {
             fontTableWord(token);
         } else if (word == "upr") {
             destination = Destination::Alternate;
         } else {
             textControlWord(token);
+        }
+    }
+
+    // The destinations of the other stories: their text goes to a story of
+    // its own; shapes and drawing objects are read only for their text
+    // boxes. True when `word` was one of them.
+    bool otherStoryWord(std::string_view word) {
+        GroupState& group = state();
+        if (const std::optional<StoryKind> kind = storyDestination(word)) {
+            group.destination = Destination::Text;
+            group.story = storyIndex(*kind);
+            group.opensStory = true;
+            return true;
+        }
+        if (word == "fldinst") {
+            group.destination = Destination::Text;
+            group.story = kFieldCode;
+            group.opensStory = true;
+            return true;
+        }
+        if (word == "ftnalt" && group.story == storyIndex(StoryKind::Footnotes)) {
+            group.story = storyIndex(StoryKind::Endnotes);  // this footnote is an endnote
+            return true;
+        }
+        if (word == "shp" || word == "shpinst" || word == "do" || word == "dptxbx") {
+            group.destination = Destination::Container;
+            return true;
+        }
+        return false;
+    }
+
+    // A story's group is closed: it ends with a paragraph mark; a field
+    // instruction is complete.
+    void endStory(std::size_t story) {
+        flushBytes();
+        settleSurrogate();
+        if (story == kFieldCode) {
+            stories_->addFieldCode(others_[kFieldCode].take());
+        } else if (!others_[story].text().empty() && !others_[story].endsWith('\r')) {
+            others_[story].append(chars::kParagraph);
         }
     }
 
@@ -181,7 +257,7 @@ private:
             emit(special);
         } else if (word == "cell" || word == "nestcell" || word == "row" || word == "nestrow") {
             settleSurrogate();
-            out_.appendCellMark();
+            out().appendCellMark();
         } else if (word == "u" && token.hasParameter) {
             // A signed 16-bit value; anything else is no character, but its
             // fallback is still skipped.
@@ -243,7 +319,7 @@ private:
     void flushBytes() {
         if (pendingBytes_.empty()) return;
         settleSurrogate();
-        decoder_.decode(pendingCodePage_, pendingBytes_, out_);
+        decoder_.decode(pendingCodePage_, pendingBytes_, out());
         pendingBytes_.clear();
     }
 
@@ -251,7 +327,7 @@ private:
         if (!inText()) return;
         const auto cp = static_cast<char32_t>(value);
         if (cp >= 0xDC00 && cp <= 0xDFFF && highSurrogate_ != 0) {
-            out_.append(0x10000 + ((highSurrogate_ - 0xD800) << 10) + (cp - 0xDC00));
+            out().append(0x10000 + ((highSurrogate_ - 0xD800) << 10) + (cp - 0xDC00));
             highSurrogate_ = 0;
             return;
         }
@@ -259,21 +335,21 @@ private:
         if (cp >= 0xD800 && cp <= 0xDBFF) {
             highSurrogate_ = cp;
         } else if (cp >= 0x20 || cp == chars::kTab) {
-            out_.append(cp);
+            out().append(cp);
         }
     }
 
     void emit(char32_t c) {
         if (!inText()) return;
         settleSurrogate();
-        out_.append(c);
+        out().append(c);
     }
 
     // A high surrogate not followed by its low half stands for nothing valid.
     void settleSurrogate() {
         if (highSurrogate_ == 0) return;
         highSurrogate_ = 0;
-        out_.append(kReplacement);
+        out().append(kReplacement);
     }
 
     std::string finish() {
@@ -281,12 +357,17 @@ private:
         // The last paragraph has its mark even when the writer left out the
         // final \par, and a table is always followed by a paragraph.
         if (!out_.text().empty() && !out_.endsWith('\r')) out_.append(chars::kParagraph);
-        return out_.take();
+        if (!stories_) return out_.take();
+        for (std::size_t story = 1; story < kFieldCode; ++story)
+            stories_->add(static_cast<StoryKind>(story - 1), others_[story].take());
+        return stories_->appendTo(out_.take());
     }
 
     RtfTokenizer tokens_;
     std::vector<GroupState> groups_;
     TextBuilder out_;
+    OtherStories* stories_;
+    std::array<TextBuilder, kFieldCode + 1> others_;  // by story index; [0] unused
     CodePageDecoder decoder_;
     std::string pendingBytes_;
     int pendingCodePage_ = kWindowsLatin1;
@@ -304,9 +385,11 @@ private:
 
 bool looksLikeRtf(std::string_view data) { return data.substr(0, 5) == "{\\rtf"; }
 
-std::string readRtfText(std::string_view data) {
+std::string readRtfText(std::string_view data, const ReadOptions& options) {
     if (!looksLikeRtf(data)) throw EngineError("not an RTF document");
-    return RtfInterpreter(data).run();
+    if (!options.allStories) return RtfInterpreter(data, nullptr).run();
+    OtherStories stories;
+    return RtfInterpreter(data, &stories).run();
 }
 
 }  // namespace harvelux::wordproc

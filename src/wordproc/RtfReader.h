@@ -2,8 +2,11 @@
 // on an explicit stack with a depth cap; destinations that are not main
 // text (font and style tables, document information, headers, footers,
 // footnotes, annotations, pictures, objects, shapes, field codes, unknown
-// "\*" destinations) are skipped; fields give their result.
+// "\*" destinations) are skipped unless all stories are read; fields give
+// their result.
 #pragma once
+
+#include "wordproc/ReadOptions.h"
 
 #include <string>
 #include <string_view>
@@ -15,6 +18,6 @@ bool looksLikeRtf(std::string_view data);
 
 // Throws EngineError when the groups nest beyond the cap or the text
 // exceeds its size cap.
-std::string readRtfText(std::string_view data);
+std::string readRtfText(std::string_view data, const ReadOptions& options = {});
 
 }  // namespace harvelux::wordproc

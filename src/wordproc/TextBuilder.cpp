@@ -2,11 +2,27 @@
 
 #include "common/Utf8.h"
 #include "wordproc/Engine.h"
+#include "wordproc/WorkBudget.h"
 
 namespace harvelux::wordproc {
 
+namespace {
+thread_local std::size_t textLimit = kMaxTextBytes;
+}  // namespace
+
+std::size_t textLimitFor(std::size_t fileBytes) {
+    return fileBytes >= kMaxTextBytes / kMaxTextRatio ? kMaxTextBytes : fileBytes * kMaxTextRatio;
+}
+
+TextLimitScope::TextLimitScope(std::size_t limit) : previous_(textLimit) { textLimit = limit; }
+
+TextLimitScope::~TextLimitScope() { textLimit = previous_; }
+
+std::size_t TextLimitScope::current() { return textLimit; }
+
 void TextBuilder::checkSize() const {
-    if (text_.size() > kMaxTextBytes) throw EngineError("document text exceeds the limit");
+    WorkBudget::charge();
+    if (text_.size() > limit_) throw EngineError("document text exceeds the limit");
 }
 
 void TextBuilder::append(std::string_view utf8) {

@@ -19,7 +19,30 @@ inline constexpr char32_t kTab = 0x09;
 inline constexpr char32_t kNoBreakSpace = 0xA0;
 inline constexpr char32_t kNoBreakHyphen = 0x1E;
 inline constexpr char32_t kOptionalHyphen = 0x1F;
+inline constexpr char32_t kNoteMark = 0x02;  // a footnote's or endnote's reference
 }  // namespace chars
+
+// The most text a document of `fileBytes` bytes may give: in proportion to
+// the file, so that a few kilobytes that repeat a run of spaces or reuse the
+// same bytes many times cannot fill the memory, and never more than
+// kMaxTextBytes.
+std::size_t textLimitFor(std::size_t fileBytes);
+
+// While one lives, the TextBuilders of this thread stop at `limit` bytes
+// instead of kMaxTextBytes. The engine sets one for each document it reads.
+class TextLimitScope {
+public:
+    explicit TextLimitScope(std::size_t limit);
+    ~TextLimitScope();
+    TextLimitScope(const TextLimitScope&) = delete;
+    TextLimitScope& operator=(const TextLimitScope&) = delete;
+
+    // The limit of this thread now.
+    static std::size_t current();
+
+private:
+    std::size_t previous_;
+};
 
 class TextBuilder {
 public:
@@ -38,6 +61,7 @@ public:
 private:
     void checkSize() const;
     std::string text_;
+    std::size_t limit_ = TextLimitScope::current();
 };
 
 }  // namespace harvelux::wordproc

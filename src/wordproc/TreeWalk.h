@@ -6,6 +6,7 @@
 
 #include "wordproc/Engine.h"
 #include "wordproc/Limits.h"
+#include "wordproc/WorkBudget.h"
 
 #include <vector>
 
@@ -24,6 +25,7 @@ void walkTree(std::vector<Frame>& stack, NextSibling nextSibling, Enter enter, L
             leave(done);
             continue;
         }
+        WorkBudget::charge();
         const auto node = top.next;
         top.next = nextSibling(node);
         enter(node);

@@ -5,6 +5,7 @@
 #include "wordproc/LittleEndian.h"
 #include "wordproc/WordPieceTable.h"
 #include "wordproc/WordStoryReader.h"
+#include "wordproc/WordSubdocuments.h"
 
 namespace harvelux::wordproc {
 
@@ -29,7 +30,7 @@ std::string characterSetName(std::string_view stream) {
 
 }  // namespace
 
-std::string readWord95Text(std::string_view wordDocument) {
+std::string readWord95Text(std::string_view wordDocument, const ReadOptions& options) {
     const char* const fib = "the file information block";
     if (le16(wordDocument, kFlags, fib) & kEncrypted) throw EngineError("the document is encrypted");
     const std::uint32_t ccpText = le32(wordDocument, kCcpText, fib);
@@ -37,12 +38,26 @@ std::string readWord95Text(std::string_view wordDocument) {
     const std::uint32_t lcbClx = le32(wordDocument, kLcbClx, fib);
     const ByteCharacters characters = singleByteCharacters(characterSetName(wordDocument));
 
-    if (lcbClx != 0) {
-        const std::vector<WordPiece> pieces = parsePieceTable(sliceOf(wordDocument, fcClx, lcbClx, "the piece table"));
-        return readStoryFromPieces(wordDocument, pieces, ccpText, PieceEncoding{false, &characters});
+    const PieceEncoding encoding{false, &characters};
+    std::vector<WordPiece> pieces;
+    if (lcbClx != 0) pieces = parsePieceTable(sliceOf(wordDocument, fcClx, lcbClx, "the piece table"));
+    const std::uint32_t fcMin = lcbClx != 0 ? 0 : le32(wordDocument, kFcMin, fib);
+    if (!options.allStories) {
+        if (lcbClx != 0) return readStoryFromPieces(wordDocument, pieces, ccpText, encoding);
+        return readStoryFromBytes(sliceOf(wordDocument, fcMin, ccpText, "the document text"), characters);
     }
-    const std::uint32_t fcMin = le32(wordDocument, kFcMin, fib);
-    return readStoryFromBytes(sliceOf(wordDocument, fcMin, ccpText, "the document text"), characters);
+    OtherStories stories;
+    // An unfragmented document keeps every story in one run from fcMin.
+    const auto readRange = [&](std::uint64_t start, std::uint64_t end) {
+        if (lcbClx != 0) return readStoryRange(wordDocument, pieces, start, end, encoding, &stories);
+        return readStoryFromBytes(sliceOf(wordDocument, fcMin + start, end - start, "the document text"), characters,
+                                  &stories);
+    };
+    std::string main = readRange(0, ccpText);
+    StoryLengths lengths{};
+    for (std::size_t i = 0; i < lengths.size(); ++i) lengths[i] = le32(wordDocument, kCcpText + 4 * i, fib);
+    readWordSubdocuments(lengths, readRange, stories);
+    return stories.appendTo(std::move(main));
 }
 
 }  // namespace harvelux::wordproc

@@ -4,6 +4,8 @@
 // placed by a piece table kept in the WordDocument stream itself.
 #pragma once
 
+#include "wordproc/ReadOptions.h"
+
 #include <string>
 #include <string_view>
 
@@ -11,6 +13,6 @@ namespace harvelux::wordproc {
 
 // The main story's text. Throws EngineError for an encrypted or damaged
 // document.
-std::string readWord95Text(std::string_view wordDocument);
+std::string readWord95Text(std::string_view wordDocument, const ReadOptions& options = {});
 
 }  // namespace harvelux::wordproc

@@ -4,6 +4,7 @@
 #include "wordproc/LittleEndian.h"
 #include "wordproc/WordPieceTable.h"
 #include "wordproc/WordStoryReader.h"
+#include "wordproc/WordSubdocuments.h"
 
 namespace harvelux::wordproc {
 
@@ -18,6 +19,7 @@ constexpr std::size_t kClxIndex = 33;     // fcClx/lcbClx pair in FibRgFcLcb97
 struct Fib {
     std::uint16_t flags = 0;
     std::uint32_t ccpText = 0;
+    StoryLengths storyLengths{};  // ccpText and the stories after it; zero when the FIB lacks them
     std::uint32_t fcClx = 0;
     std::uint32_t lcbClx = 0;
 };
@@ -39,6 +41,8 @@ Fib parseFib(std::string_view stream) {
     const std::uint64_t rgLw = pos + 2;
     if (cslw <= kCcpTextIndex) throw EngineError("damaged file information block");
     fib.ccpText = le32(stream, rgLw + 4 * kCcpTextIndex, "the file information block");
+    for (std::size_t i = 0; i < fib.storyLengths.size() && kCcpTextIndex + i < cslw; ++i)
+        fib.storyLengths[i] = le32(stream, rgLw + 4 * (kCcpTextIndex + i), "the file information block");
     pos = rgLw + 4ull * cslw;
     const std::uint16_t cbRgFcLcb = le16(stream, pos, "the file information block");
     const std::uint64_t rgFcLcb = pos + 2;
@@ -55,11 +59,20 @@ std::u16string_view word97TableStreamName(std::string_view wordDocument) {
     return (parseFib(wordDocument).flags & kWhichTableStream) ? u"1Table" : u"0Table";
 }
 
-std::string readWord97Text(std::string_view wordDocument, std::string_view table) {
+std::string readWord97Text(std::string_view wordDocument, std::string_view table, const ReadOptions& options) {
     const Fib fib = parseFib(wordDocument);
     if (fib.lcbClx == 0) throw EngineError("the document has no piece table");
     const std::vector<WordPiece> pieces = parsePieceTable(sliceOf(table, fib.fcClx, fib.lcbClx, "the piece table"));
-    return readStoryFromPieces(wordDocument, pieces, fib.ccpText, PieceEncoding{});
+    if (!options.allStories) return readStoryFromPieces(wordDocument, pieces, fib.ccpText, PieceEncoding{});
+    OtherStories stories;
+    std::string main = readStoryFromPieces(wordDocument, pieces, fib.ccpText, PieceEncoding{}, &stories);
+    readWordSubdocuments(
+        fib.storyLengths,
+        [&](std::uint64_t start, std::uint64_t end) {
+            return readStoryRange(wordDocument, pieces, start, end, PieceEncoding{}, &stories);
+        },
+        stories);
+    return stories.appendTo(std::move(main));
 }
 
 }  // namespace harvelux::wordproc

@@ -3,6 +3,8 @@
 // piece table there that places the main story's characters.
 #pragma once
 
+#include "wordproc/ReadOptions.h"
+
 #include <string>
 #include <string_view>
 
@@ -12,8 +14,8 @@ namespace harvelux::wordproc {
 // Throws EngineError for an encrypted document.
 std::u16string_view word97TableStreamName(std::string_view wordDocument);
 
-// The main story's text. Throws EngineError for an encrypted document and
+// The main story's text (and with `options`, the other stories). Throws EngineError for an encrypted document and
 // for a damaged FIB or piece table.
-std::string readWord97Text(std::string_view wordDocument, std::string_view table);
+std::string readWord97Text(std::string_view wordDocument, std::string_view table, const ReadOptions& options = {});
 
 }  // namespace harvelux::wordproc

@@ -28,7 +28,7 @@ bool isWordBinary(const CompoundFile& file) {
     return id && file.entry(*id).type == CompoundFile::EntryType::Stream;
 }
 
-std::string readWordBinaryText(const CompoundFile& file) {
+std::string readWordBinaryText(const CompoundFile& file, const ReadOptions& options) {
     const std::optional<std::string> stream = file.readRootStream(kWordDocument);
     if (!stream) throw EngineError("not a Word document");
     const std::uint16_t ident = le16(*stream, 0, "the file information block");
@@ -37,9 +37,9 @@ std::string readWordBinaryText(const CompoundFile& file) {
     if (nFib >= kFirstWord97Fib || hasWord97Layout(*stream)) {
         const std::optional<std::string> table = file.readRootStream(word97TableStreamName(*stream));
         if (!table) throw EngineError("the document has no table stream");
-        return readWord97Text(*stream, *table);
+        return readWord97Text(*stream, *table, options);
     }
-    if (nFib >= kFirstWord6Fib) return readWord95Text(*stream);
+    if (nFib >= kFirstWord6Fib) return readWord95Text(*stream, options);
     throw EngineError("unsupported Word version");
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "wordproc/CompoundFile.h"
+#include "wordproc/ReadOptions.h"
 
 #include <string>
 
@@ -13,6 +14,6 @@ bool isWordBinary(const CompoundFile& file);
 
 // The main story's text. Throws EngineError for encrypted, damaged and
 // unsupported (Word 2 and older) documents.
-std::string readWordBinaryText(const CompoundFile& file);
+std::string readWordBinaryText(const CompoundFile& file, const ReadOptions& options = {});
 
 }  // namespace harvelux::wordproc

@@ -60,20 +60,28 @@ const ByteCharacters& compressedPieceCharacters() {
 }
 
 std::string readStoryFromPieces(std::string_view stream, const std::vector<WordPiece>& pieces,
-                                std::uint32_t length, const PieceEncoding& encoding) {
-    WordStoryText out;
+                                std::uint32_t length, const PieceEncoding& encoding, OtherStories* links) {
+    return readStoryRange(stream, pieces, 0, length, encoding, links);
+}
+
+std::string readStoryRange(std::string_view stream, const std::vector<WordPiece>& pieces, std::uint64_t cpStart,
+                           std::uint64_t cpEnd, const PieceEncoding& encoding, OtherStories* links) {
+    WordStoryText out(links);
     Utf16Joiner joiner(out);
     for (const WordPiece& piece : pieces) {
-        if (piece.cpStart >= length) break;
-        const std::uint64_t count = std::min(piece.cpEnd, length) - piece.cpStart;
+        if (piece.cpStart >= cpEnd) break;
+        if (piece.cpEnd <= cpStart) continue;
+        const std::uint64_t from = std::max<std::uint64_t>(piece.cpStart, cpStart);
+        const std::uint64_t count = std::min<std::uint64_t>(piece.cpEnd, cpEnd) - from;
+        const std::uint64_t skipped = from - piece.cpStart;
         const bool eightBit = !encoding.unicodePieces || piece.compressed;
         if (eightBit) {
-            const std::uint64_t offset = encoding.unicodePieces ? piece.fc / 2 : piece.fc;
+            const std::uint64_t offset = (encoding.unicodePieces ? piece.fc / 2 : piece.fc) + skipped;
             joiner.flush();
             for (const char byte : sliceOf(stream, offset, count, "a text piece"))
                 out.put((*encoding.eightBit)[static_cast<unsigned char>(byte)]);
         } else {
-            const std::string_view bytes = sliceOf(stream, piece.fc, 2 * count, "a text piece");
+            const std::string_view bytes = sliceOf(stream, piece.fc + 2 * skipped, 2 * count, "a text piece");
             for (std::size_t i = 0; i < bytes.size(); i += 2)
                 joiner.put(static_cast<char16_t>(byteAt(bytes, i) | (byteAt(bytes, i + 1) << 8)));
         }
@@ -82,8 +90,8 @@ std::string readStoryFromPieces(std::string_view stream, const std::vector<WordP
     return out.take();
 }
 
-std::string readStoryFromBytes(std::string_view bytes, const ByteCharacters& characters) {
-    WordStoryText out;
+std::string readStoryFromBytes(std::string_view bytes, const ByteCharacters& characters, OtherStories* links) {
+    WordStoryText out(links);
     for (const char byte : bytes) out.put(characters[static_cast<unsigned char>(byte)]);
     return out.take();
 }

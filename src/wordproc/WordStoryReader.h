@@ -1,5 +1,6 @@
-// Reads the characters of a Word binary document's main story, the first
-// `length` character positions, and hands them to WordStoryText.
+// Reads the characters of a Word binary document's stories (the main story
+// is the first `length` character positions; the others follow it) and
+// hands them to WordStoryText.
 #pragma once
 
 #include "wordproc/WordPieceTable.h"
@@ -27,13 +28,22 @@ struct PieceEncoding {
     const ByteCharacters* eightBit = &compressedPieceCharacters();
 };
 
-// The story's text from the pieces of `stream`. Pieces that would read past
-// the stream throw EngineError.
+class OtherStories;
+
+// The main story's text from the pieces of `stream`. Pieces that would read
+// past the stream throw EngineError. With `links`, the targets of its
+// HYPERLINK fields go there.
 std::string readStoryFromPieces(std::string_view stream, const std::vector<WordPiece>& pieces,
-                                std::uint32_t length, const PieceEncoding& encoding);
+                                std::uint32_t length, const PieceEncoding& encoding, OtherStories* links = nullptr);
+
+// The text of the character positions [cpStart, cpEnd), a story that
+// follows the main story in the text stream (notes, headers, text boxes).
+std::string readStoryRange(std::string_view stream, const std::vector<WordPiece>& pieces, std::uint64_t cpStart,
+                           std::uint64_t cpEnd, const PieceEncoding& encoding, OtherStories* links);
 
 // The story's text from 8-bit characters stored in one run (an unfragmented
 // Word 6/95 document).
-std::string readStoryFromBytes(std::string_view bytes, const ByteCharacters& characters);
+std::string readStoryFromBytes(std::string_view bytes, const ByteCharacters& characters,
+                               OtherStories* links = nullptr);
 
 }  // namespace harvelux::wordproc

@@ -1,5 +1,7 @@
 #include "wordproc/WordStoryText.h"
 
+#include "common/Utf8.h"
+
 namespace harvelux::wordproc {
 
 namespace {
@@ -10,7 +12,8 @@ constexpr char32_t kFieldBegin = 0x13;
 constexpr char32_t kFieldSeparator = 0x14;
 constexpr char32_t kFieldEnd = 0x15;
 
-// Control codes that are text in a range: the breaks, tab and hyphens.
+// Control codes that are text in a range: the breaks, tab, hyphens and note
+// reference marks.
 bool keepsControlCode(char32_t c) {
     switch (c) {
         case chars::kParagraph:
@@ -20,6 +23,7 @@ bool keepsControlCode(char32_t c) {
         case chars::kTab:
         case chars::kNoBreakHyphen:
         case chars::kOptionalHyphen:
+        case chars::kNoteMark:
             return true;
         default:
             return false;
@@ -32,24 +36,34 @@ void WordStoryText::put(char32_t c) {
     switch (c) {
         case kFieldBegin:
             fields_.begin();
+            codes_.begin();
             return;
         case kFieldSeparator:
             fields_.separate();
+            codes_.separate();
             return;
         case kFieldEnd:
             fields_.end();
+            codes_.end();
             return;
         default:
             break;
     }
-    if (fields_.inCode()) return;
+    if (fields_.inCode()) {
+        if (codes_.recording()) {
+            std::string utf8;
+            appendUtf8(utf8, c);
+            codes_.text(utf8);
+        }
+        return;
+    }
     if (c == kCellOrRowMark) {
         out_.appendCellMark();
     } else if (c >= 0x20 || keepsControlCode(c)) {
         out_.append(c);
     }
-    // Other control codes anchor pictures (0x01), note references (0x02),
-    // comment marks (0x05), drawn objects (0x08) and the like: dropped.
+    // Other control codes anchor pictures (0x01), comment marks (0x05),
+    // drawn objects (0x08) and the like: dropped.
 }
 
 }  // namespace harvelux::wordproc

@@ -1,10 +1,11 @@
 // Turns the characters stored in a Word binary document's main story into
 // the text a word processor's range gives: fields give their result, not
-// their code; cell and row marks become CR BEL; the breaks, tab and special
-// hyphens keep their codes; anchors of pictures, drawn objects, notes and
-// comments leave nothing behind.
+// their code; cell and row marks become CR BEL; the breaks, tab, special
+// hyphens and note reference marks keep their codes; anchors of pictures,
+// drawn objects and comments leave nothing behind.
 #pragma once
 
+#include "wordproc/FieldCodes.h"
 #include "wordproc/FieldStack.h"
 #include "wordproc/TextBuilder.h"
 
@@ -14,6 +15,8 @@ namespace harvelux::wordproc {
 
 class WordStoryText {
 public:
+    // With `links`, field instructions go there (for mailto: hyperlinks).
+    explicit WordStoryText(OtherStories* links = nullptr) : codes_(links) {}
     // One character of the story, in story order.
     void put(char32_t c);
     std::string take() { return out_.take(); }
@@ -21,6 +24,7 @@ public:
 private:
     TextBuilder out_;
     FieldStack fields_;
+    FieldCodes codes_;
 };
 
 }  // namespace harvelux::wordproc

@@ -41,8 +41,9 @@ TEST(Extractor, RawTextsDeduplicateAcrossTheRun) {
                                           "x..y@example.com\xC2\xA0-x@example.com a@b.cc\nc@d.ee\fe@f.gg v@example.com\n");
     const Outcome o = run({"--raw", dir.file("1.txt"), dir.file("2.txt")});
     EXPECT_EQ(o.status, 0);
-    EXPECT_EQ(o.out, "x@example.com\r\ny@example.org\r\nz@example.net\r\nx..y@example.com\r\n-x@example.com\r\n");
-    // "X@Example.COM\n" ends in a line feed and is no address; "v@example.com\n" neither.
+    // Line feeds and form feeds end words; a full stop at a word's end is not part of it.
+    EXPECT_EQ(o.out, "x@example.com\r\ny@example.org\r\nz@example.net\r\nw@example.com\r\nx..y@example.com\r\n"
+                     "-x@example.com\r\na@b.cc\r\nc@d.ee\r\ne@f.gg\r\nv@example.com\r\n");
 }
 
 TEST(Extractor, FormatsOverAFolderMatchTheSaveFilesByteForByte) {
@@ -123,13 +124,61 @@ TEST(Extractor, UnreadableDocumentsSetTheStatusButNotTheOutput) {
     EXPECT_NE(w.err.find("Could not write"), std::string::npos);
 }
 
+TEST(Extractor, ReadsUndecodableNamesAndNamesWhatItCouldNotScan) {
+    testfiles::TempDir dir;
+    testfiles::writeFile(dir.file("report\xff.doc"), "first@example.com\r\n");
+    testfiles::writeFile(dir.file("report?.doc"), "second@example.com\r\n");
+    const std::string tooLong = testfiles::makeTooLongPath(dir.path(), "lost@example.com\r\n");
+    const Outcome o = run({dir.path()});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.out.find("first@example.com\r\n"), std::string::npos);
+    EXPECT_NE(o.out.find("second@example.com\r\n"), std::string::npos);
+    EXPECT_EQ(o.err, "harvelux-extract: could not scan " + tooLong + ": File name too long\n");
+}
+
+// WordPerfect files and web archives are not "*.do*" documents: a folder
+// scan passes them over, --all-files and named files read them, and --stats
+// names the format of one that cannot be read.
+TEST(Extractor, OlderFormatsAreReadWhenNamedOrWithAllFiles) {
+    testfiles::TempDir dir;
+    const std::string wpd = testfiles::readFile(HARVELUX_LEGACY_DATA_DIR "/wordperfect6.wpd");
+    testfiles::writeFile(dir.file("letter.wpd"), wpd);
+    testfiles::writeFile(dir.file("page.mht"),
+                         "MIME-Version: 1.0\r\nContent-Type: multipart/related; boundary=b\r\n\r\n"
+                         "--b\r\nContent-Type: text/html\r\n\r\n<p>web@example.org</p>\r\n--b--\r\n");
+    testfiles::writeFile(dir.file("cut.wpd"), wpd.substr(0, 40));
+
+    EXPECT_NE(run({"--stats", dir.path()}).err.find("documents read: 0\n"), std::string::npos);
+    const Outcome named = run({"--stats", dir.file("letter.wpd"), dir.file("page.mht"), dir.file("cut.wpd")});
+    EXPECT_EQ(named.out, "web@example.org\r\n");
+    EXPECT_NE(named.err.find("documents read: 2\n"), std::string::npos) << named.err;
+    EXPECT_NE(named.err.find(dir.file("cut.wpd") + ": the WordPerfect document"), std::string::npos) << named.err;
+    EXPECT_NE(run({"--stats", "--all-files", dir.path()}).err.find("documents read: 2\n"), std::string::npos);
+}
+
 TEST(Extractor, DumpTextShowsWhatTheEngineRead) {
-    EXPECT_EQ(cli::escapeForDump("a\\b\rc\a\v\f\t\x01\x7F" "d"), "a\\\\b\\r\nc\\a\\v\\f\\t\\u0001\\u007Fd");
+    EXPECT_EQ(cli::escapeForDump("a\\b\rc\a\v\f\t\x01\x02\x7F\xC2\x85\xC2\xA0" "d"),
+              "a\\\\b\\r\nc\\a\\v\\f\\t\\u0001\\u0002\\u007F\\u0085\xC2\xA0" "d");
     testfiles::TempDir dir;
     testfiles::writeFile(dir.file("t.txt"), "one\r\ntwo");
     const Outcome o = run({"--dump-text", dir.file("t.txt"), dir.file("none.doc")});
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(o.out, "== " + dir.file("t.txt") + "\none\\r\ntwo\n== " + dir.file("none.doc") + "\n");
+}
+
+TEST(Extractor, AllStoriesReadsHeadersNotesBoxesAndLinksAlsoForDumpText) {
+    testfiles::TempDir dir;
+    const std::string rtf = dir.file("letter.rtf");
+    testfiles::writeFile(rtf, "{\\rtf1{\\header head@example.com\\par}Body body@example.com\\par"
+                              "{\\field{\\*\\fldinst HYPERLINK \"mailto:link@example.com\"}{\\fldrslt Lee}}\\par}");
+    for (const char* jobs : {"-j1", "-j3"}) {
+        EXPECT_EQ(run({jobs, rtf}).out, "body@example.com\r\n");
+        EXPECT_EQ(run({jobs, "--all-stories", rtf}).out,
+                  "body@example.com\r\nhead@example.com\r\nlink@example.com\r\n");
+    }
+    EXPECT_EQ(run({"--dump-text", "--all-stories", rtf}).out,
+              "== " + rtf + "\nBody body@example.com\\r\nLee\\r\nhead@example.com\\r\nlink@example.com\\r\n");
+    EXPECT_EQ(run({"--all-stories=1", rtf}).status, 2);
 }
 
 TEST(CliOptions, UsageErrors) {
@@ -148,6 +197,27 @@ TEST(CliOptions, UsageErrors) {
     EXPECT_EQ(*ok->outputFile, "file");
     EXPECT_TRUE(ok->withFilename);
     EXPECT_EQ(ok->paths, std::vector<std::string>{"-f"});
+}
+
+// Control characters of a file name are escaped in everything meant for a
+// terminal, and kept as they are in the results.
+TEST(Extractor, ControlCharactersInPathsAreEscapedOnlyInMessages) {
+    testfiles::TempDir dir;
+    const std::string red = dir.file("red\x1b[31m.txt");
+    const std::string c1 = dir.file("c1\xc2\x9b.txt");
+    testfiles::writeFile(red, "a@example.com\r\n");
+    testfiles::writeFile(c1, "b@example.com\r\n");
+
+    const Outcome listed = run({"--raw", "-f", "--stats", "-j", "1000", red, dir.file("gone\a.doc")});
+    EXPECT_NE(listed.out.find(red + "\ta@example.com"), std::string::npos);
+    EXPECT_NE(listed.err.find(dir.file("gone\\x07.doc") + ": "), std::string::npos);
+    EXPECT_NE(listed.err.find("-j 1000 lowered to "), std::string::npos);
+    EXPECT_EQ(listed.err.find('\x1b'), std::string::npos);
+    EXPECT_EQ(listed.err.find('\a'), std::string::npos);
+
+    const Outcome dumped = run({"--dump-text", red, c1});
+    EXPECT_NE(dumped.out.find("== " + dir.file("red\\x1B[31m.txt") + "\n"), std::string::npos);
+    EXPECT_NE(dumped.out.find("== " + dir.file("c1\\u009B.txt") + "\n"), std::string::npos);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <future>
 #include <mutex>
 #include <set>
+#include <sys/resource.h>
 #include <thread>
 #include <utility>
 
@@ -47,7 +48,7 @@ private:
     struct Instance final : wordproc::Application {
         explicit Instance(SlowEngine& e) : engine(e) {}
         SlowEngine& engine;
-        std::unique_ptr<wordproc::Document> open(const std::string& path) override {
+        std::unique_ptr<wordproc::Document> open(const std::string& path, const wordproc::ReadOptions&) override {
             const int now = ++engine.alive;
             for (int most = engine.mostAlive; now > most && !engine.mostAlive.compare_exchange_weak(most, now);) {
             }
@@ -85,7 +86,7 @@ private:
     struct Instance final : wordproc::Application {
         explicit Instance(GatedEngine& e) : engine(e) {}
         GatedEngine& engine;
-        std::unique_ptr<wordproc::Document> open(const std::string& path) override {
+        std::unique_ptr<wordproc::Document> open(const std::string& path, const wordproc::ReadOptions&) override {
             std::unique_lock lock(engine.mutex);
             engine.released.wait(lock, [&] { return engine.held.count(path) == 0; });
             return std::make_unique<TextDocument>(path);
@@ -158,6 +159,31 @@ TEST(ReadAhead, WorkersStopAtTheWindowAndAtTheBudgetUntilTheRunTakes) {
         EXPECT_LE(engine.created, 2);
         for (int i = 0; i < 20; ++i) EXPECT_EQ(ahead.take(list[static_cast<std::size_t>(i)], {}).text, list[static_cast<std::size_t>(i)]);
     }
+}
+
+// When the system refuses threads, the run reads with those it got rather
+// than aborting. Address space is capped in a child process, so that a few
+// dozen thread stacks fit and thousands do not.
+TEST(ReadAhead, ReadsWithFewerWorkersWhenThreadsAreRefused) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "the sanitizers reserve more address space than the cap allows";
+#else
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const auto readUnderCap = [] {
+        const rlimit cap{512u << 20, 512u << 20};
+        setrlimit(RLIMIT_AS, &cap);
+        SlowEngine engine;
+        extract::ReadAhead ahead(engine, 100000);
+        const std::vector<std::string> list = paths(30);
+        ahead.start(list);
+        bool allRead = true;
+        for (const std::string& path : list)
+            allRead = allRead && ahead.take(path, {}).text == "mail " + path.substr(6) + "@example.com";
+        std::exit(allRead ? 0 : 3);
+    };
+    EXPECT_EXIT(readUnderCap(),
+        testing::ExitedWithCode(0), "");
+#endif
 }
 
 // A document the run passed over (its item was replaced) and that finishes

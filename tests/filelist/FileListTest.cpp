@@ -110,6 +110,13 @@ TEST_F(FileListTest, AFocusedItemThatIsNotSelectedKeepsTheFocusAtItsNewPlace) {
     EXPECT_EQ(list.count(), 3);
 }
 
+TEST_F(FileListTest, ShowsUndecodableBytesAsQuestionMarksAndKeepsThem) {
+    list.AppendItems({"/docs/caf\xE9 \xC3\xA9.doc"});
+    QTRY_COMPARE(view.model()->rowCount(), 1);
+    EXPECT_EQ(view.model()->data(view.model()->index(0, 0)).toString(), QString::fromUtf8("/docs/caf? \xC3\xA9.doc"));
+    EXPECT_EQ(list.itemText(1), "/docs/caf\xE9 \xC3\xA9.doc");
+}
+
 TEST_F(FileListTest, AppendedItemsCountAtOnceAndReachTheViewInBatches) {
     fill(3);
     // The list has them; the view hears of them when the event loop runs.
@@ -189,6 +196,11 @@ std::unique_ptr<QMimeData> fileListData(const QStringList& paths) {
 TEST(DroppedFilePaths, OnlyLocalFilesCount) {
     auto files = fileListData({"/a/b.doc", "/c d/é.docx"});
     EXPECT_THAT(droppedFilePaths(files.get()), ElementsAre("/a/b.doc", "/c d/é.docx"));
+
+    // A name that is not UTF-8 keeps its bytes, a "%" in a name stays.
+    QMimeData raw;
+    raw.setData(QStringLiteral("text/uri-list"), "file:///x/report%FF.doc\r\nfile:///x/100%25%20sure.doc\r\n");
+    EXPECT_THAT(droppedFilePaths(&raw), ElementsAre("/x/report\xFF.doc", "/x/100% sure.doc"));
 
     QMimeData text;
     text.setText("/a/b.doc");

@@ -4,17 +4,21 @@
 #include "filelist/DropExpansion.h"
 #include "filelist/FolderScan.h"
 #include "../support/TempTree.h"
+#include "../support/Unprivileged.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
+#include <sys/stat.h>
 #include <filesystem>
 #include <future>
 
 namespace harvelux::filelist {
 namespace {
 
+using harvelux::testing::runUnprivileged;
 using harvelux::testing::TempTree;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
@@ -154,16 +158,6 @@ TEST(FolderScan, DocumentsOfALevelComeBeforeTheNextLevel) {
     EXPECT_EQ(docs[3], tree.path("A/A1/deep.doc"));
 }
 
-TEST(FolderScan, NamesThatAreNotUtf8) {
-    TempTree tree;
-    tree.file("bad\xff" "folder/inside.doc");
-    tree.file("caf\xe9.doc");
-    tree.file("what?/inside.doc");  // a real "?" is an ordinary character
-
-    const auto docs = FolderDocuments(tree.root());
-    EXPECT_THAT(docs, UnorderedElementsAre(tree.path("caf?.doc"), tree.path("what?/inside.doc")));
-}
-
 TEST(FolderScan, LevelOrderSkippingHiddenFoldersAndLockFiles) {
     TempTree tree;
     makeTree(tree);
@@ -200,15 +194,42 @@ TEST(FolderScan, FifosAreNeverListedAndLinkCyclesEnd) {
     EXPECT_THAT(paths, UnorderedElementsAre(tree.path("top/link.doc"), tree.path("top/sub/a.doc")));
 }
 
-TEST(FolderScan, BadlyEncodedNamesAndUnreadableFolders) {
+TEST(FolderScan, NamesKeepTheirBytesAndSuchFoldersAreEntered) {
     TempTree tree;
-    tree.file("bad\xff/inside.doc");
-    tree.file("ok/caf\xe9.doc");
-    tree.file("ok/real?.doc");
-    EXPECT_THAT(ListFiles(tree.path("ok"), "*.do*"), UnorderedElementsAre("caf?.doc", "real?.doc"));
-    std::vector<std::string> folders{tree.root() + "/", tree.path("missing/")};
-    CollectSubfolders(folders, true);
-    EXPECT_THAT(folders, UnorderedElementsAre(tree.root() + "/", tree.path("missing/"), tree.path("ok/")));
+    tree.file("bad\xff" "folder/inside.doc");
+    tree.file("caf\xe9.doc");
+    tree.file("caf?.doc");
+    tree.file("what?/inside.doc");  // a real "?" is an ordinary character
+    EXPECT_THAT(FolderDocuments(tree.root()),
+                UnorderedElementsAre(tree.path("bad\xff" "folder/inside.doc"), tree.path("caf\xe9.doc"),
+                                     tree.path("caf?.doc"), tree.path("what?/inside.doc")));
+}
+
+TEST(FolderScan, NotesWhatItCannotListEnterOrOpen) {
+    TempTree tree;
+    tree.file("open/a.doc");
+    tree.file("shut/b.doc");
+    tree.file("no-entry/c.doc");
+    ::chmod(tree.path("shut").c_str(), 0);
+    ::chmod(tree.path("no-entry").c_str(), 0444);  // listed, but nothing in it can be looked at
+    ::chmod(tree.root().c_str(), 0755);
+    const std::string tooLong = testfiles::makeTooLongPath(tree.root(), "x");
+    // Root may list and enter anything: the scan runs as another user.
+    EXPECT_EQ(runUnprivileged([&] {
+                  ScanProblems problems;
+                  const auto docs = FolderDocuments(tree.root(), {}, &problems);
+                  std::set<std::string> noted;
+                  for (const ScanProblem& p : problems.items()) noted.insert(p.path + ": " + p.reason);
+                  return docs == std::vector<std::string>{tree.path("open/a.doc")} &&
+                                 noted == std::set<std::string>{tree.path("no-entry") + ": Permission denied",
+                                                                tree.path("shut") + ": Permission denied",
+                                                                tooLong + ": File name too long"}
+                             ? 0
+                             : 1;
+              }),
+              0);
+    ::chmod(tree.path("shut").c_str(), 0755);
+    ::chmod(tree.path("no-entry").c_str(), 0755);
 }
 
 TEST(FolderScan, PumpsWhileCollectingFolders) {

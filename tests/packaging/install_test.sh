@@ -38,6 +38,13 @@ fi
 printf '<html><body><p>Write to reader.module@example.org today</p></body></html>' > "$prefix/page.html"
 found=$("$prefix/bin/harvelux-extract" "$prefix/page.html" | tr -d '\r')
 [[ "$found" == "reader.module@example.org" ]] || { echo "installed harvelux-extract cannot read HTML: '$found'"; exit 1; }
+# WordPerfect and Works through the second module.
+[[ -e "$prefix/lib/harvelux/harvelux-legacy.so" ]] || { echo "missing after install: the legacy reader module"; exit 1; }
+"$prefix/bin/harvelux-extract" --dump-text "$source/tests/wordproc/data/legacy/wordperfect6.wpd" \
+    "$source/tests/wordproc/data/legacy/works2000.wps" > "$prefix/legacy.txt" \
+  || { echo "installed harvelux-extract cannot read WordPerfect or Works"; exit 1; }
+grep -q 'AND FURTHER' "$prefix/legacy.txt" && grep -q 'made with Microsoft Works' "$prefix/legacy.txt" \
+  || { echo "installed harvelux-extract read WordPerfect or Works wrongly"; cat "$prefix/legacy.txt"; exit 1; }
 # A program without the module beside it reads the other formats and says
 # why HTML is unreadable.
 mkdir -p "$prefix/a/b"

@@ -12,6 +12,7 @@ trap 'rm -rf "$out"' EXIT
 deb=$(ls "$out"/harvelux_*.deb)
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for f in ./usr/bin/harvelux ./usr/bin/harvelux-extract ./usr/lib/harvelux/harvelux ./usr/lib/harvelux/harvelux-pdf-html.so \
+         ./usr/lib/harvelux/harvelux-legacy.so \
          ./usr/share/applications/com.quenbrook.Harvelux.desktop ./usr/share/man/man1/harvelux-extract.1 \
          ./usr/share/metainfo/com.quenbrook.Harvelux.metainfo.xml \
          ./usr/share/icons/hicolor/256x256/apps/com.quenbrook.Harvelux.png; do

@@ -1,6 +1,7 @@
 // The export commands of the results window: the exact bytes of each
 // format, the dialog and the overwrite question, failures that keep the
 // results, and the guard against commands given while an export runs.
+#include "OutOfMemoryList.h"
 #include "ResultsTestSupport.h"
 
 #include "results/ListViewWriters.h"
@@ -187,6 +188,14 @@ TEST_F(ExportTest, UnwritableTargetIsReportedAndTheResultsAreKept) {
     EXPECT_EQ(form->cursor().shape(), Qt::ArrowCursor);
     EXPECT_FALSE(form->isBusy());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"plain"});  // no temporary left behind
+}
+
+TEST_F(ExportTest, AClipboardTextTooLargeForMemoryIsReportedAndTheClipboardLeftAlone) {
+    const OutOfMemoryList list;
+    copyListToClipboard(list, platform);
+    EXPECT_TRUE(platform.clipboardWrites.empty());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, kClipboardTooLargeMessage);
 }
 
 TEST_F(ExportTest, FileCommandsShowTheHourglassWhileWritingButTheClipboardDoesNot) {

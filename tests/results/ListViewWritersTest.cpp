@@ -1,12 +1,19 @@
 #include "results/ListViewWriters.h"
 #include "results/ResultTable.h"
 
+#include "OutOfMemoryList.h"
 #include "ScriptedPlatform.h"
 #include "TestFiles.h"
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
+#include <new>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -115,6 +122,50 @@ TEST(ListViewWriters, FilesWrittenWhilePumpingAreTheSameAndFailuresAreReported) 
     EXPECT_FALSE(results::ListViewToCommaFile(table, folder + "/plain/out.txt", error));
     EXPECT_NE(error.find(folder + "/plain/out.txt"), std::string::npos);
     EXPECT_EQ(testfiles::readFile(folder + "/plain"), "a file, not a folder");
+}
+
+// A wide cell makes every padded line as wide: the writers hand the bytes
+// on in bounded pieces, and stop at the first piece the output refuses.
+TEST(ListViewWriters, WritersStreamBoundedPiecesAndStopWhenRefused) {
+    ResultTable table = ResultTable::forOption(true);
+    const std::string wide = "/docs/" + std::string(256 << 10, 'w');
+    table.appendRow({wide, "w@example.com"});
+    for (int i = 0; i < 200; ++i) table.appendRow({"/docs/a.docx", "u" + std::to_string(i) + "@example.com"});
+    const std::size_t line = wide.size() + 1 + 2;
+
+    using Writer = bool (*)(const results::ListViewSource&, const results::ExportOutput&, const results::ExportPump&);
+    for (const Writer writer : {Writer(&results::writeTextFile), Writer(&results::writeClipboardText)}) {
+        std::size_t total = 0;
+        std::size_t largest = 0;
+        EXPECT_TRUE(writer(table, [&](std::string_view piece) {
+            total += piece.size();
+            largest = std::max(largest, piece.size());
+            return true;
+        }, {}));
+        EXPECT_GE(total, 200 * (line - 20));
+        EXPECT_LE(largest, std::size_t(64) << 10);
+
+        int pieces = 0;
+        EXPECT_FALSE(writer(table, [&](std::string_view) { return ++pieces < 3; }, {}));
+        EXPECT_EQ(pieces, 3);
+    }
+}
+
+// Out of memory while writing a file is a message, never an abort: the file
+// is left as it was.
+TEST(ListViewWriters, OutOfMemoryIsReportedAndNothingIsWritten) {
+    testfiles::TempDir dir;
+    testfiles::writeFile(dir.file("out.txt"), "before");
+    const results::testing::OutOfMemoryList list;
+    std::string error;
+    EXPECT_FALSE(results::ListViewToTextFile(list, dir.file("out.txt"), error, [] {}));
+    EXPECT_EQ(error, "There is not enough memory to write " + dir.file("out.txt") + ".");
+    EXPECT_FALSE(results::ListViewToCommaFile(list, dir.file("out.txt"), error));
+    EXPECT_EQ(testfiles::readFile(dir.file("out.txt")), "before");
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) names.push_back(entry.path().filename());
+    EXPECT_EQ(names, std::vector<std::string>{"out.txt"});
+    EXPECT_THROW(results::ListViewToClipboard(list, *std::make_unique<platform::ScriptedPlatform>()), std::bad_alloc);
 }
 
 }  // namespace

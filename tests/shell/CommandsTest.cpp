@@ -6,6 +6,7 @@
 #include "shell/CommandIds.h"
 #include "shell/HelpTargets.h"
 #include "FormFixture.h"
+#include "TestFiles.h"
 
 #include <gmock/gmock.h>
 
@@ -84,6 +85,17 @@ TEST_F(Commands, AddFolderTwiceListsTwiceAndCancelChangesNothing) {
     pick(command::kAddFolder);  // cancelled
     EXPECT_EQ(items().size(), 2u);
     EXPECT_THAT(platform.messages, IsEmpty());
+}
+
+TEST_F(Commands, AddFolderTellsOnceWhatItCouldNotScan) {
+    docs.file("top.doc");
+    const std::string tooLong = testfiles::makeTooLongPath(docs.root(), "x");
+    platform.folderAnswers.push_back(docs.root());
+    pick(command::kAddFolder);
+    EXPECT_THAT(items(), ElementsAre(docs.path("top.doc")));
+    EXPECT_THAT(platform.messageTexts(),
+                ElementsAre("These could not be scanned, so the documents in them are not in the list:\r\r" + tooLong +
+                            ": File name too long"));
 }
 
 TEST_F(Commands, ClearListOnToolbarAndClearAllInMenu) {

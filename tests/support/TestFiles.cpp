@@ -27,6 +27,22 @@ void writeFile(const std::string& path, const std::string& bytes) {
     if (!out) throw std::runtime_error("cannot write " + path);
 }
 
+std::string makeTooLongPath(const std::string& folder, const std::string& text) {
+    const std::string link(250, 'L');
+    std::string walked = folder + "/start";
+    std::filesystem::create_directories(folder + "/.levels/0");
+    std::filesystem::create_directory_symlink(".levels/0", walked);
+    for (int level = 1; walked.size() < 4096; ++level) {
+        const std::string real = folder + "/.levels/" + std::to_string(level);
+        std::filesystem::create_directory(real);
+        std::filesystem::create_directory_symlink("../" + std::to_string(level),
+                                                  folder + "/.levels/" + std::to_string(level - 1) + "/" + link);
+        walked += "/" + link;
+        if (walked.size() >= 4096) writeFile(real + "/lost.doc", text);
+    }
+    return walked;
+}
+
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw std::runtime_error("cannot read " + path);
@@ -63,7 +79,7 @@ std::string makeZip(const std::vector<ZipEntry>& entries) {
     return bytes;
 }
 
-std::string makeDocx(const std::string& bodyXml) {
+std::string makeDocx(const std::string& bodyXml, const std::string& rootAttributes) {
     const std::string contentTypes =
         R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
         R"(<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">)"
@@ -78,8 +94,8 @@ std::string makeDocx(const std::string& bodyXml) {
         R"(</Relationships>)";
     const std::string document =
         R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
-        R"(<w:document xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main">)"
-        "<w:body>" + bodyXml + "</w:body></w:document>";
+        R"(<w:document xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main")" +
+        rootAttributes + "><w:body>" + bodyXml + "</w:body></w:document>";
     return makeZip({{"[Content_Types].xml", contentTypes}, {"_rels/.rels", rels}, {"word/document.xml", document}});
 }
 

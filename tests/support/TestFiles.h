@@ -23,6 +23,12 @@ private:
 };
 
 void writeFile(const std::string& path, const std::string& bytes);
+
+// Below `folder`, a tree that a scan walks as folder/start/L/L/... (L a link
+// with a 250-character name) until the path passes PATH_MAX, with a document
+// holding `text` there. The real folders sit side by side in a hidden folder,
+// so the tree is removed like any other. Returns the first path too long.
+std::string makeTooLongPath(const std::string& folder, const std::string& text);
 std::string readFile(const std::string& path);
 
 // One entry of a ZIP archive: deflated at the highest level, or stored.
@@ -36,8 +42,9 @@ struct ZipEntry {
 std::string makeZip(const std::vector<ZipEntry>& entries);
 
 // A minimal WordprocessingML package whose w:body holds `bodyXml` (the
-// prefix "w" is bound to the transitional namespace).
-std::string makeDocx(const std::string& bodyXml);
+// prefix "w" is bound to the transitional namespace); `rootAttributes` go
+// on w:document.
+std::string makeDocx(const std::string& bodyXml, const std::string& rootAttributes = "");
 
 // The same package with a body of one paragraph per line of `text`.
 std::string makeDocxWithParagraphs(const std::vector<std::string>& paragraphs);

@@ -45,6 +45,24 @@ TEST(HtmlReader, HiddenContentIsLeftOut) {
               "shown\r");
 }
 
+// The parser compares each attribute of a tag with all before it: a tag
+// with tens of thousands (seconds of parsing) is refused up front, while
+// attribute-like text in comments and scripts counts for nothing.
+TEST(HtmlReader, ATagWithTooManyAttributesIsRefused) {
+    const auto attributes = [](int n) {
+        std::string list;
+        for (int i = 0; i < n; ++i) list += " a" + std::to_string(i) + "='1'";
+        return list;
+    };
+    EXPECT_THROW(readHtmlText("<html><body" + attributes(40000) + ">x@example.com</body></html>"), EngineError);
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : "<html><body" + attributes(40000) + ">x</body></html>") utf16 += std::string{c, '\0'};
+    EXPECT_THROW(readHtmlText(utf16), EngineError);
+
+    const std::string hidden = "<!--<p" + attributes(5000) + "-->" + "<script>if (a <b" + attributes(5000) + ") {}</script>";
+    EXPECT_EQ(readHtmlText("<html><head>" + hidden + "</head><body" + attributes(1500) + ">x</body></html>"), "x\r");
+}
+
 TEST(HtmlReader, CharacterSetFromBomMetaOrContent) {
     EXPECT_EQ(readHtmlText("<html><head><meta charset=\"windows-1251\"></head><body>\xcf\xf0\xe8</body></html>"),
               "\u041F\u0440\u0438\r");

@@ -1,4 +1,5 @@
 #include "TestFiles.h"
+#include "wordproc/DocumentEngine.h"
 #include "wordproc/Engine.h"
 #include "wordproc/FormatDispatch.h"
 #include "wordproc/OdfReader.h"
@@ -50,6 +51,31 @@ TEST(OdfReader, SpaceCountsAreCapped) {
     EXPECT_EQ(text, std::string(10000, ' ') + "x  \r");
 }
 
+// A few kilobytes that repeat a run of spaces may not give more than 1,000
+// times their size in text; a document within that proportion is read.
+TEST(OdfReader, TextIsHeldInProportionToTheFile) {
+    testfiles::TempDir dir;
+    const auto runs = [](int n) {
+        std::string xml;
+        for (int i = 0; i < n; ++i) xml += R"(<t:s t:c="10000"/>)";
+        return xml;
+    };
+    const struct {
+        std::string body;
+        bool read;
+    } cases[] = {{"<t:p>" + runs(300) + "x@example.com</t:p>", false}, {"<t:p>" + runs(20) + "x</t:p>", true}};
+    for (const auto& c : cases) {
+        testfiles::writeFile(dir.file("doc.odt"), package(content(c.body)));
+        DocumentEngineFactory engine;
+        const auto instance = engine.create();
+        if (c.read) {
+            EXPECT_EQ(instance->open(dir.file("doc.odt"))->content().text(), std::string(10000 * 20, ' ') + "x\r");
+        } else {
+            EXPECT_THROW(instance->open(dir.file("doc.odt")), EngineError);
+        }
+    }
+}
+
 TEST(OdfReader, TablesGiveCellAndRowMarks) {
     const std::string table =
         "<tb:table><tb:table-column/><tb:table-row>"
@@ -74,7 +100,7 @@ TEST(OdfReader, ListsSectionsSpansLinksAndFieldsAreText) {
     EXPECT_EQ(odt(body), "item\rspan shown@example.com\ron 1 January\r");
 }
 
-TEST(OdfReader, NotesAnnotationsFramesAndTrackedChangesAreNotMainText) {
+TEST(OdfReader, NotesLeaveTheirMarkAnnotationsFramesAndTrackedChangesNothing) {
     const std::string body =
         "<t:tracked-changes><t:changed-region><t:deletion><t:p>deleted</t:p></t:deletion></t:changed-region>"
         "</t:tracked-changes>"
@@ -83,7 +109,7 @@ TEST(OdfReader, NotesAnnotationsFramesAndTrackedChangesAreNotMainText) {
         "<d:frame><d:text-box><t:p>box</t:p></d:text-box></d:frame>c<t:change t:change-id=\"x\"/></t:p>"
         "<t:table-of-content><t:table-of-content-source><t:index-title-template>Contents</t:index-title-template>"
         "</t:table-of-content-source><t:index-body><t:p>Entry</t:p></t:index-body></t:table-of-content>";
-    EXPECT_EQ(odt(body), "abc\rEntry\r");
+    EXPECT_EQ(odt(body), "a\x02" "bc\rEntry\r");
 }
 
 TEST(OdfReader, NamespacesAreResolvedByUriInScope) {
@@ -149,7 +175,7 @@ TEST(OdfReader, DeepNestingFailsWithoutRecursion) {
     std::string skipped = "<t:p>a<t:note>";
     for (int i = 0; i < 10000; ++i) skipped += "<t:span>";
     for (int i = 0; i < 10000; ++i) skipped += "</t:span>";
-    EXPECT_EQ(odt(skipped + "</t:note>b</t:p>"), "ab\r");
+    EXPECT_EQ(odt(skipped + "</t:note>b</t:p>"), "a\x02" "b\r");
 }
 
 TEST(OdfReader, FlatDocuments) {

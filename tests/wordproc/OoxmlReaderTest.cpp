@@ -71,8 +71,10 @@ TEST(OoxmlReader, OnlyTheMainStory) {
             "Requires=\"wps\"><w:drawing><w:txbxContent><w:p>" + run(t("boxed")) +
             "</w:p></w:txbxContent></w:drawing></mc:Choice><mc:Fallback><w:pict><w:txbxContent><w:p>" + run(t("boxed")) +
             "</w:p></w:txbxContent></w:pict></mc:Fallback></mc:AlternateContent>") +
-        run("<w:footnoteReference w:id=\"1\"/>") + run(t("after")) + "</w:p>";
-    EXPECT_EQ(bodyText(textBox), "beforeafter\r");
+        run("<w:footnoteReference w:id=\"1\"/>") + run(t("after")) +
+        run("<w:endnoteReference w:customMarkFollows=\"1\" w:id=\"2\"/>" + t("*")) + "</w:p>";
+    // A note leaves its mark; one with a mark of its own leaves that mark.
+    EXPECT_EQ(bodyText(textBox), "before\x02" "after*\r");
     // Extension symbols: the fallback's text; a lone choice is read too.
     const std::string mc = "xmlns:mc=\"http://schemas.openxmlformats.org/markup-compatibility/2006\" "
                            "xmlns:w16se=\"http://schemas.microsoft.com/office/word/2015/wordml/symex\"";
@@ -107,11 +109,14 @@ TEST(OoxmlReader, WordXml2003DocumentsShareTheBodyReader) {
         "<?xml version=\"1.0\"?>\n<?mso-application progid=\"Word.Document\"?>\n"
         "<w:wordDocument xmlns:w=\"http://schemas.microsoft.com/office/word/2003/wordml\" "
         "xmlns:wx=\"http://schemas.microsoft.com/office/word/2003/auxHint\" xml:space=\"preserve\">"
-        "<w:body><wx:sect><w:p><w:r><w:t>Mail </w:t></w:r><w:r><w:t>old@example.com</w:t></w:r></w:p>"
+        "<w:body><wx:sect><w:p><w:r><w:t>Mail </w:t></w:r><w:r><w:t>old@example.com</w:t></w:r>"
+        "<w:r><w:footnote><w:p><w:r><w:footnoteRef/></w:r><w:r><w:t>note</w:t></w:r></w:p></w:footnote></w:r>"
+        "<w:r><w:t>next</w:t></w:r></w:p>"
         "<w:tbl><w:tr><w:tc><w:p><w:r><w:t>cell</w:t></w:r></w:p></w:tc></w:tr></w:tbl></wx:sect></w:body>"
         "</w:wordDocument>";
     EXPECT_EQ(wordproc::detectFormat(xml), wordproc::Format::WordXml);
-    EXPECT_EQ(readDocumentText(xml), "Mail old@example.com\rcell\r\a\r\a");
+    // A note stands where it is referenced; only its mark is main text.
+    EXPECT_EQ(readDocumentText(xml), "Mail old@example.com\x02next\rcell\r\a\r\a");
     // Some other XML is not taken for one.
     EXPECT_NE(wordproc::detectFormat("<?xml version=\"1.0\"?><w:wordDocument/>"), wordproc::Format::WordXml);
 }
@@ -134,6 +139,32 @@ TEST(OoxmlReader, DamagedAndHostilePackagesAreRefused) {
     // Truncated package.
     const std::string good = testfiles::makeDocxWithParagraphs({"a@example.com"});
     refused(good.substr(0, good.size() / 2));
+}
+
+// Look-ups that once walked every attribute of the root, or every sibling,
+// for each element: at these sizes they took seconds.
+TEST(OoxmlReader, ManyRootAttributesAndManyChoicesAreReadInOnePass) {
+    std::string attributes;
+    std::string runs;
+    for (int i = 0; i < 20000; ++i) {
+        attributes += " a" + std::to_string(i) + "=\"1\"";
+        runs += "<w:t>x</w:t>";
+    }
+    const std::string withAttributes =
+        testfiles::makeDocx("<w:p><w:r>" + runs + "<w:t> end </w:t></w:r></w:p>", attributes + " xml:space=\"preserve\"");
+    EXPECT_EQ(readDocumentText(withAttributes), std::string(20000, 'x') + " end \r");
+
+    // Choices under distinct prefixes: none repeats an earlier one's name.
+    std::string choices;
+    for (int i = 0; i < 10000; ++i) {
+        const std::string name = "p" + std::to_string(i) + ":Choice";
+        choices += "<" + name + " xmlns:p" + std::to_string(i) + "=\"urn:x\">" + run(t("c")) + "</" + name + ">";
+    }
+    EXPECT_EQ(bodyText("<w:p><mc:AlternateContent xmlns:mc=\"urn:mc\">" + choices + "</mc:AlternateContent></w:p>"),
+              std::string(10000, 'c') + "\r");
+    EXPECT_EQ(bodyText("<w:p><mc:AlternateContent xmlns:mc=\"urn:mc\">" + choices +
+                       "<mc:Fallback>" + run(t("f")) + "</mc:Fallback></mc:AlternateContent></w:p>"),
+              "f\r");
 }
 
 TEST(OoxmlReader, PasswordProtectedPackagesAreRefusedAsEncrypted) {

@@ -16,11 +16,16 @@ namespace {
 // path: HTML and PDF read through the dispatch exactly as when linked in.
 TEST(ReaderModule, LoadedModuleReadsHtmlAndPdfLikeTheLinkedReaders) {
     useLinkedReaders(nullptr);
-    const std::string html = "<html><body><p>one</p><p>two a@example.com</p></body></html>";
+    const std::string html =
+        "<html><body><p>one</p><p>two a@example.com <a href='mailto:b@example.com'>B</a></p></body></html>";
     std::string linked;
-    ASSERT_EQ(linkedReaders().readHtml(html.data(), html.size(), &linked), kReaderRead);
+    ASSERT_EQ(linkedReaders().readHtml(html.data(), html.size(), 0, &linked), kReaderRead);
     EXPECT_EQ(readDocumentText(html), linked);
     EXPECT_NE(linked.find("a@example.com"), std::string::npos);
+    // The read options cross the module's edge.
+    ASSERT_EQ(linkedReaders().readHtml(html.data(), html.size(), kReadAllStories, &linked), kReaderRead);
+    EXPECT_EQ(readDocumentText(html, ReadOptions{true}), linked);
+    EXPECT_NE(linked.find("b@example.com"), std::string::npos);
 
     // A PDF header with nothing readable behind it is the reader's error,
     // carried across the module's edge as an EngineError with its message.
@@ -33,7 +38,7 @@ TEST(ReaderModule, LoadedModuleReadsHtmlAndPdfLikeTheLinkedReaders) {
 }
 
 int g_outcome = kReaderRead;
-int scripted(const char*, std::size_t, std::string* text) {
+int scripted(const char*, std::size_t, unsigned, std::string* text) {
     *text = "scripted message";
     return g_outcome;
 }

@@ -44,11 +44,11 @@ TEST(RtfReader, DestinationsOutsideTheMainStoryAreSkipped) {
     const std::string document =
         R"({\rtf1\ansi{\fonttbl{\f0\fswiss Arial;}}{\colortbl;\red0\green0\blue0;}{\stylesheet{\s1 Heading;}})"
         R"({\info{\title Title}{\author Author}}{\header head}{\footerl foot}{\*\generator Gen;})"
-        R"({\*\listtable{\list{\listlevel{\leveltext bullet;}}}}{\listtext 1.\tab}Body)"
-        R"({\footnote note@example.com}{\*\annotation comment}{\*\atnid ID})"
+        R"({\*\listtable{\list{\listlevel{\leveltext bullet;}}}}{\listtext 1.\tab}Body{\super\chftn})"
+        R"({\footnote {\super\chftn} note@example.com}{\*\annotation comment}{\*\atnid ID})"
         R"({\pict\pngblip 89504e47}{\object{\*\objdata 0102}{\result res}}{\shp{\*\shpinst{\shptxt box}}})"
         R"({\*\bkmkstart mark}{\*\unknowndestination secret} text\par})";
-    EXPECT_EQ(readRtfText(document), "Body text\r");
+    EXPECT_EQ(readRtfText(document), "Body\x02 text\r");  // the note leaves its mark
 }
 
 // Every destination that holds no main-story text, with and without "\*":

@@ -54,7 +54,7 @@ TEST(Word97Reader, SpecialCharactersTakeTheirRangeForm) {
                      u"e\x0E"
                      u"f\tg\u00A0h\x1Ei\x1Fj\x01\x08\x02\x05k\r"),
               "a\r\ab\r\a\r\ac\vd\fe\x0E"
-              "f\tg\u00A0h\x1Ei\x1Fjk\r");
+              "f\tg\u00A0h\x1Ei\x1Fj\x02k\r");
 }
 
 TEST(Word97Reader, UsesTheTableStreamTheFlagNames) {
@@ -107,9 +107,10 @@ std::string word95Text(const std::string& text, std::uint16_t lid, bool asPieces
 }
 
 TEST(Word95Reader, ReadsContiguousAndFastSavedText) {
-    const std::string story = "Caf\xE9 \x13 HYPERLINK x \x14x@example.com\x15\x07\x07\r";
-    EXPECT_EQ(word95Text(story, 0x0409, false), "Caf\u00E9 x@example.com\r\a\r\a\r");
-    EXPECT_EQ(word95Text(story, 0x0409, true), "Caf\u00E9 x@example.com\r\a\r\a\r");
+    // The note mark and the section break stay, as in Word 97 documents.
+    const std::string story = "Caf\xE9 \x13 HYPERLINK x \x14x@example.com\x15\x02next\x07\x07\x0C";
+    EXPECT_EQ(word95Text(story, 0x0409, false), "Caf\u00E9 x@example.com\x02next\r\a\r\a\f");
+    EXPECT_EQ(word95Text(story, 0x0409, true), "Caf\u00E9 x@example.com\x02next\r\a\r\a\f");
 }
 
 TEST(Word95Reader, ReadsTheCodePageOfTheDocumentsLanguage) {
@@ -123,6 +124,74 @@ TEST(Word95Reader, RefusesEncryptedAndDamagedDocuments) {
     std::string stream = word95Stream("text\r", 0x0409, false);
     stream[0x34 + 3] = 0x10;  // ccpText far beyond the stream
     EXPECT_THROW(readDocumentText(buildCompoundFile({{"WordDocument", stream}}).bytes), EngineError);
+}
+
+
+// --- The stories after the main story (read with ReadOptions::allStories) ---
+
+// Footnote, header, macro (unused), annotation, endnote, text box and
+// header text box stories, in the order the text stream keeps them.
+const std::u16string kMainStory = u"Main \x13 HYPERLINK \"mailto:l@example.com\" \x14Lee\x15\r";
+const std::u16string kSubdocuments[] = {u"\x02 f@example.com\r", u"h@example.com\r", u"",
+                                        u"\x05 c@example.com\r", u"e@example.com\r", u"t@example.com\r",
+                                        u"ht@example.com\r"};
+// In the order they follow the main story: notes, comments, text boxes,
+// headers and footers, then mailto: links.
+const std::string kWholeText = "Main Lee\r\x02 f@example.com\re@example.com\r c@example.com\rt@example.com\r"
+                               "ht@example.com\rh@example.com\rl@example.com\r";
+
+void putLengths(std::string& stream, std::size_t ccpText, const std::vector<std::uint32_t>& lengths) {
+    for (std::size_t i = 0; i < lengths.size(); ++i)
+        for (int b = 0; b < 4; ++b) stream[ccpText + 4 * i + b] = static_cast<char>((lengths[i] >> (8 * b)) & 0xFF);
+}
+
+std::vector<std::uint32_t> storyLengths() {
+    std::vector<std::uint32_t> lengths{static_cast<std::uint32_t>(kMainStory.size())};
+    for (const std::u16string& story : kSubdocuments) lengths.push_back(static_cast<std::uint32_t>(story.size()));
+    return lengths;
+}
+
+std::u16string wholeStream() {
+    std::u16string text = kMainStory;
+    for (const std::u16string& story : kSubdocuments) text += story;
+    return text;
+}
+
+TEST(WordBinaryStories, Word97SubdocumentsFollowTheMainStoryAndDamagedOnesReadEmpty) {
+    const auto file = [](std::vector<std::uint32_t> lengths) {
+        Word97Streams streams = word97Streams({{wholeStream(), false}}, lengths[0]);
+        putLengths(streams.wordDocument, 0x4C, lengths);
+        return word97File(streams);
+    };
+    EXPECT_EQ(readDocumentText(file(storyLengths())), "Main Lee\r");
+    EXPECT_EQ(readDocumentText(file(storyLengths()), ReadOptions{true}), kWholeText);
+    // A header story claiming far more than the text holds reads what there
+    // is; the stories after it start past the end and read as empty.
+    std::vector<std::uint32_t> past = storyLengths();
+    past[2] = 0x7FFFFFF0;
+    EXPECT_EQ(readDocumentText(file(past), ReadOptions{true}),
+              "Main Lee\r\x02 f@example.com\rh@example.com\r c@example.com\re@example.com\rt@example.com\r"
+              "ht@example.com\rl@example.com\r");
+}
+
+TEST(WordBinaryStories, Word95SubdocumentsFromOneRunOrPieces) {
+    std::string text;
+    for (const char16_t c : wholeStream()) text += static_cast<char>(c);
+    for (const bool asPieces : {false, true}) {
+        std::string stream = word95Stream(text, 0x0409, asPieces);
+        putLengths(stream, 0x34, storyLengths());
+        const std::string file = buildCompoundFile({{"WordDocument", stream}}).bytes;
+        EXPECT_EQ(readDocumentText(file), "Main Lee\r") << asPieces;
+        EXPECT_EQ(readDocumentText(file, ReadOptions{true}), kWholeText) << asPieces;
+    }
+    // Stored in one run, a story past the end of the stream reads as empty.
+    std::string stream = word95Stream(text, 0x0409, false);
+    std::vector<std::uint32_t> past = storyLengths();
+    past.back() = 0x7FFFFFF0;
+    putLengths(stream, 0x34, past);
+    EXPECT_EQ(readDocumentText(buildCompoundFile({{"WordDocument", stream}}).bytes, ReadOptions{true}),
+              "Main Lee\r\x02 f@example.com\re@example.com\r c@example.com\rt@example.com\rh@example.com\r"
+              "l@example.com\r");
 }
 
 }  // namespace

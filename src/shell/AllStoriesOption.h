@@ -1,0 +1,26 @@
+// The File-menu option "Search Whole Documents": when ticked, a run reads
+// every story of each document (footnotes, endnotes, comments, text boxes,
+// headers and footers, mailto: links) after its main story. Remembered in
+// the settings as "AllStories", "0" or "1".
+#pragma once
+
+#include "common/SettingsStore.h"
+
+class QAction;
+class QMenuBar;
+
+namespace harvelux::shell {
+
+inline constexpr const char* kAllStoriesKey = "AllStories";
+inline constexpr const char* kAllStoriesCaption = "Search &Whole Documents (Headers, Notes, Text Boxes, Links)";
+
+// The stored option: "1" is on; anything else (absent, damaged) is off and
+// is written back as "0", so the file always holds a value the program
+// understands.
+bool loadAllStories(SettingsStore& settings);
+void storeAllStories(SettingsStore& settings, bool on);
+
+// The menu command with this ID, or null.
+QAction* findMenuCommand(const QMenuBar& menuBar, int id);
+
+}  // namespace harvelux::shell

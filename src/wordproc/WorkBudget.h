@@ -1,0 +1,51 @@
+// A time budget for reading one document, a safety net under the readers:
+// should some input still make a reader work far out of proportion to its
+// size, the document is given up as "too slow to read" after the budget
+// instead of stalling a whole run.
+//
+// A budget lives on the thread that reads the document; the readers charge
+// it as they go (every piece of text, every node of a tree), and a charge
+// made once the time is spent throws EngineError. Without a budget on the
+// thread, charges cost next to nothing and never throw.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+
+namespace harvelux::wordproc {
+
+struct WorkBudgetSettings {
+    std::chrono::milliseconds limit{30000};
+    std::function<std::chrono::steady_clock::time_point()> clock;  // empty: the monotonic clock
+};
+
+class WorkBudget {
+public:
+    using Settings = WorkBudgetSettings;
+
+    explicit WorkBudget(Settings settings = Settings());
+    ~WorkBudget();
+    WorkBudget(const WorkBudget&) = delete;
+    WorkBudget& operator=(const WorkBudget&) = delete;
+
+    // One step of work on this thread. The clock is read every few thousand
+    // steps; throws EngineError("too slow to read") once the budget is spent.
+    static void charge() {
+        if (++steps_ >= kStepsPerLook) look();
+    }
+
+private:
+    static constexpr std::uint32_t kStepsPerLook = 4096;
+    static void look();
+    std::chrono::steady_clock::time_point now() const;
+
+    Settings settings_;
+    std::chrono::steady_clock::time_point deadline_;
+    bool spent_ = false;
+    WorkBudget* previous_;
+    static thread_local WorkBudget* current_;
+    static thread_local std::uint32_t steps_;
+};
+
+}  // namespace harvelux::wordproc
