@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets of the document engine with clang into
 # build-fuzz/ (or $FUZZ_BUILD_DIR) and runs each for SECONDS (default 30),
-# seeded from the shared corpus of real documents, our test documents and
-# fuzz/seeds. Seeds are copied into a temporary folder; the corpus is never
-# written to. A crash leaves its input in build-fuzz/artifacts and makes the
+# seeded from the shared corpus of real documents, our test documents,
+# fuzz/seeds and fuzz/regressions. Seeds are copied into a temporary folder;
+# the corpus is never written to. A crash leaves its input in build-fuzz/artifacts and makes the
 # script fail.
 # Usage: scripts/fuzz.sh [SECONDS] [FUZZER...]   (default: every fuzz/fuzz_*.cpp;
 # fuzzers without seeds of their own get every document as seed)
@@ -19,7 +19,7 @@ fi
 build_dir=${FUZZ_BUILD_DIR:-build-fuzz}
 corpus=${HARVELUX_CORPUS_DIR:-../shared/corpus}
 
-CC=clang CXX=clang++ cmake -S . -B "$build_dir" -DHARVELUX_FUZZ=ON -DHARVELUX_GUI=OFF -DHARVELUX_BENCH=OFF \
+CC=clang CXX=clang++ cmake -S . -B "$build_dir" -DHARVELUX_FUZZ=ON -DHARVELUX_GUI=OFF -DBUILD_TESTING=OFF -DHARVELUX_BENCH=OFF \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build_dir" --target "${fuzzers[@]}" -j "$(nproc)"
 
@@ -38,18 +38,19 @@ copy_seeds() {
   while IFS= read -r -d '' file; do
     cp "$file" "$dir/$n-$(basename "$file")"
     n=$((n + 1))
-  done < <(find "$corpus" tests/wordproc/data fuzz/seeds -type f -size -1025k \( -false "${args[@]}" \) -print0 2>/dev/null)
+  done < <(find "$corpus" tests/wordproc/data fuzz/seeds fuzz/regressions -type f -size -1025k \( -false "${args[@]}" \) -print0 2>/dev/null)
 }
 
-# The XML inside OpenDocument packages, so that fuzz_odt can mutate it
-# directly (the archive's checksums would reject most mutations).
-extract_content_xml() {
-  local dir=$1 n=0 file
+# extract_part DIR PART EXTENSION: the XML part PART of every package with
+# that extension, so that fuzz_odt and fuzz_ooxml can mutate it directly (the
+# archive's checksums would reject most mutations).
+extract_part() {
+  local dir=$1 part=$2 n=0 file
   command -v unzip >/dev/null || return 0
   while IFS= read -r -d '' file; do
-    unzip -p "$file" content.xml >"$dir/content-$n.xml" 2>/dev/null || rm -f "$dir/content-$n.xml"
+    unzip -p "$file" "$part" >"$dir/part-$n.xml" 2>/dev/null || rm -f "$dir/part-$n.xml"
     n=$((n + 1))
-  done < <(find "$corpus" tests/wordproc/data -type f -iname '*.odt' -print0 2>/dev/null)
+  done < <(find "$corpus" tests/wordproc/data -type f -iname "*.$3" -size -1025k -print0 2>/dev/null)
 }
 
 status=0
@@ -58,7 +59,9 @@ for fuzzer in "${fuzzers[@]}"; do
   dict=()
   case $fuzzer in
     fuzz_rtf) copy_seeds "$seeds" '*.rtf'; dict=(-dict=fuzz/rtf.dict) ;;
-    fuzz_odt) copy_seeds "$seeds" '*.odt' '*.ott' '*.fodt' '*.xml'; extract_content_xml "$seeds"; dict=(-dict=fuzz/odf.dict) ;;
+    fuzz_odt) copy_seeds "$seeds" '*.odt' '*.ott' '*.fodt' '*.xml'; extract_part "$seeds" content.xml odt; dict=(-dict=fuzz/odf.dict) ;;
+    fuzz_ooxml) copy_seeds "$seeds" '*.docx' '*.docm' '*.dotx' '*.dotm'; extract_part "$seeds" word/document.xml docx ;;
+    fuzz_pdf) copy_seeds "$seeds" '*.pdf' ;;
     fuzz_html) copy_seeds "$seeds" '*.htm' '*.html'; dict=(-dict=fuzz/html.dict) ;;
     fuzz_legacy) copy_seeds "$seeds" '*.wpd' '*.wp' '*.wp5' '*.wp6' '*.wps' '*.wri' 'wordperfect*' ;;
     fuzz_web_archive) copy_seeds "$seeds" '*.mht' '*.mhtml'; dict=(-dict=fuzz/html.dict) ;;

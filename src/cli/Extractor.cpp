@@ -223,6 +223,16 @@ int runExtractor(const CliOptions& options, std::ostream& out, std::ostream& err
         [&failures](const std::string& path, const std::string& message, wordproc::UnreadableReason) {
             failures.push_back({path, message});
         });
+    // A failed step is a line on standard error, not the desktop's report, and
+    // makes the exit status 1.
+    bool stepFailed = false;
+    const auto stepReport = [&err, &stepFailed](const char* what) {
+        return [&err, &stepFailed, what](int line, const std::string& description) {
+            stepFailed = true;
+            err << "harvelux-extract: step " << line << " of " << what << " failed: " << description << '\n';
+        };
+    };
+    word.setFailureReport(stepReport("reading a document"));
     RawReader raw(failures);
     CountingReader reader(options.raw ? static_cast<extract::DocumentTextReader&>(raw) : word,
                           static_cast<int>(documents.size()), err, ::isatty(STDERR_FILENO) != 0);
@@ -234,11 +244,13 @@ int runExtractor(const CliOptions& options, std::ostream& out, std::ostream& err
             &progressLine, [&table] { return static_cast<std::size_t>(table.rowCount()); }, [&failures] { return failures.size(); });
     const PathList files(documents);
     NoProgress progress;
-    extract::Start({files, [&options] { return options.withFilename ? 1 : 0; }, table, progress, pointer, console,
-                    reader, [] {}, [] {}});
+    extract::RunWiring wiring{files, [&options] { return options.withFilename ? 1 : 0; }, table, progress, pointer,
+                              console, reader, [] {}, [] {}};
+    wiring.reportFailure = stepReport("the run");
+    extract::Start(wiring);
     reader.finishProgress();
 
-    int status = failures.empty() ? scanStatus : 1;
+    int status = failures.empty() && !stepFailed ? scanStatus : 1;
     std::string error;
     if (!deliverResults(options, table, out, error)) {
         err << "harvelux-extract: " << escapeControls(error) << '\n';

@@ -13,13 +13,20 @@ TwipPoint centeredOrigin(long long screenWidth, long long screenHeight, long lon
     return {(screenWidth - windowWidth) / 2, (screenHeight - windowHeight) / 2};
 }
 
-void CenterForm(QWidget& window) {
+void CenterForm(QWidget& window, TwipFrame assumedFrame) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     const QSize screenSize = screen->geometry().size();
-    const QSize outer = window.frameGeometry().size();
+    long long outerWidth = pixelsToTwips(window.width()) + assumedFrame.extraWidth;
+    long long outerHeight = pixelsToTwips(window.height()) + assumedFrame.extraHeight;
+    if (window.isVisible()) {
+        const QSize outer = window.frameGeometry().size();
+        outerWidth = pixelsToTwips(outer.width());
+        outerHeight = pixelsToTwips(outer.height());
+    }
+    // move() places the outer frame's top-left corner.
     const TwipPoint origin = centeredOrigin(pixelsToTwips(screenSize.width()), pixelsToTwips(screenSize.height()),
-                                            pixelsToTwips(outer.width()), pixelsToTwips(outer.height()));
+                                            outerWidth, outerHeight);
     window.move(twipsToPixels(origin.left), twipsToPixels(origin.top));
 }
 

@@ -15,7 +15,20 @@ struct TwipPoint {
 TwipPoint centeredOrigin(long long screenWidth, long long screenHeight, long long windowWidth,
                          long long windowHeight);
 
-// Moves the window to the middle of the whole primary screen.
-void CenterForm(QWidget& window);
+// What a window's frame adds to its inner area, in twips.
+struct TwipFrame {
+    long long extraWidth;
+    long long extraHeight;
+};
+
+// The frame the windows' layouts assume: 4-pixel borders and a 23-pixel
+// caption.
+inline constexpr TwipFrame kAssumedFrame{2 * 60, 2 * 60 + 345};
+
+// Moves the window so that its outer frame sits in the middle of the whole
+// primary screen. A shown window's frame is measured; before the window is
+// shown the window manager has drawn no frame yet, and `assumedFrame` stands
+// in for it.
+void CenterForm(QWidget& window, TwipFrame assumedFrame = kAssumedFrame);
 
 }  // namespace harvelux

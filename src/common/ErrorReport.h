@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 
 #include <exception>
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -26,17 +27,25 @@ void showErrorReport(platform::Platform& platform, const std::string& descriptio
 // The description of whatever was thrown.
 std::string describeException(std::exception_ptr error);
 
+// Where a trap sends a failed step instead of the message box: the step's
+// line and the description of what was thrown. The command-line extractor
+// writes these to standard error.
+using StepFailureReport = std::function<void(int line, const std::string& description)>;
+
 // Runs a procedure's numbered steps under a reporting trap:
 //
 //     ErrorTrap trap(platform, "Form1", "Start");
 //     trap.step(124, [&] { text = ReturnDocumentString(path); });
 //
-// A step that throws is reported with its line, and the call returns false;
-// whatever the step was to assign keeps its old value. Nothing escapes.
+// A step that throws is reported with its line (to `report` if one is given,
+// else in the message box), and the call returns false; whatever the step was
+// to assign keeps its old value. Nothing escapes.
 class ErrorTrap {
 public:
-    ErrorTrap(platform::Platform& platform, std::string module, std::string procedure)
-        : platform_(platform), module_(std::move(module)), procedure_(std::move(procedure)) {}
+    ErrorTrap(platform::Platform& platform, std::string module, std::string procedure,
+              StepFailureReport report = {})
+        : platform_(platform), module_(std::move(module)), procedure_(std::move(procedure)),
+          report_(std::move(report)) {}
 
     template <typename Step>
     bool step(int line, Step&& body) {
@@ -45,7 +54,11 @@ public:
             std::forward<Step>(body)();
             return true;
         } catch (...) {
-            showErrorReport(platform_, describeException(std::current_exception()), module_, procedure_, line);
+            const std::string description = describeException(std::current_exception());
+            if (report_)
+                report_(line, description);
+            else
+                showErrorReport(platform_, description, module_, procedure_, line);
             return false;
         }
     }
@@ -57,6 +70,7 @@ private:
     platform::Platform& platform_;
     std::string module_;
     std::string procedure_;
+    StepFailureReport report_;
     int line_ = 0;
 };
 

@@ -60,7 +60,7 @@ std::string Word1::ReturnDocumentString(const std::string& path) {
     if (readout.status == DocumentReadout::Status::EngineUnavailable) lastUnread_ = kEngineUnavailable;
     if (readout.status == DocumentReadout::Status::Unreadable) lastUnread_ = wordproc::describeReason(readout.reason);
 
-    ErrorTrap trap(platform_, "Word1", "ReturnDocumentString");
+    ErrorTrap trap(platform_, "Word1", "ReturnDocumentString", reportFailure_);
     trap.step(100, [&] { pointer_.set(PointerShape::Hourglass); });
     trap.step(102, [&] {
         if (readout.status == DocumentReadout::Status::EngineUnavailable) throw std::runtime_error(readout.error);

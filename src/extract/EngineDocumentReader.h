@@ -2,6 +2,7 @@
 // instance per document, and checks for a running desktop word processor.
 #pragma once
 
+#include "common/ErrorReport.h"
 #include "extract/DocumentTextReader.h"
 #include "platform/Platform.h"
 #include "platform/Pointer.h"
@@ -31,6 +32,9 @@ public:
     using UnreadableObserver = std::function<void(const std::string& path, const std::string& message,
                                                   wordproc::UnreadableReason reason)>;
     void setUnreadableObserver(UnreadableObserver observer) { onUnreadable_ = std::move(observer); }
+    // Where a failed step of reading a document goes; by default the
+    // "Application Error" message box.
+    void setFailureReport(StepFailureReport report) { reportFailure_ = std::move(report); }
 
     // Read up to `jobs` documents of a run at a time on worker threads
     // (1: one after the other, as they are asked for). The texts, their
@@ -55,6 +59,7 @@ private:
     platform::Pointer& pointer_;
     std::function<bool()> isRunning_;
     UnreadableObserver onUnreadable_;
+    StepFailureReport reportFailure_;
     wordproc::ReadOptions options_;
     unsigned readAheadJobs_ = 1;
     std::optional<std::string> lastUnread_;

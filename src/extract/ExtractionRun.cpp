@@ -27,7 +27,7 @@ void noteUnread(const RunWiring& w, const std::string& path) {
 }  // namespace
 
 RunOutcome Start(const RunWiring& w) {
-    ErrorTrap trap(w.platform, "Form1", "Start");
+    ErrorTrap trap(w.platform, "Form1", "Start", w.reportFailure);
     std::vector<std::string> addresses;
     std::string path;
     std::string text;

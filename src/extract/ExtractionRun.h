@@ -7,6 +7,7 @@
 // through the small interfaces below.
 #pragma once
 
+#include "common/ErrorReport.h"
 #include "extract/DocumentTextReader.h"
 #include "extract/RunSummary.h"
 #include "platform/Platform.h"
@@ -71,6 +72,8 @@ struct RunWiring {
     // Asked after each document but the last: true ends the run there, and
     // the results found so far are shown. May be empty.
     std::function<bool()> stopRequested = {};
+    // Where a failed step goes; empty: the "Application Error" message box.
+    StepFailureReport reportFailure = {};
 };
 
 enum class RunOutcome { NoFiles, Declined, Completed };

@@ -151,6 +151,15 @@ std::vector<std::string> ListFiles(const std::string& folder, const std::string&
     return names;
 }
 
+namespace {
+// The owner files a word processor keeps beside an open document: "~$name"
+// (and other "~" names) and LibreOffice's ".~lock.name#".
+bool isOwnerFile(std::string_view name) {
+    if (!name.empty() && name.front() == '~') return true;
+    return name.size() > 8 && name.starts_with(".~lock.") && name.ends_with('#');
+}
+}  // namespace
+
 std::vector<std::string> ScanTree(const std::string& folder, const std::string& pattern, const ScanPump& pump,
                                   ScanProblems* problems) {
     std::vector<std::string> folders{folder + "/"};
@@ -159,7 +168,7 @@ std::vector<std::string> ScanTree(const std::string& folder, const std::string& 
     for (const std::string& entry : folders) {
         const std::string d = entry.substr(0, entry.size() - 1);
         for (const std::string& name : ListFiles(d, pattern, problems)) {
-            if (name[0] == '~') continue;
+            if (isOwnerFile(name)) continue;
             paths.push_back(d + "/" + name);
         }
     }

@@ -52,7 +52,8 @@ std::vector<std::string> ListFiles(const std::string& folder, const std::string&
 bool matchesPattern(std::string_view name, std::string_view pattern);
 
 // Every file of a tree: the folders in level order, in each folder the names
-// that match the pattern and do not start with "~". Paths are folder + "/" +
+// that match the pattern and are no word processor's owner file (names that
+// start with "~", or with ".~lock." and end in "#"). Paths are folder + "/" +
 // name, built by plain concatenation.
 std::vector<std::string> ScanTree(const std::string& folder, const std::string& pattern, const ScanPump& pump = {},
                                   ScanProblems* problems = nullptr);

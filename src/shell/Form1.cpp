@@ -133,7 +133,7 @@ Form1::~Form1() = default;
 
 void Form1::Form_Load() {
     ApplySkin(*this, services_.programFolder);
-    CenterForm(*this);
+    CenterForm(*this, {kOuterExtraWidth, kOuterExtraHeight});
     setWindowTitle(QString::fromUtf8(platform::kApplicationTitle));
     setWindowIcon(applicationIcon());
     fileList_.SetUpColumn();

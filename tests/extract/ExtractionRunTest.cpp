@@ -238,6 +238,20 @@ TEST(ExtractionRun, AFailingStepIsReportedWithItsLineAndTheRunGoesOn) {
     EXPECT_EQ(report.icon, platform::Icon::Warning);
     EXPECT_EQ(f.cells(), (std::vector<std::vector<std::string>>{{"a@example.com"}, {"c@example.com"}}));
     EXPECT_EQ(f.shown, 1);
+
+    // With a report of its own (the command-line extractor's), the same
+    // failure goes there and no message box is shown.
+    RunFixture g;
+    g.files.items = f.files.items;
+    g.reader = f.reader;
+    std::vector<std::pair<int, std::string>> reported;
+    extract::RunWiring wiring{g.files, [] { return 0; }, g.rows, g.progress, g.pointer, g.platform, g.reader,
+                              [] {}, [] {}};
+    wiring.reportFailure = [&](int line, const std::string& description) { reported.emplace_back(line, description); };
+    EXPECT_EQ(extract::Start(wiring), RunOutcome::Completed);
+    EXPECT_THAT(reported, ElementsAre(std::pair<int, std::string>(124, "Automation error")));
+    EXPECT_TRUE(g.platform.messages.empty());
+    EXPECT_EQ(g.cells(), f.cells());
 }
 
 TEST(ExtractionRun, ItemsRemovedDuringTheRunAreReportedNotFatal) {

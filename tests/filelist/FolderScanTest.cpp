@@ -1,6 +1,7 @@
 // Folder scans over real trees: level order, what is entered and what is
 // listed, and that links back up the tree end the walk.
 #include "filelist/AddFolder.h"
+#include "filelist/DropExpansion.h"
 #include "filelist/FolderScan.h"
 #include "../support/TempTree.h"
 #include "../support/Unprivileged.h"
@@ -125,17 +126,22 @@ TEST(FolderScan, AddFolderTakesDocumentsAndSkipsLockFiles) {
     TempTree tree;
     tree.file("Offer.docx");
     tree.file("~$Offer.docx");
+    tree.file(".~lock.Offer.docx#");
+    tree.file(".~lock.docx");  // not a lock file: no "#"
     tree.file("notes.docx.bak");
     tree.file("report.DOTM");
     tree.file("picture.png");
     tree.file("sub/Offer.docx");
     tree.file("sub/~$Offer.docx");
+    tree.file("sub/.~lock.Offer.docx#");
 
     const auto docs = FolderDocuments(tree.root());
-    ASSERT_EQ(docs.size(), 3u);
-    EXPECT_THAT(std::vector<std::string>(docs.begin(), docs.begin() + 2),
-                UnorderedElementsAre(tree.path("Offer.docx"), tree.path("report.DOTM")));
-    EXPECT_EQ(docs[2], tree.path("sub/Offer.docx"));
+    ASSERT_EQ(docs.size(), 4u);
+    EXPECT_THAT(std::vector<std::string>(docs.begin(), docs.begin() + 3),
+                UnorderedElementsAre(tree.path("Offer.docx"), tree.path(".~lock.docx"), tree.path("report.DOTM")));
+    EXPECT_EQ(docs[3], tree.path("sub/Offer.docx"));
+    // A dropped folder skips them too.
+    EXPECT_EQ(ExpandDrop({tree.root()}).size(), 6u);  // and picture.png, notes.docx.bak
 }
 
 TEST(FolderScan, DocumentsOfALevelComeBeforeTheNextLevel) {

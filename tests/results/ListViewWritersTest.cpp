@@ -5,8 +5,7 @@
 #include "ScriptedPlatform.h"
 #include "TestFiles.h"
 
-#include <QDir>
-#include <QTemporaryDir>
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -14,6 +13,7 @@
 #include <memory>
 #include <new>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -99,9 +99,8 @@ TEST(ListViewWriters, PumpsWhileMeasuringAndBuilding) {
 // With a pump the file is written on a worker thread: the same bytes, the
 // same refusal of a path that cannot be written, and the existing file kept.
 TEST(ListViewWriters, FilesWrittenWhilePumpingAreTheSameAndFailuresAreReported) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const std::string folder = dir.path().toStdString();
+    const testfiles::TempDir dir;
+    const std::string& folder = dir.path();
     ResultTable table = ResultTable::forOption(true);
     for (int i = 0; i < 20000; ++i)
         table.appendRow({"/docs/file" + std::to_string(i / 10) + ".docx", "user" + std::to_string(i) + "@example.com"});
@@ -163,7 +162,9 @@ TEST(ListViewWriters, OutOfMemoryIsReportedAndNothingIsWritten) {
     EXPECT_EQ(error, "There is not enough memory to write " + dir.file("out.txt") + ".");
     EXPECT_FALSE(results::ListViewToCommaFile(list, dir.file("out.txt"), error));
     EXPECT_EQ(testfiles::readFile(dir.file("out.txt")), "before");
-    EXPECT_EQ(QDir(QString::fromStdString(dir.path())).entryList(QDir::Files | QDir::Hidden), QStringList{"out.txt"});
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) names.push_back(entry.path().filename());
+    EXPECT_EQ(names, std::vector<std::string>{"out.txt"});
     EXPECT_THROW(results::ListViewToClipboard(list, *std::make_unique<platform::ScriptedPlatform>()), std::bad_alloc);
 }
 

@@ -90,7 +90,9 @@ TEST_F(CommandBars, EveryControlShowsTheIconKeyedByItsId) {
     EXPECT_FALSE(form->windowIcon().isNull());
 }
 
-TEST(CJ, AddControlRecordsWhatItIsGiven) {
+// A control that begins a group gets a separator before it and shows its
+// description in the status bar; a popup control gets its own menu.
+TEST(CJ, AddControlSeparatesGroupsAndMakesPopupMenus) {
     QMenu menu;
     QAction* first = CJ::AddControl(menu, CJ::kControlButton, 2000, "&Add", false, "", 0, "Controls");
     QAction* grouped = CJ::AddControl(menu, CJ::kControlButton, 2002, "&Clear", true, "Removes", 3, "Edit");
@@ -98,14 +100,7 @@ TEST(CJ, AddControlRecordsWhatItIsGiven) {
     EXPECT_EQ(menu.actions()[0], first);
     EXPECT_TRUE(menu.actions()[1]->isSeparator());
     EXPECT_EQ(menu.actions()[2], grouped);
-    EXPECT_EQ(CJ::controlId(*grouped), 2002);
-    EXPECT_EQ(grouped->text(), "&Clear");
-    EXPECT_TRUE(grouped->property("beginGroup").toBool());
-    EXPECT_EQ(grouped->property("description").toString(), "Removes");
     EXPECT_EQ(grouped->statusTip(), "Removes");
-    EXPECT_EQ(grouped->property("style").toInt(), 3);
-    EXPECT_EQ(grouped->property("category").toString(), "Edit");
-    EXPECT_FALSE(first->property("beginGroup").toBool());
 
     QAction* popup = CJ::AddControl(menu, CJ::kControlPopup, 0, "&More", false, "", 0, "Controls");
     ASSERT_NE(popup->menu(), nullptr);

@@ -51,6 +51,32 @@ TEST(RtfReader, DestinationsOutsideTheMainStoryAreSkipped) {
     EXPECT_EQ(readRtfText(document), "Body\x02 text\r");  // the note leaves its mark
 }
 
+// Every destination that holds no main-story text, with and without "\*":
+// its group is dropped whole, the text around it stays.
+TEST(RtfReader, EverySkippedDestinationDropsItsGroup) {
+    // In alphabetical order.
+    static constexpr const char* kSkipped[] = {
+        "aftncn", "aftnsep", "aftnsepc", "annotation", "atnauthor", "atndate", "atnicn", "atnid",
+        "atnparent", "atnref", "atntime", "atrfend", "atrfstart", "author", "bkmkend", "bkmkstart",
+        "blipuid", "category", "colorschememapping", "colortbl", "comment", "company", "datafield",
+        "datastore", "defchp", "defpap", "do", "doccomm", "docvar", "dptxbxtext", "factoidname",
+        "fchars", "filetbl", "fldinst", "footer", "footerf", "footerl", "footerr", "footnote",
+        "formfield", "ftncn", "ftnsep", "ftnsepc", "generator", "header", "headerf", "headerl",
+        "headerr", "hlinkbase", "htmltag", "info", "keycode", "keywords", "latentstyles", "lchars",
+        "listoverridetable", "listpicture", "listtable", "listtext", "manager", "mhtmltag",
+        "mmathPr", "nonesttables", "nonshppict", "objclass", "objdata", "object", "objname",
+        "oldcprops", "oldpprops", "oldsprops", "oldtprops", "operator", "passwordhash", "pgdsctbl",
+        "picprop", "pict", "pn", "pntext", "pntxta", "pntxtb", "protusertbl", "revtbl", "rsidtbl",
+        "rxe", "shp", "shpinst", "shppict", "shprslt", "shptxt", "sn", "sp", "stylesheet",
+        "subject", "sv", "tc", "tcn", "template", "themedata", "title", "txe", "userprops",
+        "wgrffmtfilter", "xe", "xmlnstbl"};
+    for (const std::string word : kSkipped) {
+        EXPECT_EQ(rtf("a{\\" + word + " hidden@example.com}b\\par"), "ab\r") << word;
+    }
+    // A group that is no destination keeps its text.
+    EXPECT_EQ(rtf("a{\\b shown}b\\par"), "ashownb\r");
+}
+
 TEST(RtfReader, StarMarksADestinationOnlyAtTheStartOfItsGroup) {
     // A writer put \* in the middle of a group: the group's text stays.
     EXPECT_EQ(rtf(R"({\loch\f2\i0\*\cs7\cf0 The quick brown fox}\par)"), "The quick brown fox\r");
