@@ -9,6 +9,7 @@
 #include "wordproc/PlainTextReader.h"
 #include "wordproc/ReaderModule.h"
 #include "wordproc/RtfReader.h"
+#include "wordproc/Word2Reader.h"
 #include "wordproc/WordBinaryReader.h"
 #include "wordproc/ZipArchive.h"
 
@@ -45,6 +46,7 @@ Format detect(std::string_view data, std::optional<ZipArchive>& zip, std::option
         }
         return Format::Unknown;
     }
+    if (looksLikeWord2(data)) return Format::Word2;
     if (looksLikePdf(data)) return Format::Pdf;
     if (looksLikeFlatOpenDocumentText(data)) return Format::FlatOpenDocument;
     if (looksLikeWordXml(data)) return Format::WordXml;
@@ -71,6 +73,8 @@ std::string readDocumentText(std::string_view data) {
             return readPlainText(data);
         case Format::WordBinary:
             return readWordBinaryText(*compound);
+        case Format::Word2:
+            return readWord2Text(data);
         case Format::WordXml:
             return readWordXmlText(data);
         case Format::EncryptedPackage:

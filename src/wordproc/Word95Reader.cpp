@@ -1,8 +1,8 @@
 #include "wordproc/Word95Reader.h"
 
-#include "wordproc/AnsiCodePage.h"
 #include "wordproc/Engine.h"
 #include "wordproc/LittleEndian.h"
+#include "wordproc/WordCodePage.h"
 #include "wordproc/WordPieceTable.h"
 #include "wordproc/WordStoryReader.h"
 
@@ -12,37 +12,66 @@ namespace {
 
 constexpr std::uint16_t kEncrypted = 0x0100;
 constexpr std::uint16_t kMacCharacterSet = 256;
+constexpr std::uint16_t kFirstNFib = 101;
+constexpr std::uint16_t kLastNFib = 105;
 
 // Field offsets of the Word 6/95 File Information Block.
+constexpr std::size_t kNFib = 0x02;
 constexpr std::size_t kLid = 0x06;
 constexpr std::size_t kFlags = 0x0A;
 constexpr std::size_t kCharacterSet = 0x14;
 constexpr std::size_t kFcMin = 0x18;
+constexpr std::size_t kFcMac = 0x1C;
 constexpr std::size_t kCcpText = 0x34;
+constexpr std::size_t kFcSttbfffn = 0xD0;
+constexpr std::size_t kLcbSttbfffn = 0xD4;
 constexpr std::size_t kFcClx = 0x160;
 constexpr std::size_t kLcbClx = 0x164;
+constexpr std::size_t kFibBytes = 0x168;   // up to the last field read here
+constexpr std::size_t kFontCharset = 4;    // in a font entry: cbFfnM1, flags, wWeight, chs
 
-std::string characterSetName(std::string_view stream) {
-    if (le16(stream, kCharacterSet, "the file information block") == kMacCharacterSet) return "MACINTOSH";
-    return "CP" + std::to_string(ansiCodePageForLanguage(le16(stream, kLid, "the file information block")));
+const char* const kFib = "the file information block";
+
+// The font table, or nothing when the header places it outside the stream:
+// it only helps to choose the code page.
+std::string_view fontTable(std::string_view stream) {
+    const std::uint32_t fc = le32(stream, kFcSttbfffn, kFib);
+    const std::uint32_t lcb = le32(stream, kLcbSttbfffn, kFib);
+    return fitsIn(stream.size(), fc, lcb) ? stream.substr(fc, lcb) : std::string_view();
 }
 
 }  // namespace
 
-std::string readWord95Text(std::string_view wordDocument) {
-    const char* const fib = "the file information block";
-    if (le16(wordDocument, kFlags, fib) & kEncrypted) throw EngineError("the document is encrypted");
-    const std::uint32_t ccpText = le32(wordDocument, kCcpText, fib);
-    const std::uint32_t fcClx = le32(wordDocument, kFcClx, fib);
-    const std::uint32_t lcbClx = le32(wordDocument, kLcbClx, fib);
-    const ByteCharacters characters = singleByteCharacters(characterSetName(wordDocument));
+bool hasWord95Header(std::string_view stream) {
+    if (stream.size() < kFibBytes) return false;
+    const std::uint16_t nFib = le16(stream, kNFib, kFib);
+    const std::uint32_t fcMin = le32(stream, kFcMin, kFib);
+    const std::uint32_t fcMac = le32(stream, kFcMac, kFib);
+    const std::uint32_t ccpText = le32(stream, kCcpText, kFib);
+    const bool fastSaved = le32(stream, kLcbClx, kFib) != 0;
+    return nFib >= kFirstNFib && nFib <= kLastNFib && fcMin >= kFibBytes && fcMin <= fcMac && fcMac <= stream.size() &&
+           (fastSaved || ccpText <= fcMac - fcMin);
+}
 
+std::string readWord95Text(std::string_view wordDocument) {
+    if (le16(wordDocument, kFlags, kFib) & kEncrypted) throw EngineError("the document is encrypted");
+    const std::uint32_t ccpText = le32(wordDocument, kCcpText, kFib);
+    const std::uint32_t fcClx = le32(wordDocument, kFcClx, kFib);
+    const std::uint32_t lcbClx = le32(wordDocument, kLcbClx, kFib);
+
+    std::string pieced;
+    std::string_view bytes;
     if (lcbClx != 0) {
         const std::vector<WordPiece> pieces = parsePieceTable(sliceOf(wordDocument, fcClx, lcbClx, "the piece table"));
-        return readStoryFromPieces(wordDocument, pieces, ccpText, PieceEncoding{false, &characters});
+        pieced = eightBitStoryBytes(wordDocument, pieces, ccpText);
+        bytes = pieced;
+    } else {
+        bytes = sliceOf(wordDocument, le32(wordDocument, kFcMin, kFib), ccpText, "the document text");
     }
-    const std::uint32_t fcMin = le32(wordDocument, kFcMin, fib);
-    return readStoryFromBytes(sliceOf(wordDocument, fcMin, ccpText, "the document text"), characters);
+    const WordCodePageHints hints{le16(wordDocument, kLid, kFib),
+                                  le16(wordDocument, kCharacterSet, kFib) == kMacCharacterSet, fontTable(wordDocument),
+                                  kFontCharset};
+    return readStoryFromBytes(bytes, wordDocumentCodePage(hints, bytes));
 }
 
 }  // namespace harvelux::wordproc

@@ -59,7 +59,7 @@ std::string readWord97Text(std::string_view wordDocument, std::string_view table
     const Fib fib = parseFib(wordDocument);
     if (fib.lcbClx == 0) throw EngineError("the document has no piece table");
     const std::vector<WordPiece> pieces = parsePieceTable(sliceOf(table, fib.fcClx, fib.lcbClx, "the piece table"));
-    return readStoryFromPieces(wordDocument, pieces, fib.ccpText, PieceEncoding{});
+    return readStoryFromPieces(wordDocument, pieces, fib.ccpText);
 }
 
 }  // namespace harvelux::wordproc

@@ -4,6 +4,9 @@
 #include "wordproc/LittleEndian.h"
 #include "wordproc/WordStoryText.h"
 
+#include "wordproc/Limits.h"
+#include "wordproc/TextBuilder.h"
+
 #include <algorithm>
 
 namespace harvelux::wordproc {
@@ -52,6 +55,19 @@ private:
     char16_t high_ = 0;
 };
 
+// Calls `put` with each code point of well-formed UTF-8.
+template <typename Put>
+void forEachCodePoint(std::string_view utf8, Put put) {
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length && i + k < utf8.size(); ++k) c = (c << 6) | (utf8[i + k] & 0x3F);
+        put(c);
+        i += length;
+    }
+}
+
 }  // namespace
 
 const ByteCharacters& compressedPieceCharacters() {
@@ -59,19 +75,17 @@ const ByteCharacters& compressedPieceCharacters() {
     return table;
 }
 
-std::string readStoryFromPieces(std::string_view stream, const std::vector<WordPiece>& pieces,
-                                std::uint32_t length, const PieceEncoding& encoding) {
+std::string readStoryFromPieces(std::string_view stream, const std::vector<WordPiece>& pieces, std::uint32_t length) {
+    const ByteCharacters& compressed = compressedPieceCharacters();
     WordStoryText out;
     Utf16Joiner joiner(out);
     for (const WordPiece& piece : pieces) {
         if (piece.cpStart >= length) break;
         const std::uint64_t count = std::min(piece.cpEnd, length) - piece.cpStart;
-        const bool eightBit = !encoding.unicodePieces || piece.compressed;
-        if (eightBit) {
-            const std::uint64_t offset = encoding.unicodePieces ? piece.fc / 2 : piece.fc;
+        if (piece.compressed) {
             joiner.flush();
-            for (const char byte : sliceOf(stream, offset, count, "a text piece"))
-                out.put((*encoding.eightBit)[static_cast<unsigned char>(byte)]);
+            for (const char byte : sliceOf(stream, piece.fc / 2, count, "a text piece"))
+                out.put(compressed[static_cast<unsigned char>(byte)]);
         } else {
             const std::string_view bytes = sliceOf(stream, piece.fc, 2 * count, "a text piece");
             for (std::size_t i = 0; i < bytes.size(); i += 2)
@@ -82,9 +96,31 @@ std::string readStoryFromPieces(std::string_view stream, const std::vector<WordP
     return out.take();
 }
 
-std::string readStoryFromBytes(std::string_view bytes, const ByteCharacters& characters) {
+std::string eightBitStoryBytes(std::string_view stream, const std::vector<WordPiece>& pieces, std::uint32_t length) {
+    std::string bytes;
+    for (const WordPiece& piece : pieces) {
+        if (piece.cpStart >= length) break;
+        const std::uint64_t count = std::min(piece.cpEnd, length) - piece.cpStart;
+        // Pieces may repeat one stretch of the stream many times over.
+        if (bytes.size() + count > kMaxTextBytes) throw EngineError("the document's text is too large");
+        bytes += sliceOf(stream, piece.fc, count, "a text piece");
+    }
+    return bytes;
+}
+
+std::string readStoryFromBytes(std::string_view bytes, int codePage) {
     WordStoryText out;
-    for (const char byte : bytes) out.put(characters[static_cast<unsigned char>(byte)]);
+    if (!isDoubleByteCodePage(codePage)) {
+        const ByteCharacters characters = singleByteCharacters(codePage);
+        for (const char byte : bytes) out.put(characters[static_cast<unsigned char>(byte)]);
+        return out.take();
+    }
+    // Control codes lie below every double-byte page's trail bytes, so the
+    // story's structure survives decoding the bytes as a whole.
+    CodePageDecoder decoder;
+    TextBuilder text;
+    decoder.decode(codePage, bytes, text);
+    forEachCodePoint(text.text(), [&out](char32_t c) { out.put(c); });
     return out.take();
 }
 

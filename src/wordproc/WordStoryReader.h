@@ -2,9 +2,9 @@
 // `length` character positions, and hands them to WordStoryText.
 #pragma once
 
+#include "wordproc/CodePages.h"
 #include "wordproc/WordPieceTable.h"
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -12,28 +12,22 @@
 
 namespace harvelux::wordproc {
 
-// Unicode for each byte value of an 8-bit character set.
-using ByteCharacters = std::array<char32_t, 256>;
-
 // Word 97-2003's 8-bit ("compressed") pieces: Latin-1 except for the bytes
 // [MS-DOC] maps to the Windows-1252 punctuation and letters.
 const ByteCharacters& compressedPieceCharacters();
 
-// How a document's pieces store their characters.
-struct PieceEncoding {
-    // Word 97 and later: a piece is 16-bit unless fCompressed, then 8-bit at
-    // fc / 2. Word 6/95: every piece is 8-bit at fc.
-    bool unicodePieces = true;
-    const ByteCharacters* eightBit = &compressedPieceCharacters();
-};
+// The story's text from the pieces of a Word 97 and later `stream`: a
+// piece is 16-bit unless fCompressed, then 8-bit at fc / 2. Pieces that
+// would read past the stream throw EngineError.
+std::string readStoryFromPieces(std::string_view stream, const std::vector<WordPiece>& pieces, std::uint32_t length);
 
-// The story's text from the pieces of `stream`. Pieces that would read past
-// the stream throw EngineError.
-std::string readStoryFromPieces(std::string_view stream, const std::vector<WordPiece>& pieces,
-                                std::uint32_t length, const PieceEncoding& encoding);
+// The bytes of the story of an 8-bit document (Word 6/95 and older), whose
+// pieces all hold one byte per character position at fc. Throws EngineError
+// for pieces past the stream and for a story over the text cap.
+std::string eightBitStoryBytes(std::string_view stream, const std::vector<WordPiece>& pieces, std::uint32_t length);
 
-// The story's text from 8-bit characters stored in one run (an unfragmented
-// Word 6/95 document).
-std::string readStoryFromBytes(std::string_view bytes, const ByteCharacters& characters);
+// The story's text from its 8-bit bytes in a code page, single- or
+// double-byte.
+std::string readStoryFromBytes(std::string_view bytes, int codePage);
 
 }  // namespace harvelux::wordproc
