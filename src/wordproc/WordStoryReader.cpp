@@ -97,12 +97,14 @@ std::string readStoryFromPieces(std::string_view stream, const std::vector<WordP
 }
 
 std::string eightBitStoryBytes(std::string_view stream, const std::vector<WordPiece>& pieces, std::uint32_t length) {
+    // Pieces may repeat one stretch of the stream, but not without end: a
+    // story is held to the cap on inflated parts.
+    const std::uint64_t cap = std::min<std::uint64_t>(kMaxTextBytes, kMaxInflateRatio * stream.size());
     std::string bytes;
     for (const WordPiece& piece : pieces) {
         if (piece.cpStart >= length) break;
         const std::uint64_t count = std::min(piece.cpEnd, length) - piece.cpStart;
-        // Pieces may repeat one stretch of the stream many times over.
-        if (bytes.size() + count > kMaxTextBytes) throw EngineError("the document's text is too large");
+        if (bytes.size() + count > cap) throw EngineError("the document's text is too large");
         bytes += sliceOf(stream, piece.fc, count, "a text piece");
     }
     return bytes;
