@@ -6,7 +6,7 @@
 
 #include "platform/QtPlatform.h"
 #include "results/ResultTable.h"
-#include "shell/ResultsView.h"
+#include "results/ResultsView.h"
 
 #include <algorithm>
 #include <chrono>
@@ -87,7 +87,7 @@ private:
     long long pumpsAtWatch_ = 0;
 };
 
-class RowsOnlyResults final : public shell::ResultsView {
+class RowsOnlyResults final : public results::ResultsView {
 public:
     extract::ResultRowSink& resultRows() override { return table_; }
     void setFilenameColumns(bool) override {}

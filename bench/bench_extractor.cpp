@@ -1,7 +1,7 @@
 // Throughput of the address extractor over UTF-8 text, in bytes of input per
 // second: ordinary prose with a few addresses, and text dense with candidate
 // words (most of them not addresses).
-#include "extract/ExtractEmail1.h"
+#include "extract/ExtractEmails.h"
 
 #include <benchmark/benchmark.h>
 

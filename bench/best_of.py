@@ -11,21 +11,29 @@ one argument); the standard output is discarded unless the last word is
 ">FILE".
 Prints one line per command: label, best wall seconds, the CPU seconds
 (user + system) of that run, and the peak resident memory (MB) over all runs.
+The commands run in a temporary folder, so that nothing they write lands in
+the caller's; words naming an existing file or folder relative to the
+caller's folder are made absolute first.
 """
 import os
 import shlex
 import subprocess
 import sys
+import tempfile
 import time
 
 
-def run_once(argv):
+def absolute(word):
+    return os.path.abspath(word) if os.path.exists(word) else word
+
+
+def run_once(argv, work):
     out = subprocess.DEVNULL
     if argv and argv[-1].startswith(">"):
         out = open(argv[-1][1:], "wb")
         argv = argv[:-1]
     start = time.monotonic()
-    child = subprocess.Popen(argv, stdout=out, stderr=subprocess.DEVNULL)
+    child = subprocess.Popen(argv, stdout=out, stderr=subprocess.DEVNULL, cwd=work)
     _, status, usage = os.wait4(child.pid, 0)
     wall = time.monotonic() - start
     if out is not subprocess.DEVNULL:
@@ -42,20 +50,23 @@ def main():
         for word in shlex.split(command):
             if word.startswith("@"):
                 with open(word[1:]) as listed:
-                    argv.extend(line.rstrip("\n") for line in listed if line.strip())
-            else:
+                    argv.extend(absolute(line.rstrip("\n")) for line in listed if line.strip())
+            elif word.startswith(">"):
                 argv.append(word)
+            else:
+                argv.append(absolute(word))
         commands.append((label, argv))
     best = {}
     peak = {}
-    for _ in range(rounds):
-        for label, argv in commands:
-            wall, cpu, rss, status = run_once(argv)
-            if os.waitstatus_to_exitcode(status) not in (0, 1):
-                sys.exit("%s failed: %s" % (label, " ".join(argv)))
-            if label not in best or wall < best[label][0]:
-                best[label] = (wall, cpu)
-            peak[label] = max(peak.get(label, 0.0), rss)
+    with tempfile.TemporaryDirectory() as work:
+        for _ in range(rounds):
+            for label, argv in commands:
+                wall, cpu, rss, status = run_once(argv, work)
+                if os.waitstatus_to_exitcode(status) not in (0, 1):
+                    sys.exit("%s failed: %s" % (label, " ".join(argv)))
+                if label not in best or wall < best[label][0]:
+                    best[label] = (wall, cpu)
+                peak[label] = max(peak.get(label, 0.0), rss)
     for label, _ in commands:
         wall, cpu = best[label]
         print("%s %.3f %.3f %.1f" % (label, wall, cpu, peak[label]))

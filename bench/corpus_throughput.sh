@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # Runs harvelux-extract over the shared test corpus and prints documents per
-# second and MB per second (bytes of the document files), best of N runs.
+# second and MB per second (bytes of the document files), best of N runs,
+# in a temporary folder.
 # Usage: bench/corpus_throughput.sh [BUILD_DIR] [RUNS] [JOBS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 runs=${2:-5}
 jobs=${3:-1}
-corpus=${HARVELUX_CORPUS:-../shared/corpus}
-extract="$build/src/cli/harvelux-extract"
+corpus=$(realpath "${HARVELUX_CORPUS:-../shared/corpus}")
+extract="$(realpath "$build")/src/cli/harvelux-extract"
 [[ -x "$extract" ]] || { echo "build $extract first" >&2; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
 
 mapfile -d '' files < <(find "$corpus" -type f ! -name '*.tsv' ! -name '*.md' -print0 | sort -z)
 bytes=$(cat "${files[@]}" | wc -c)

@@ -73,16 +73,23 @@ def main():
     parser.add_argument("--corpus", default=os.path.join(here, "..", "..", "shared", "corpus"))
     parser.add_argument("--below", type=float, default=98.0, help="list documents below this share")
     args = parser.parse_args()
-    extract = os.path.join(args.build, "src", "cli", "harvelux-extract")
+    args.corpus = os.path.abspath(args.corpus)
+    extract = os.path.join(os.path.abspath(args.build), "src", "cli", "harvelux-extract")
 
     files = []
     for folder, _, names in os.walk(args.corpus):
         for name in sorted(names):
             if os.path.splitext(name)[1].lower() in FORMATS:
                 files.append(os.path.join(folder, name))
+    # Both programs run in a temporary folder, so nothing they write lands
+    # in the checkout.
     with tempfile.TemporaryDirectory() as work:
+        os.chdir(work)
         reference = libreoffice(sorted(files), work)
+        return compare(args, extract, files, reference)
 
+
+def compare(args, extract, files, reference):
     # documents, LO words, shared words, unreadable, LO words and shared words without list labels
     totals = collections.defaultdict(lambda: [0, 0, 0, 0, 0, 0])
     below = []

@@ -4,18 +4,21 @@
 # CPU seconds and peak memory. Then: are the three outputs byte-identical,
 # was every planted address found, and how peak memory grows with the
 # number of documents (the first 1,000 against all 10,000) and with the
-# largest documents (the ten largest alone).
+# largest documents (the ten largest alone). The programs run in a
+# temporary folder.
 # Usage: bench/scale_run.sh [SCALE_DIR] [BUILD_DIR] [ROUNDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scale=${1:-/tmp/harvelux-scale}
+scale=$(realpath -m "${1:-/tmp/harvelux-scale}")
 build=${2:-build}
 rounds=${3:-5}
-extract="$build/src/cli/harvelux-extract"
+extract="$(realpath "$build")/src/cli/harvelux-extract"
+best_of="$PWD/bench/best_of.py"
 [[ -x "$extract" ]] || { echo "build $extract first" >&2; exit 1; }
 [[ -f "$scale/MANIFEST.tsv" ]] || python3 bench/make_scale_corpus.py "$scale" 10000 100
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
+cd "$out"
 
 cut -f1 "$scale/MANIFEST.tsv" > "$out/all.txt"
 head -n 1000 "$out/all.txt" > "$out/first1000.txt"
@@ -23,7 +26,7 @@ xargs -d '\n' stat -c '%s %n' < "$out/all.txt" | sort -rn | sed -n '1,10p' | cut
 count=$(wc -l < "$out/all.txt")
 
 # Figures of the runs: label, seconds, CPU seconds, peak MB.
-python3 bench/best_of.py "$rounds" \
+python3 "$best_of" "$rounds" \
   "j1=$extract -j 1 -f --format text @$out/all.txt >$out/out.1" \
   "j2=$extract -j 2 -f --format text @$out/all.txt >$out/out.2" \
   "j8=$extract -j 8 -f --format text @$out/all.txt >$out/out.8" > "$out/figures"
@@ -58,7 +61,7 @@ done < "$scale/MANIFEST.tsv"
 echo "planted addresses: $planted; in documents that could not be read: $unread; not found otherwise: $missing"
 
 echo
-python3 bench/best_of.py "$rounds" \
+python3 "$best_of" "$rounds" \
   "first1000=$extract -j 2 -f --format text @$out/first1000.txt" \
   "all=$extract -j 2 -f --format text @$out/all.txt" \
   "largest10=$extract -j 2 -f --format text @$out/largest10.txt" > "$out/memory"

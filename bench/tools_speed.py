@@ -9,7 +9,9 @@ per file (as the other tools must be run); antiword and catdoc (.doc),
 docx2txt and pandoc (.docx), unrtf (.rtf), odt2txt (.odt), and LibreOffice
 (soffice --headless --cat, one run per file) on a sample of each format.
 Each figure is the best of --repeat runs. Prints a Markdown table:
-documents/s and MB/s (bytes of the document files).
+documents/s and MB/s (bytes of the document files). The tools run in a
+temporary folder, since some (unrtf) write the pictures of a document into
+the current one.
 
 Usage: bench/tools_speed.py [--build DIR] [--corpus DIR] [--repeat N] [--soffice-sample N]
 """
@@ -17,6 +19,7 @@ import argparse
 import os
 import shutil
 import subprocess
+import tempfile
 import time
 
 FORMATS = {
@@ -68,8 +71,14 @@ def main():
     parser.add_argument("--soffice-sample", type=int, default=8)
     parser.add_argument("--formats", default=",".join(FORMATS), help="comma-separated, e.g. doc,rtf")
     args = parser.parse_args()
-    extract = os.path.join(args.build, "src", "cli", "harvelux-extract")
+    args.corpus = os.path.abspath(args.corpus)
+    extract = os.path.join(os.path.abspath(args.build), "src", "cli", "harvelux-extract")
+    with tempfile.TemporaryDirectory() as work:
+        os.chdir(work)
+        report(args, extract)
 
+
+def report(args, extract):
     print("| format | tool | documents | MB | seconds | documents/s | MB/s | Harvelux (one run) is faster by |")
     print("|---|---|---|---|---|---|---|---|")
     for fmt, extensions in FORMATS.items():

@@ -4,23 +4,28 @@
 # machine hurts both), best of each. The window's time is that of "Start
 # Extracting" in the real windows offscreen (build/bench/window_run); the
 # command line's is the whole process. Then checks that both give the same
-# rows, with and without the file-name option.
+# rows, with and without the file-name option. The programs run in a
+# temporary folder.
 # Usage: bench/window_run.sh LIST-FILE [BUILD_DIR] [ROUNDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-list=$1
-build=${2:-build}
+build=$(realpath "${2:-build}")
 rounds=${3:-5}
 extract="$build/src/cli/harvelux-extract"
 window="$build/bench/window_run"
+best_of="$PWD/bench/best_of.py"
 for program in "$extract" "$window"; do [[ -x "$program" ]] || { echo "build $program first" >&2; exit 1; }; done
 export QT_QPA_PLATFORM=offscreen
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
+# The list with every path made absolute, for the programs in $out.
+grep . "$1" | xargs -d '\n' realpath -ms > "$out/list"
+list="$out/list"
+cd "$out"
 count=$(grep -c . "$list")
 
 for ((r = 0; r < rounds; r++)); do
-  python3 bench/best_of.py 1 "cli=$extract -j 2 --format lines @$list" >> "$out/cli"
+  python3 "$best_of" 1 "cli=$extract -j 2 --format lines @$list" >> "$out/cli"
   "$window" --jobs 2 "$list" 2> /dev/null > "$out/window.$r"
 done
 cli=$(sort -k2 -n "$out/cli" | head -n 1)

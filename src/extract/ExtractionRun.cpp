@@ -1,7 +1,7 @@
 #include "extract/ExtractionRun.h"
 
 #include "common/ErrorReport.h"
-#include "extract/ExtractEmail1.h"
+#include "extract/ExtractEmails.h"
 
 #include <memory>
 #include <optional>

@@ -2,11 +2,11 @@
 
 #include "common/CenterForm.h"
 #include "common/CommandToolbar.h"
+#include "common/SetFormBackColors.h"
 #include "common/Twips.h"
 #include "platform/QtPlatform.h"
 #include "results/ResultsIcons.h"
 #include "results/ResultsLayout.h"
-#include "results/SetFormBackColors.h"
 
 #include <QAction>
 #include <QAbstractItemView>

@@ -11,7 +11,7 @@
 #include "platform/QtPlatform.h"
 #include "results/ResultsExport.h"
 #include "results/ResultsList.h"
-#include "shell/ResultsView.h"
+#include "results/ResultsView.h"
 
 #include <QWidget>
 
@@ -31,7 +31,7 @@ enum ResultsCommand : int {
     kCommandClearResults = 1004,
 };
 
-class Form2 final : public QWidget, public shell::ResultsView {
+class Form2 final : public QWidget, public ResultsView {
     Q_OBJECT
 
 public:

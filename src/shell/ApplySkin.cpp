@@ -1,6 +1,6 @@
 #include "shell/ApplySkin.h"
 
-#include "results/SetFormBackColors.h"
+#include "common/SetFormBackColors.h"
 
 #include <QFile>
 #include <QWidget>

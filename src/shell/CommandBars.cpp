@@ -1,7 +1,7 @@
 #include "shell/CommandBars.h"
 
 #include "common/CommandToolbar.h"
-#include "shell/CJ.h"
+#include "shell/CommandBarControls.h"
 #include "shell/CommandIds.h"
 #include "shell/IconStore.h"
 

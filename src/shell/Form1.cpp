@@ -3,16 +3,15 @@
 #include "common/CenterForm.h"
 #include "common/Twips.h"
 #include "common/WidgetLook.h"
-#include "extract/IsInstalled.h"
-#include "extract/Word1.h"
+#include "extract/EngineDocumentReader.h"
+#include "extract/EngineStartCheck.h"
 #include "filelist/AddFiles.h"
 #include "filelist/AddFolder.h"
 #include "filelist/DropExpansion.h"
 #include "filelist/FileListView.h"
 #include "filelist/SampleFiles.h"
-#include "results/Check1Click.h"
 #include "shell/ApplySkin.h"
-#include "shell/CJ.h"
+#include "shell/CommandBarControls.h"
 #include "shell/CommandBars.h"
 #include "shell/CommandIds.h"
 #include "shell/Form1Layout.h"
@@ -137,7 +136,7 @@ void Form1::Form_Load() {
     // the explicit call makes sure it runs once in any case, which stores the
     // option and loads the results window with the matching columns.
     const int initial = optionValue();
-    setOptionValue(optionFromSetting(settings_.read(results::kCheck1Key, std::to_string(initial)), initial));
+    setOptionValue(optionFromSetting(settings_.read(kCheck1Key, std::to_string(initial)), initial));
     Check1_Click();
 
     CreateToolbar(*toolbar_, *menuBar_);
@@ -146,7 +145,7 @@ void Form1::Form_Load() {
     extract::CheckWordInstalled(services_.engine, services_.platform);
 }
 
-void Form1::Check1_Click() { results::Check1_Click(settings_, services_.results, optionValue()); }
+void Form1::Check1_Click() { shell::Check1_Click(settings_, services_.results, optionValue()); }
 
 void Form1::placeCommandBars() {
     const int menuHeight = menuBar_->sizeHint().height();

@@ -15,8 +15,8 @@
 #include "filelist/FileList.h"
 #include "platform/Platform.h"
 #include "platform/QtPlatform.h"
+#include "results/ResultsView.h"
 #include "shell/ProgressBar.h"
-#include "shell/ResultsView.h"
 #include "wordproc/Engine.h"
 
 #include <QWidget>
@@ -45,7 +45,7 @@ inline constexpr const char* kOptionCaption = "Include filename next to each ema
 // What the window works with besides its own widgets.
 struct Form1Services {
     platform::Platform& platform;
-    ResultsView& results;
+    harvelux::results::ResultsView& results;
     // The folder beside the executable (Samples/, Video/).
     std::string programFolder;
     // The document engine and the probe for a running desktop word processor.

@@ -22,6 +22,13 @@ int optionFromSetting(const std::string& text, int fallback) {
     return value >= 0 && value <= 2 ? value : fallback;
 }
 
+void Check1_Click(SettingsStore& settings, results::ResultsView& results, int value) {
+    settings.write(kCheck1Key, std::to_string(value));
+    // Any value but 0 is "set", as for the extraction run, so the columns
+    // always match the rows the run adds.
+    results.setFilenameColumns(value != 0);
+}
+
 void SaveFormPlacement(const QWidget& window, SettingsStore& settings) {
     if (window.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
     const QRect outer = window.frameGeometry();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/SettingsStore.h"
+#include "results/ResultsView.h"
 
 #include <string>
 
@@ -11,6 +12,7 @@ class QWidget;
 
 namespace harvelux::shell {
 
+inline constexpr const char* kCheck1Key = "Check1";
 inline constexpr const char* kLeftKey = "Left";
 inline constexpr const char* kTopKey = "Top";
 inline constexpr const char* kWidthKey = "Width";
@@ -20,6 +22,12 @@ inline constexpr const char* kHeightKey = "Height";
 // Anything else (not a whole number, or out of range) gives `fallback`, so a
 // damaged settings file never stops the program from starting.
 int optionFromSetting(const std::string& text, int fallback);
+
+// The handler of the option's check box (`Check1`): `value` is the box's
+// state, 0 cleared, 1 set. Stores it as "0" or "1" under "Check1", then gives
+// the results list the columns for it, dropping any rows it holds (the first
+// call loads the results window, hidden).
+void Check1_Click(SettingsStore& settings, results::ResultsView& results, int value);
 
 // Writes the window's outer left, top, width and height in twips as decimal
 // text, in that order, when the window is in its normal state; a minimised,

@@ -3,9 +3,9 @@
 #include "common/LocalTimeZone.h"
 #include "common/ProgramFolder.h"
 #include "platform/QtPlatform.h"
+#include "platform/RunningWordProcessor.h"
 #include "shell/ApplicationWindows.h"
 #include "wordproc/DocumentEngine.h"
-#include "wordproc/RunningWordProcessor.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
         platform,
         harvelux::programFolder(),
         engine,
-        [] { return harvelux::wordproc::isDesktopWordProcessorRunning(); },
+        [] { return harvelux::platform::isDesktopWordProcessorRunning(); },
         // Both windows are hidden by then; whatever else is under way
         // unwinds without showing anything more.
         [] { QCoreApplication::exit(0); },

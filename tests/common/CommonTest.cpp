@@ -5,8 +5,8 @@
 #include "common/LocalTimeZone.h"
 #include "common/SettingsStore.h"
 #include "common/Utf8.h"
-#include "platform/ScriptedPlatform.h"
 
+#include "ScriptedPlatform.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>

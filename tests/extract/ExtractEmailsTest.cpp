@@ -1,5 +1,5 @@
 #include "extract/EmailPattern.h"
-#include "extract/ExtractEmail1.h"
+#include "extract/ExtractEmails.h"
 
 #include <gtest/gtest.h>
 

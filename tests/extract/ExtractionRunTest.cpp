@@ -1,9 +1,9 @@
+#include "extract/EngineDocumentReader.h"
 #include "extract/ExtractionRun.h"
-#include "extract/Word1.h"
-#include "platform/ScriptedPlatform.h"
 #include "results/ResultTable.h"
 #include "wordproc/DocumentEngine.h"
 
+#include "ScriptedPlatform.h"
 #include "TestFiles.h"
 
 #include <gmock/gmock.h>

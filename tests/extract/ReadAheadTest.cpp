@@ -1,8 +1,9 @@
+#include "extract/EngineDocumentReader.h"
 #include "extract/ExtractionRun.h"
 #include "extract/ReadAhead.h"
-#include "extract/Word1.h"
-#include "platform/ScriptedPlatform.h"
 #include "results/ResultTable.h"
+
+#include "ScriptedPlatform.h"
 
 #include <gtest/gtest.h>
 

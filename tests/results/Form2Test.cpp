@@ -2,11 +2,9 @@
 // layout on resize, pointer and closing.
 #include "ResultsTestSupport.h"
 
-#include "common/SettingsStore.h"
-#include "results/Check1Click.h"
+#include "common/SetFormBackColors.h"
 #include "results/ResultsIcons.h"
 #include "results/ResultsLayout.h"
-#include "results/SetFormBackColors.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -117,20 +115,17 @@ TEST_F(Form2Test, RowsAreAddedCheckedWithTheirCheckBoxShownInTheListFont) {
     EXPECT_TRUE(font.bold());
 }
 
-TEST_F(Form2Test, TogglingTheOptionStoresItAndDropsTheRows) {
-    SettingsStore settings;
-    Check1_Click(settings, *form, 0);
+TEST_F(Form2Test, SwitchingTheColumnsDropsTheRows) {
+    form->setFilenameColumns(false);
     fill(false, {{"a@b.cc"}, {"c@d.ee"}});
 
-    Check1_Click(settings, *form, 1);
-    EXPECT_EQ(settings.read("Check1", "?"), "1");
+    form->setFilenameColumns(true);
     EXPECT_EQ(form->list().rowCount(), 0);
     EXPECT_EQ(captions(form->list()), (std::vector<std::string>{"Filename", "Emails"}));
 
     fill(true, {{"/d/x.doc", "a@b.cc"}});
-    Check1_Click(settings, *form, 0);
-    Check1_Click(settings, *form, 0);  // twice in a row: same state
-    EXPECT_EQ(settings.read("Check1", "?"), "0");
+    form->setFilenameColumns(false);
+    form->setFilenameColumns(false);  // twice in a row: same state
     EXPECT_EQ(form->list().rowCount(), 0);
     EXPECT_EQ(captions(form->list()), (std::vector<std::string>{"Email Results"}));
     EXPECT_EQ(form->list().columnWidthTwips(1), 9000);

@@ -1,7 +1,7 @@
-#include "platform/ScriptedPlatform.h"
 #include "results/ListViewWriters.h"
 #include "results/ResultTable.h"
 
+#include "ScriptedPlatform.h"
 #include "TestFiles.h"
 
 #include <QTemporaryDir>

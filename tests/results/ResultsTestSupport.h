@@ -2,9 +2,9 @@
 // platform, filled with rows, and a scratch folder for files.
 #pragma once
 
-#include "platform/ScriptedPlatform.h"
 #include "results/Form2.h"
 
+#include "ScriptedPlatform.h"
 #include "TestFiles.h"
 
 #include <QTemporaryDir>

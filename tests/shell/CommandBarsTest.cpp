@@ -1,6 +1,6 @@
 // The command bars as built: the toolbar "Standard", the two menus, their
 // IDs, captions, group separators, widths, fonts and icons.
-#include "shell/CJ.h"
+#include "shell/CommandBarControls.h"
 #include "shell/CommandIds.h"
 #include "shell/IconStore.h"
 #include "FormFixture.h"

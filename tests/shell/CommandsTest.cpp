@@ -1,7 +1,7 @@
 // Every command of the main window, picked on its toolbar button or menu
 // item and carried out through the scripted platform.
+#include "extract/EngineDocumentReader.h"
 #include "extract/ExtractionRun.h"
-#include "extract/Word1.h"
 #include "filelist/FileListView.h"
 #include "shell/CommandIds.h"
 #include "shell/HelpTargets.h"

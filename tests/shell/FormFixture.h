@@ -3,8 +3,8 @@
 // folder.
 #pragma once
 
+#include "ScriptedPlatform.h"
 #include "../support/TempTree.h"
-#include "platform/ScriptedPlatform.h"
 #include "filelist/FileListView.h"
 #include "results/ResultTable.h"
 #include "shell/CommandIds.h"
@@ -25,7 +25,7 @@
 
 namespace harvelux::shell::testing {
 
-class FakeResultsView final : public ResultsView {
+class FakeResultsView final : public results::ResultsView {
 public:
     results::ResultTable table = results::ResultTable::forOption(false);
     int shown = 0;

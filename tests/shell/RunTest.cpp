@@ -1,7 +1,7 @@
 // "Start Extracting" on screen: the run over the listed documents, its
 // progress bar, pointer and messages, and the results it hands over.
+#include "extract/EngineDocumentReader.h"
 #include "extract/ExtractionRun.h"
-#include "extract/Word1.h"
 #include "shell/CommandIds.h"
 #include "FormFixture.h"
 

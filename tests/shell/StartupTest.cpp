@@ -2,7 +2,7 @@
 // settings and the results list set up for it, the skin, the engine check,
 // the placement recorded at shutdown, and which window is where.
 #include "ApplicationFixture.h"
-#include "extract/IsInstalled.h"
+#include "extract/EngineStartCheck.h"
 #include "shell/CommandIds.h"
 #include "shell/Form1Settings.h"
 

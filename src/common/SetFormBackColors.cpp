@@ -1,4 +1,4 @@
-#include "results/SetFormBackColors.h"
+#include "common/SetFormBackColors.h"
 
 #include "common/WidgetLook.h"
 

@@ -1,4 +1,4 @@
-#include "extract/Word1.h"
+#include "extract/EngineDocumentReader.h"
 
 #include "common/ErrorReport.h"
 #include "extract/DocumentReadout.h"

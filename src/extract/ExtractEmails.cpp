@@ -1,4 +1,4 @@
-#include "extract/ExtractEmail1.h"
+#include "extract/ExtractEmails.h"
 
 #include "extract/EmailPattern.h"
 

@@ -1,4 +1,4 @@
-#include "wordproc/RunningWordProcessor.h"
+#include "platform/RunningWordProcessor.h"
 
 #include <array>
 #include <filesystem>
@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace harvelux::wordproc {
+namespace harvelux::platform {
 
 namespace {
 constexpr std::array<std::string_view, 4> kWordProcessors = {"soffice.bin", "abiword", "calligrawords", "wps"};
@@ -32,4 +32,4 @@ bool isDesktopWordProcessorRunning(const std::string& procRoot) {
     return false;
 }
 
-}  // namespace harvelux::wordproc
+}  // namespace harvelux::platform

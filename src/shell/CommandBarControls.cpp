@@ -1,4 +1,4 @@
-#include "shell/CJ.h"
+#include "shell/CommandBarControls.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "extract/IsInstalled.h"
+#include "extract/EngineStartCheck.h"
 
 #include <memory>
 

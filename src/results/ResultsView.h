@@ -5,7 +5,7 @@
 
 #include "extract/ExtractionRun.h"
 
-namespace harvelux::shell {
+namespace harvelux::results {
 
 class ResultsView {
 public:
@@ -27,4 +27,4 @@ public:
     virtual bool isBusy() const = 0;
 };
 
-}  // namespace harvelux::shell
+}  // namespace harvelux::results

@@ -1,4 +1,4 @@
-#include "platform/ScriptedPlatform.h"
+#include "ScriptedPlatform.h"
 
 namespace harvelux::platform {
 
