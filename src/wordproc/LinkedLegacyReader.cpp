@@ -29,7 +29,7 @@ int read(int family, const char* data, std::size_t size, std::string* main, std:
         *others = std::move(stories.others);
         return kReaderRead;
     } catch (const EngineError& error) {
-        return fail(main, error.what(), kReaderEngineError);
+        return fail(main, error.what(), kReaderEngineError + static_cast<int>(error.reason()));
     } catch (const std::bad_alloc&) {
         return kReaderOutOfMemory;
     } catch (const std::exception& error) {
