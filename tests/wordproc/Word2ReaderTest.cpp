@@ -46,6 +46,22 @@ TEST(Word2Reader, ReadsContiguousAndFastSavedTextInItsCodePage) {
     EXPECT_EQ(word2Text("\xEC\r\n", {.lid = 0x0019}), "\u00EC\r");
 }
 
+// Footnotes and headers follow the main text; the fields after the
+// annotation story's length are spare in these versions and never a story.
+TEST(Word2Reader, ReadsFootnotesAndHeadersWithTheWholeDocumentOption) {
+    const std::string main = "Main x@example.com\r\n", note = "\x02 f@example.com\r\n", header = "h@example.com\r\n";
+    for (const bool asPieces : {false, true}) {
+        std::string file = word2File(main + note + header + "spare@example.com\r\n", {.asPieces = asPieces});
+        const std::uint32_t lengths[] = {std::uint32_t(main.size()), std::uint32_t(note.size()),
+                                         std::uint32_t(header.size()), 0, 0, 19};
+        for (std::size_t i = 0; i < std::size(lengths); ++i)
+            for (std::size_t b = 0; b < 4; ++b) file[0x34 + 4 * i + b] = static_cast<char>(lengths[i] >> (8 * b));
+        EXPECT_EQ(readDocumentText(file), "Main x@example.com\r") << asPieces;
+        EXPECT_EQ(readDocumentText(file, ReadOptions{true}), "Main x@example.com\r\x02 f@example.com\rh@example.com\r")
+            << asPieces;
+    }
+}
+
 TEST(Word2Reader, RefusesEncryptedAndDamagedFiles) {
     const auto damaged = [](auto patch) {
         std::string file = word2File("one two\r\n", {.asPieces = true});
