@@ -62,11 +62,14 @@ struct Frame {
 class BodyWalker {
 public:
     // With `links`, the targets of text:a links go there.
-    explicit BodyWalker(XmlNamespaces& namespaces, OtherStories* links = nullptr) : ns_(namespaces), links_(links) {}
+    // With `deletions`, tracked deletions are looked up there; else those of
+    // the walked element itself (office:text).
+    BodyWalker(XmlNamespaces& namespaces, OtherStories* links, OdfDeletions* deletions)
+        : ns_(namespaces), links_(links), deletions_(deletions ? deletions : &ownDeletions_) {}
 
     std::string walk(const pugi::xml_node& officeText) {
         stack_.push_back({officeText.first_child(), OnExit::Nothing, 0, ns_.enter(officeText)});
-        collectDeletions(officeText);
+        if (deletions_ == &ownDeletions_) ownDeletions_.collect(officeText, ns_);
         walkTree(
             stack_, [](const pugi::xml_node& node) { return node.next_sibling(); },
             [this](const pugi::xml_node& node) { enter(node); }, [this](const Frame& done) { leave(done); });
@@ -154,44 +157,15 @@ private:
         return OnExit::Nothing;  // extensions such as content controls hold text
     }
 
-    // Text deleted with change tracking on is kept in text:tracked-changes,
-    // apart from the body, and marked in the body by a text:change where it
-    // was. A word processor's range still holds it there, as it holds an
-    // OOXML deletion.
-    void collectDeletions(const pugi::xml_node& officeText) {
-        forEachTextChild(officeText, "tracked-changes", [this](const pugi::xml_node& changes) {
-            forEachTextChild(changes, "changed-region", [this](const pugi::xml_node& region) {
-                forEachTextChild(region, "deletion", [&](const pugi::xml_node& deletion) {
-                    for (const std::string_view id : {ns_.attribute(region, kText, "id"),
-                                                      std::string_view(region.attribute("xml:id").value())})
-                        if (!id.empty()) deletions_.emplace(id, deletion);
-                });
-            });
-        });
-    }
-
-    template <typename Visit>
-    void forEachTextChild(const pugi::xml_node& parent, std::string_view name, Visit visit) {
-        for (const pugi::xml_node& child : parent.children()) {
-            if (child.type() != pugi::node_element) continue;
-            const std::size_t mark = ns_.enter(child);
-            if (ns_.uriOf(child) == kText && localName(child) == name) visit(child);
-            ns_.leave(mark);
-        }
-    }
-
     // Reads the deletion a text:change marks, once: a deletion that marks
     // itself cannot loop.
     void enterDeletion(const pugi::xml_node& change, std::size_t mark) {
-        const auto found = deletions_.find(ns_.attribute(change, kText, "change-id"));
-        if (found == deletions_.end()) {
+        const pugi::xml_node deletion = deletions_->take(ns_.attribute(change, kText, "change-id"));
+        if (!deletion) {
             ns_.leave(mark);
             return;
         }
-        const pugi::xml_node deletion = found->second;
         for (const pugi::xml_node& node : {deletion.parent().parent(), deletion.parent(), deletion}) ns_.enter(node);
-        for (auto it = deletions_.begin(); it != deletions_.end();)
-            it = it->second == deletion ? deletions_.erase(it) : std::next(it);
         pushFrame(stack_, Frame{deletion.first_child(), OnExit::Nothing, out_.text().size(), mark, paragraphDepth_ > 0});
     }
 
@@ -234,13 +208,47 @@ private:
     FlowText flow_{out_, " \t\r\n"};
     std::vector<Frame> stack_;
     std::size_t paragraphDepth_ = 0;
-    std::unordered_map<std::string_view, pugi::xml_node> deletions_;  // by changed-region id
+    OdfDeletions ownDeletions_;
+    OdfDeletions* deletions_;
 };
+
+// Calls `visit` with each child element of `parent` in the text namespace
+// named `name`, its declarations in scope.
+template <typename Visit>
+void forEachTextChild(const pugi::xml_node& parent, std::string_view name, XmlNamespaces& ns, Visit visit) {
+    for (const pugi::xml_node& child : parent.children()) {
+        if (child.type() != pugi::node_element) continue;
+        const std::size_t mark = ns.enter(child);
+        if (ns.uriOf(child) == kText && localName(child) == name) visit(child);
+        ns.leave(mark);
+    }
+}
 
 }  // namespace
 
-std::string readOpenDocumentStory(const pugi::xml_node& element, XmlNamespaces& namespaces, OtherStories* links) {
-    return BodyWalker(namespaces, links).walk(element);
+void OdfDeletions::collect(const pugi::xml_node& officeText, XmlNamespaces& ns) {
+    forEachTextChild(officeText, "tracked-changes", ns, [&](const pugi::xml_node& changes) {
+        forEachTextChild(changes, "changed-region", ns, [&](const pugi::xml_node& region) {
+            forEachTextChild(region, "deletion", ns, [&](const pugi::xml_node& deletion) {
+                deletions_.push_back({deletion});
+                for (const std::string_view id :
+                     {ns.attribute(region, kText, "id"), std::string_view(region.attribute("xml:id").value())})
+                    if (!id.empty()) byId_.emplace(id, deletions_.size() - 1);
+            });
+        });
+    });
+}
+
+pugi::xml_node OdfDeletions::take(std::string_view id) {
+    const auto found = byId_.find(id);
+    if (found == byId_.end() || deletions_[found->second].taken) return pugi::xml_node();
+    deletions_[found->second].taken = true;
+    return deletions_[found->second].node;
+}
+
+std::string readOpenDocumentStory(const pugi::xml_node& element, XmlNamespaces& namespaces, OtherStories* links,
+                                  OdfDeletions* deletions) {
+    return BodyWalker(namespaces, links, deletions).walk(element);
 }
 
 std::string readOpenDocumentBody(const pugi::xml_document& document, OtherStories* links) {
@@ -266,7 +274,7 @@ std::string readOpenDocumentBody(const pugi::xml_document& document, OtherStorie
     if (!body) throw EngineError("the document has no body");
     const pugi::xml_node text = officeChild(body, "text");
     if (!text) throw EngineError("not an OpenDocument text document");
-    return BodyWalker(ns, links).walk(text);
+    return BodyWalker(ns, links, nullptr).walk(text);
 }
 
 }  // namespace harvelux::wordproc

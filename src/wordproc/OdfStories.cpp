@@ -23,17 +23,20 @@ struct Frame {
     std::size_t scopeMark;
 };
 
+// Enters the declarations of `node` and its ancestors, outermost first.
+void enterScopesDownTo(XmlNamespaces& ns, const pugi::xml_node& node) {
+    std::vector<pugi::xml_node> ancestors;
+    for (pugi::xml_node at = node; at && at.type() == pugi::node_element; at = at.parent()) ancestors.push_back(at);
+    for (auto it = ancestors.rbegin(); it != ancestors.rend(); ++it) ns.enter(*it);
+}
+
 // Calls `visit(element, namespaces)` for each element under `root` in
 // document order, with the namespaces in scope at the element; a visit
 // that returns false keeps the walk out of the element.
 template <typename Visit>
 void forEachElement(const pugi::xml_node& root, Visit visit) {
     XmlNamespaces ns;
-    // The declarations of the ancestors, outermost first.
-    std::vector<pugi::xml_node> ancestors;
-    for (pugi::xml_node node = root; node && node.type() == pugi::node_element; node = node.parent())
-        ancestors.push_back(node);
-    for (auto it = ancestors.rbegin(); it != ancestors.rend(); ++it) ns.enter(*it);
+    enterScopesDownTo(ns, root);
     std::vector<Frame> stack{{root.first_child(), 0}};
     walkTree(
         stack, [](const pugi::xml_node& node) { return node.next_sibling(); },
@@ -70,6 +73,14 @@ pugi::xml_node officeChild(const pugi::xml_node& parent, std::string_view name) 
 }
 
 void readBodyStories(const pugi::xml_node& text, OtherStories& stories) {
+    // Tracked deletions inside the stories are read where they were made, as
+    // in the body; the record of them is the body's, collected once.
+    OdfDeletions deletions;
+    {
+        XmlNamespaces ns;
+        enterScopesDownTo(ns, text);
+        deletions.collect(text, ns);
+    }
     // Notes first (by their class), then comments, then text boxes, so that
     // each kind keeps document order.
     forEachElement(text, [&](const pugi::xml_node& element, XmlNamespaces& ns) {
@@ -78,17 +89,17 @@ void readBodyStories(const pugi::xml_node& text, OtherStories& stories) {
             ns.attribute(element, kText, "note-class") == "endnote" ? StoryKind::Endnotes : StoryKind::Footnotes;
         for (const pugi::xml_node& child : element.children())
             if (child.type() == pugi::node_element && localName(child) == "note-body")
-                stories.read(kind, [&] { return readOpenDocumentStory(child, ns, &stories); });
+                stories.read(kind, [&] { return readOpenDocumentStory(child, ns, &stories, &deletions); });
         return true;
     });
     forEachElement(text, [&](const pugi::xml_node& element, XmlNamespaces& ns) {
         if (ns.uriOf(element) == kOffice && localName(element) == "annotation")
-            stories.read(StoryKind::Comments, [&] { return readOpenDocumentStory(element, ns, &stories); });
+            stories.read(StoryKind::Comments, [&] { return readOpenDocumentStory(element, ns, &stories, &deletions); });
         return true;
     });
     forEachElement(text, [&](const pugi::xml_node& element, XmlNamespaces& ns) {
         if (ns.uriOf(element) == kDrawing && holdsText(element, ns))
-            stories.read(StoryKind::TextBoxes, [&] { return readOpenDocumentStory(element, ns, &stories); });
+            stories.read(StoryKind::TextBoxes, [&] { return readOpenDocumentStory(element, ns, &stories, &deletions); });
         return true;
     });
 }
