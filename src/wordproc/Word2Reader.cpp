@@ -32,6 +32,7 @@ constexpr std::size_t kCcpText = 0x34;
 constexpr std::size_t kStoryCount = 5;
 constexpr std::size_t kFcSttbfffn = 0xB2;
 constexpr std::size_t kCbSttbfffn = 0xB6;
+constexpr std::size_t kFcNextToSttbfffn = 0xB8;
 constexpr std::size_t kFcClx = 0x11E;
 constexpr std::size_t kCbClx = 0x122;
 constexpr std::size_t kHeaderBytes = 0x40;  // the smallest header that holds the text range
@@ -43,7 +44,13 @@ std::string_view fontTable(std::string_view data, std::uint16_t nFib) {
     // Word 1.x font entries carry no character set.
     if (nFib < kWord2NFib || data.size() < kCbSttbfffn + 2) return {};
     const std::uint32_t fc = le32(data, kFcSttbfffn, kFib);
-    const std::uint16_t cb = le16(data, kCbSttbfffn, kFib);
+    std::uint32_t cb = le16(data, kCbSttbfffn, kFib);
+    // Some writers leave the byte count 0; the table then ends where the
+    // next structure, the next fc of the header, begins.
+    if (cb == 0 && data.size() >= kFcNextToSttbfffn + 4) {
+        const std::uint32_t next = le32(data, kFcNextToSttbfffn, kFib);
+        if (next > fc) cb = next - fc;
+    }
     return fitsIn(data.size(), fc, cb) ? data.substr(fc, cb) : std::string_view();
 }
 

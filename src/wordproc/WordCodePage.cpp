@@ -44,11 +44,62 @@ bool hasBytesAboveAscii(std::string_view bytes) {
     return std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
+// At most this much of a story is looked at to choose its code page.
+constexpr std::size_t kSampleBytes = 1 << 20;
+
+// The story's first bytes, cut after a byte below 0x40, which no double-byte
+// page uses as a trail byte, so that no character is cut in two.
+std::string_view sampleOf(std::string_view bytes) {
+    if (bytes.size() <= kSampleBytes) return bytes;
+    std::size_t end = kSampleBytes;
+    while (end > 0 && static_cast<unsigned char>(bytes[end - 1]) >= 0x40) --end;
+    return bytes.substr(0, end);
+}
+
 bool wellFormedIn(int codePage, std::string_view bytes) {
     CodePageDecoder decoder;
     TextBuilder text;
-    decoder.decode(codePage, bytes, text);
+    decoder.decode(codePage, sampleOf(bytes), text);
     return text.text().find(kReplacementUtf8) == std::string::npos;
+}
+
+bool isAsciiLetter(unsigned char byte) { return (byte | 0x20) >= 'a' && (byte | 0x20) <= 'z'; }
+
+// Letters of the scripts with single-byte pages of their own: Greek,
+// Cyrillic, Hebrew, Arabic, Thai.
+bool isOtherScriptLetter(char32_t c) {
+    return (c >= 0x0370 && c < 0x0800) || (c >= 0x0E00 && c < 0x0E80) || (c >= 0xFB1D && c < 0xFF00);
+}
+
+// Whether 8-bit text read in the page of another script (1251 Cyrillic,
+// 1253 Greek, 1255 Hebrew, 1256 Arabic, 874 Thai) looks written in it: its
+// words of that script stand whole, and are not letters inside Latin words,
+// as a Western text's accented letters would read ("Café" as "Cafй").
+bool looksWrittenInScript(int codePage, std::string_view bytes) {
+    const ByteCharacters characters = singleByteCharacters(codePage);
+    std::size_t whole = 0, mixed = 0, latin = 0, script = 0;
+    const auto endWord = [&] {
+        if (script >= 2 && latin == 0) ++whole;
+        else if (script > 0 && latin > 0) ++mixed;
+        latin = script = 0;
+    };
+    for (const char c : sampleOf(bytes)) {
+        const auto byte = static_cast<unsigned char>(c);
+        const char32_t character = characters[byte];
+        if (isAsciiLetter(byte) || (byte >= 0x80 && character >= 0xC0 && character < 0x250 && character != 0xD7 &&
+                                    character != 0xF7))
+            ++latin;
+        else if (isOtherScriptLetter(character))
+            ++script;
+        else
+            endWord();
+    }
+    endWord();
+    return whole > mixed;
+}
+
+bool isOtherScriptPage(int codePage) {
+    return codePage == 1251 || codePage == 1253 || codePage == 1255 || codePage == 1256 || codePage == 874;
 }
 
 }  // namespace
@@ -59,7 +110,10 @@ int wordDocumentCodePage(const WordCodePageHints& hints, std::string_view storyB
     if (language != kWindowsLatin1 || !hasBytesAboveAscii(storyBytes)) return language;
     const int fonts = fontsCodePage(hints.fontTable, hints.charsetOffset);
     if (fonts == 0 || fonts == kWindowsLatin1) return kWindowsLatin1;
+    // A font of another script in the table does not make the text its own:
+    // it may be unused, or used for a few words.
     if (isDoubleByteCodePage(fonts) && !wellFormedIn(fonts, storyBytes)) return kWindowsLatin1;
+    if (isOtherScriptPage(fonts) && !looksWrittenInScript(fonts, storyBytes)) return kWindowsLatin1;
     return fonts;
 }
 

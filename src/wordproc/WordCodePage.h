@@ -21,8 +21,9 @@ struct WordCodePageHints {
 // the file says so; else the language's code page when it is not
 // Windows-1252; else the code page of the fonts' character sets (Times New
 // Roman Cyr, Arial CE, a Japanese font) when the text has bytes above ASCII
-// (and, for a double-byte page, when they are well formed in it); else
-// Windows-1252.
+// (and, for a double-byte page, when they are well formed in it; for the
+// page of another script, when the text's words are written in that script
+// rather than Latin words with accents); else Windows-1252.
 int wordDocumentCodePage(const WordCodePageHints& hints, std::string_view storyBytes);
 
 }  // namespace harvelux::wordproc

@@ -42,6 +42,14 @@ TEST(Word2Reader, ReadsContiguousAndFastSavedTextInItsCodePage) {
     EXPECT_EQ(word2Text(story, {.asPieces = true}), "Caf\u00E9\rx@example.com\r\a\r\a\r");
     EXPECT_EQ(word2Text("\xCC\xE8\xF0\r\n", {.lid = 0x0419}), "\u041C\u0438\u0440\r");
     EXPECT_EQ(word2Text("\xEC\xE8\xF0\r\n", {.fontTable = fontTable({0, 204}, 2)}), "\u043C\u0438\u0440\r");
+    // A font table whose byte count was left 0 ends where the next structure
+    // begins.
+    std::string unsized = word2File("\xEC\xE8\xF0\r\n", {.fontTable = fontTable({0, 204}, 2)});
+    const std::uint32_t fontsEnd = static_cast<std::uint8_t>(unsized[0xB2]) + (static_cast<std::uint8_t>(unsized[0xB3]) << 8) +
+                                   static_cast<std::uint32_t>(fontTable({0, 204}, 2).size());
+    unsized[0xB6] = unsized[0xB7] = 0;
+    unsized[0xB8] = static_cast<char>(fontsEnd & 0xFF), unsized[0xB9] = static_cast<char>(fontsEnd >> 8);
+    EXPECT_EQ(readDocumentText(unsized), "\u043C\u0438\u0440\r");
     // Before 2.0 the field held a locale number, not a language.
     EXPECT_EQ(word2Text("\xEC\r\n", {.lid = 0x0019}), "\u00EC\r");
 }

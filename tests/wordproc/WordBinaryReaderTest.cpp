@@ -132,6 +132,8 @@ TEST(Word95Reader, ReadsTheDocumentsCodePage) {
         {"German", "\x80\r", {.lid = 0x0407}, "\u20AC\r"},
         {"Cyrillic fonts, English language", "\xEC\xE8\xF0\r", {.fontTable = cyrillicFonts}, "\u043C\u0438\u0440\r"},
         {"Cyrillic fonts, ASCII text", "mir\r", {.fontTable = cyrillicFonts}, "mir\r"},
+        {"French text, one Cyrillic font", "Caf\xE9 \xE0 No\xEBl\r", {.lid = 0x040C, .fontTable = cyrillicFonts},
+         "Caf\u00E9 \u00E0 No\u00EBl\r"},
         {"Japanese, a character across pieces", "ab\x93\xFA\x96\x7B\r", {.lid = 0x0411, .asPieces = true},
          "ab\u65E5\u672C\r"},
         {"Japanese fonts, text not Shift JIS", "Caf\xE9\r", {.fontTable = fontTable({128}, 4)}, "Caf\u00E9\r"},
