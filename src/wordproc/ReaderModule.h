@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -22,13 +23,26 @@ enum ReaderOutcome : int { kReaderRead = 0, kReaderOutOfMemory = 2, kReaderFaile
 // Bits of a reader's `options`, the ReadOptions that cross the module's edge.
 inline constexpr unsigned kReadAllStories = 1;
 
-struct ReaderModuleTable {
-    int abiVersion;
-    int (*readHtml)(const char* data, std::size_t size, unsigned options, std::string* text);
-    int (*readPdf)(const char* data, std::size_t size, unsigned options, std::string* text);
+// The limits of the reading thread, handed to the readers: the module's
+// copies of the text cap and the work budget are thread state of their own,
+// which the engine's settings do not reach.
+struct ReaderLimits {
+    std::size_t textLimit;  // bytes of text, as TextLimitScope
+    // The work budget's deadline on its clock, in nanoseconds of that clock;
+    // `now` reads the clock (given `clock`). `now` null: no budget.
+    std::int64_t deadline;
+    std::int64_t (*now)(const void* clock);
+    const void* clock;
 };
 
-inline constexpr int kReaderModuleAbi = 2;
+struct ReaderModuleTable {
+    int abiVersion;
+    // `limits` may be null: the readers' own defaults.
+    int (*readHtml)(const char* data, std::size_t size, unsigned options, const ReaderLimits* limits, std::string* text);
+    int (*readPdf)(const char* data, std::size_t size, unsigned options, const ReaderLimits* limits, std::string* text);
+};
+
+inline constexpr int kReaderModuleAbi = 3;
 inline constexpr char kReaderModuleFile[] = "harvelux-pdf-html.so";
 inline constexpr char kReaderModuleEntry[] = "harvelux_reader_module";
 
