@@ -3,13 +3,10 @@
 #include "wordproc/Engine.h"
 #include "wordproc/HtmlReader.h"
 #include "wordproc/PdfReader.h"
-#include "wordproc/TextBuilder.h"
-#include "wordproc/WorkBudget.h"
+#include "wordproc/ReaderLimits.h"
 
-#include <chrono>
 #include <exception>
 #include <new>
-#include <optional>
 
 namespace harvelux::wordproc {
 
@@ -26,32 +23,13 @@ int fail(std::string* text, const char* message, int outcome) noexcept {
     return outcome;
 }
 
-std::chrono::steady_clock::time_point timePoint(std::int64_t nanoseconds) {
-    return std::chrono::steady_clock::time_point(std::chrono::nanoseconds(nanoseconds));
-}
-
-// The engine's limits, set up on this side of the module's edge for as long
-// as it lives.
-class LimitsScope {
-public:
-    explicit LimitsScope(const ReaderLimits* limits)
-        : text_(limits ? limits->textLimit : TextLimitScope::current()) {
-        if (limits && limits->now)
-            budget_.emplace(timePoint(limits->deadline), [limits] { return timePoint(limits->now(limits->clock)); });
-    }
-
-private:
-    TextLimitScope text_;
-    std::optional<WorkBudget> budget_;
-};
-
 // Runs a reader and turns what it throws into an outcome and a message, so
 // that no exception leaves the module.
 template <std::string (*Read)(std::string_view, const ReadOptions&)>
 int guarded(const char* data, std::size_t size, unsigned options, const ReaderLimits* limits,
             std::string* text) noexcept {
     try {
-        const LimitsScope scope(limits);
+        const ReaderLimitsScope scope(limits);
         *text = Read(std::string_view(data, size), readOptionsFrom(options));
         return kReaderRead;
     } catch (const EngineError& error) {

@@ -2,11 +2,8 @@
 
 #include "wordproc/Engine.h"
 #include "wordproc/ModuleLoader.h"
-#include "wordproc/TextBuilder.h"
-#include "wordproc/WorkBudget.h"
 
 #include <atomic>
-#include <chrono>
 
 namespace harvelux::wordproc {
 
@@ -41,35 +38,18 @@ const ReaderModuleTable& readers(const char* format) {
     return *loaded.table;
 }
 
-std::int64_t nanoseconds(std::chrono::steady_clock::time_point t) {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(t.time_since_epoch()).count();
-}
-
-std::int64_t budgetClock(const void* budget) { return nanoseconds(static_cast<const WorkBudget*>(budget)->now()); }
-
-// The text cap and the work budget of this thread, for the readers.
-ReaderLimits limitsOfThisThread() {
-    ReaderLimits limits{TextLimitScope::current(), 0, nullptr, nullptr};
-    if (const WorkBudget* budget = WorkBudget::current()) {
-        limits.deadline = nanoseconds(budget->deadline());
-        limits.now = &budgetClock;
-        limits.clock = budget;
-    }
-    return limits;
-}
-
 }  // namespace
 
 std::string readHtmlThroughModule(std::string_view data, const ReadOptions& options) {
     std::string text;
-    const ReaderLimits limits = limitsOfThisThread();
+    const ReaderLimits limits = readerLimitsOfThisThread();
     const int outcome = readers("HTML").readHtml(data.data(), data.size(), moduleOptions(options), &limits, &text);
     return finishModuleRead(outcome, std::move(text));
 }
 
 std::string readPdfThroughModule(std::string_view data, const ReadOptions& options) {
     std::string text;
-    const ReaderLimits limits = limitsOfThisThread();
+    const ReaderLimits limits = readerLimitsOfThisThread();
     const int outcome = readers("PDF").readPdf(data.data(), data.size(), moduleOptions(options), &limits, &text);
     return finishModuleRead(outcome, std::move(text));
 }

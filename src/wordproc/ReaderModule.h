@@ -7,11 +7,11 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "wordproc/ReadOptions.h"
+#include "wordproc/ReaderLimits.h"
 
 namespace harvelux::wordproc {
 
@@ -22,18 +22,6 @@ enum ReaderOutcome : int { kReaderRead = 0, kReaderOutOfMemory = 2, kReaderFaile
 
 // Bits of a reader's `options`, the ReadOptions that cross the module's edge.
 inline constexpr unsigned kReadAllStories = 1;
-
-// The limits of the reading thread, handed to the readers: the module's
-// copies of the text cap and the work budget are thread state of their own,
-// which the engine's settings do not reach.
-struct ReaderLimits {
-    std::size_t textLimit;  // bytes of text, as TextLimitScope
-    // The work budget's deadline on its clock, in nanoseconds of that clock;
-    // `now` reads the clock (given `clock`). `now` null: no budget.
-    std::int64_t deadline;
-    std::int64_t (*now)(const void* clock);
-    const void* clock;
-};
 
 struct ReaderModuleTable {
     int abiVersion;
