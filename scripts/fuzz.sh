@@ -18,6 +18,7 @@ if [[ ${#fuzzers[@]} -eq 0 ]]; then  # every fuzz/fuzz_*.cpp
 fi
 build_dir=${FUZZ_BUILD_DIR:-build-fuzz}
 corpus=${HARVELUX_CORPUS_DIR:-../shared/corpus}
+formats=${HARVELUX_FORMATS_DIR:-../shared/formats}  # documents in older formats
 
 CC=clang CXX=clang++ cmake -S . -B "$build_dir" -DHARVELUX_FUZZ=ON -DHARVELUX_GUI=OFF -DBUILD_TESTING=OFF -DHARVELUX_BENCH=OFF \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -38,7 +39,7 @@ copy_seeds() {
   while IFS= read -r -d '' file; do
     cp "$file" "$dir/$n-$(basename "$file")"
     n=$((n + 1))
-  done < <(find "$corpus" tests/wordproc/data fuzz/seeds fuzz/regressions -type f -size -1025k \( -false "${args[@]}" \) -print0 2>/dev/null)
+  done < <(find "$corpus" "$formats" tests/wordproc/data fuzz/seeds fuzz/regressions -type f -size -1025k \( -false "${args[@]}" \) -print0 2>/dev/null)
 }
 
 # extract_part DIR PART EXTENSION: the XML part PART of every package with
@@ -65,6 +66,7 @@ for fuzzer in "${fuzzers[@]}"; do
     fuzz_html) copy_seeds "$seeds" '*.htm' '*.html'; dict=(-dict=fuzz/html.dict) ;;
     fuzz_legacy) copy_seeds "$seeds" '*.wpd' '*.wp' '*.wp5' '*.wp6' '*.wps' '*.wri' 'wordperfect*' ;;
     fuzz_web_archive) copy_seeds "$seeds" '*.mht' '*.mhtml'; dict=(-dict=fuzz/html.dict) ;;
+    fuzz_word2) copy_seeds "$seeds" '*.doc' ;;
     *) copy_seeds "$seeds" '*' ;;
   esac
   mkdir -p "$work/$fuzzer-corpus"

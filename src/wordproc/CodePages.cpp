@@ -76,6 +76,56 @@ int codePageForCharset(int charset) {
     }
 }
 
+ByteCharacters singleByteCharacters(int codePage) {
+    ByteCharacters table{};
+    const std::array<char16_t, 128>* upper = singleByteUpperHalf(codePage);
+    for (std::size_t b = 0; b < table.size(); ++b) {
+        const auto byte = static_cast<unsigned char>(b);
+        if (byte < 0x80) table[b] = byte;
+        else table[b] = upper ? char32_t((*upper)[byte - 0x80]) : windows1252ToUnicode(byte);
+    }
+    return table;
+}
+
+bool isDoubleByteCodePage(int codePage) { return iconvName(codePage) != nullptr; }
+
+int codePageForLanguage(std::uint16_t lid) {
+    switch (lid & 0x3FF) {  // the primary language
+        case 0x05: case 0x0E: case 0x15: case 0x18: case 0x1B: case 0x1C: case 0x24:
+            return 1250;  // Czech, Hungarian, Polish, Romanian, Slovak, Albanian, Slovenian
+        case 0x02: case 0x19: case 0x22: case 0x23: case 0x2F:
+            return 1251;  // Bulgarian, Russian, Ukrainian, Belarusian, Macedonian
+        case 0x08:
+            return 1253;  // Greek
+        case 0x1F:
+            return 1254;  // Turkish
+        case 0x0D:
+            return 1255;  // Hebrew
+        case 0x01: case 0x29:
+            return 1256;  // Arabic, Farsi
+        case 0x25: case 0x26: case 0x27:
+            return 1257;  // Estonian, Latvian, Lithuanian
+        case 0x2A:
+            return 1258;  // Vietnamese
+        case 0x1E:
+            return 874;  // Thai
+        case 0x11:
+            return 932;  // Japanese
+        case 0x12:
+            return 949;  // Korean
+        case 0x04:
+            // Chinese: simplified for the PRC and Singapore, traditional for
+            // Taiwan, Hong Kong and Macau.
+            return ((lid >> 10) == 2 || (lid >> 10) == 4) ? 936 : 950;
+        case 0x1A:
+            // Croatian and Serbian (Latin) share 0x1A with Serbian (Cyrillic),
+            // which the sublanguage tells apart.
+            return (lid >> 10) == 3 ? 1251 : 1250;
+        default:
+            return kWindowsLatin1;
+    }
+}
+
 CodePageDecoder::~CodePageDecoder() {
     for (const Converter& converter : converters_)
         if (converter.descriptor != invalidDescriptor()) iconv_close(static_cast<iconv_t>(converter.descriptor));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -20,6 +21,19 @@ int codePageForCharset(int charset);
 // The code points of bytes 0x80-0xFF of a tabled single-byte code page
 // (437, 850, 874, 1250, 1251, 1253-1258, 10000), or nullptr.
 const std::array<char16_t, 128>* singleByteUpperHalf(int codePage);
+
+// Unicode for each byte value of a single-byte code page: ASCII below 0x80,
+// the page's table above; a page without a table is read as Windows-1252.
+using ByteCharacters = std::array<char32_t, 256>;
+ByteCharacters singleByteCharacters(int codePage);
+
+// True for the double-byte pages (932, 936, 949, 950, 1361).
+bool isDoubleByteCodePage(int codePage);
+
+// The Windows ANSI code page of a language id (lid): 1250 for Central
+// European languages, 1251 for Cyrillic, ..., 932 for Japanese; 1252 for
+// Western and unknown languages.
+int codePageForLanguage(std::uint16_t lid);
 
 // Decodes byte strings of one code page at a time. Single-byte pages come
 // from tables; the double-byte pages (932, 936, 949, 950, 1361) go through

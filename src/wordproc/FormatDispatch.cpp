@@ -12,6 +12,7 @@
 #include "wordproc/ReaderModule.h"
 #include "wordproc/RtfReader.h"
 #include "wordproc/WebArchive.h"
+#include "wordproc/Word2Reader.h"
 #include "wordproc/WordBinaryReader.h"
 #include "wordproc/ZipArchive.h"
 
@@ -53,6 +54,7 @@ Format detect(std::string_view data, std::optional<ZipArchive>& zip, std::option
         }
         return Format::Unknown;
     }
+    if (looksLikeWord2(data)) return Format::Word2;
     if (looksLikePdf(data)) return Format::Pdf;
     if (distinctLegacyFamily(data) != LegacyFamily::None) return Format::OldWordProcessor;
     if (looksLikeWebArchive(data)) return Format::WebArchive;
@@ -91,6 +93,8 @@ std::string readDocumentText(std::string_view data, const ReadOptions& options) 
             return readPlainText(data);
         case Format::WordBinary:
             return readWordBinaryText(*compound, options);
+        case Format::Word2:
+            return readWord2Text(data, options);
         case Format::WordXml:
             return readWordXmlText(data, options);
         case Format::EncryptedPackage:

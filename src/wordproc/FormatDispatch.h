@@ -14,6 +14,7 @@ enum class Format {
     Ooxml,
     PlainText,
     WordBinary,
+    Word2,  // Word for Windows 1.x and 2.0
     WordXml,
     EncryptedPackage,  // recognised, never read
     Rtf,

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <charconv>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace harvelux::wordproc {
@@ -45,13 +46,17 @@ bool isSkippedTextElement(std::string_view name) {
     return std::find(std::begin(kSkipped), std::end(kSkipped), name) != std::end(kSkipped);
 }
 
-enum class OnExit { Nothing, EndParagraph, EndCell, EndRow };
+enum class OnExit { Nothing, EndParagraph, EndDeletedParagraph, EndCell, EndRow };
 
 struct Frame {
     pugi::xml_node next;  // the next child to visit
     OnExit onExit;
     std::size_t textStart;  // the text's size when the element was entered
     std::size_t scopeMark;  // namespace declarations to drop on leaving
+    // A tracked deletion read where it was made, inside a paragraph; and
+    // how many of its paragraphs have begun.
+    bool inlineDeletion = false;
+    int deletedParagraphs = 0;
 };
 
 class BodyWalker {
@@ -61,6 +66,7 @@ public:
 
     std::string walk(const pugi::xml_node& officeText) {
         stack_.push_back({officeText.first_child(), OnExit::Nothing, 0, ns_.enter(officeText)});
+        collectDeletions(officeText);
         walkTree(
             stack_, [](const pugi::xml_node& node) { return node.next_sibling(); },
             [this](const pugi::xml_node& node) { enter(node); }, [this](const Frame& done) { leave(done); });
@@ -76,6 +82,10 @@ private:
         }
         if (node.type() != pugi::node_element) return;
         const std::size_t mark = ns_.enter(node);
+        if (ns_.uriOf(node) == kText && localName(node) == "change") {
+            enterDeletion(node, mark);
+            return;
+        }
         const std::optional<OnExit> onExit = classify(node);
         if (!onExit) {
             ns_.leave(mark);
@@ -94,6 +104,16 @@ private:
         if (uri == kText) {
             if (name == "p" || name == "h") {
                 ++paragraphDepth_;
+                Frame& parent = stack_.back();
+                if (parent.inlineDeletion) {
+                    // The first deleted paragraph runs on from the one the
+                    // deletion was made in, the last into the text after it.
+                    if (parent.deletedParagraphs++ > 0) {
+                        flow_.endParagraph();
+                        out_.append(chars::kParagraph);
+                    }
+                    return OnExit::EndDeletedParagraph;
+                }
                 flow_.endParagraph();
                 return OnExit::EndParagraph;
             }
@@ -125,12 +145,54 @@ private:
             return OnExit::Nothing;
         }
         if (uri == kOffice) {
-            if (name == "annotation" || name == "annotation-end" || name == "forms" || name == "event-listeners")
+            if (name == "annotation" || name == "annotation-end" || name == "forms" || name == "event-listeners" ||
+                name == "change-info")
                 return kSkip;
             return OnExit::Nothing;
         }
         if (isGraphicsNamespace(uri)) return kSkip;
         return OnExit::Nothing;  // extensions such as content controls hold text
+    }
+
+    // Text deleted with change tracking on is kept in text:tracked-changes,
+    // apart from the body, and marked in the body by a text:change where it
+    // was. A word processor's range still holds it there, as it holds an
+    // OOXML deletion.
+    void collectDeletions(const pugi::xml_node& officeText) {
+        forEachTextChild(officeText, "tracked-changes", [this](const pugi::xml_node& changes) {
+            forEachTextChild(changes, "changed-region", [this](const pugi::xml_node& region) {
+                forEachTextChild(region, "deletion", [&](const pugi::xml_node& deletion) {
+                    for (const std::string_view id : {ns_.attribute(region, kText, "id"),
+                                                      std::string_view(region.attribute("xml:id").value())})
+                        if (!id.empty()) deletions_.emplace(id, deletion);
+                });
+            });
+        });
+    }
+
+    template <typename Visit>
+    void forEachTextChild(const pugi::xml_node& parent, std::string_view name, Visit visit) {
+        for (const pugi::xml_node& child : parent.children()) {
+            if (child.type() != pugi::node_element) continue;
+            const std::size_t mark = ns_.enter(child);
+            if (ns_.uriOf(child) == kText && localName(child) == name) visit(child);
+            ns_.leave(mark);
+        }
+    }
+
+    // Reads the deletion a text:change marks, once: a deletion that marks
+    // itself cannot loop.
+    void enterDeletion(const pugi::xml_node& change, std::size_t mark) {
+        const auto found = deletions_.find(ns_.attribute(change, kText, "change-id"));
+        if (found == deletions_.end()) {
+            ns_.leave(mark);
+            return;
+        }
+        const pugi::xml_node deletion = found->second;
+        for (const pugi::xml_node& node : {deletion.parent().parent(), deletion.parent(), deletion}) ns_.enter(node);
+        for (auto it = deletions_.begin(); it != deletions_.end();)
+            it = it->second == deletion ? deletions_.erase(it) : std::next(it);
+        pushFrame(stack_, Frame{deletion.first_child(), OnExit::Nothing, out_.text().size(), mark, paragraphDepth_ > 0});
     }
 
     void spaces(std::string_view countText) {
@@ -152,6 +214,9 @@ private:
                 flow_.endParagraph();
                 out_.append(chars::kParagraph);
                 break;
+            case OnExit::EndDeletedParagraph:
+                --paragraphDepth_;
+                break;
             case OnExit::EndCell:
                 out_.endCell(frame.textStart);
                 break;
@@ -169,6 +234,7 @@ private:
     FlowText flow_{out_, " \t\r\n"};
     std::vector<Frame> stack_;
     std::size_t paragraphDepth_ = 0;
+    std::unordered_map<std::string_view, pugi::xml_node> deletions_;  // by changed-region id
 };
 
 }  // namespace

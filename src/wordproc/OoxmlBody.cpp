@@ -66,6 +66,10 @@ public:
 
 private:
     bool isWord(const pugi::xml_node& node) const { return namePrefix(node) == w_; }
+    bool isWordXmlComment(const pugi::xml_node& node) const {
+        return localName(node) == "annotation" &&
+               std::string_view(node.attribute((w_ + "type").c_str()).value()) == "Word.Comment";
+    }
     bool emitting() const { return !fields_.inCode(); }
 
     void push(const pugi::xml_node& node, OnExit onExit) {
@@ -93,6 +97,15 @@ private:
             if (name == "Choice" && !isChoiceRead(node)) return;
             if (name == "symEx") {
                 emitSymbol(node.attribute((std::string(prefix) + "char").c_str()).value());
+                return;
+            }
+            if (isWordXmlComment(node)) {
+                // A Word 2003 XML comment stands where it is anchored; its
+                // text is a story of its own. Inside a note or a comment it
+                // is left out, so comments cannot nest the walk.
+                if (inlineNotes_ && links_.stories)
+                    links_.stories->read(StoryKind::Comments,
+                                         [&] { return readWordprocessingStory(node, w_, m_, links_); });
                 return;
             }
             push(node, OnExit::Nothing);

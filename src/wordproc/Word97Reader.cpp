@@ -63,13 +63,13 @@ std::string readWord97Text(std::string_view wordDocument, std::string_view table
     const Fib fib = parseFib(wordDocument);
     if (fib.lcbClx == 0) throw EngineError("the document has no piece table");
     const std::vector<WordPiece> pieces = parsePieceTable(sliceOf(table, fib.fcClx, fib.lcbClx, "the piece table"));
-    if (!options.allStories) return readStoryFromPieces(wordDocument, pieces, fib.ccpText, PieceEncoding{});
+    if (!options.allStories) return readStoryFromPieces(wordDocument, pieces, fib.ccpText);
     OtherStories stories;
-    std::string main = readStoryFromPieces(wordDocument, pieces, fib.ccpText, PieceEncoding{}, &stories);
+    std::string main = readStoryFromPieces(wordDocument, pieces, fib.ccpText, &stories);
     readWordSubdocuments(
         fib.storyLengths,
         [&](std::uint64_t start, std::uint64_t end) {
-            return readStoryRange(wordDocument, pieces, start, end, PieceEncoding{}, &stories);
+            return readStoryRange(wordDocument, pieces, start, end, &stories);
         },
         stories);
     return stories.appendTo(std::move(main));

@@ -33,8 +33,11 @@ std::string readWordBinaryText(const CompoundFile& file, const ReadOptions& opti
     if (!stream) throw EngineError("not a Word document");
     const std::uint16_t ident = le16(*stream, 0, "the file information block");
     const std::uint16_t nFib = le16(*stream, 2, "the file information block");
-    if (ident != kWordIdent && ident != kWord6Ident) throw EngineError("not a Word document");
-    if (nFib >= kFirstWord97Fib || hasWord97Layout(*stream)) {
+    const bool knownIdent = ident == kWordIdent || ident == kWord6Ident;
+    // Other programs wrote Word 6/95 files with identification words of
+    // their own; a header that is sound otherwise is read.
+    if (!knownIdent && !hasWord95Header(*stream)) throw EngineError("not a Word document");
+    if (knownIdent && (nFib >= kFirstWord97Fib || hasWord97Layout(*stream))) {
         const std::optional<std::string> table = file.readRootStream(word97TableStreamName(*stream));
         if (!table) throw EngineError("the document has no table stream");
         return readWord97Text(*stream, *table, options);

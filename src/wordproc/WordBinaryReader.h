@@ -13,7 +13,7 @@ namespace harvelux::wordproc {
 bool isWordBinary(const CompoundFile& file);
 
 // The main story's text. Throws EngineError for encrypted, damaged and
-// unsupported (Word 2 and older) documents.
+// unsupported documents.
 std::string readWordBinaryText(const CompoundFile& file, const ReadOptions& options = {});
 
 }  // namespace harvelux::wordproc

@@ -36,7 +36,7 @@ std::vector<WordPiece> parsePlcPcd(std::string_view plc) {
 
 }  // namespace
 
-std::vector<WordPiece> parsePieceTable(std::string_view clx) {
+std::vector<WordPiece> parsePieceTable(std::string_view clx, std::size_t countBytes) {
     std::size_t pos = 0;
     while (pos < clx.size()) {
         const std::uint8_t type = byteAt(clx, pos);
@@ -47,8 +47,9 @@ std::vector<WordPiece> parsePieceTable(std::string_view clx) {
             if (size < 0) throw EngineError("damaged piece table: negative property size");
             pos += 3 + static_cast<std::size_t>(size);
         } else if (type == kPcdt) {
-            const std::uint32_t size = le32(clx, pos + 1, "the piece table");
-            return parsePlcPcd(sliceOf(clx, pos + 5, size, "the piece table"));
+            const std::uint32_t size =
+                countBytes == 2 ? le16(clx, pos + 1, "the piece table") : le32(clx, pos + 1, "the piece table");
+            return parsePlcPcd(sliceOf(clx, pos + 1 + countBytes, size, "the piece table"));
         } else {
             throw EngineError("damaged piece table: unknown entry");
         }

@@ -18,8 +18,9 @@ struct WordPiece {
 };
 
 // Parses a CLX: any number of Prc entries (skipped), then the Pcdt with its
-// PlcPcd. Throws EngineError when the table is damaged: cut off, unknown
-// entries, character positions that run backwards.
-std::vector<WordPiece> parsePieceTable(std::string_view clx);
+// PlcPcd, whose byte count takes `countBytes` bytes (4; 2 in Word for
+// Windows 2.0). Throws EngineError when the table is damaged: cut off,
+// unknown entries, character positions that run backwards.
+std::vector<WordPiece> parsePieceTable(std::string_view clx, std::size_t countBytes = 4);
 
 }  // namespace harvelux::wordproc

@@ -1,7 +1,9 @@
 #include "wordproc/WordStoryReader.h"
 
 #include "wordproc/Engine.h"
+#include "wordproc/Limits.h"
 #include "wordproc/LittleEndian.h"
+#include "wordproc/TextBuilder.h"
 #include "wordproc/WordStoryText.h"
 
 #include <algorithm>
@@ -52,6 +54,19 @@ private:
     char16_t high_ = 0;
 };
 
+// Calls `put` with each code point of well-formed UTF-8.
+template <typename Put>
+void forEachCodePoint(std::string_view utf8, Put put) {
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length && i + k < utf8.size(); ++k) c = (c << 6) | (utf8[i + k] & 0x3F);
+        put(c);
+        i += length;
+    }
+}
+
 }  // namespace
 
 const ByteCharacters& compressedPieceCharacters() {
@@ -60,12 +75,13 @@ const ByteCharacters& compressedPieceCharacters() {
 }
 
 std::string readStoryFromPieces(std::string_view stream, const std::vector<WordPiece>& pieces,
-                                std::uint32_t length, const PieceEncoding& encoding, OtherStories* links) {
-    return readStoryRange(stream, pieces, 0, length, encoding, links);
+                                std::uint32_t length, OtherStories* links) {
+    return readStoryRange(stream, pieces, 0, length, links);
 }
 
 std::string readStoryRange(std::string_view stream, const std::vector<WordPiece>& pieces, std::uint64_t cpStart,
-                           std::uint64_t cpEnd, const PieceEncoding& encoding, OtherStories* links) {
+                           std::uint64_t cpEnd, OtherStories* links) {
+    const ByteCharacters& compressed = compressedPieceCharacters();
     WordStoryText out(links);
     Utf16Joiner joiner(out);
     for (const WordPiece& piece : pieces) {
@@ -74,12 +90,10 @@ std::string readStoryRange(std::string_view stream, const std::vector<WordPiece>
         const std::uint64_t from = std::max<std::uint64_t>(piece.cpStart, cpStart);
         const std::uint64_t count = std::min<std::uint64_t>(piece.cpEnd, cpEnd) - from;
         const std::uint64_t skipped = from - piece.cpStart;
-        const bool eightBit = !encoding.unicodePieces || piece.compressed;
-        if (eightBit) {
-            const std::uint64_t offset = (encoding.unicodePieces ? piece.fc / 2 : piece.fc) + skipped;
+        if (piece.compressed) {
             joiner.flush();
-            for (const char byte : sliceOf(stream, offset, count, "a text piece"))
-                out.put((*encoding.eightBit)[static_cast<unsigned char>(byte)]);
+            for (const char byte : sliceOf(stream, piece.fc / 2 + skipped, count, "a text piece"))
+                out.put(compressed[static_cast<unsigned char>(byte)]);
         } else {
             const std::string_view bytes = sliceOf(stream, piece.fc + 2 * skipped, 2 * count, "a text piece");
             for (std::size_t i = 0; i < bytes.size(); i += 2)
@@ -90,9 +104,37 @@ std::string readStoryRange(std::string_view stream, const std::vector<WordPiece>
     return out.take();
 }
 
-std::string readStoryFromBytes(std::string_view bytes, const ByteCharacters& characters, OtherStories* links) {
+std::string eightBitStoryBytes(std::string_view stream, const std::vector<WordPiece>& pieces, std::uint64_t cpStart,
+                               std::uint64_t cpEnd) {
+    // Pieces may repeat one stretch of the stream, but not without end: a
+    // story is held to the cap on inflated parts.
+    const std::uint64_t cap = std::min<std::uint64_t>(kMaxTextBytes, kMaxInflateRatio * stream.size());
+    std::string bytes;
+    for (const WordPiece& piece : pieces) {
+        if (piece.cpStart >= cpEnd) break;
+        if (piece.cpEnd <= cpStart) continue;
+        const std::uint64_t from = std::max<std::uint64_t>(piece.cpStart, cpStart);
+        const std::uint64_t count = std::min<std::uint64_t>(piece.cpEnd, cpEnd) - from;
+        if (bytes.size() + count > cap)
+            throw EngineError("the document's text is too large", UnreadableReason::TooLarge);
+        bytes += sliceOf(stream, piece.fc + (from - piece.cpStart), count, "a text piece");
+    }
+    return bytes;
+}
+
+std::string readStoryFromBytes(std::string_view bytes, int codePage, OtherStories* links) {
     WordStoryText out(links);
-    for (const char byte : bytes) out.put(characters[static_cast<unsigned char>(byte)]);
+    if (!isDoubleByteCodePage(codePage)) {
+        const ByteCharacters characters = singleByteCharacters(codePage);
+        for (const char byte : bytes) out.put(characters[static_cast<unsigned char>(byte)]);
+        return out.take();
+    }
+    // Control codes lie below every double-byte page's trail bytes, so the
+    // story's structure survives decoding the bytes as a whole.
+    CodePageDecoder decoder;
+    TextBuilder text;
+    decoder.decode(codePage, bytes, text);
+    forEachCodePoint(text.text(), [&out](char32_t c) { out.put(c); });
     return out.take();
 }
 

@@ -49,10 +49,16 @@ std::optional<std::string> ZipArchive::read(const std::string& name, std::uint64
     if ((info.valid & ZIP_STAT_COMP_SIZE) && info.comp_method != ZIP_CM_STORE)
         cap = std::min<std::uint64_t>(cap, std::max<std::uint64_t>(info.comp_size, 1) * kMaxInflateRatio);
 
+    // An entry that claims more than the cap is refused before any of it is
+    // inflated: whether it is too large or its claim is false, it is not
+    // read, and inflating up to the cap first would only cost time.
+    if ((info.valid & ZIP_STAT_SIZE) && info.size > cap)
+        throw EngineError("ZIP entry " + name + " inflates beyond the limit", UnreadableReason::TooLarge);
+
     zip_file_t* file = zip_fopen_index(archive_, static_cast<zip_uint64_t>(index), 0);
     if (!file) throw EngineError("cannot read ZIP entry " + name);
     std::string out;
-    if ((info.valid & ZIP_STAT_SIZE) && info.size <= cap) out.reserve(static_cast<std::size_t>(info.size));
+    if (info.valid & ZIP_STAT_SIZE) out.reserve(static_cast<std::size_t>(info.size));
     char buffer[65536];
     while (true) {
         const zip_int64_t got = zip_fread(file, buffer, sizeof buffer);

@@ -100,7 +100,7 @@ TEST(OdfReader, ListsSectionsSpansLinksAndFieldsAreText) {
     EXPECT_EQ(odt(body), "item\rspan shown@example.com\ron 1 January\r");
 }
 
-TEST(OdfReader, NotesLeaveTheirMarkAnnotationsFramesAndTrackedChangesNothing) {
+TEST(OdfReader, NotesLeaveTheirMarkAnnotationsFramesAndUnmarkedChangesNothing) {
     const std::string body =
         "<t:tracked-changes><t:changed-region><t:deletion><t:p>deleted</t:p></t:deletion></t:changed-region>"
         "</t:tracked-changes>"
@@ -110,6 +110,28 @@ TEST(OdfReader, NotesLeaveTheirMarkAnnotationsFramesAndTrackedChangesNothing) {
         "<t:table-of-content><t:table-of-content-source><t:index-title-template>Contents</t:index-title-template>"
         "</t:table-of-content-source><t:index-body><t:p>Entry</t:p></t:index-body></t:table-of-content>";
     EXPECT_EQ(odt(body), "a\x02" "bc\rEntry\r");
+}
+
+// A deletion is read where its text:change mark stands, as OOXML deletions
+// are: its first paragraph runs on from the mark's, its last into the text
+// after the mark.
+TEST(OdfReader, TrackedDeletionsAreReadWhereTheyWereMade) {
+    const std::string changes =
+        "<t:tracked-changes>"
+        R"(<t:changed-region t:id="c1"><t:deletion><o:change-info><t:p>author</t:p></o:change-info>)"
+        "<t:p>gone@example.com</t:p></t:deletion></t:changed-region>"
+        R"(<t:changed-region t:id="c2"><t:deletion><t:p>one</t:p><t:p>two</t:p></t:deletion></t:changed-region>)"
+        R"(<t:changed-region xml:id="c3"><t:deletion><t:p>whole</t:p></t:deletion></t:changed-region>)"
+        R"(<t:changed-region t:id="c4"><t:deletion><t:p>x<t:change t:change-id="c4"/></t:p></t:deletion>)"
+        "</t:changed-region></t:tracked-changes>";
+    const std::pair<std::string, std::string> cases[] = {
+        {R"(<t:p>Mail <t:change t:change-id="c1"/> now</t:p>)", "Mail gone@example.com now\r"},
+        {R"(<t:p>A<t:change t:change-id="c2"/>B</t:p>)", "Aone\rtwoB\r"},
+        {R"(<t:change t:change-id="c3"/><t:p>next</t:p>)", "whole\rnext\r"},
+        {R"(<t:p><t:change t:change-id="c4"/>y</t:p>)", "xy\r"},  // marks itself: read once
+        {R"(<t:p>a<t:change t:change-id="c1"/><t:change t:change-id="c1"/>b</t:p>)", "agone@example.comb\r"},
+    };
+    for (const auto& [body, text] : cases) EXPECT_EQ(odt(changes + body), text) << body;
 }
 
 TEST(OdfReader, NamespacesAreResolvedByUriInScope) {

@@ -102,30 +102,58 @@ TEST(WordBinaryDetection, OtherCompoundFilesAreNoWordDocuments) {
     }
 }
 
-std::string word95Text(const std::string& text, std::uint16_t lid, bool asPieces, std::uint16_t flags = 0) {
-    return readDocumentText(buildCompoundFile({{"WordDocument", word95Stream(text, lid, asPieces, flags)}}).bytes);
+std::string word95Text(const std::string& text, const EightBitWordOptions& options) {
+    return readDocumentText(buildCompoundFile({{"WordDocument", word95Stream(text, options)}}).bytes);
 }
 
 TEST(Word95Reader, ReadsContiguousAndFastSavedText) {
     // The note mark and the section break stay, as in Word 97 documents.
     const std::string story = "Caf\xE9 \x13 HYPERLINK x \x14x@example.com\x15\x02next\x07\x07\x0C";
-    EXPECT_EQ(word95Text(story, 0x0409, false), "Caf\u00E9 x@example.com\x02next\r\a\r\a\f");
-    EXPECT_EQ(word95Text(story, 0x0409, true), "Caf\u00E9 x@example.com\x02next\r\a\r\a\f");
+    EXPECT_EQ(word95Text(story, {}), "Caf\u00E9 x@example.com\x02next\r\a\r\a\f");
+    EXPECT_EQ(word95Text(story, {.asPieces = true}), "Caf\u00E9 x@example.com\x02next\r\a\r\a\f");
 }
 
-TEST(Word95Reader, ReadsTheCodePageOfTheDocumentsLanguage) {
-    EXPECT_EQ(word95Text("\xCF\xF0\xE8\x80\r", 0x0419, false), "\u041F\u0440\u0438\u0402\r");  // Russian: 1251
-    EXPECT_EQ(word95Text("\x8A\xB9\r", 0x0405, true), "\u0160\u0105\r");                          // Czech: 1250
-    EXPECT_EQ(word95Text("\x80\r", 0x0407, false), "\u20AC\r");                                   // German: 1252
+// Russian, Greek, Czech, Japanese and Mac documents: the code page comes
+// from the language, else from the fonts' character sets.
+TEST(Word95Reader, ReadsTheDocumentsCodePage) {
+    struct Case {
+        const char* what;
+        std::string story;
+        EightBitWordOptions options;
+        std::string text;
+    };
+    const std::string cyrillicFonts = fontTable({0, 2, 204, 204}, 4);
+    const std::vector<Case> cases = {
+        {"Russian", "\xCF\xF0\xE8\xE2\xE5\xF2 ivan@\xEF\xF0\xE8\xEC\xE5\xF0.ru \x80\r", {.lid = 0x0419},
+         "\u041F\u0440\u0438\u0432\u0435\u0442 ivan@\u043F\u0440\u0438\u043C\u0435\u0440.ru \u0402\r"},
+        {"Greek", "\xCA\xE1\xEB\xE7\xEC\xDD\xF1\xE1 \xA2\r", {.lid = 0x0408, .asPieces = true},
+         "\u039A\u03B1\u03BB\u03B7\u03BC\u03AD\u03C1\u03B1 \u0386\r"},
+        {"Czech", "\x8A\xB9\r", {.lid = 0x0405, .asPieces = true}, "\u0160\u0105\r"},
+        {"German", "\x80\r", {.lid = 0x0407}, "\u20AC\r"},
+        {"Cyrillic fonts, English language", "\xEC\xE8\xF0\r", {.fontTable = cyrillicFonts}, "\u043C\u0438\u0440\r"},
+        {"Cyrillic fonts, ASCII text", "mir\r", {.fontTable = cyrillicFonts}, "mir\r"},
+        {"Japanese, a character across pieces", "ab\x93\xFA\x96\x7B\r", {.lid = 0x0411, .asPieces = true},
+         "ab\u65E5\u672C\r"},
+        {"Japanese fonts, text not Shift JIS", "Caf\xE9\r", {.fontTable = fontTable({128}, 4)}, "Caf\u00E9\r"},
+        {"Chinese (PRC)", "\xD6\xD0\xCE\xC4\r", {.lid = 0x0804}, "\u4E2D\u6587\r"},
+        {"Mac character set", "\xC6\xF0\x8E\r", {.characterSet = 256}, "\u2206\uF8FF\u00E9\r"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(word95Text(c.story, c.options), c.text) << c.what;
+}
+
+TEST(Word95Reader, AcceptsAnyIdentificationWordOnASoundHeader) {
+    EXPECT_EQ(word95Text("Other writer\r", {.ident = 0x1234}), "Other writer\r");
+    std::string stream = word95Stream("Other writer\r", {.ident = 0x1234});
+    stream[0x1C + 2] = 0x10;  // fcMac past the stream
+    EXPECT_THAT(errorOf(buildCompoundFile({{"WordDocument", stream}}).bytes), HasSubstr("not a Word document"));
 }
 
 TEST(Word95Reader, RefusesEncryptedAndDamagedDocuments) {
-    EXPECT_THROW(word95Text("secret\r", 0x0409, false, kEncryptedFlag), EngineError);
-    std::string stream = word95Stream("text\r", 0x0409, false);
+    EXPECT_THROW(word95Text("secret\r", {.flags = kEncryptedFlag}), EngineError);
+    std::string stream = word95Stream("text\r");
     stream[0x34 + 3] = 0x10;  // ccpText far beyond the stream
     EXPECT_THROW(readDocumentText(buildCompoundFile({{"WordDocument", stream}}).bytes), EngineError);
 }
-
 
 // --- The stories after the main story (read with ReadOptions::allStories) ---
 
@@ -178,14 +206,14 @@ TEST(WordBinaryStories, Word95SubdocumentsFromOneRunOrPieces) {
     std::string text;
     for (const char16_t c : wholeStream()) text += static_cast<char>(c);
     for (const bool asPieces : {false, true}) {
-        std::string stream = word95Stream(text, 0x0409, asPieces);
+        std::string stream = word95Stream(text, {.asPieces = asPieces});
         putLengths(stream, 0x34, storyLengths());
         const std::string file = buildCompoundFile({{"WordDocument", stream}}).bytes;
         EXPECT_EQ(readDocumentText(file), "Main Lee\r") << asPieces;
         EXPECT_EQ(readDocumentText(file, ReadOptions{true}), kWholeText) << asPieces;
     }
     // Stored in one run, a story past the end of the stream reads as empty.
-    std::string stream = word95Stream(text, 0x0409, false);
+    std::string stream = word95Stream(text);
     std::vector<std::uint32_t> past = storyLengths();
     past.back() = 0x7FFFFFF0;
     putLengths(stream, 0x34, past);

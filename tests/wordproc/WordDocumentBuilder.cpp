@@ -69,29 +69,96 @@ std::string word97File(const Word97Streams& streams, const std::string& tableNam
     return buildCompoundFile({{"WordDocument", streams.wordDocument}, {tableName, streams.table}}).bytes;
 }
 
-std::string word95Stream(const std::string& text, std::uint16_t lid, bool asPieces, std::uint16_t flags) {
+namespace {
+
+// Lays out an 8-bit document: header fields, then the text (one run at
+// fcMin, or two pieces in reverse order and the CLX after them), then the
+// font table. Returns the stream; `put` writes the version's fields.
+struct EightBitLayout {
+    std::uint32_t fcMin = 0;
+    std::uint32_t fcMac = 0;
+    std::uint32_t fcClx = 0;
+    std::uint32_t cbClx = 0;
+    std::uint32_t fcFonts = 0;
+};
+
+EightBitLayout layOut(std::string& wd, const std::string& text, const EightBitWordOptions& options,
+                      bool shortPieceCount) {
+    EightBitLayout layout;
+    layout.fcMin = static_cast<std::uint32_t>(wd.size());
+    if (!options.asPieces) {
+        wd += text;
+    } else {
+        const std::size_t half = text.size() / 2;
+        const std::uint32_t second = static_cast<std::uint32_t>(wd.size());
+        wd += text.substr(half);
+        const std::uint32_t first = static_cast<std::uint32_t>(wd.size());
+        wd += text.substr(0, half);
+        const std::string plc = plcPcd({static_cast<std::uint32_t>(half), static_cast<std::uint32_t>(text.size() - half)},
+                                       {first, second});
+        std::string clxBytes = clx(plc, 1);
+        if (shortPieceCount) clxBytes.erase(clxBytes.size() - plc.size() - 2, 2);  // a 16-bit count
+        layout.fcClx = static_cast<std::uint32_t>(wd.size());
+        layout.cbClx = static_cast<std::uint32_t>(clxBytes.size());
+        wd += clxBytes;
+    }
+    layout.fcMac = static_cast<std::uint32_t>(wd.size());
+    layout.fcFonts = layout.fcMac;
+    wd += options.fontTable;
+    return layout;
+}
+
+}  // namespace
+
+std::string word95Stream(const std::string& text, const EightBitWordOptions& options) {
     std::string wd;
-    put16(wd, 0, 0xA5DC);
+    put16(wd, 0, options.ident ? options.ident : 0xA5DC);
     put16(wd, 2, 101);
-    put16(wd, 0x06, lid);
-    put16(wd, 0x0A, flags);
+    put16(wd, 0x06, options.lid);
+    put16(wd, 0x0A, options.flags);
+    put16(wd, 0x14, options.characterSet);
     put32(wd, 0x34, static_cast<std::uint32_t>(text.size()));
     wd.resize(0x300, '\0');
-    if (!asPieces) {
-        put32(wd, 0x18, static_cast<std::uint32_t>(wd.size()));
-        wd += text;
-        return wd;
+    const EightBitLayout layout = layOut(wd, text, options, false);
+    put32(wd, 0x18, layout.fcMin);
+    put32(wd, 0x1C, layout.fcMac);
+    put32(wd, 0xD0, layout.fcFonts);
+    put32(wd, 0xD4, static_cast<std::uint32_t>(options.fontTable.size()));
+    put32(wd, 0x160, layout.fcClx);
+    put32(wd, 0x164, layout.cbClx);
+    return wd;
+}
+
+std::string word2File(const std::string& text, const EightBitWordOptions& options) {
+    std::string file;
+    put16(file, 0, options.ident ? options.ident : 0xA5DB);
+    put16(file, 2, 45);
+    put16(file, 0x06, options.lid);
+    put16(file, 0x0A, static_cast<std::uint16_t>(options.flags | (options.asPieces ? 0x0004 : 0)));
+    put32(file, 0x34, static_cast<std::uint32_t>(text.size()));
+    file.resize(0x180, '\0');
+    const EightBitLayout layout = layOut(file, text, options, true);
+    put32(file, 0x18, layout.fcMin);
+    put32(file, 0x1C, layout.fcMac);
+    put32(file, 0xB2, layout.fcFonts);
+    put16(file, 0xB6, static_cast<std::uint16_t>(options.fontTable.size()));
+    put32(file, 0x11E, layout.fcClx);
+    put16(file, 0x122, static_cast<std::uint16_t>(layout.cbClx));
+    return file;
+}
+
+std::string fontTable(const std::vector<std::uint8_t>& charsets, std::size_t charsetOffset) {
+    std::string table(2, '\0');
+    for (const std::uint8_t charset : charsets) {
+        std::string entry(charsetOffset + 1, '\0');
+        entry[charsetOffset] = static_cast<char>(charset);
+        entry += "Font";
+        entry += '\0';
+        entry[0] = static_cast<char>(entry.size() - 1);
+        table += entry;
     }
-    const std::size_t half = text.size() / 2;
-    const std::uint32_t second = static_cast<std::uint32_t>(wd.size());
-    wd += text.substr(half);
-    const std::uint32_t first = static_cast<std::uint32_t>(wd.size());
-    wd += text.substr(0, half);
-    const std::string clxBytes = clx(plcPcd({static_cast<std::uint32_t>(half), static_cast<std::uint32_t>(text.size() - half)},
-                                            {first, second}), 1);
-    put32(wd, 0x160, static_cast<std::uint32_t>(wd.size()));
-    put32(wd, 0x164, static_cast<std::uint32_t>(clxBytes.size()));
-    return wd + clxBytes;
+    put16(table, 0, static_cast<std::uint16_t>(table.size()));
+    return table;
 }
 
 }  // namespace harvelux::wordproc::test

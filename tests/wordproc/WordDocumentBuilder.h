@@ -32,8 +32,25 @@ Word97Streams word97Streams(const std::vector<TestPiece>& pieces, std::uint32_t 
 // `tableName`.
 std::string word97File(const Word97Streams& streams, const std::string& tableName = "1Table");
 
-// A Word 6/95 WordDocument stream holding 8-bit `text` as its main story,
-// from fcMin or, with `asPieces`, as two pieces stored in reverse order.
-std::string word95Stream(const std::string& text, std::uint16_t lid, bool asPieces, std::uint16_t flags = 0);
+// The header fields and tables of an 8-bit Word document (6/95, 2.0).
+struct EightBitWordOptions {
+    std::uint16_t lid = 0x0409;
+    bool asPieces = false;  // two pieces stored in reverse order, else one run from fcMin
+    std::uint16_t flags = 0;
+    std::uint16_t ident = 0;         // 0: the version's own
+    std::uint16_t characterSet = 0;  // Word 6/95 chse: 256 for the Mac character set
+    std::string fontTable = {};
+};
+
+// A Word 6/95 WordDocument stream holding 8-bit `text` as its main story.
+std::string word95Stream(const std::string& text, const EightBitWordOptions& options = {});
+
+// A Word for Windows 2.0 file holding 8-bit `text` as its main story; its
+// piece table has the 16-bit byte count of that version.
+std::string word2File(const std::string& text, const EightBitWordOptions& options = {});
+
+// A font table of fonts with these character sets, the character set at
+// `charsetOffset` of each entry (4 in Word 6/95, 2 in Word 2.0).
+std::string fontTable(const std::vector<std::uint8_t>& charsets, std::size_t charsetOffset);
 
 }  // namespace harvelux::wordproc::test
