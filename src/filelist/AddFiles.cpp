@@ -1,6 +1,7 @@
 #include "filelist/AddFiles.h"
 
 #include "filelist/FolderScan.h"
+#include "filelist/NamesOnDisk.h"
 
 namespace harvelux::filelist {
 
@@ -15,6 +16,21 @@ std::vector<std::string> chosenFilesToAdd(const std::vector<std::string>& chosen
         paths.push_back(chosen.size() == 1 ? path : reduceRootSeparator(path));
     }
     return paths;
+}
+
+std::vector<std::string> ChooseFilesToAdd(platform::Platform& platform) {
+    std::vector<std::string> chosen = platform.openFilesDialog(kAddFilesTitle, addFilesFilters());
+    std::vector<std::string> onDisk;
+    std::vector<std::string> ambiguous;
+    for (const std::string& path : chosen) {
+        NameOnDisk found = findOnDisk(path);
+        if (found.found == NameOnDisk::Found::Ambiguous)
+            ambiguous.push_back(path);
+        else
+            onDisk.push_back(std::move(found.path));
+    }
+    if (!ambiguous.empty()) platform::showMessage(platform, ambiguousNamesMessage(ambiguous));
+    return chosenFilesToAdd(onDisk);
 }
 
 }  // namespace harvelux::filelist

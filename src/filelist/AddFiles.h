@@ -19,4 +19,9 @@ std::vector<platform::FileFilter> addFilesFilters();
 // name that does not exist is added as chosen.
 std::vector<std::string> chosenFilesToAdd(const std::vector<std::string>& chosen);
 
+// The Add Files dialog and the items to append for its answer, each name
+// as it is on disk (see NamesOnDisk.h). Names that match more than one
+// file are left out, and the user is told which.
+std::vector<std::string> ChooseFilesToAdd(platform::Platform& platform);
+
 }  // namespace harvelux::filelist

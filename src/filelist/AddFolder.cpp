@@ -1,9 +1,16 @@
 #include "filelist/AddFolder.h"
 
+#include "filelist/NamesOnDisk.h"
+
 namespace harvelux::filelist {
 
 std::string BrowseFolder(platform::Platform& platform, const std::string& prompt) {
-    return platform.folderDialog(prompt);
+    const std::string chosen = platform.folderDialog(prompt);
+    if (chosen.empty()) return chosen;
+    NameOnDisk found = findOnDisk(chosen);
+    if (found.found != NameOnDisk::Found::Ambiguous) return std::move(found.path);
+    platform::showMessage(platform, ambiguousNamesMessage({chosen}));
+    return {};
 }
 
 std::vector<std::string> FolderDocuments(const std::string& folder, const ScanPump& pump, ScanProblems* problems) {

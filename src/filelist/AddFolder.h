@@ -13,7 +13,9 @@ namespace harvelux::filelist {
 inline constexpr const char* kFolderPrompt = "Please select folder:";
 inline constexpr const char* kDocumentPattern = "*.do*";
 
-// The folder the user chose, or "" when the dialog was cancelled.
+// The folder the user chose, as it is on disk (see NamesOnDisk.h), or ""
+// when the dialog was cancelled. A name that matches more than one folder is
+// told to the user, and gives "".
 std::string BrowseFolder(platform::Platform& platform, const std::string& prompt);
 
 // The word-processor documents ("*.do*") of the folder's tree, folders in

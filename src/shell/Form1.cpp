@@ -350,9 +350,7 @@ void Form1::Start() {
 
 void Form1::AddFiles() {
     if (isBusy()) return;
-    const auto chosen =
-        services_.platform.openFilesDialog(filelist::kAddFilesTitle, filelist::addFilesFilters());
-    fileList_.AppendItems(filelist::chosenFilesToAdd(chosen));
+    fileList_.AppendItems(filelist::ChooseFilesToAdd(services_.platform));
 }
 
 std::function<void()> Form1::scanPump() {

@@ -59,6 +59,12 @@ UnreadableReason reasonOf(int error) {
 }  // namespace
 
 DocumentBytes readDocumentBytes(const std::string& path) {
+    return readDocumentBytes(path, kMaxFileBytes, [](int fd, char* buffer, std::size_t size) {
+        return static_cast<long>(::read(fd, buffer, size));
+    });
+}
+
+DocumentBytes readDocumentBytes(const std::string& path, std::uint64_t maxBytes, const ReadCall& read) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) failWithErrno(path);
     if (!S_ISREG(info.st_mode)) fail(path, "not a regular file", UnreadableReason::NotADocument);
@@ -67,25 +73,25 @@ DocumentBytes readDocumentBytes(const std::string& path) {
     const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) failWithErrno(path);
     if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) fail(path, "not a regular file", UnreadableReason::NotADocument);
-    if (static_cast<std::uint64_t>(info.st_size) > kMaxFileBytes) fail(path, "file too large", UnreadableReason::TooLarge);
+    if (static_cast<std::uint64_t>(info.st_size) > maxBytes) fail(path, "file too large", UnreadableReason::TooLarge);
 
     // One byte more than the size, so that a file that grew since fstat is
     // noticed and read on, but never past the cap: a file that grows while
     // it is read is refused once it holds more.
-    constexpr std::size_t kMost = static_cast<std::size_t>(kMaxFileBytes) + 1;
+    const std::size_t most = static_cast<std::size_t>(maxBytes) + 1;
     std::size_t capacity = static_cast<std::size_t>(info.st_size) + 1;
     auto data = std::make_unique_for_overwrite<char[]>(capacity);
     std::size_t filled = 0;
     while (true) {
         if (filled == capacity) {
-            if (capacity >= kMost) fail(path, "file too large", UnreadableReason::TooLarge);
-            const std::size_t larger = std::min(capacity + capacity / 2 + 65536, kMost);
+            if (capacity >= most) fail(path, "file too large", UnreadableReason::TooLarge);
+            const std::size_t larger = std::min(capacity + capacity / 2 + 65536, most);
             auto grown = std::make_unique_for_overwrite<char[]>(larger);
             std::memcpy(grown.get(), data.get(), filled);
             data = std::move(grown);
             capacity = larger;
         }
-        const ssize_t got = ::read(fd.get(), data.get() + filled, capacity - filled);
+        const long got = read(fd.get(), data.get() + filled, capacity - filled);
         if (got < 0) {
             if (errno == EINTR) continue;
             failWithErrno(path);

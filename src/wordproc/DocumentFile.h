@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -24,6 +26,12 @@ private:
 // device, a missing path) and files over the size cap throw EngineError; a
 // FIFO is never opened, so the call cannot block.
 DocumentBytes readDocumentBytes(const std::string& path);
+
+// The same with another size cap, and with `read` in place of read(2) (it
+// has read's contract: bytes read, 0 at the end, -1 and errno on failure),
+// for tests that make a file grow while it is read.
+using ReadCall = std::function<long(int fd, char* buffer, std::size_t size)>;
+DocumentBytes readDocumentBytes(const std::string& path, std::uint64_t maxBytes, const ReadCall& read);
 
 // The same, as a string.
 std::string readDocumentFile(const std::string& path);

@@ -43,8 +43,9 @@ const LegacyModuleTable& reader() {
 
 LegacyStories readLegacyThroughModule(LegacyFamily family, std::string_view data) {
     LegacyStories stories;
+    const ReaderLimits limits = readerLimitsOfThisThread();
     const int outcome =
-        reader().read(static_cast<int>(family), data.data(), data.size(), &stories.main, &stories.others);
+        reader().read(static_cast<int>(family), data.data(), data.size(), &limits, &stories.main, &stories.others);
     stories.main = finishModuleRead(outcome, std::move(stories.main));
     return stories;
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "wordproc/LegacySignature.h"
+#include "wordproc/ReaderLimits.h"
 
 #include <cstddef>
 #include <string>
@@ -25,10 +26,12 @@ struct LegacyStories {
 struct LegacyModuleTable {
     int abiVersion;
     // Outcomes as ReaderOutcome; on failure `main` receives the message.
-    int (*read)(int family, const char* data, std::size_t size, std::string* main, std::string* others);
+    // `limits` may be null: the reader's own defaults.
+    int (*read)(int family, const char* data, std::size_t size, const ReaderLimits* limits, std::string* main,
+                std::string* others);
 };
 
-inline constexpr int kLegacyModuleAbi = 1;
+inline constexpr int kLegacyModuleAbi = 2;
 inline constexpr char kLegacyModuleFile[] = "harvelux-legacy.so";
 inline constexpr char kLegacyModuleEntry[] = "harvelux_legacy_module";
 

@@ -2,6 +2,7 @@
 
 #include "wordproc/Engine.h"
 #include "wordproc/LegacyReader.h"
+#include "wordproc/ReaderLimits.h"
 #include "wordproc/ReaderModule.h"
 
 #include <exception>
@@ -22,8 +23,10 @@ int fail(std::string* text, const char* message, int outcome) noexcept {
 
 // Nothing thrown leaves the module: what the reader throws becomes an
 // outcome and a message.
-int read(int family, const char* data, std::size_t size, std::string* main, std::string* others) noexcept {
+int read(int family, const char* data, std::size_t size, const ReaderLimits* limits, std::string* main,
+         std::string* others) noexcept {
     try {
+        const ReaderLimitsScope scope(limits);
         LegacyStories stories = readLegacyStories(static_cast<LegacyFamily>(family), std::string_view(data, size));
         *main = std::move(stories.main);
         *others = std::move(stories.others);

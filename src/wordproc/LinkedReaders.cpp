@@ -3,6 +3,7 @@
 #include "wordproc/Engine.h"
 #include "wordproc/HtmlReader.h"
 #include "wordproc/PdfReader.h"
+#include "wordproc/ReaderLimits.h"
 
 #include <exception>
 #include <new>
@@ -25,8 +26,10 @@ int fail(std::string* text, const char* message, int outcome) noexcept {
 // Runs a reader and turns what it throws into an outcome and a message, so
 // that no exception leaves the module.
 template <std::string (*Read)(std::string_view, const ReadOptions&)>
-int guarded(const char* data, std::size_t size, unsigned options, std::string* text) noexcept {
+int guarded(const char* data, std::size_t size, unsigned options, const ReaderLimits* limits,
+            std::string* text) noexcept {
     try {
+        const ReaderLimitsScope scope(limits);
         *text = Read(std::string_view(data, size), readOptionsFrom(options));
         return kReaderRead;
     } catch (const EngineError& error) {

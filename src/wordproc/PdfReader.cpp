@@ -3,6 +3,7 @@
 #include "wordproc/Engine.h"
 #include "wordproc/Limits.h"
 #include "wordproc/TextBuilder.h"
+#include "wordproc/WorkBudget.h"
 
 #include <poppler-document.h>
 #include <poppler-global.h>
@@ -56,6 +57,8 @@ std::string readPdfText(std::string_view data, const ReadOptions&) {
     TextBuilder out;
     const int pages = document->pages();
     for (int index = 0; index < pages; ++index) {
+        // A page can cost poppler far more than its text suggests.
+        WorkBudget::chargeLarge();
         if (index > 0) out.append(chars::kPageBreak);
         const std::unique_ptr<poppler::page> page(document->create_page(index));
         if (!page) continue;

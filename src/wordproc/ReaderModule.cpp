@@ -42,13 +42,15 @@ const ReaderModuleTable& readers(const char* format) {
 
 std::string readHtmlThroughModule(std::string_view data, const ReadOptions& options) {
     std::string text;
-    const int outcome = readers("HTML").readHtml(data.data(), data.size(), moduleOptions(options), &text);
+    const ReaderLimits limits = readerLimitsOfThisThread();
+    const int outcome = readers("HTML").readHtml(data.data(), data.size(), moduleOptions(options), &limits, &text);
     return finishModuleRead(outcome, std::move(text));
 }
 
 std::string readPdfThroughModule(std::string_view data, const ReadOptions& options) {
     std::string text;
-    const int outcome = readers("PDF").readPdf(data.data(), data.size(), moduleOptions(options), &text);
+    const ReaderLimits limits = readerLimitsOfThisThread();
+    const int outcome = readers("PDF").readPdf(data.data(), data.size(), moduleOptions(options), &limits, &text);
     return finishModuleRead(outcome, std::move(text));
 }
 

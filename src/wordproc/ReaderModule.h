@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "wordproc/ReadOptions.h"
+#include "wordproc/ReaderLimits.h"
 
 namespace harvelux::wordproc {
 
@@ -24,11 +25,12 @@ inline constexpr unsigned kReadAllStories = 1;
 
 struct ReaderModuleTable {
     int abiVersion;
-    int (*readHtml)(const char* data, std::size_t size, unsigned options, std::string* text);
-    int (*readPdf)(const char* data, std::size_t size, unsigned options, std::string* text);
+    // `limits` may be null: the readers' own defaults.
+    int (*readHtml)(const char* data, std::size_t size, unsigned options, const ReaderLimits* limits, std::string* text);
+    int (*readPdf)(const char* data, std::size_t size, unsigned options, const ReaderLimits* limits, std::string* text);
 };
 
-inline constexpr int kReaderModuleAbi = 2;
+inline constexpr int kReaderModuleAbi = 3;
 inline constexpr char kReaderModuleFile[] = "harvelux-pdf-html.so";
 inline constexpr char kReaderModuleEntry[] = "harvelux_reader_module";
 

@@ -9,15 +9,20 @@ namespace harvelux::wordproc {
 thread_local WorkBudget* WorkBudget::current_ = nullptr;
 thread_local std::uint32_t WorkBudget::steps_ = 0;
 
-WorkBudget::WorkBudget(Settings settings) : settings_(std::move(settings)), previous_(current_) {
-    deadline_ = now() + settings_.limit;
+WorkBudget::WorkBudget(Settings settings) : clock_(std::move(settings.clock)), previous_(current_) {
+    deadline_ = now() + settings.limit;
+    current_ = this;
+}
+
+WorkBudget::WorkBudget(std::chrono::steady_clock::time_point deadline, Clock clock)
+    : clock_(std::move(clock)), deadline_(deadline), previous_(current_) {
     current_ = this;
 }
 
 WorkBudget::~WorkBudget() { current_ = previous_; }
 
 std::chrono::steady_clock::time_point WorkBudget::now() const {
-    if (settings_.clock) return settings_.clock();
+    if (clock_) return clock_();
     // The coarse clock is plenty for a budget of seconds and cheaper to read.
     timespec t{};
     clock_gettime(CLOCK_MONOTONIC_COARSE, &t);

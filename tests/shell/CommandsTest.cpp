@@ -50,6 +50,34 @@ TEST_F(Commands, AddFilesTakesLockFilesAndMissingNames) {
     EXPECT_THAT(items(), ElementsAre("/work/~$a.docx", "/work/typed-but-missing.doc"));
 }
 
+// A file name that is not UTF-8 cannot be shown by a dialog: Qt's leaves
+// it out and the user types it as the list shows it, "?" for each bad byte;
+// others give U+FFFD in its place. The list gets the name on disk. A name
+// that shows like two files is told, not guessed.
+TEST_F(Commands, NamesTheDialogsCannotShowAreTheFilesOnDisk) {
+    const std::string replacement = "\xEF\xBF\xBD";  // U+FFFD
+    const std::string bad = docs.file("bad\xFF" "folder/report\xFF.doc");
+    const std::string real = docs.file("real?.doc");
+    docs.file("twin\xFE.doc");
+    docs.file("twin?.doc");
+    platform.openFilesAnswers.push_back({docs.path("bad?folder/report?.doc"), docs.path("twin?.doc"), real,
+                                         docs.path("missing?.doc")});
+    platform.openFilesAnswers.push_back({docs.path("bad" + replacement + "folder/report" + replacement + ".doc")});
+    pick(command::kAddFiles);
+    pick(command::kAddFiles);
+    EXPECT_THAT(items(), ElementsAre(bad, real, docs.path("missing?.doc"), bad));
+    EXPECT_THAT(platform.messageTexts(),
+                ElementsAre("More than one file shows under each of these names: their names differ only in "
+                            "characters that cannot be shown. They were not added:\r\r" +
+                            docs.path("twin?.doc") +
+                            "\r\rDrag the files onto the list, or add their folder with \"Add Folder\"."));
+
+    form->fileList().ClearList();
+    platform.folderAnswers.push_back(docs.path("bad?folder"));
+    pick(command::kAddFolder);
+    EXPECT_THAT(items(), ElementsAre(bad));
+}
+
 class AddFolderCommand : public FormFixture, public ::testing::WithParamInterface<int> {};
 
 TEST_P(AddFolderCommand, AddsTheTreesDocumentsUnderTheHourglass) {

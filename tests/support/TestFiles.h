@@ -49,4 +49,8 @@ std::string makeDocx(const std::string& bodyXml, const std::string& rootAttribut
 // The same package with a body of one paragraph per line of `text`.
 std::string makeDocxWithParagraphs(const std::vector<std::string>& paragraphs);
 
+// A minimal PDF: one page per text, Helvetica, no cross-reference table
+// (readers rebuild it).
+std::string makePdf(const std::vector<std::string>& pages);
+
 }  // namespace harvelux::testfiles

@@ -7,9 +7,12 @@
 #include "wordproc/LegacyModule.h"
 #include "wordproc/LegacySignature.h"
 #include "wordproc/RangeTextCollector.h"
+#include "wordproc/TextBuilder.h"
+#include "wordproc/WorkBudget.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -39,6 +42,31 @@ TEST(LegacyFormats, RealDocumentsAreRecognisedAndReadInRangeForm) {
         EXPECT_EQ(detectFormat(bytes), Format::OldWordProcessor);
         EXPECT_NE(readDocumentText(bytes).find(document.expected), std::string::npos);
     }
+}
+
+// The module keeps its own copies of the engine's thread state; the reading
+// thread's work budget (here spent by the time the module starts) and text
+// cap still hold inside it.
+TEST(LegacyFormats, TheReadingThreadsBudgetAndTextCapHoldInTheModule) {
+    const std::string bytes = legacyFile("wordperfect6.wpd");
+    const auto refusal = [&bytes]() -> std::string {
+        try {
+            readDocumentText(bytes);
+            return "read";
+        } catch (const EngineError& error) {
+            return error.reason() == UnreadableReason::TooLarge ? "too large" : error.what();
+        }
+    };
+    std::chrono::steady_clock::time_point now{};
+    {
+        const WorkBudget budget({std::chrono::seconds(30), [&now] { return now += std::chrono::minutes(1); }});
+        EXPECT_EQ(refusal(), "too slow to read");
+    }
+    {
+        const TextLimitScope cap(10);
+        EXPECT_EQ(refusal(), "too large");
+    }
+    EXPECT_EQ(refusal(), "read");
 }
 
 // Cut short, overwritten or scrambled, a document is read or refused with
