@@ -267,6 +267,12 @@ private:
 
 }  // namespace
 
+WordPrefixes wordPrefixesOf(const pugi::xml_node& root) {
+    const std::optional<std::string> w = prefixFor(root, {kTransitionalMain, kStrictMain, kWordXml2003});
+    if (!w || namePrefix(root) != *w) throw EngineError("not a WordprocessingML document");
+    return {*w, prefixFor(root, {kMath, kStrictMath}).value_or("m:")};
+}
+
 std::string readWordprocessingStory(const pugi::xml_node& container, const std::string& wordPrefix,
                                    const std::string& mathPrefix, const WordLinks& links) {
     return BodyWalker(wordPrefix, mathPrefix, false, links).walk(container);
@@ -275,13 +281,12 @@ std::string readWordprocessingStory(const pugi::xml_node& container, const std::
 std::string readWordprocessingBody(const pugi::xml_document& document, const WordLinks& links) {
     const pugi::xml_node root = document.document_element();
     // Word 2003 XML documents (w:wordDocument) share the body's vocabulary.
-    const std::optional<std::string> w = prefixFor(root, {kTransitionalMain, kStrictMain, kWordXml2003});
-    if (!w || (localName(root) != "document" && localName(root) != "wordDocument") || namePrefix(root) != *w)
+    if (localName(root) != "document" && localName(root) != "wordDocument")
         throw EngineError("not a WordprocessingML document");
-    const std::string m = prefixFor(root, {kMath, kStrictMath}).value_or("m:");
-    const pugi::xml_node body = root.child((*w + "body").c_str());
+    const WordPrefixes prefixes = wordPrefixesOf(root);
+    const pugi::xml_node body = root.child((prefixes.w + "body").c_str());
     if (!body) return std::string();
-    return BodyWalker(*w, m, localName(root) == "wordDocument", links).walk(body);
+    return BodyWalker(prefixes.w, prefixes.m, localName(root) == "wordDocument", links).walk(body);
 }
 
 }  // namespace harvelux::wordproc

@@ -17,6 +17,17 @@ struct WordLinks {
     const std::map<std::string, std::string, std::less<>>* relationshipTargets = nullptr;
 };
 
+// The prefixes a WordprocessingML part's root binds to the main namespace
+// (transitional, strict, or Word 2003 XML's) and to the math namespace,
+// such as "w:" and "m:".
+struct WordPrefixes {
+    std::string w;
+    std::string m;
+};
+
+// Throws EngineError when `root` is not a WordprocessingML element.
+WordPrefixes wordPrefixesOf(const pugi::xml_node& root);
+
 // The main-story text of a parsed WordprocessingML main part (w:document):
 // paragraphs, tables, runs and field results of w:body, in document order.
 // Throws EngineError when the part is not a WordprocessingML document or

@@ -12,27 +12,8 @@ namespace harvelux::wordproc {
 
 namespace {
 
-constexpr std::string_view kTransitionalMain = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
-constexpr std::string_view kStrictMain = "http://purl.oclc.org/ooxml/wordprocessingml/main";
-constexpr std::string_view kWordXml2003 = "http://schemas.microsoft.com/office/word/2003/wordml";
-constexpr std::string_view kMath = "http://schemas.openxmlformats.org/officeDocument/2006/math";
-constexpr std::string_view kStrictMath = "http://purl.oclc.org/ooxml/officeDocument/math";
-
 bool endsWith(std::string_view text, std::string_view suffix) {
     return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
-}
-
-struct Prefixes {
-    std::string w;
-    std::string m;
-};
-
-// The prefixes of a part's root; throws EngineError for a part that is not
-// WordprocessingML.
-Prefixes prefixesOf(const pugi::xml_node& root) {
-    const std::optional<std::string> w = prefixFor(root, {kTransitionalMain, kStrictMain, kWordXml2003});
-    if (!w || namePrefix(root) != *w) throw EngineError("not a WordprocessingML part");
-    return {*w, prefixFor(root, {kMath, kStrictMath}).value_or("m:")};
 }
 
 // Calls `visit` for each element under `root` in document order, without
@@ -60,7 +41,7 @@ void forEachElement(const pugi::xml_node& root, Visit visit) {
     }
 }
 
-void readTextBoxes(const pugi::xml_node& root, const Prefixes& prefixes, const WordLinks& links,
+void readTextBoxes(const pugi::xml_node& root, const WordPrefixes& prefixes, const WordLinks& links,
                    OtherStories& stories) {
     const std::string name = prefixes.w + "txbxContent";
     forEachElement(root, [&](const pugi::xml_node& element) {
@@ -73,7 +54,7 @@ void readTextBoxes(const pugi::xml_node& root, const Prefixes& prefixes, const W
 // A parsed part of the package with its relationships.
 struct Part {
     pugi::xml_document document;
-    Prefixes prefixes;
+    WordPrefixes prefixes;
     std::map<std::string, std::string, std::less<>> targets;
 };
 
@@ -82,7 +63,7 @@ void loadPart(const ZipArchive& zip, const std::string& name, Part& part) {
     const auto bytes = zip.read(name);
     if (!bytes) throw EngineError("the package has no part " + name);
     parseXml(part.document, *bytes, "a story part");
-    part.prefixes = prefixesOf(part.document.document_element());
+    part.prefixes = wordPrefixesOf(part.document.document_element());
     part.targets = externalTargets(readRelationships(zip, name));
 }
 
@@ -207,7 +188,7 @@ std::map<std::string, std::string, std::less<>> externalTargets(const Relationsh
 void readOoxmlStories(const ZipArchive& zip, const pugi::xml_document& main, const Relationships& mainRelationships,
                       OtherStories& stories) {
     const pugi::xml_node root = main.document_element();
-    const Prefixes prefixes = prefixesOf(root);
+    const WordPrefixes prefixes = wordPrefixesOf(root);
     readNotes(zip, partOfType(mainRelationships, "/footnotes"), StoryKind::Footnotes, stories);
     readNotes(zip, partOfType(mainRelationships, "/endnotes"), StoryKind::Endnotes, stories);
     readNotes(zip, partOfType(mainRelationships, "/comments"), StoryKind::Comments, stories);
@@ -231,7 +212,7 @@ void readOoxmlStories(const ZipArchive& zip, const pugi::xml_document& main, con
 
 void readWordXmlStories(const pugi::xml_document& document, OtherStories& stories) {
     const pugi::xml_node root = document.document_element();
-    const Prefixes prefixes = prefixesOf(root);
+    const WordPrefixes prefixes = wordPrefixesOf(root);
     const WordLinks links{&stories, nullptr};
     const pugi::xml_node body = root.child((prefixes.w + "body").c_str());
     readTextBoxes(body, prefixes, links, stories);
