@@ -89,6 +89,13 @@ ByteCharacters singleByteCharacters(int codePage) {
 
 bool isDoubleByteCodePage(int codePage) { return iconvName(codePage) != nullptr; }
 
+std::size_t doubleByteSafeEnd(std::string_view bytes, std::size_t most) {
+    if (bytes.size() <= most) return bytes.size();
+    for (std::size_t end = most; end > 0; --end)
+        if (static_cast<unsigned char>(bytes[end - 1]) < 0x30) return end;
+    return most;
+}
+
 int codePageForLanguage(std::uint16_t lid) {
     switch (lid & 0x3FF) {  // the primary language
         case 0x05: case 0x0E: case 0x15: case 0x18: case 0x1B: case 0x1C: case 0x24:

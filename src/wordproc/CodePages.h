@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,12 @@ ByteCharacters singleByteCharacters(int codePage);
 
 // True for the double-byte pages (932, 936, 949, 950, 1361).
 bool isDoubleByteCodePage(int codePage);
+
+// Where to end a piece of at most `most` bytes of double-byte text so that
+// no character is cut in two: after the last byte below 0x30 (control
+// codes, space and most ASCII punctuation), which no double-byte page uses
+// as a lead or trail byte, or at `most` when the piece has none.
+std::size_t doubleByteSafeEnd(std::string_view bytes, std::size_t most);
 
 // The Windows ANSI code page of a language id (lid): 1250 for Central
 // European languages, 1251 for Cyrillic, ..., 932 for Japanese; 1252 for

@@ -47,14 +47,8 @@ bool hasBytesAboveAscii(std::string_view bytes) {
 // At most this much of a story is looked at to choose its code page.
 constexpr std::size_t kSampleBytes = 1 << 20;
 
-// The story's first bytes, cut after a byte below 0x40, which no double-byte
-// page uses as a trail byte, so that no character is cut in two.
-std::string_view sampleOf(std::string_view bytes) {
-    if (bytes.size() <= kSampleBytes) return bytes;
-    std::size_t end = kSampleBytes;
-    while (end > 0 && static_cast<unsigned char>(bytes[end - 1]) >= 0x40) --end;
-    return bytes.substr(0, end);
-}
+// The story's first bytes, no character cut in two.
+std::string_view sampleOf(std::string_view bytes) { return bytes.substr(0, doubleByteSafeEnd(bytes, kSampleBytes)); }
 
 bool wellFormedIn(int codePage, std::string_view bytes) {
     CodePageDecoder decoder;

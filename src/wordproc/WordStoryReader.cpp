@@ -130,11 +130,17 @@ std::string readStoryFromBytes(std::string_view bytes, int codePage, OtherStorie
         return out.take();
     }
     // Control codes lie below every double-byte page's trail bytes, so the
-    // story's structure survives decoding the bytes as a whole.
+    // story's structure survives decoding the bytes apart from it; they are
+    // decoded a piece at a time, never cutting a character in two.
+    constexpr std::size_t kPieceBytes = 1 << 20;
     CodePageDecoder decoder;
-    TextBuilder text;
-    decoder.decode(codePage, bytes, text);
-    forEachCodePoint(text.text(), [&out](char32_t c) { out.put(c); });
+    while (!bytes.empty()) {
+        const std::size_t end = doubleByteSafeEnd(bytes, kPieceBytes);
+        TextBuilder text;
+        decoder.decode(codePage, bytes.substr(0, end), text);
+        forEachCodePoint(text.text(), [&out](char32_t c) { out.put(c); });
+        bytes.remove_prefix(end);
+    }
     return out.take();
 }
 
