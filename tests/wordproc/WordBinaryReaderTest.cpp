@@ -143,6 +143,17 @@ TEST(Word95Reader, ReadsTheDocumentsCodePage) {
     for (const Case& c : cases) EXPECT_EQ(word95Text(c.story, c.options), c.text) << c.what;
 }
 
+// Double-byte text over a MiB is decoded a piece at a time; no character is
+// lost or cut at the seams.
+TEST(Word95Reader, LongDoubleByteTextReadsWhole) {
+    std::string story, text;
+    for (int i = 0; i < 200000; ++i) {
+        story += "\x93\xFA\x96\x7B\x8C\xEA ";  // 日本語
+        text += "\u65E5\u672C\u8A9E ";
+    }
+    EXPECT_EQ(word95Text(story + "\r", {.lid = 0x0411}), text + "\r");
+}
+
 TEST(Word95Reader, AcceptsAnyIdentificationWordOnASoundHeader) {
     EXPECT_EQ(word95Text("Other writer\r", {.ident = 0x1234}), "Other writer\r");
     std::string stream = word95Stream("Other writer\r", {.ident = 0x1234});
