@@ -79,13 +79,16 @@ bool looksLikeWord2(std::string_view data) {
     if (ident != kWord1Ident && ident != kWord1Ident2 && ident != kWord2Ident) return false;
     const std::uint32_t fcMin = le32(data, kFcMin, kFib);
     const std::uint32_t fcMac = le32(data, kFcMac, kFib);
-    return le16(data, kNFib, kFib) < kFirstWord6NFib && fcMin >= kHeaderBytes && fcMin <= fcMac &&
-           fcMac <= data.size();
+    // A file cut short is still recognised, so that it is told damaged
+    // rather than of an unknown format.
+    return le16(data, kNFib, kFib) < kFirstWord6NFib && fcMin >= kHeaderBytes && fcMin <= fcMac;
 }
 
 std::string readWord2Text(std::string_view data, const ReadOptions& options) {
     const std::uint16_t flags = le16(data, kFlags, kFib);
     if (flags & kEncrypted) throw EngineError("the document is encrypted", UnreadableReason::Encrypted);
+    if (le32(data, kFcMac, kFib) > data.size())
+        throw EngineError("the Word for Windows document is cut off: its text ends past the end of the file");
     EightBitWordDocument document;
     document.stream = data;
     if ((flags & kComplex) && data.size() >= kCbClx + 2 && le16(data, kCbClx, kFib) != 0)

@@ -79,6 +79,7 @@ TEST(Word2Reader, RefusesEncryptedAndDamagedFiles) {
     const std::vector<std::string> files = {
         word2File("secret\r\n", {.flags = kEncryptedFlag}),
         [] { std::string f = word2File("text\r\n"); f[0x34 + 2] = 0x10; return f; }(),  // ccpText past the end
+        word2File("text\r\n").substr(0, 0x180),                                    // cut before the text's end
         damaged([](std::string& f) { f[0x122] = '\xF0'; }),                            // cbClx past the end
         damaged([](std::string& f) { f[f.size() - 3] = '\x3F'; }),                      // a piece's fc past the end
         damaged([](std::string& f) { f[0x180 + 9] = '\x05'; }),                          // not a CLX entry
@@ -93,7 +94,6 @@ TEST(Word2Reader, OnlyASoundHeaderIsRecognised) {
     const std::string file = word2File("text\r\n");
     const std::vector<std::string> others = {
         file.substr(0, 0x30),                                              // cut inside the header
-        file.substr(0, 0x180),                                             // cut before the text's end
         [&] { std::string f = file; f[0] = 'x'; return f; }(),             // another identification word
         [&] { std::string f = file; f[2] = 101; return f; }(),             // a Word 6 version number
         [&] { std::string f = file; f[0x18] = 0x10; f[0x19] = 0; return f; }(),  // text inside the header
