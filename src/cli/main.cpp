@@ -3,6 +3,7 @@
 #include "cli/Extractor.h"
 #include "cli/PathLists.h"
 #include "cli/TerminalText.h"
+#include "common/HeapTuning.h"
 #include "common/LocalTimeZone.h"
 
 #include <iostream>
@@ -13,6 +14,7 @@
 #endif
 
 int main(int argc, char** argv) {
+    harvelux::keepFreedBlocksForReuse();
     harvelux::pinLocalTimeZone();
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);

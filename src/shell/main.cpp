@@ -1,5 +1,6 @@
 // The desktop program: both windows over the real platform and the document
 // engine.
+#include "common/HeapTuning.h"
 #include "common/LocalTimeZone.h"
 #include "common/ProgramFolder.h"
 #include "platform/QtPlatform.h"
@@ -19,6 +20,7 @@
 #include <thread>
 
 int main(int argc, char* argv[]) {
+    harvelux::keepFreedBlocksForReuse();
     harvelux::pinLocalTimeZone();
     QApplication app(argc, argv);
 

@@ -1,0 +1,18 @@
+#include "common/HeapTuning.h"
+
+#include <cstdlib>  // defines __GLIBC__ where the C library is glibc
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+namespace harvelux {
+
+void keepFreedBlocksForReuse() {
+#if defined(__GLIBC__)
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 64 << 20);
+#endif
+}
+
+}  // namespace harvelux
