@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <new>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -80,15 +81,19 @@ DocumentBytes readDocumentBytes(const std::string& path, std::uint64_t maxBytes,
     // it is read is refused once it holds more.
     const std::size_t most = static_cast<std::size_t>(maxBytes) + 1;
     std::size_t capacity = static_cast<std::size_t>(info.st_size) + 1;
-    auto data = std::make_unique_for_overwrite<char[]>(capacity);
+    DocumentBytes::Buffer data(static_cast<char*>(std::malloc(capacity)));
+    if (!data) throw std::bad_alloc();
     std::size_t filled = 0;
     while (true) {
         if (filled == capacity) {
             if (capacity >= most) fail(path, "file too large", UnreadableReason::TooLarge);
+            // realloc grows a large block in place where it can (glibc remaps
+            // its pages), so a growing file never holds two copies at once.
             const std::size_t larger = std::min(capacity + capacity / 2 + 65536, most);
-            auto grown = std::make_unique_for_overwrite<char[]>(larger);
-            std::memcpy(grown.get(), data.get(), filled);
-            data = std::move(grown);
+            char* grown = static_cast<char*>(std::realloc(data.get(), larger));
+            if (!grown) throw std::bad_alloc();
+            (void)data.release();
+            data.reset(grown);
             capacity = larger;
         }
         const long got = read(fd.get(), data.get() + filled, capacity - filled);

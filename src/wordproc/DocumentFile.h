@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -13,12 +14,19 @@ namespace harvelux::wordproc {
 // document costs one copy from the kernel, not a fill and a copy.
 class DocumentBytes {
 public:
+    // Memory from malloc, so that a buffer can grow in place (realloc) as a
+    // file that grows while it is read is read on.
+    struct Free {
+        void operator()(char* data) const { std::free(data); }
+    };
+    using Buffer = std::unique_ptr<char, Free>;
+
     DocumentBytes() = default;
-    DocumentBytes(std::unique_ptr<char[]> data, std::size_t size) : data_(std::move(data)), size_(size) {}
+    DocumentBytes(Buffer data, std::size_t size) : data_(std::move(data)), size_(size) {}
     std::string_view view() const { return {data_.get(), size_}; }
 
 private:
-    std::unique_ptr<char[]> data_;
+    Buffer data_;
     std::size_t size_ = 0;
 };
 
