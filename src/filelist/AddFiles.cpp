@@ -22,8 +22,9 @@ std::vector<std::string> ChooseFilesToAdd(platform::Platform& platform) {
     std::vector<std::string> chosen = platform.openFilesDialog(kAddFilesTitle, addFilesFilters());
     std::vector<std::string> onDisk;
     std::vector<std::string> ambiguous;
+    NamesOnDisk names;
     for (const std::string& path : chosen) {
-        NameOnDisk found = findOnDisk(path);
+        NameOnDisk found = names.find(path);
         if (found.found == NameOnDisk::Found::Ambiguous)
             ambiguous.push_back(path);
         else

@@ -6,6 +6,7 @@
 #include <dirent.h>
 #endif
 
+#include <algorithm>
 #include <string_view>
 
 namespace harvelux::filelist {
@@ -22,9 +23,11 @@ std::string shownForm(std::string_view name) {
     std::string shown;
     bool inRun = false;
     for (std::size_t i = 0; i < name.size();) {
-        std::size_t length = 0;
-        for (std::size_t k = 1; k <= 4 && i + k <= name.size(); ++k)
-            if (isValidUtf8(name.substr(i, k))) length = k;
+        // One character at a time: the length its first byte announces, if
+        // the bytes are that character.
+        const auto lead = static_cast<unsigned char>(name[i]);
+        std::size_t length = lead < 0x80 ? 1 : lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
+        if (length != 0 && (i + length > name.size() || !isValidUtf8(name.substr(i, length)))) length = 0;
         const bool bad = length == 0 || name.substr(i, length) == kReplacement;
         if (bad && !inRun) shown += kReplacement;
         if (!bad) shown.append(name.substr(i, length));
@@ -39,29 +42,46 @@ bool mayStandForAnother(std::string_view name) {
     return name.find('?') != std::string_view::npos || name.find(kReplacement) != std::string_view::npos;
 }
 
-// The entries of `folder` that show as `name` does, at most two: with "?"
-// for each bad byte as this program lists names, or with U+FFFD.
-std::vector<std::string> entriesShownAs(const std::string& folder, std::string_view name) {
-    std::vector<std::string> found;
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir) return found;
-    const std::string wanted = shownForm(name);
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string_view entryName(entry->d_name);
-        if (entryName == "." || entryName == "..") continue;
-        if (withQuestionMarks(entryName) == name || shownForm(entryName) == wanted) {
-            found.emplace_back(entryName);
-            if (found.size() == 2) break;
-        }
-    }
-    ::closedir(dir);
-    return found;
-}
-
 }  // namespace
 #endif
 
-NameOnDisk findOnDisk(const std::string& shown) {
+const NamesOnDisk::Listing& NamesOnDisk::listingOf(const std::string& folder) {
+    const auto [at, inserted] = listings_.try_emplace(folder);
+#ifndef _WIN32
+    if (inserted) {
+        if (DIR* dir = ::opendir(folder.c_str())) {
+            while (const dirent* entry = ::readdir(dir)) {
+                const std::string_view name(entry->d_name);
+                if (name == "." || name == "..") continue;
+                at->second.byQuestionMarks.emplace(withQuestionMarks(name), name);
+                at->second.byShownForm.emplace(shownForm(name), name);
+            }
+            ::closedir(dir);
+        }
+    }
+#else
+    static_cast<void>(inserted);
+#endif
+    return at->second;
+}
+
+// The entries of `folder` that show as `name` does, at most two: with "?"
+// for each bad byte as this program lists names, or with U+FFFD.
+std::vector<std::string> NamesOnDisk::entriesShownAs(const std::string& folder, std::string_view name) {
+    const Listing& listing = listingOf(folder);
+    std::vector<std::string> found;
+    const auto add = [&found](const auto& range) {
+        for (auto it = range.first; it != range.second && found.size() < 2; ++it)
+            if (std::find(found.begin(), found.end(), it->second) == found.end()) found.push_back(it->second);
+    };
+    add(listing.byQuestionMarks.equal_range(name));
+#ifndef _WIN32
+    add(listing.byShownForm.equal_range(shownForm(name)));
+#endif
+    return found;
+}
+
+NameOnDisk NamesOnDisk::find(const std::string& shown) {
     NameOnDisk result{NameOnDisk::Found::AsGiven, shown};
 #ifndef _WIN32
     // On Windows names are UTF-16 and every one survives the dialog.

@@ -62,10 +62,13 @@ TEST_F(Commands, NamesTheDialogsCannotShowAreTheFilesOnDisk) {
     docs.file("twin?.doc");
     platform.openFilesAnswers.push_back({docs.path("bad?folder/report?.doc"), docs.path("twin?.doc"), real,
                                          docs.path("missing?.doc")});
-    platform.openFilesAnswers.push_back({docs.path("bad" + replacement + "folder/report" + replacement + ".doc")});
+    // Two bad bytes side by side, given as one U+FFFD each.
+    const std::string pair = docs.file("pair\xFF\xFE.doc");
+    platform.openFilesAnswers.push_back({docs.path("bad" + replacement + "folder/report" + replacement + ".doc"),
+                                         docs.path("pair" + replacement + replacement + ".doc")});
     pick(command::kAddFiles);
     pick(command::kAddFiles);
-    EXPECT_THAT(items(), ElementsAre(bad, real, docs.path("missing?.doc"), bad));
+    EXPECT_THAT(items(), ElementsAre(bad, real, docs.path("missing?.doc"), bad, pair));
     EXPECT_THAT(platform.messageTexts(),
                 ElementsAre("More than one file shows under each of these names: their names differ only in "
                             "characters that cannot be shown. They were not added:\r\r" +
