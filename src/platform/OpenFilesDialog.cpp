@@ -8,11 +8,17 @@
 
 namespace harvelux::platform {
 
+QString typedPath(const QDir& folder, QString name) {
+    if (name == QStringLiteral("~") || name.startsWith(QStringLiteral("~/"))) name = QDir::homePath() + name.mid(1);
+    return QDir::cleanPath(folder.absoluteFilePath(name));
+}
+
 OpenFilesDialog::OpenFilesDialog(QWidget* parent, const QString& title, const QString& filters)
     : QFileDialog(parent, title, QString(), filters) {
     setOption(QFileDialog::DontUseNativeDialog);
     setAcceptMode(QFileDialog::AcceptOpen);
     setFileMode(QFileDialog::ExistingFiles);
+    keepAcceptEnabledFor(*this, [](const QString& text) { return !text.trimmed().isEmpty(); });
 }
 
 QStringList OpenFilesDialog::chosenFiles() const { return typed_.isEmpty() ? selectedFiles() : typed_; }
@@ -32,11 +38,7 @@ QStringList OpenFilesDialog::typedNames() const {
             if (!pieces[i].isEmpty()) names << pieces[i];
     }
     const QDir folder = directory();
-    for (QString& name : names) {
-        if (name == QStringLiteral("~") || name.startsWith(QStringLiteral("~/")))
-            name = QDir::homePath() + name.mid(1);
-        name = QDir::cleanPath(folder.absoluteFilePath(name));
-    }
+    for (QString& name : names) name = typedPath(folder, name);
     return names;
 }
 

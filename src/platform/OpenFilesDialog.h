@@ -10,9 +10,32 @@
 // dialog answers for itself and would refuse such names again.
 #pragma once
 
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace harvelux::platform {
+
+// A name typed into a file dialog's name field, as a full path: relative to
+// the folder shown, "~" for the home folder.
+QString typedPath(const QDir& folder, QString name);
+
+// Keeps the dialog's accept button enabled while the name field holds text
+// that `takesTyped` accepts as typed: Qt's own dialog greys it out for names
+// that do not exist, though pressing Enter still answers.
+template <typename TakesTyped>
+void keepAcceptEnabledFor(QFileDialog& dialog, TakesTyped takesTyped) {
+    auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    if (!field || !buttons) return;
+    // Connected after Qt's own handler, so it runs after it.
+    QObject::connect(field, &QLineEdit::textChanged, &dialog, [buttons, takesTyped](const QString& text) {
+        if (QPushButton* accept = buttons->button(QDialogButtonBox::Open); accept && takesTyped(text))
+            accept->setEnabled(true);
+    });
+}
 
 class OpenFilesDialog final : public QFileDialog {
     Q_OBJECT

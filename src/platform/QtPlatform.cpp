@@ -1,5 +1,6 @@
 #include "platform/QtPlatform.h"
 
+#include "platform/FolderDialog.h"
 #include "platform/OpenFilesDialog.h"
 
 #include <QApplication>
@@ -51,7 +52,9 @@ std::vector<std::string> QtPlatform::openFilesDialog(const std::string& title,
 }
 
 std::string QtPlatform::folderDialog(const std::string& prompt) {
-    return QFileDialog::getExistingDirectory(parent_, toQ(prompt)).toStdString();
+    FolderDialog dialog(parent_, toQ(prompt));
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.chosenFolder().toStdString();
 }
 
 std::string QtPlatform::saveDialog(const std::string& title, const std::vector<FileFilter>& filters) {

@@ -1,13 +1,16 @@
 // The open-files dialog takes typed names as typed, existing or not, and
 // still enters a typed folder. The dialog is driven without its modal loop:
 // the name is typed into its field and the dialog is accepted.
+#include "platform/FolderDialog.h"
 #include "platform/OpenFilesDialog.h"
 
 #include <gmock/gmock.h>
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <ostream>
@@ -54,6 +57,8 @@ TEST_F(OpenFilesDialogTest, TypedNamesThatDoNotExistAreTakenAsTypedInFullBesideE
 }
 
 TEST_F(OpenFilesDialogTest, OneTypedMissingNameAndExistingFilesAreAccepted) {
+    nameField->setText(QStringLiteral("missing.doc"));
+    EXPECT_TRUE(dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))->button(QDialogButtonBox::Open)->isEnabled());
     typeAndAccept(QStringLiteral("missing.doc"));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_THAT(dialog.chosenFiles(), ElementsAre(path("missing.doc")));
@@ -73,6 +78,27 @@ TEST_F(OpenFilesDialogTest, TypedFolderIsEnteredNotReturned) {
 TEST_F(OpenFilesDialogTest, EmptyNameIsNotAnAnswer) {
     typeAndAccept(QString());
     EXPECT_NE(dialog.result(), QDialog::Accepted);
+}
+
+// The folder dialog takes a typed name that stands for a folder Qt cannot
+// show ("?" or U+FFFD for the bytes that are not UTF-8) as typed, and an
+// existing folder as Qt does.
+TEST(FolderDialogTest, TypedNamesStandingForFoldersQtCannotShowAreTakenAsTyped) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    FolderDialog dialog(nullptr, QStringLiteral("Please select folder:"));
+    dialog.setDirectory(dir.path());
+    auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(field, nullptr);
+    QPushButton* choose = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))->button(QDialogButtonBox::Open);
+    for (const QString& typed : {QStringLiteral("report?"), QStringLiteral("report\uFFFD"), QStringLiteral("sub")}) {
+        dialog.setResult(QDialog::Rejected);
+        field->setText(typed);
+        EXPECT_TRUE(choose->isEnabled()) << typed.toStdString();
+        dialog.accept();
+        EXPECT_EQ(dialog.result(), QDialog::Accepted) << typed.toStdString();
+        EXPECT_EQ(dialog.chosenFolder(), dir.filePath(typed));
+    }
 }
 
 }  // namespace
