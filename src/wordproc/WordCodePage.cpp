@@ -59,6 +59,9 @@ bool wellFormedIn(int codePage, std::string_view bytes) {
 
 bool isAsciiLetter(unsigned char byte) { return (byte | 0x20) >= 'a' && (byte | 0x20) <= 'z'; }
 
+// Latin letters beyond ASCII: Latin-1's letters and Latin Extended-A and B.
+bool isAccentedLatinLetter(char32_t c) { return c >= 0xC0 && c < 0x250 && c != 0xD7 && c != 0xF7; }
+
 // Letters of the scripts with single-byte pages of their own: Greek,
 // Cyrillic, Hebrew, Arabic, Thai.
 bool isOtherScriptLetter(char32_t c) {
@@ -80,8 +83,7 @@ bool looksWrittenInScript(int codePage, std::string_view bytes) {
     for (const char c : sampleOf(bytes)) {
         const auto byte = static_cast<unsigned char>(c);
         const char32_t character = characters[byte];
-        if (isAsciiLetter(byte) || (byte >= 0x80 && character >= 0xC0 && character < 0x250 && character != 0xD7 &&
-                                    character != 0xF7))
+        if (isAsciiLetter(byte) || (byte >= 0x80 && isAccentedLatinLetter(character)))
             ++latin;
         else if (isOtherScriptLetter(character))
             ++script;
@@ -90,6 +92,28 @@ bool looksWrittenInScript(int codePage, std::string_view bytes) {
     }
     endWord();
     return whole > mixed;
+}
+
+// Whether 8-bit text read in another Latin page (1250 Central European,
+// 1254 Turkish, 1257 Baltic, 1258 Vietnamese) has a letter there that
+// Windows-1252 reads as punctuation, a symbol or nothing, next to a letter:
+// "ł", "ą", "ż" or "ť" inside a word. Without such a letter the two pages
+// read the text as Latin words alike, and the Western page is kept: a
+// single Central European font in a Western document's table does not turn
+// its "à" into "ŕ".
+bool hasLettersOnlyIn(int codePage, std::string_view bytes) {
+    const ByteCharacters page = singleByteCharacters(codePage);
+    const ByteCharacters western = singleByteCharacters(kWindowsLatin1);
+    const auto isLetter = [&page](unsigned char byte) { return isAsciiLetter(byte) || isAccentedLatinLetter(page[byte]); };
+    const std::string_view sample = sampleOf(bytes);
+    for (std::size_t i = 0; i < sample.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(sample[i]);
+        if (byte < 0x80 || !isAccentedLatinLetter(page[byte]) || isAccentedLatinLetter(western[byte])) continue;
+        const bool letterBefore = i > 0 && isLetter(static_cast<unsigned char>(sample[i - 1]));
+        const bool letterAfter = i + 1 < sample.size() && isLetter(static_cast<unsigned char>(sample[i + 1]));
+        if (letterBefore || letterAfter) return true;
+    }
+    return false;
 }
 
 bool isOtherScriptPage(int codePage) {
@@ -108,6 +132,8 @@ int wordDocumentCodePage(const WordCodePageHints& hints, std::string_view storyB
     // it may be unused, or used for a few words.
     if (isDoubleByteCodePage(fonts) && !wellFormedIn(fonts, storyBytes)) return kWindowsLatin1;
     if (isOtherScriptPage(fonts) && !looksWrittenInScript(fonts, storyBytes)) return kWindowsLatin1;
+    if (!isDoubleByteCodePage(fonts) && !isOtherScriptPage(fonts) && !hasLettersOnlyIn(fonts, storyBytes))
+        return kWindowsLatin1;
     return fonts;
 }
 

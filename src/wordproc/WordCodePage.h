@@ -23,7 +23,9 @@ struct WordCodePageHints {
 // Roman Cyr, Arial CE, a Japanese font) when the text has bytes above ASCII
 // (and, for a double-byte page, when they are well formed in it; for the
 // page of another script, when the text's words are written in that script
-// rather than Latin words with accents); else Windows-1252.
+// rather than Latin words with accents; for another Latin page, when the
+// text has letters that only that page reads as letters); else
+// Windows-1252.
 int wordDocumentCodePage(const WordCodePageHints& hints, std::string_view storyBytes);
 
 }  // namespace harvelux::wordproc
