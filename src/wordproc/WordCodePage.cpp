@@ -120,6 +120,15 @@ bool isOtherScriptPage(int codePage) {
     return codePage == 1251 || codePage == 1253 || codePage == 1255 || codePage == 1256 || codePage == 874;
 }
 
+// Whether the story reads as text of the fonts' page rather than as Western
+// text. A font in the table does not make the text its own: it may be
+// unused, or used for a few words.
+bool readsInFontsPage(int codePage, std::string_view bytes) {
+    if (isDoubleByteCodePage(codePage)) return wellFormedIn(codePage, bytes);
+    if (isOtherScriptPage(codePage)) return looksWrittenInScript(codePage, bytes);
+    return hasLettersOnlyIn(codePage, bytes);
+}
+
 }  // namespace
 
 int wordDocumentCodePage(const WordCodePageHints& hints, std::string_view storyBytes) {
@@ -128,13 +137,7 @@ int wordDocumentCodePage(const WordCodePageHints& hints, std::string_view storyB
     if (language != kWindowsLatin1 || !hasBytesAboveAscii(storyBytes)) return language;
     const int fonts = fontsCodePage(hints.fontTable, hints.charsetOffset);
     if (fonts == 0 || fonts == kWindowsLatin1) return kWindowsLatin1;
-    // A font of another script in the table does not make the text its own:
-    // it may be unused, or used for a few words.
-    if (isDoubleByteCodePage(fonts) && !wellFormedIn(fonts, storyBytes)) return kWindowsLatin1;
-    if (isOtherScriptPage(fonts) && !looksWrittenInScript(fonts, storyBytes)) return kWindowsLatin1;
-    if (!isDoubleByteCodePage(fonts) && !isOtherScriptPage(fonts) && !hasLettersOnlyIn(fonts, storyBytes))
-        return kWindowsLatin1;
-    return fonts;
+    return readsInFontsPage(fonts, storyBytes) ? fonts : kWindowsLatin1;
 }
 
 }  // namespace harvelux::wordproc
