@@ -9,7 +9,7 @@
 #include "WindowWatch.h"
 #include "shell/CommandIds.h"
 #include "shell/Form1.h"
-#include "wordproc/DocumentEngine.h"
+#include "wordproc/BuiltInEngine.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -53,7 +53,7 @@ int main(int argc, char* argv[]) {
 
     bench::BenchPlatform platform(folder, harvelux::platform::Answer::No);
     bench::RowsOnlyResults results;
-    wordproc::DocumentEngineFactory engine;
+    wordproc::BuiltInEngineFactory engine;
     shell::Form1 form({platform, results, "/nonexistent", engine, [] { return false; }, [] {}, 1});
     form.Form_Load();
     form.show();

@@ -16,7 +16,7 @@
 #include "filelist/FileListView.h"
 #include "shell/CommandIds.h"
 #include "shell/Form1.h"
-#include "wordproc/DocumentEngine.h"
+#include "wordproc/BuiltInEngine.h"
 
 #include <QApplication>
 #include <QItemSelection>
@@ -58,7 +58,7 @@ int runOneSize(long long items, int argc, char** argv) {
     QApplication app(argc, argv);
     bench::BenchPlatform platform;
     bench::RowsOnlyResults results;
-    wordproc::DocumentEngineFactory engine;
+    wordproc::BuiltInEngineFactory engine;
     shell::Form1 form({platform, results, scratch.path().toStdString(), engine, [] { return false; }, [] {}, 1});
     form.Form_Load();
     form.resize(1000, 700);

@@ -6,7 +6,7 @@
 //     parallel_read LIST-FILE [THREADS...]     (default: 1 and 2 threads)
 #include "common/LocalTimeZone.h"
 #include "extract/DocumentReadout.h"
-#include "wordproc/DocumentEngine.h"
+#include "wordproc/BuiltInEngine.h"
 
 #include <atomic>
 #include <chrono>
@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     for (int i = 2; i < argc; ++i) counts.push_back(static_cast<unsigned>(std::max(1, std::atoi(argv[i]))));
     if (counts.empty()) counts = {1, 2};
 
-    harvelux::wordproc::DocumentEngineFactory engine;
+    harvelux::wordproc::BuiltInEngineFactory engine;
     for (const unsigned threads : counts) {
         std::atomic<std::size_t> next{0};
         std::atomic<std::size_t> bytes{0};

@@ -20,7 +20,7 @@
 #include "shell/ApplicationWindows.h"
 #include "shell/CommandIds.h"
 #include "shell/Form1.h"
-#include "wordproc/DocumentEngine.h"
+#include "wordproc/BuiltInEngine.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", scratch.path().toLocal8Bit());
     QApplication app(argc, argv);
     bench::BenchPlatform platform;
-    wordproc::DocumentEngineFactory engine;
+    wordproc::BuiltInEngineFactory engine;
     const auto windows = shell::createApplicationWindows({
         platform,
         scratch.path().toStdString(),

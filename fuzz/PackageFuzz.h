@@ -4,10 +4,10 @@
 // XML are not lost to the archive's checksums.
 #pragma once
 
-#include "wordproc/Engine.h"
+#include "wordproc/EngineInterface.h"
 #include "wordproc/ReadOptions.h"
-#include "wordproc/XmlDocument.h"
-#include "wordproc/ZipArchive.h"
+#include "wordproc/container/XmlDocument.h"
+#include "wordproc/container/ZipArchive.h"
 
 #include <pugixml.hpp>
 

@@ -1,10 +1,10 @@
 // The whole engine on arbitrary bytes: recognition by content, then the
 // reader of whatever format the bytes are taken for.
 #include "FuzzOptions.h"
-#include "wordproc/Engine.h"
+#include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
-#include "wordproc/LinkedLegacyReader.h"
-#include "wordproc/LinkedReaders.h"
+#include "wordproc/module/LinkedLegacyReader.h"
+#include "wordproc/module/LinkedPdfHtmlReaders.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,7 +13,7 @@
 // The readers of the modules are linked in, so that they are instrumented
 // like the rest.
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    harvelux::wordproc::useLinkedReaders(&harvelux::wordproc::linkedReaders());
+    harvelux::wordproc::useLinkedPdfHtmlReaders(&harvelux::wordproc::linkedPdfHtmlReaders());
     harvelux::wordproc::useLinkedLegacyReader(&harvelux::wordproc::linkedLegacyReader());
     return 0;
 }

@@ -1,7 +1,7 @@
 // The HTML reader on arbitrary bytes, whatever they start with.
 #include "FuzzOptions.h"
-#include "wordproc/Engine.h"
-#include "wordproc/HtmlReader.h"
+#include "wordproc/EngineInterface.h"
+#include "wordproc/html/HtmlReader.h"
 
 #include <cstddef>
 #include <cstdint>

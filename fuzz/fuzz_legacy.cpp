@@ -1,8 +1,8 @@
 // The legacy reader (WordPerfect, Works, old Mac formats) on arbitrary
 // bytes: each library family is offered the input, as a document whose
 // signature pointed at it would be.
-#include "wordproc/Engine.h"
-#include "wordproc/LegacyReader.h"
+#include "wordproc/EngineInterface.h"
+#include "wordproc/legacy/LegacyReader.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,8 +2,8 @@
 // its own.
 #include "FuzzOptions.h"
 #include "PackageFuzz.h"
-#include "wordproc/OdfBody.h"
-#include "wordproc/OdfReader.h"
+#include "wordproc/odf/OdfBody.h"
+#include "wordproc/odf/OdfReader.h"
 
 using namespace harvelux::wordproc;
 

@@ -2,8 +2,9 @@
 // and the XML of a main part on its own.
 #include "FuzzOptions.h"
 #include "PackageFuzz.h"
-#include "wordproc/OoxmlBody.h"
-#include "wordproc/OoxmlReader.h"
+#include "wordproc/ooxml/OoxmlBody.h"
+#include "wordproc/ooxml/OoxmlPackageReader.h"
+#include "wordproc/ooxml/WordXmlReader.h"
 
 using namespace harvelux::wordproc;
 

@@ -1,7 +1,7 @@
 // The PDF reader on arbitrary bytes (poppler's parser and our walk over its
 // pages and text boxes).
-#include "wordproc/Engine.h"
-#include "wordproc/PdfReader.h"
+#include "wordproc/EngineInterface.h"
+#include "wordproc/pdf/PdfReader.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // The RTF reader on arbitrary bytes; input that does not start like RTF is
 // given the header, so that every input reaches the interpreter.
 #include "FuzzOptions.h"
-#include "wordproc/Engine.h"
-#include "wordproc/RtfReader.h"
+#include "wordproc/EngineInterface.h"
+#include "wordproc/rtf/RtfReader.h"
 
 #include <cstddef>
 #include <cstdint>

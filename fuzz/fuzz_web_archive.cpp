@@ -1,8 +1,8 @@
 // Web archives on arbitrary bytes: the MIME structure is taken apart, the
 // page decoded and read by the HTML reader.
-#include "wordproc/Engine.h"
-#include "wordproc/HtmlReader.h"
-#include "wordproc/WebArchive.h"
+#include "wordproc/EngineInterface.h"
+#include "wordproc/html/HtmlReader.h"
+#include "wordproc/html/WebArchive.h"
 
 #include <cstddef>
 #include <cstdint>

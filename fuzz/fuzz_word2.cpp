@@ -1,9 +1,9 @@
 // Feeds bytes to the Word for Windows 1.x/2.0 reader: directly, so that
 // mutations that break the header's checks still reach the text and piece
 // table parsers, and through the engine when the header is recognised.
-#include "wordproc/Engine.h"
+#include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
-#include "wordproc/Word2Reader.h"
+#include "wordproc/word/Word2Reader.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -4,12 +4,12 @@
 // (a 4-byte little-endian length first), so the fuzzer reaches the FIB and
 // piece table parsers without having to build a valid container.
 #include "FuzzOptions.h"
-#include "wordproc/CompoundFile.h"
-#include "wordproc/Engine.h"
+#include "wordproc/container/CompoundFile.h"
+#include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
-#include "wordproc/LittleEndian.h"
-#include "wordproc/Word95Reader.h"
-#include "wordproc/Word97Reader.h"
+#include "wordproc/container/LittleEndian.h"
+#include "wordproc/word/Word95Reader.h"
+#include "wordproc/word/Word97Reader.h"
 
 #include <cstddef>
 #include <cstdint>

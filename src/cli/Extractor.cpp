@@ -12,9 +12,9 @@
 #include "filelist/FolderScan.h"
 #include "results/ListViewWriters.h"
 #include "results/ResultTable.h"
-#include "wordproc/DocumentEngine.h"
+#include "wordproc/BuiltInEngine.h"
 #include "wordproc/DocumentFile.h"
-#include "wordproc/Engine.h"
+#include "wordproc/EngineInterface.h"
 
 #include <algorithm>
 #include <chrono>
@@ -108,7 +108,7 @@ private:
 
 int dumpTexts(const std::vector<std::string>& paths, const wordproc::ReadOptions& readOptions, std::ostream& out,
               std::ostream& err) {
-    wordproc::DocumentEngineFactory factory;
+    wordproc::BuiltInEngineFactory factory;
     int failed = 0;
     for (const std::string& path : paths) {
         out << "== " << escapeControls(path) << '\n';
@@ -214,7 +214,7 @@ int runExtractor(const CliOptions& options, std::ostream& out, std::ostream& err
 
     ConsolePlatform console;
     platform::RememberedPointer pointer;
-    wordproc::DocumentEngineFactory factory;
+    wordproc::BuiltInEngineFactory factory;
     std::vector<Failure> failures;
     extract::Word1 word(factory, console, pointer, nullptr);
     word.setReadOptions(readOptions);

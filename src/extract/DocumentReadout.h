@@ -2,7 +2,7 @@
 // sees: safe to run on any thread, one engine instance per call.
 #pragma once
 
-#include "wordproc/Engine.h"
+#include "wordproc/EngineInterface.h"
 #include "wordproc/WorkBudget.h"
 
 #include <string>

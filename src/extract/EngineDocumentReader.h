@@ -6,7 +6,7 @@
 #include "extract/DocumentTextReader.h"
 #include "platform/Platform.h"
 #include "platform/Pointer.h"
-#include "wordproc/Engine.h"
+#include "wordproc/EngineInterface.h"
 
 #include <functional>
 #include <memory>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Platform.h"
-#include "wordproc/Engine.h"
+#include "wordproc/EngineInterface.h"
 
 namespace harvelux::extract {
 

@@ -8,7 +8,7 @@
 #pragma once
 
 #include "platform/Platform.h"
-#include "wordproc/Engine.h"
+#include "wordproc/EngineInterface.h"
 
 #include <QObject>
 

@@ -19,7 +19,7 @@
 #include "platform/QtPlatform.h"
 #include "results/ResultsView.h"
 #include "shell/ProgressBar.h"
-#include "wordproc/Engine.h"
+#include "wordproc/EngineInterface.h"
 
 #include <QWidget>
 

@@ -7,7 +7,7 @@
 #include "platform/RunningWordProcessor.h"
 #include "shell/ApplicationWindows.h"
 #include "shell/StartPaths.h"
-#include "wordproc/DocumentEngine.h"
+#include "wordproc/BuiltInEngine.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
         arguments.push_back(QFile::encodeName(argument).toStdString());
 
     harvelux::platform::QtPlatform platform;
-    harvelux::wordproc::DocumentEngineFactory engine;
+    harvelux::wordproc::BuiltInEngineFactory engine;
     const auto windows = harvelux::shell::createApplicationWindows({
         platform,
         harvelux::programFolder(),

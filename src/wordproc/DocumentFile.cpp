@@ -1,7 +1,7 @@
 #include "wordproc/DocumentFile.h"
 
-#include "wordproc/Engine.h"
-#include "wordproc/Limits.h"
+#include "wordproc/EngineInterface.h"
+#include "wordproc/text/ReaderCaps.h"
 
 #include <algorithm>
 #include <cerrno>

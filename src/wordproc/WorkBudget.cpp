@@ -1,6 +1,6 @@
 #include "wordproc/WorkBudget.h"
 
-#include "wordproc/Engine.h"
+#include "wordproc/EngineInterface.h"
 
 #include <ctime>
 

@@ -1,5 +1,5 @@
 #include "extract/DocumentReadout.h"
-#include "wordproc/TextBuilder.h"
+#include "wordproc/text/TextBuilder.h"
 
 #include <gtest/gtest.h>
 

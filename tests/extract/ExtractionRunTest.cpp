@@ -1,7 +1,7 @@
 #include "extract/EngineDocumentReader.h"
 #include "extract/ExtractionRun.h"
 #include "results/ResultTable.h"
-#include "wordproc/DocumentEngine.h"
+#include "wordproc/BuiltInEngine.h"
 
 #include "ScriptedPlatform.h"
 #include "TestFiles.h"
@@ -201,7 +201,7 @@ TEST(ExtractionRun, RunningWordProcessorAsksAndNoEndsTheRun) {
 TEST(ExtractionRun, WarningTextAndAnswersThroughTheReader) {
     platform::ScriptedPlatform ui;
     platform::RememberedPointer pointer;
-    wordproc::DocumentEngineFactory engine;
+    wordproc::BuiltInEngineFactory engine;
     bool running = true;
     extract::Word1 word(engine, ui, pointer, [&running] { return running; });
 
@@ -302,7 +302,7 @@ TEST(ExtractionRun, UnreadableDocumentsGiveNoRowsAndNoMessages) {
     RunFixture f;
     f.files.items = {dir.file("missing.docx"), dir.path(), dir.file("empty.docx"), dir.file("pipe.docx"),
                      dir.file("random.docx"), dir.file("noise.docx"), dir.file("good.docx")};
-    wordproc::DocumentEngineFactory engine;
+    wordproc::BuiltInEngineFactory engine;
     extract::Word1 word(engine, f.platform, f.pointer, nullptr);
     std::vector<std::string> unreadable;
     word.setUnreadableObserver(

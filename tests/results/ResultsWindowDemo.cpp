@@ -12,7 +12,7 @@
 #include "extract/EngineDocumentReader.h"
 #include "platform/QtPlatform.h"
 #include "results/Form2.h"
-#include "wordproc/DocumentEngine.h"
+#include "wordproc/BuiltInEngine.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
             void setText(const std::string&) override {}
         } progress;
         harvelux::platform::RememberedPointer pointer;
-        harvelux::wordproc::DocumentEngineFactory engine;
+        harvelux::wordproc::BuiltInEngineFactory engine;
         harvelux::extract::Word1 word(engine, platform, pointer, nullptr);
         harvelux::extract::RunSummary summary;
         harvelux::extract::Start({paths, [withFilename] { return withFilename ? 1 : 0; }, form.resultRows(), progress,

@@ -9,7 +9,7 @@
 #include "results/ResultTable.h"
 #include "shell/CommandIds.h"
 #include "shell/Form1.h"
-#include "wordproc/DocumentEngine.h"
+#include "wordproc/BuiltInEngine.h"
 
 #include <gtest/gtest.h>
 
@@ -59,7 +59,7 @@ public:
 
 private:
     const std::thread::id owner = std::this_thread::get_id();
-    wordproc::DocumentEngineFactory real;
+    wordproc::BuiltInEngineFactory real;
 };
 
 // Every test starts without stored settings (the test program keeps them in

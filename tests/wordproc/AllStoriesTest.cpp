@@ -1,9 +1,9 @@
 // Whole documents: with ReadOptions::allStories every story's addresses are
 // read once, after the main story's; without it exactly the main story is.
 // Each format has a document written by hand and one saved by LibreOffice.
-#include "wordproc/Engine.h"
+#include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
-#include "wordproc/MailtoLinks.h"
+#include "wordproc/text/MailtoLinks.h"
 
 #include "TestFiles.h"
 

@@ -1,6 +1,6 @@
 #include "CompoundFileBuilder.h"
-#include "wordproc/CompoundFile.h"
-#include "wordproc/Engine.h"
+#include "wordproc/container/CompoundFile.h"
+#include "wordproc/EngineInterface.h"
 
 #include <gtest/gtest.h>
 

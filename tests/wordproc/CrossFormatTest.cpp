@@ -4,7 +4,7 @@
 // format must give the same text, except where the format cannot carry a
 // construct; those normalisations are spelled out below.
 #include "wordproc/DocumentFile.h"
-#include "wordproc/Engine.h"
+#include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
 
 #include <gtest/gtest.h>

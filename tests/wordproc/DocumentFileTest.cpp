@@ -3,7 +3,7 @@
 // included, while that stays under the cap; past the cap the read stops
 // there and the file is refused as too large, never read on.
 #include "wordproc/DocumentFile.h"
-#include "wordproc/Engine.h"
+#include "wordproc/EngineInterface.h"
 
 #include "TestFiles.h"
 

@@ -1,7 +1,7 @@
 // Every RTF and OpenDocument file of the shared corpus of real documents is
 // read, or refused with EngineError; nothing else may happen.
 #include "wordproc/DocumentFile.h"
-#include "wordproc/Engine.h"
+#include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
 
 #include <gtest/gtest.h>

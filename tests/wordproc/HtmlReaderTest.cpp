@@ -1,6 +1,6 @@
-#include "wordproc/Engine.h"
+#include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
-#include "wordproc/HtmlReader.h"
+#include "wordproc/html/HtmlReader.h"
 
 #include <gtest/gtest.h>
 

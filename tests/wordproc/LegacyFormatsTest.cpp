@@ -2,12 +2,12 @@
 // the programs read them, whole and damaged; and the range form the module
 // gives what the libraries report.
 #include "wordproc/DocumentFile.h"
-#include "wordproc/Engine.h"
+#include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
-#include "wordproc/LegacyModule.h"
-#include "wordproc/LegacySignature.h"
-#include "wordproc/RangeTextCollector.h"
-#include "wordproc/TextBuilder.h"
+#include "wordproc/module/LegacyModule.h"
+#include "wordproc/legacy/LegacySignature.h"
+#include "wordproc/legacy/LegacyTextSink.h"
+#include "wordproc/text/TextBuilder.h"
 #include "wordproc/WorkBudget.h"
 
 #include <gtest/gtest.h>
@@ -156,7 +156,7 @@ TEST(LegacyFormats, WeakSignaturesLeaveOtherFilesAlone) {
 // What the libraries report, in the range form of a main story, with the
 // side stories apart.
 TEST(LegacyFormats, CollectorGivesRangeFormAndKeepsSideStoriesApart) {
-    RangeTextCollector c;
+    LegacyTextSink c;
     librevenge::RVNGPropertyList none;
     librevenge::RVNGPropertyList pageBreak;
     pageBreak.insert("fo:break-before", "page");

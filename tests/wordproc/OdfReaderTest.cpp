@@ -1,9 +1,9 @@
 #include "TestFiles.h"
-#include "wordproc/DocumentEngine.h"
-#include "wordproc/Engine.h"
+#include "wordproc/BuiltInEngine.h"
+#include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
-#include "wordproc/OdfReader.h"
-#include "wordproc/ZipArchive.h"
+#include "wordproc/odf/OdfReader.h"
+#include "wordproc/container/ZipArchive.h"
 
 #include <gtest/gtest.h>
 
@@ -66,7 +66,7 @@ TEST(OdfReader, TextIsHeldInProportionToTheFile) {
     } cases[] = {{"<t:p>" + runs(300) + "x@example.com</t:p>", false}, {"<t:p>" + runs(20) + "x</t:p>", true}};
     for (const auto& c : cases) {
         testfiles::writeFile(dir.file("doc.odt"), package(content(c.body)));
-        DocumentEngineFactory engine;
+        BuiltInEngineFactory engine;
         const auto instance = engine.create();
         if (c.read) {
             EXPECT_EQ(instance->open(dir.file("doc.odt"))->content().text(), std::string(10000 * 20, ' ') + "x\r");

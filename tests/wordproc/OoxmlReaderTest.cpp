@@ -1,5 +1,5 @@
 #include "wordproc/FormatDispatch.h"
-#include "wordproc/Engine.h"
+#include "wordproc/EngineInterface.h"
 
 #include "TestFiles.h"
 

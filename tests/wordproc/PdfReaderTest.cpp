@@ -1,7 +1,7 @@
 #include "wordproc/DocumentFile.h"
-#include "wordproc/Engine.h"
+#include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
-#include "wordproc/PdfReader.h"
+#include "wordproc/pdf/PdfReader.h"
 
 #include "TestFiles.h"
 

@@ -1,6 +1,6 @@
-#include "wordproc/DocumentEngine.h"
+#include "wordproc/BuiltInEngine.h"
 #include "wordproc/FormatDispatch.h"
-#include "wordproc/PlainTextReader.h"
+#include "wordproc/plain/PlainTextReader.h"
 
 #include "TestFiles.h"
 
@@ -42,7 +42,7 @@ TEST(PlainTextReader, BinaryIsNotText) {
 TEST(DocumentEngine, OneInstanceOneDocument) {
     testfiles::TempDir dir;
     testfiles::writeFile(dir.file("a.txt"), "hello\n");
-    wordproc::DocumentEngineFactory factory;
+    wordproc::BuiltInEngineFactory factory;
     auto word = factory.create();
     auto document = word->open(dir.file("a.txt"));
     EXPECT_EQ(document->content().text(), "hello\r");

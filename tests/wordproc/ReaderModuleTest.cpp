@@ -1,8 +1,8 @@
-#include "wordproc/Engine.h"
+#include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
-#include "wordproc/LinkedReaders.h"
-#include "wordproc/ReaderModule.h"
-#include "wordproc/TextBuilder.h"
+#include "wordproc/module/LinkedPdfHtmlReaders.h"
+#include "wordproc/module/PdfHtmlModule.h"
+#include "wordproc/text/TextBuilder.h"
 #include "wordproc/WorkBudget.h"
 
 #include "TestFiles.h"
@@ -20,15 +20,15 @@ namespace {
 // The programs of the build tree load the real module through their run
 // path: HTML and PDF read through the dispatch exactly as when linked in.
 TEST(ReaderModule, LoadedModuleReadsHtmlAndPdfLikeTheLinkedReaders) {
-    useLinkedReaders(nullptr);
+    useLinkedPdfHtmlReaders(nullptr);
     const std::string html =
         "<html><body><p>one</p><p>two a@example.com <a href='mailto:b@example.com'>B</a></p></body></html>";
     std::string linked;
-    ASSERT_EQ(linkedReaders().readHtml(html.data(), html.size(), 0, nullptr, &linked), kReaderRead);
+    ASSERT_EQ(linkedPdfHtmlReaders().readHtml(html.data(), html.size(), 0, nullptr, &linked), kReaderRead);
     EXPECT_EQ(readDocumentText(html), linked);
     EXPECT_NE(linked.find("a@example.com"), std::string::npos);
     // The read options cross the module's edge.
-    ASSERT_EQ(linkedReaders().readHtml(html.data(), html.size(), kReadAllStories, nullptr, &linked), kReaderRead);
+    ASSERT_EQ(linkedPdfHtmlReaders().readHtml(html.data(), html.size(), kReadAllStories, nullptr, &linked), kReaderRead);
     EXPECT_EQ(readDocumentText(html, ReadOptions{true}), linked);
     EXPECT_NE(linked.find("b@example.com"), std::string::npos);
 
@@ -47,7 +47,7 @@ TEST(ReaderModule, LoadedModuleReadsHtmlAndPdfLikeTheLinkedReaders) {
 // moves a second each time it is read: the HTML walk reads it every few
 // thousand nodes, the PDF reader before every page.
 TEST(ReaderModule, LoadedModuleKeepsTheThreadsWorkBudgetAndTextCap) {
-    useLinkedReaders(nullptr);
+    useLinkedPdfHtmlReaders(nullptr);
     std::string manyNodes = "<html><body>";
     for (int i = 0; i < 100000; ++i) manyNodes += "<i>x</i>";
     manyNodes += "</body></html>";
@@ -94,8 +94,8 @@ int scripted(const char*, std::size_t, unsigned, const ReaderLimits*, std::strin
 // What the readers report becomes what the rest of the engine expects:
 // text, an EngineError, out of memory, or another failure with its message.
 TEST(ReaderModule, OutcomesBecomeTextOrTheMatchingException) {
-    static const ReaderModuleTable table{kReaderModuleAbi, &scripted, &scripted};
-    useLinkedReaders(&table);
+    static const PdfHtmlModuleTable table{kPdfHtmlModuleAbi, &scripted, &scripted};
+    useLinkedPdfHtmlReaders(&table);
     const std::string pdf = "%PDF-1.4\n";
     const std::string html = "<!DOCTYPE html><p>x</p>";
 
@@ -115,7 +115,7 @@ TEST(ReaderModule, OutcomesBecomeTextOrTheMatchingException) {
     } catch (const std::runtime_error& error) {
         EXPECT_STREQ(error.what(), "scripted message");
     }
-    useLinkedReaders(nullptr);
+    useLinkedPdfHtmlReaders(nullptr);
 }
 
 }  // namespace

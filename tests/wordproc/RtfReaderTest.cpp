@@ -1,6 +1,6 @@
-#include "wordproc/Engine.h"
+#include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
-#include "wordproc/RtfReader.h"
+#include "wordproc/rtf/RtfReader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Web archives: the page is found in the MIME message, decoded and read by
 // the HTML reader.
 #include "wordproc/DocumentFile.h"
-#include "wordproc/Engine.h"
+#include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
-#include "wordproc/MimeParts.h"
-#include "wordproc/WebArchive.h"
+#include "wordproc/container/MimeParts.h"
+#include "wordproc/html/WebArchive.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "WordDocumentBuilder.h"
 #include "wordproc/DocumentFile.h"
-#include "wordproc/Engine.h"
+#include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
 
 #include <gmock/gmock.h>

@@ -1,6 +1,6 @@
-#include "wordproc/CompoundFile.h"
+#include "wordproc/container/CompoundFile.h"
 #include "wordproc/DocumentFile.h"
-#include "wordproc/Engine.h"
+#include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
 
 #include <gmock/gmock.h>

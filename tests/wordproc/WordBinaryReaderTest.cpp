@@ -1,6 +1,6 @@
 #include "CompoundFileBuilder.h"
 #include "WordDocumentBuilder.h"
-#include "wordproc/Engine.h"
+#include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
 
 #include <gmock/gmock.h>

@@ -1,0 +1,56 @@
+// The stories of a document beyond its main story, gathered while a reader
+// reads with ReadOptions::allStories, and appended after the main story in
+// a fixed order: footnotes, endnotes, comments, text boxes and frames,
+// headers and footers, then the addresses of mailto: links.
+#pragma once
+
+#include "wordproc/EngineInterface.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+namespace harvelux::wordproc {
+
+enum class StoryKind : std::size_t { Footnotes, Endnotes, Comments, TextBoxes, HeadersFooters };
+
+class OtherStories {
+public:
+    // Adds a story's text; a story that does not end in CR is given one.
+    void add(StoryKind kind, std::string_view text);
+
+    // Adds the story `read()` returns. A story that cannot be read (missing,
+    // damaged, not what it claims to be) counts as empty: the rest of the
+    // document is still read.
+    template <typename Read>
+    void read(StoryKind kind, Read&& read) {
+        std::string text;
+        try {
+            text = read();
+        } catch (const EngineError&) {
+            return;
+        }
+        add(kind, text);
+    }
+
+    // A hyperlink's target; kept when it is a mailto: link.
+    void addLink(std::string_view uri);
+    // A field's instruction; its target is kept when it is a HYPERLINK
+    // field to a mailto: address.
+    void addFieldCode(std::string_view code);
+
+    // `main` followed by the stories and then the link addresses, one a line.
+    std::string appendTo(std::string main) const;
+
+private:
+    static constexpr std::size_t kKinds = 5;
+    std::array<std::string, kKinds> stories_;
+    std::vector<std::string> links_;
+    std::unordered_set<std::string> seenLinks_;
+    std::size_t bytes_ = 0;
+};
+
+}  // namespace harvelux::wordproc
