@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Configures and builds Harvelux into build/ (or $BUILD_DIR), with any extra
-# CMake arguments given.
+# Configures and builds one of the builds of CMakePresets.json (default:
+# "default", into build/), with any extra CMake arguments given.
+# Usage: [HARVELUX_PRESET=asan] scripts/build.sh [-DOPTION=VALUE...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build_dir=${BUILD_DIR:-build}
-cmake -S . -B "$build_dir" "$@"
-cmake --build "$build_dir" -j "$(nproc)"
+preset=${HARVELUX_PRESET:-default}
+cmake --preset "$preset" "$@"
+cmake --build --preset "$preset" -j "$(nproc)"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets of the document engine with clang into
-# build-fuzz/ (or $FUZZ_BUILD_DIR) and runs each for SECONDS (default 30),
+# Builds the libFuzzer targets of the document engine with clang (the
+# preset "fuzz") into build-fuzz/ (or $FUZZ_BUILD_DIR) and runs each for SECONDS (default 30),
 # seeded from the shared corpus of real documents, our test documents,
 # fuzz/seeds and fuzz/regressions. Seeds are copied into a temporary folder;
 # the corpus is never written to. A crash leaves its input in build-fuzz/artifacts and makes the
@@ -20,8 +20,7 @@ build_dir=${FUZZ_BUILD_DIR:-build-fuzz}
 corpus=${HARVELUX_CORPUS_DIR:-../shared/corpus}
 formats=${HARVELUX_FORMATS_DIR:-../shared/formats}  # documents in older formats
 
-CC=clang CXX=clang++ cmake -S . -B "$build_dir" -DHARVELUX_FUZZ=ON -DHARVELUX_GUI=OFF -DBUILD_TESTING=OFF -DHARVELUX_BENCH=OFF \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --preset fuzz -B "$build_dir" >/dev/null
 cmake --build "$build_dir" --target "${fuzzers[@]}" -j "$(nproc)"
 
 work=$(mktemp -d)

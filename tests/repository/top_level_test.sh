@@ -7,7 +7,8 @@ set -eu
 cd "$1"
 git rev-parse --is-inside-work-tree >/dev/null 2>&1 || { echo "not a git checkout: skipped"; exit 77; }
 
-allowed=".ci .gitignore CMakeLists.txt README.md Samples bench docs fuzz packaging scripts src tests"
+allowed=".ci .clang-format .clang-tidy .editorconfig .git-blame-ignore-revs .gitignore CMakeLists.txt CMakePresets.json "
+allowed="$allowed README.md Samples bench cmake docs fuzz packaging scripts src tests"
 status=0
 for entry in $(git ls-files --cached --others --exclude-standard | cut -d/ -f1 | sort -u); do
   case " $allowed " in

@@ -1,0 +1,41 @@
+# Every library the build looks for, in one place; the folders below use
+# the imported targets this defines. All are Debian packages
+# (scripts/install-deps.sh names them).
+
+find_package(PkgConfig REQUIRED)
+find_package(Threads REQUIRED)
+
+# The document engine and its two reader modules.
+pkg_check_modules(LIBZIP REQUIRED IMPORTED_TARGET libzip)
+pkg_check_modules(PUGIXML REQUIRED IMPORTED_TARGET pugixml)
+pkg_check_modules(LIBXML2 REQUIRED IMPORTED_TARGET libxml-2.0)
+pkg_check_modules(POPPLER_CPP REQUIRED IMPORTED_TARGET poppler-cpp)
+pkg_check_modules(LEGACY_LIBS REQUIRED IMPORTED_TARGET
+  libwpd-0.10 libwps-0.4 libmwaw-0.3 librevenge-0.0 librevenge-stream-0.0)
+
+# The desktop program (and the tests of its windows). The engine, the
+# extractor and harvelux-extract need no Qt; only the desktop program's
+# targets do, and they turn on AUTOMOC themselves.
+if(HARVELUX_GUI)
+  set(harvelux_qt_components Core Gui Widgets Svg)
+  if(BUILD_TESTING)
+    list(APPEND harvelux_qt_components Test)
+  endif()
+  find_package(Qt6 REQUIRED COMPONENTS ${harvelux_qt_components})
+endif()
+
+if(BUILD_TESTING)
+  find_package(GTest REQUIRED)
+endif()
+
+# Benchmarks are optional: without Google Benchmark they are left out, and
+# the configure step says so.
+set(HARVELUX_HAVE_BENCHMARK OFF)
+if(HARVELUX_BENCH AND NOT HARVELUX_SANITIZE)
+  find_package(benchmark QUIET)
+  if(benchmark_FOUND)
+    set(HARVELUX_HAVE_BENCHMARK ON)
+  else()
+    message(STATUS "Benchmarks skipped: Google Benchmark not found (Debian package libbenchmark-dev)")
+  endif()
+endif()
