@@ -3,18 +3,12 @@
 #include "FuzzOptions.h"
 #include "PackageFuzz.h"
 #include "wordproc/ooxml/OoxmlBody.h"
-#include "wordproc/ooxml/OoxmlPackageReader.h"
-#include "wordproc/ooxml/WordXmlReader.h"
 
 using namespace harvelux::wordproc;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static constexpr harvelux::fuzz::PackageFormat kOoxml{
-        isOoxmlPackage,
-        [](const ZipArchive& zip, const ReadOptions& options) { return readOoxmlText(zip, options); },
-        looksLikeWordXml,
-        [](std::string_view bytes, const ReadOptions& options) { return readWordXmlText(bytes, options); },
-        "word/document.xml",
+        Format::Ooxml, Format::WordXml, "word/document.xml",
         [](const pugi::xml_document& document) { return readWordprocessingBody(document); }};
     return harvelux::fuzz::fuzzPackage(kOoxml, data, size, fuzzReadOptions(data, size));
 }

@@ -5,8 +5,11 @@
 # fuzz/seeds and fuzz/regressions. Seeds are copied into a temporary folder;
 # the corpus is never written to. A crash leaves its input in build-fuzz/artifacts and makes the
 # script fail.
-# Usage: scripts/fuzz.sh [SECONDS] [FUZZER...]   (default: every fuzz/fuzz_*.cpp;
-# fuzzers without seeds of their own get every document as seed)
+# Usage: scripts/fuzz.sh [SECONDS] [FUZZER...]   (default: every fuzz/fuzz_*.cpp)
+# A fuzzer is seeded with the documents of the formats the engine's table of
+# formats gives it, by their usual names; the fuzzers of the whole engine and
+# of compound files, and any fuzzer the table names for no format, with every
+# document.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,7 +24,7 @@ corpus=${HARVELUX_CORPUS_DIR:-../shared/corpus}
 formats=${HARVELUX_FORMATS_DIR:-../shared/formats}  # documents in older formats
 
 cmake --preset fuzz -B "$build_dir" >/dev/null
-cmake --build "$build_dir" --target "${fuzzers[@]}" -j "$(nproc)"
+cmake --build "$build_dir" --target seed_patterns "${fuzzers[@]}" -j "$(nproc)"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -57,16 +60,19 @@ status=0
 for fuzzer in "${fuzzers[@]}"; do
   seeds="$work/$fuzzer-seeds"
   dict=()
+  mapfile -t patterns < <("$build_dir/fuzz/seed_patterns" "$fuzzer")
   case $fuzzer in
-    fuzz_rtf) copy_seeds "$seeds" '*.rtf'; dict=(-dict=fuzz/rtf.dict) ;;
-    fuzz_odt) copy_seeds "$seeds" '*.odt' '*.ott' '*.fodt' '*.xml'; extract_part "$seeds" content.xml odt; dict=(-dict=fuzz/odf.dict) ;;
-    fuzz_ooxml) copy_seeds "$seeds" '*.docx' '*.docm' '*.dotx' '*.dotm'; extract_part "$seeds" word/document.xml docx ;;
-    fuzz_pdf) copy_seeds "$seeds" '*.pdf' ;;
-    fuzz_html) copy_seeds "$seeds" '*.htm' '*.html'; dict=(-dict=fuzz/html.dict) ;;
-    fuzz_legacy) copy_seeds "$seeds" '*.wpd' '*.wp' '*.wp5' '*.wp6' '*.wps' '*.wri' 'wordperfect*' ;;
-    fuzz_web_archive) copy_seeds "$seeds" '*.mht' '*.mhtml'; dict=(-dict=fuzz/html.dict) ;;
-    fuzz_word2) copy_seeds "$seeds" '*.doc' ;;
-    *) copy_seeds "$seeds" '*' ;;
+    fuzz_dispatch | fuzz_word_binary) patterns=('*') ;;
+    fuzz_odt) patterns+=('*.xml') ;;  # content.xml on its own
+    fuzz_legacy) patterns+=('wordperfect*') ;;
+  esac
+  [[ ${#patterns[@]} -gt 0 ]] || patterns=('*')
+  copy_seeds "$seeds" "${patterns[@]}"
+  case $fuzzer in
+    fuzz_rtf) dict=(-dict=fuzz/rtf.dict) ;;
+    fuzz_odt) extract_part "$seeds" content.xml odt; dict=(-dict=fuzz/odf.dict) ;;
+    fuzz_ooxml) extract_part "$seeds" word/document.xml docx ;;
+    fuzz_html | fuzz_web_archive) dict=(-dict=fuzz/html.dict) ;;
   esac
   mkdir -p "$work/$fuzzer-corpus"
   echo "== $fuzzer: $(find "$seeds" -type f | wc -l) seeds, $seconds s"

@@ -2,11 +2,14 @@
 
 #include "filelist/FolderScan.h"
 #include "filelist/NamesOnDisk.h"
+#include "wordproc/FormatTable.h"
 
 namespace harvelux::filelist {
 
 std::vector<platform::FileFilter> addFilesFilters() {
-    return {{"Word Documents (*.do*)", "*.do*"}, {"All Files (*)", "*"}};
+    // The documents a folder scan takes.
+    const std::string documents(wordproc::folderScanPattern());
+    return {{"Word Documents (" + documents + ")", documents}, {"All Files (*)", "*"}};
 }
 
 std::vector<std::string> chosenFilesToAdd(const std::vector<std::string>& chosen) {

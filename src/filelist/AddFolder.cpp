@@ -1,6 +1,7 @@
 #include "filelist/AddFolder.h"
 
 #include "filelist/NamesOnDisk.h"
+#include "wordproc/FormatTable.h"
 
 namespace harvelux::filelist {
 
@@ -14,7 +15,7 @@ std::string BrowseFolder(platform::Platform& platform, const std::string& prompt
 }
 
 std::vector<std::string> FolderDocuments(const std::string& folder, const ScanPump& pump, ScanProblems* problems) {
-    std::vector<std::string> paths = ScanTree(folder, kDocumentPattern, pump, problems);
+    std::vector<std::string> paths = ScanTree(folder, std::string(wordproc::folderScanPattern()), pump, problems);
     for (std::string& path : paths) path = reduceRootSeparator(std::move(path));
     return paths;
 }

@@ -3,6 +3,7 @@
 #include "filelist/AddFolder.h"
 #include "filelist/DropExpansion.h"
 #include "filelist/FolderScan.h"
+#include "wordproc/FormatTable.h"
 #include "../support/TempTree.h"
 #include "../support/Unprivileged.h"
 
@@ -22,6 +23,7 @@ using harvelux::testing::runUnprivileged;
 using harvelux::testing::TempTree;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+using ::testing::IsSupersetOf;
 using ::testing::UnorderedElementsAre;
 
 void makeTree(const TempTree& tree) {
@@ -142,6 +144,21 @@ TEST(FolderScan, AddFolderTakesDocumentsAndSkipsLockFiles) {
     EXPECT_EQ(docs[3], tree.path("sub/Offer.docx"));
     // A dropped folder skips them too.
     EXPECT_EQ(ExpandDrop({tree.root()}).size(), 6u);  // and picture.png, notes.docx.bak
+}
+
+TEST(FolderScan, AddFolderTakesTheFormatsTheTableOfFormatsMarksByTheirUsualNames) {
+    TempTree tree;
+    std::set<std::string> names;
+    std::set<std::string> marked;
+    for (const wordproc::FormatEntry& entry : wordproc::formatTable()) {
+        for (const std::string_view extension : entry.extensionList()) {
+            const std::string name = "a." + std::string(extension);
+            if (names.insert(name).second) tree.file(name);
+            if (!entry.folderScanPattern.empty()) marked.insert(tree.path(name));
+        }
+    }
+    ASSERT_THAT(marked, ::testing::Not(IsEmpty()));
+    EXPECT_THAT(FolderDocuments(tree.root()), IsSupersetOf(marked));
 }
 
 TEST(FolderScan, DocumentsOfALevelComeBeforeTheNextLevel) {

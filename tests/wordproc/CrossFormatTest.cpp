@@ -2,14 +2,20 @@
 // engine reads (tests/wordproc/data/crossformat): paragraphs, a tab, a line
 // break, a no-break space, a two-by-two table and several addresses. Every
 // format must give the same text, except where the format cannot carry a
-// construct; those normalisations are spelled out below.
+// construct; those normalisations are spelled out below. The formats tested
+// are those of the engine's table that have a file in the folder.
 #include "wordproc/DocumentFile.h"
 #include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
+#include "wordproc/FormatTable.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <set>
 #include <string>
+#include <vector>
 
 namespace harvelux::wordproc {
 namespace {
@@ -24,9 +30,7 @@ const std::string kExpected =
     "Frank\r\afrank_1@mail.example.com\r\a\r\a"
     "The end.\r";
 
-std::string textOf(const std::string& extension) {
-    return readDocumentText(readDocumentFile(HARVELUX_TEST_DATA_DIR "/crossformat/crossformat." + extension));
-}
+const std::string kFolder = HARVELUX_TEST_DATA_DIR "/crossformat/";
 
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
     for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
@@ -34,32 +38,60 @@ std::string replaced(std::string text, const std::string& from, const std::strin
     return text;
 }
 
-class CrossFormat : public ::testing::TestWithParam<const char*> {};
-
-TEST_P(CrossFormat, GivesTheSameText) { EXPECT_EQ(textOf(GetParam()), kExpected); }
-
-INSTANTIATE_TEST_SUITE_P(Formats, CrossFormat, ::testing::Values("fodt", "odt", "rtf", "docx"));
-
-TEST(CrossFormatNormalised, HtmlCollapsesTheTab) {
-    // Outside <pre> a browser shows a tab as white space like any other.
-    EXPECT_EQ(textOf("html"), replaced(kExpected, "\t", " "));
+// The text a format can carry of the document.
+std::string expectedIn(Format format) {
+    switch (format) {
+        case Format::Html:
+            // Outside <pre> a browser shows a tab as white space like any other.
+            return replaced(kExpected, "\t", " ");
+        case Format::Pdf: {
+            // A PDF holds positioned lines: the line break, each table cell
+            // and the paragraphs are lines alike, the tab is a gap and the
+            // no-break space a space glyph (both read as a space), and no
+            // table marks exist.
+            std::string expected = replaced(kExpected, "\r\a\r\a", "\r");
+            expected = replaced(expected, "\r\a", "\r");
+            expected = replaced(expected, "\v", "\r");
+            expected = replaced(expected, "\t", " ");
+            return replaced(expected, "\u00A0", " ");
+        }
+        default:
+            return kExpected;
+    }
 }
 
-TEST(CrossFormatNormalised, PdfHasLinesInsteadOfStructure) {
-    // A PDF holds positioned lines: the line break, each table cell and the
-    // paragraphs are lines alike, the tab is a gap and the no-break space a
-    // space glyph (both read as a space), and no table marks exist.
-    std::string expected = replaced(kExpected, "\r\a\r\a", "\r");
-    expected = replaced(expected, "\r\a", "\r");
-    expected = replaced(expected, "\v", "\r");
-    expected = replaced(expected, "\t", " ");
-    expected = replaced(expected, "\u00A0", " ");
-    EXPECT_EQ(textOf("pdf"), expected);
+// The usual extensions of the table's formats for which the folder holds a
+// crossformat.<extension>.
+std::vector<std::string> extensionsWithAFile() {
+    std::set<std::string> extensions;
+    for (const FormatEntry& entry : formatTable())
+        for (const std::string_view extension : entry.extensionList())
+            if (std::filesystem::exists(kFolder + "crossformat." + std::string(extension)))
+                extensions.emplace(extension);
+    return {extensions.begin(), extensions.end()};
 }
 
-TEST(CrossFormatNormalised, WordBinaryGivesTheSameText) {
-    const std::string bytes = readDocumentFile(HARVELUX_TEST_DATA_DIR "/crossformat/crossformat.doc");
-    EXPECT_EQ(readDocumentText(bytes), kExpected);
+class CrossFormat : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(CrossFormat, GivesTheTextItsFormatCarries) {
+    const std::string bytes = readDocumentFile(kFolder + "crossformat." + GetParam());
+    const Format format = detectFormat(bytes);
+    ASSERT_NE(format, Format::Unknown);
+    const std::vector<std::string_view> extensions = formatEntry(format).extensionList();
+    EXPECT_NE(std::find(extensions.begin(), extensions.end(), GetParam()), extensions.end())
+        << "taken for " << formatEntry(format).name;
+    EXPECT_EQ(readDocumentText(bytes), expectedIn(format));
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, CrossFormat, ::testing::ValuesIn(extensionsWithAFile()),
+                         [](const ::testing::TestParamInfo<std::string>& each) { return each.param; });
+
+TEST(CrossFormatFolder, HoldsOnlyFormatsOfTheTable) {
+    const std::vector<std::string> tested = extensionsWithAFile();
+    for (const auto& file : std::filesystem::directory_iterator(kFolder)) {
+        const std::string extension = file.path().extension().string().substr(1);
+        EXPECT_NE(std::find(tested.begin(), tested.end(), extension), tested.end()) << file.path();
+    }
 }
 
 }  // namespace

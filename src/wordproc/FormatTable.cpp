@@ -1,0 +1,180 @@
+#include "wordproc/FormatTable.h"
+
+#include "wordproc/EngineInterface.h"
+#include "wordproc/container/CompoundFile.h"
+#include "wordproc/container/ZipArchive.h"
+#include "wordproc/html/HtmlSignature.h"
+#include "wordproc/html/WebArchive.h"
+#include "wordproc/legacy/LegacySignature.h"
+#include "wordproc/module/LegacyModule.h"
+#include "wordproc/module/PdfHtmlModule.h"
+#include "wordproc/odf/OdfReader.h"
+#include "wordproc/ooxml/OoxmlPackageReader.h"
+#include "wordproc/ooxml/WordXmlReader.h"
+#include "wordproc/pdf/PdfSignature.h"
+#include "wordproc/plain/PlainTextReader.h"
+#include "wordproc/rtf/RtfReader.h"
+#include "wordproc/word/Word2Reader.h"
+#include "wordproc/word/WordBinaryReader.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace harvelux::wordproc {
+
+namespace {
+
+// The family readers' own signatures, as the table calls them.
+template <bool (*test)(std::string_view)>
+bool bytesTest(const FormatInput& input) {
+    return test(input.data);
+}
+template <bool (*test)(const ZipArchive&)>
+bool zipTest(const FormatInput& input) {
+    return test(*input.zip);
+}
+template <bool (*test)(const CompoundFile&)>
+bool compoundTest(const FormatInput& input) {
+    return test(*input.compound);
+}
+template <std::string (*read)(std::string_view, const ReadOptions&)>
+std::string bytesReader(const FormatInput& input, const ReadOptions& options) {
+    return read(input.data, options);
+}
+template <std::string (*read)(const ZipArchive&, const ReadOptions&)>
+std::string zipReader(const FormatInput& input, const ReadOptions& options) {
+    return read(*input.zip, options);
+}
+template <std::string (*read)(const CompoundFile&, const ReadOptions&)>
+std::string compoundReader(const FormatInput& input, const ReadOptions& options) {
+    return read(*input.compound, options);
+}
+
+// A password-protected OOXML document is a compound file holding the
+// encrypted package.
+bool holdsEncryptedPackage(const FormatInput& input) { return input.compound->find(u"EncryptedPackage").has_value(); }
+
+std::string refuseEncrypted(const FormatInput&, const ReadOptions&) {
+    throw EngineError("the document is encrypted", UnreadableReason::Encrypted);
+}
+
+std::string readPlain(const FormatInput& input, const ReadOptions&) { return readPlainText(input.data); }
+
+std::string readWebArchive(const FormatInput& input, const ReadOptions& options) {
+    const std::string page = webArchivePage(input.data);
+    // A saved page may be empty; the parser takes no empty input.
+    if (page.find_first_not_of(" \t\r\n") == std::string::npos) return {};
+    return readHtmlThroughModule(page, options);
+}
+
+bool hasDistinctLegacySignature(const FormatInput& input) {
+    return distinctLegacyFamily(input.data) != LegacyFamily::None;
+}
+bool hasWeakLegacySignature(const FormatInput& input) { return weakLegacyFamily(input.data) != LegacyFamily::None; }
+
+// The library family of a document recognised as an old word processor's.
+LegacyFamily legacyFamily(const FormatInput& input) {
+    if (input.compound) return LegacyFamily::Works;
+    const LegacyFamily distinct = distinctLegacyFamily(input.data);
+    return distinct != LegacyFamily::None ? distinct : weakLegacyFamily(input.data);
+}
+
+std::string readOldWordProcessor(const FormatInput& input, const ReadOptions& options) {
+    LegacyStories stories = readLegacyThroughModule(legacyFamily(input), input.data);
+    if (options.allStories) stories.main += stories.others;
+    return std::move(stories.main);
+}
+
+using enum DetectStage;
+
+// Today's folder scan takes the Word documents by their names.
+constexpr std::string_view kWordDocuments = "*.do*";
+
+constexpr FormatEntry kFormats[] = {
+    {Format::Rtf, "RTF", {{{LeadingBytes, bytesTest<looksLikeRtf>}}}, bytesReader<readRtfText>, "rtf",
+     FormatModule::None, true, "fuzz_rtf", ""},
+    {Format::Ooxml, "Office Open XML", {{{InsideZip, zipTest<isOoxmlPackage>}}}, zipReader<readOoxmlText>,
+     "docx docm dotx dotm", FormatModule::None, true, "fuzz_ooxml", kWordDocuments},
+    {Format::OpenDocument, "OpenDocument text", {{{InsideZip, zipTest<isOpenDocumentTextPackage>}}},
+     zipReader<readOpenDocumentPackageText>, "odt ott", FormatModule::None, true, "fuzz_odt", ""},
+    {Format::WordBinary, "Word 97-2003, Word 6.0/95", {{{InsideCompoundFile, compoundTest<isWordBinary>}}},
+     compoundReader<readWordBinaryText>, "doc dot", FormatModule::None, true, "fuzz_word_binary", kWordDocuments},
+    {Format::EncryptedPackage, "password-protected Office Open XML (refused as encrypted)",
+     {{{InsideCompoundFile, holdsEncryptedPackage}}}, refuseEncrypted, "docx docm dotx dotm", FormatModule::None,
+     false, "fuzz_word_binary", kWordDocuments},
+    {Format::Word2, "Word for Windows 1.x and 2.0", {{{Content, bytesTest<looksLikeWord2>}}},
+     bytesReader<readWord2Text>, "doc", FormatModule::None, true, "fuzz_word2", kWordDocuments},
+    {Format::Pdf, "PDF", {{{Content, bytesTest<looksLikePdf>}}}, bytesReader<readPdfThroughModule>, "pdf",
+     FormatModule::PdfHtml, false, "fuzz_pdf", ""},
+    // Works documents are compound files; the other families are told by
+    // their first bytes, the ones whose header says little only last.
+    {Format::OldWordProcessor, "WordPerfect, Works, Write, Word for DOS, old Mac word processors",
+     {{{InsideCompoundFile, compoundTest<isWorksCompound>},
+       {Content, hasDistinctLegacySignature},
+       {Fallback, hasWeakLegacySignature}}},
+     readOldWordProcessor, "wpd wp wp5 wp6 wps wri doc", FormatModule::Legacy, true, "fuzz_legacy", ""},
+    {Format::WebArchive, "web archive", {{{Content, bytesTest<looksLikeWebArchive>}}}, readWebArchive,
+     "mht mhtml", FormatModule::PdfHtml, true, "fuzz_web_archive", ""},
+    {Format::FlatOpenDocument, "flat OpenDocument text", {{{Content, bytesTest<looksLikeFlatOpenDocumentText>}}},
+     bytesReader<readFlatOpenDocumentText>, "fodt", FormatModule::None, true, "fuzz_odt", ""},
+    {Format::WordXml, "Word 2003 XML", {{{Content, bytesTest<looksLikeWordXml>}}}, bytesReader<readWordXmlText>,
+     "xml doc", FormatModule::None, true, "fuzz_ooxml", ""},
+    {Format::Html, "HTML", {{{Content, bytesTest<looksLikeHtml>}}}, bytesReader<readHtmlThroughModule>, "htm html",
+     FormatModule::PdfHtml, true, "fuzz_html", ""},
+    {Format::PlainText, "plain text", {{{Content, bytesTest<looksLikePlainText>}}}, readPlain, "txt",
+     FormatModule::None, false, "fuzz_dispatch", ""},
+};
+
+// Each format has one row, with a reader and a signature.
+constexpr bool rowsAreWhole() {
+    for (std::size_t i = 0; i < std::size(kFormats); ++i) {
+        const FormatEntry& entry = kFormats[i];
+        if (entry.format == Format::Unknown || !entry.read || !entry.signatures[0].matches) return false;
+        if (entry.extensions.empty() || entry.fuzzer.empty()) return false;
+        for (std::size_t j = 0; j < i; ++j)
+            if (kFormats[j].format == entry.format) return false;
+    }
+    return true;
+}
+static_assert(rowsAreWhole(), "a format without a reader, signature, extension or fuzzer, or with two rows");
+
+// A folder scan takes one pattern; a wider scan will take several.
+constexpr std::string_view scanPattern() {
+    std::string_view pattern;
+    for (const FormatEntry& entry : kFormats) {
+        if (entry.folderScanPattern.empty()) continue;
+        if (!pattern.empty() && pattern != entry.folderScanPattern) return {};
+        pattern = entry.folderScanPattern;
+    }
+    return pattern;
+}
+static_assert(!scanPattern().empty(), "the rows a folder scan takes give one pattern");
+
+}  // namespace
+
+bool FormatEntry::matches(DetectStage stage, const FormatInput& input) const {
+    return std::any_of(signatures.begin(), signatures.end(), [&](const FormatSignature& signature) {
+        return signature.matches && signature.stage == stage && signature.matches(input);
+    });
+}
+
+std::vector<std::string_view> FormatEntry::extensionList() const {
+    std::vector<std::string_view> list;
+    for (std::size_t at = 0; at < extensions.size();) {
+        const std::size_t end = std::min(extensions.find(' ', at), extensions.size());
+        list.push_back(extensions.substr(at, end - at));
+        at = end + 1;
+    }
+    return list;
+}
+
+std::span<const FormatEntry> formatTable() { return kFormats; }
+
+const FormatEntry& formatEntry(Format format) {
+    return *std::find_if(std::begin(kFormats), std::end(kFormats),
+                         [&](const FormatEntry& entry) { return entry.format == format; });
+}
+
+std::string_view folderScanPattern() { return scanPattern(); }
+
+}  // namespace harvelux::wordproc
