@@ -68,16 +68,19 @@ private:
     bool ok_ = true;
 };
 
+// The place of column k (counted from 1, as the list counts) in a vector.
+std::size_t columnIndex(int k) { return static_cast<std::size_t>(k - 1); }
+
 // W(k) for every column: the most UTF-16 units among its cells over all
 // rows, and its caption when measured with captions.
 std::vector<std::size_t> measureWidths(const ListViewSource& list, bool withCaptions, const ExportPump& pump) {
     const int columns = list.columnCount();
     std::vector<std::size_t> widths(static_cast<std::size_t>(std::max(columns, 0)), 0);
     if (withCaptions)
-        for (int k = 1; k <= columns; ++k) widths[k - 1] = utf16Length(list.columnCaption(k));
+        for (int k = 1; k <= columns; ++k) widths[columnIndex(k)] = utf16Length(list.columnCaption(k));
     for (int r = 1; r <= list.rowCount(); ++r) {
         pumpOnce(pump);
-        for (int k = 1; k <= columns; ++k) widths[k - 1] = std::max(widths[k - 1], utf16Length(list.cell(r, k)));
+        for (int k = 1; k <= columns; ++k) widths[columnIndex(k)] = std::max(widths[columnIndex(k)], utf16Length(list.cell(r, k)));
     }
     return widths;
 }
@@ -140,7 +143,7 @@ bool writeTextFile(const ListViewSource& list, const ExportOutput& output, const
     PieceWriter out(output);
     for (int k = 1; k <= columns; ++k) {
         pumpOnce(pump);
-        out.appendPadded(list.columnCaption(k), widths[k - 1]);
+        out.appendPadded(list.columnCaption(k), widths[columnIndex(k)]);
         out.append('\t');
     }
     out.append(kLineEnd);
@@ -149,7 +152,7 @@ bool writeTextFile(const ListViewSource& list, const ExportOutput& output, const
         if (!list.isChecked(r)) continue;
         for (int k = 1; k <= columns; ++k) {
             pumpOnce(pump);
-            out.appendPadded(list.cell(r, k), widths[k - 1]);
+            out.appendPadded(list.cell(r, k), widths[columnIndex(k)]);
             out.append('\t');
         }
         out.append(kLineEnd);
@@ -196,7 +199,7 @@ bool writeClipboardText(const ListViewSource& list, const ExportOutput& output, 
         // without padding and without trailing spaces.
         for (int k = 1; k < columns; ++k) {
             pumpOnce(pump);
-            out.appendPadded(list.cell(r, k), widths[k - 1]);
+            out.appendPadded(list.cell(r, k), widths[columnIndex(k)]);
             out.append('\t');
         }
         if (columns >= 1) {

@@ -12,7 +12,7 @@ std::size_t ResultRowStore::append(std::string_view first) {
 
 void ResultRowStore::setSecond(std::size_t row, std::string_view text) {
     if (row >= rows_.size()) return;
-    rows_[row].second = store(text, lastSecond_);
+    rows_[row].second = store(text, lastSecond_) & kMaxTextId;  // ids never exceed kMaxTextId
 }
 
 void ResultRowStore::setChecked(std::size_t row, bool checked) {
