@@ -1,6 +1,7 @@
 #include "wordproc/legacy/LegacySignature.h"
 
 #include "wordproc/container/CompoundFile.h"
+#include "wordproc/container/LittleEndian.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -17,10 +18,6 @@ std::uint16_t be16(std::string_view data, std::size_t at) {
 
 bool startsWith(std::string_view data, std::string_view prefix, std::size_t at = 0) {
     return data.size() >= at + prefix.size() && data.substr(at, prefix.size()) == prefix;
-}
-
-unsigned byteAt(std::string_view data, std::size_t at) {
-    return at < data.size() ? static_cast<unsigned char>(data[at]) : 0x100;
 }
 
 // WordPerfect 4.2 has no header: its text is ASCII with one-byte codes in

@@ -7,6 +7,7 @@
 #include "wordproc/container/XmlDocument.h"
 #include "wordproc/container/XmlNamespaces.h"
 #include "wordproc/container/ZipArchive.h"
+#include "wordproc/text/AsciiText.h"
 
 #include <algorithm>
 
@@ -26,12 +27,6 @@ bool isTextMediaType(std::string_view type) {
     if (type.substr(0, kTextMediaType.size()) != kTextMediaType) return false;
     const std::string_view suffix = type.substr(kTextMediaType.size());
     return std::find(std::begin(kSuffixes), std::end(kSuffixes), suffix) != std::end(kSuffixes);
-}
-
-std::string_view trimmed(std::string_view s) {
-    const std::size_t first = s.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) return std::string_view();
-    return s.substr(first, s.find_last_not_of(" \t\r\n") - first + 1);
 }
 
 // Calls `visit(entry, namespaces)` for each manifest:file-entry of the

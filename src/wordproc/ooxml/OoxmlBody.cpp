@@ -1,6 +1,7 @@
 #include "wordproc/ooxml/OoxmlBody.h"
 
 #include "wordproc/EngineInterface.h"
+#include "wordproc/text/AsciiText.h"
 #include "wordproc/text/FieldCodes.h"
 #include "wordproc/text/FieldStack.h"
 #include "wordproc/text/TextBuilder.h"
@@ -176,13 +177,10 @@ private:
     // A run's text. Unless xml:space="preserve" says otherwise, white space
     // at either end of the element is markup, not text.
     std::string_view runText(const pugi::xml_node& node) const {
-        std::string_view text = node.child_value();
+        const std::string_view text = node.child_value();
         const pugi::xml_attribute own = node.attribute("xml:space");
         const std::string_view space = own ? own.value() : rootSpace_;
-        if (space == "preserve") return text;
-        const std::size_t first = text.find_first_not_of(" \t\r\n");
-        if (first == std::string_view::npos) return {};
-        return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+        return space == "preserve" ? text : trimmed(text);
     }
 
     // A symbol given by its hexadecimal code point.
