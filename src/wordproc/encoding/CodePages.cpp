@@ -1,7 +1,6 @@
 #include "wordproc/encoding/CodePages.h"
 
 #include "common/Utf8.h"
-#include "wordproc/plain/PlainTextReader.h"
 #include "wordproc/text/TextBuilder.h"
 
 #include <cerrno>

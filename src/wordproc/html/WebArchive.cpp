@@ -3,6 +3,7 @@
 #include "wordproc/EngineInterface.h"
 #include "wordproc/text/ReaderCaps.h"
 #include "wordproc/container/MimeParts.h"
+#include "wordproc/encoding/ByteOrderMark.h"
 
 #include <iconv.h>
 
@@ -94,13 +95,10 @@ std::string webArchivePage(std::string_view data) {
         html.assign(part->body);  // 7bit, 8bit, binary
     }
     // A byte-order mark of its own outweighs the part's charset.
-    if (part->charset.empty() || html.rfind("\xEF\xBB\xBF", 0) == 0 || html.rfind("\xFF\xFE", 0) == 0 ||
-        html.rfind("\xFE\xFF", 0) == 0) {
-        return html;
-    }
+    if (part->charset.empty() || byteOrderMarkOf(html) != ByteOrderMark::None) return html;
     std::optional<std::string> utf8 = toUtf8(html, part->charset);
     if (!utf8) return html;
-    return "\xEF\xBB\xBF" + *utf8;
+    return std::string(kUtf8ByteOrderMark) + *utf8;
 }
 
 }  // namespace harvelux::wordproc
