@@ -1,0 +1,63 @@
+// A reader module as the engine reaches it: through the table of readers
+// that a program linking them in has handed over, else through the table
+// the module exports, the module opened once, on first use, and kept
+// loaded. Each module describes itself once:
+//
+//     struct SomeModule {
+//         using Table = SomeModuleTable;               // what its entry point returns
+//         static constexpr const char* kFile = ...;    // the module's file name
+//         static constexpr const char* kEntry = ...;   // the name of its entry point
+//         static bool accepts(const Table& table);     // this program's ABI, every reader there
+//     };
+#pragma once
+
+#include "wordproc/EngineInterface.h"
+#include "wordproc/module/ModuleLoader.h"
+
+#include <atomic>
+#include <string>
+
+namespace harvelux::wordproc {
+
+template <typename Module>
+class ProgramModule {
+public:
+    using Table = typename Module::Table;
+
+    // Hands over the readers linked into the program; null goes back to
+    // loading the module.
+    static void useLinked(const Table* table) { linked_.store(table, std::memory_order_release); }
+
+    // The table of readers. Throws EngineError ("the <reader> cannot be
+    // loaded: <why>") when the module cannot be loaded.
+    static const Table& table(const char* reader) {
+        if (const Table* linked = linked_.load(std::memory_order_acquire)) return *linked;
+        static const Loaded loaded = open();  // thread-safe, once
+        if (!loaded.table) throw EngineError(std::string("the ") + reader + " cannot be loaded: " + loaded.error);
+        return *loaded.table;
+    }
+
+private:
+    struct Loaded {
+        const Table* table = nullptr;
+        std::string error;  // why it could not be loaded
+    };
+
+    static Loaded open() {
+        Loaded loaded;
+        using Entry = const Table* (*)();
+        const auto entry = reinterpret_cast<Entry>(openProgramModule(Module::kFile, Module::kEntry, loaded.error));
+        if (!entry) return loaded;
+        const Table* table = entry();
+        if (!table || !Module::accepts(*table)) {
+            loaded.error = std::string(Module::kFile) + " is not this program's reader module";
+            return loaded;
+        }
+        loaded.table = table;
+        return loaded;
+    }
+
+    static inline std::atomic<const Table*> linked_{nullptr};
+};
+
+}  // namespace harvelux::wordproc
