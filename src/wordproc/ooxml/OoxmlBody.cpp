@@ -2,6 +2,7 @@
 
 #include "wordproc/EngineInterface.h"
 #include "wordproc/text/AsciiText.h"
+#include "wordproc/text/BodyMarks.h"
 #include "wordproc/text/FieldCodes.h"
 #include "wordproc/text/FieldStack.h"
 #include "wordproc/text/TextBuilder.h"
@@ -24,12 +25,9 @@ constexpr std::string_view kWordXml2003 = "http://schemas.microsoft.com/office/w
 constexpr std::string_view kMath = "http://schemas.openxmlformats.org/officeDocument/2006/math";
 constexpr std::string_view kStrictMath = "http://purl.oclc.org/ooxml/officeDocument/math";
 
-// What happens when the walk leaves an element.
-enum class OnExit { Nothing, EndParagraph, EndSectionParagraph, EndCell, EndRow };
-
 struct Frame {
     pugi::xml_node next;  // the next child to visit
-    OnExit onExit;
+    BodyMark onExit;      // written when the walk leaves the element
     std::size_t textStart;  // the text's size when the element was entered
 };
 
@@ -58,7 +56,7 @@ public:
     std::string walk(const pugi::xml_node& body) {
         // Looked up once: the root may carry any number of attributes.
         rootSpace_ = body.root().first_child().attribute("xml:space").value();
-        stack_.push_back({body.first_child(), OnExit::Nothing, 0});
+        stack_.push_back({body.first_child(), BodyMark::None, 0});
         walkTree(
             stack_, [](const pugi::xml_node& node) { return node.next_sibling(); },
             [this](const pugi::xml_node& node) { enter(node); }, [this](const Frame& done) { leave(done); });
@@ -73,7 +71,7 @@ private:
     }
     bool emitting() const { return !fields_.inCode(); }
 
-    void push(const pugi::xml_node& node, OnExit onExit) {
+    void push(const pugi::xml_node& node, BodyMark onExit) {
         pushFrame(stack_, Frame{node.first_child(), onExit, out_.text().size()});
     }
 
@@ -109,7 +107,7 @@ private:
                                          [&] { return readWordprocessingStory(node, w_, m_, links_); });
                 return;
             }
-            push(node, OnExit::Nothing);
+            push(node, BodyMark::None);
             return;
         }
         if (links_.stories) noteLink(node, name);
@@ -128,11 +126,11 @@ private:
             if (emitting()) out_.append(runText(node));
         } else if (name == "p") {
             const bool sectionEnd = node.child((w_ + "pPr").c_str()).child((w_ + "sectPr").c_str());
-            push(node, sectionEnd ? OnExit::EndSectionParagraph : OnExit::EndParagraph);
+            push(node, sectionEnd ? BodyMark::SectionEnd : BodyMark::Paragraph);
         } else if (name == "tc") {
-            push(node, OnExit::EndCell);
+            push(node, BodyMark::Cell);
         } else if (name == "tr") {
-            push(node, OnExit::EndRow);
+            push(node, BodyMark::Row);
         } else if (name == "tab") {
             emit(chars::kTab);
         } else if (name == "br") {
@@ -152,7 +150,7 @@ private:
         } else if (name == "fldChar") {
             fieldChar(node.attribute((w_ + "fldCharType").c_str()).value());
         } else {
-            push(node, OnExit::Nothing);  // body, r, hyperlink, tbl, sdt, ins, del, smartTag, ...
+            push(node, BodyMark::None);  // body, r, hyperlink, tbl, sdt, ins, del, smartTag, ...
         }
     }
 
@@ -212,24 +210,7 @@ private:
         return value != "0" && value != "false" && value != "off";
     }
 
-    void leave(const Frame& frame) {
-        switch (frame.onExit) {
-            case OnExit::EndParagraph:
-                out_.append(chars::kParagraph);
-                break;
-            case OnExit::EndSectionParagraph:
-                out_.append(chars::kPageBreak);
-                break;
-            case OnExit::EndCell:
-                out_.endCell(frame.textStart);
-                break;
-            case OnExit::EndRow:
-                out_.appendCellMark();
-                break;
-            case OnExit::Nothing:
-                break;
-        }
-    }
+    void leave(const Frame& frame) { writeBodyMark(out_, frame.onExit, frame.textStart); }
 
     // Complex fields: begin, code, separate, result, end. Text between begin
     // and separate is the field code and is dropped; fields nest.
