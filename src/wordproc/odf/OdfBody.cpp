@@ -1,6 +1,7 @@
 #include "wordproc/odf/OdfBody.h"
 
 #include "wordproc/EngineInterface.h"
+#include "wordproc/odf/OdfNamespaces.h"
 #include "wordproc/text/BodyMarks.h"
 #include "wordproc/text/FlowText.h"
 #include "wordproc/text/OtherStories.h"
@@ -19,19 +20,23 @@ namespace harvelux::wordproc {
 
 namespace {
 
-constexpr std::string_view kOffice = "urn:oasis:names:tc:opendocument:xmlns:office:1.0";
-constexpr std::string_view kText = "urn:oasis:names:tc:opendocument:xmlns:text:1.0";
-constexpr std::string_view kTable = "urn:oasis:names:tc:opendocument:xmlns:table:1.0";
-constexpr std::string_view kXlink = "http://www.w3.org/1999/xlink";
+using odf::kOffice;
+using odf::kTable;
+using odf::kText;
+using odf::kXlink;
+
 constexpr int kMaxSpaces = 10000;  // a single text:s
 
 // Namespaces whose elements hold no main text: drawings, frames and text
 // boxes, 3-D scenes, SVG descriptions, charts, form controls, formulas.
 bool isGraphicsNamespace(std::string_view uri) {
     static constexpr std::string_view kGraphics[] = {
-        "urn:oasis:names:tc:opendocument:xmlns:drawing:1.0",   "urn:oasis:names:tc:opendocument:xmlns:dr3d:1.0",
-        "urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0", "urn:oasis:names:tc:opendocument:xmlns:chart:1.0",
-        "urn:oasis:names:tc:opendocument:xmlns:form:1.0",      "urn:oasis:names:tc:opendocument:xmlns:presentation:1.0",
+        odf::kDrawing,
+        "urn:oasis:names:tc:opendocument:xmlns:dr3d:1.0",
+        "urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0",
+        "urn:oasis:names:tc:opendocument:xmlns:chart:1.0",
+        "urn:oasis:names:tc:opendocument:xmlns:form:1.0",
+        "urn:oasis:names:tc:opendocument:xmlns:presentation:1.0",
         "http://www.w3.org/1998/Math/MathML"};
     return std::find(std::begin(kGraphics), std::end(kGraphics), uri) != std::end(kGraphics);
 }

@@ -2,6 +2,7 @@
 
 #include "wordproc/EngineInterface.h"
 #include "wordproc/odf/OdfBody.h"
+#include "wordproc/odf/OdfNamespaces.h"
 #include "wordproc/odf/OdfStories.h"
 #include "wordproc/text/OtherStories.h"
 #include "wordproc/container/XmlDocument.h"
@@ -15,8 +16,9 @@ namespace harvelux::wordproc {
 
 namespace {
 
-constexpr std::string_view kOffice = "urn:oasis:names:tc:opendocument:xmlns:office:1.0";
-constexpr std::string_view kManifest = "urn:oasis:names:tc:opendocument:xmlns:manifest:1.0";
+using odf::kManifest;
+using odf::kOffice;
+
 constexpr std::string_view kTextMediaType = "application/vnd.oasis.opendocument.text";
 constexpr std::uint64_t kMaxMimetypeBytes = 256;
 constexpr std::size_t kFlatSniffBytes = 65536;
