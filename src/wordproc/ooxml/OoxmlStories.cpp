@@ -54,24 +54,25 @@ struct Part {
     ExternalTargets targets;
 };
 
-// Throws EngineError for a part that is missing or damaged.
-void loadPart(const ZipArchive& zip, const std::string& name, Part& part) {
-    const auto bytes = zip.read(name);
-    if (!bytes) throw EngineError("the package has no part " + name);
-    parseXml(part.document, *bytes, "a story part");
-    part.prefixes = wordPrefixesOf(part.document.document_element());
-    part.targets = externalTargets(readRelationships(zip, name));
+// False for a part that is missing or damaged: its stories are passed over.
+bool loadPart(const ZipArchive& zip, const std::string& name, Part& part) {
+    try {
+        const auto bytes = zip.read(name);
+        if (!bytes) return false;
+        parseXml(part.document, *bytes, "a story part");
+        part.prefixes = wordPrefixesOf(part.document.document_element());
+        part.targets = externalTargets(readRelationships(zip, name));
+    } catch (const EngineError&) {
+        return false;
+    }
+    return true;
 }
 
 // Notes or comments: each child of the part's root is one, except the
 // separators Word keeps among the notes.
 void readNotes(const ZipArchive& zip, const std::string& name, StoryKind kind, OtherStories& stories) {
     Part part;
-    try {
-        loadPart(zip, name, part);
-    } catch (const EngineError&) {
-        return;
-    }
+    if (!loadPart(zip, name, part)) return;
     const WordLinks links{&stories, &part.targets};
     const std::string typeName = part.prefixes.w + "type";
     for (const pugi::xml_node& note : part.document.document_element().children()) {
@@ -127,11 +128,7 @@ void readOoxmlStories(const ZipArchive& zip, const pugi::xml_document& main, con
     readTextBoxes(root, prefixes, WordLinks{&stories, &mainTargets}, stories);
     for (const std::string& name : headerFooterParts(root, prefixes.w, mainRelationships)) {
         Part part;
-        try {
-            loadPart(zip, name, part);
-        } catch (const EngineError&) {
-            continue;
-        }
+        if (!loadPart(zip, name, part)) continue;
         const WordLinks links{&stories, &part.targets};
         const pugi::xml_node partRoot = part.document.document_element();
         stories.read(StoryKind::HeadersFooters,
