@@ -7,14 +7,9 @@ namespace harvelux::wordproc {
 
 namespace {
 
-struct LegacyModule {
-    using Table = LegacyModuleTable;
-    static constexpr const char* kFile = kLegacyModuleFile;
-    static constexpr const char* kEntry = kLegacyModuleEntry;
-    static bool accepts(const Table& table) { return table.abiVersion == kLegacyModuleAbi && table.read; }
-};
+bool isComplete(const LegacyModuleTable& table) { return table.abiVersion == kLegacyModuleAbi && table.read; }
 
-using Reader = ProgramModule<LegacyModule>;
+using Reader = ProgramModule<LegacyModuleTable, kLegacyModuleFile, kLegacyModuleEntry, isComplete>;
 
 }  // namespace
 

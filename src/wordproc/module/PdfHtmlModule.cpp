@@ -7,16 +7,11 @@ namespace harvelux::wordproc {
 
 namespace {
 
-struct PdfHtmlModule {
-    using Table = PdfHtmlModuleTable;
-    static constexpr const char* kFile = kPdfHtmlModuleFile;
-    static constexpr const char* kEntry = kPdfHtmlModuleEntry;
-    static bool accepts(const Table& table) {
-        return table.abiVersion == kPdfHtmlModuleAbi && table.readHtml && table.readPdf;
-    }
-};
+bool isComplete(const PdfHtmlModuleTable& table) {
+    return table.abiVersion == kPdfHtmlModuleAbi && table.readHtml && table.readPdf;
+}
 
-using Readers = ProgramModule<PdfHtmlModule>;
+using Readers = ProgramModule<PdfHtmlModuleTable, kPdfHtmlModuleFile, kPdfHtmlModuleEntry, isComplete>;
 
 using ModuleRead = int (*)(const char* data, std::size_t size, unsigned options, const ReaderLimits* limits,
                            std::string* text);

@@ -1,14 +1,9 @@
 // A reader module as the engine reaches it: through the table of readers
 // that a program linking them in has handed over, else through the table
 // the module exports, the module opened once, on first use, and kept
-// loaded. Each module describes itself once:
-//
-//     struct SomeModule {
-//         using Table = SomeModuleTable;               // what its entry point returns
-//         static constexpr const char* kFile = ...;    // the module's file name
-//         static constexpr const char* kEntry = ...;   // the name of its entry point
-//         static bool accepts(const Table& table);     // this program's ABI, every reader there
-//     };
+// loaded. `Table` is what the entry point `entryName` of the module
+// `fileName` returns; `accepts(table)` tells whether a table is of this
+// program's ABI and has every reader.
 #pragma once
 
 #include "wordproc/EngineInterface.h"
@@ -19,11 +14,9 @@
 
 namespace harvelux::wordproc {
 
-template <typename Module>
+template <typename Table, const char* fileName, const char* entryName, bool (*accepts)(const Table&)>
 class ProgramModule {
 public:
-    using Table = typename Module::Table;
-
     // Hands over the readers linked into the program; null goes back to
     // loading the module.
     static void useLinked(const Table* table) { linked_.store(table, std::memory_order_release); }
@@ -45,12 +38,12 @@ private:
 
     static Loaded open() {
         Loaded loaded;
-        using Entry = const Table* (*)();
-        const auto entry = reinterpret_cast<Entry>(openProgramModule(Module::kFile, Module::kEntry, loaded.error));
+        using EntryPoint = const Table* (*)();
+        const auto entry = reinterpret_cast<EntryPoint>(openProgramModule(fileName, entryName, loaded.error));
         if (!entry) return loaded;
         const Table* table = entry();
-        if (!table || !Module::accepts(*table)) {
-            loaded.error = std::string(Module::kFile) + " is not this program's reader module";
+        if (!table || !accepts(*table)) {
+            loaded.error = std::string(fileName) + " is not this program's reader module";
             return loaded;
         }
         loaded.table = table;
