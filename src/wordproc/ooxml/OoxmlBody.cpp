@@ -89,48 +89,80 @@ private:
             return;
         }
         if (!isWord(node)) {
-            // Markup compatibility: an AlternateContent holds the same content
-            // several ways. The fallback is the form every reader understands
-            // (the choices need extensions: new symbols, shapes); a choice is
-            // read only when there is no fallback, and then only the first.
-            if (name == "Choice" && !isChoiceRead(node)) return;
-            if (name == "symEx") {
-                emitSymbol(node.attribute((std::string(prefix) + "char").c_str()).value());
-                return;
-            }
-            if (isWordXmlComment(node)) {
-                // A Word 2003 XML comment stands where it is anchored; its
-                // text is a story of its own. Inside a note or a comment it
-                // is left out, so comments cannot nest the walk.
-                if (inlineNotes_ && links_.stories)
-                    links_.stories->read(StoryKind::Comments,
-                                         [&] { return readWordprocessingStory(node, w_, m_, links_); });
-                return;
-            }
-            push(node, BodyMark::None);
+            enterOtherNamespace(node, name, prefix);
             return;
         }
         if (links_.stories) noteLink(node, name);
         if (isSkipped(name)) return;
         if (inlineNotes_ && (name == "footnote" || name == "endnote")) {
-            emit(chars::kNoteMark);  // the note's text is a story of its own
-            // Read with a walker that takes notes as ordinary elements, so a
-            // note nested in a note cannot recurse further.
-            if (links_.stories)
-                links_.stories->read(name == "footnote" ? StoryKind::Footnotes : StoryKind::Endnotes,
-                                     [&] { return readWordprocessingStory(node, w_, m_, links_); });
+            readInlineNote(node, name);
             return;
         }
+        if (enterMarked(node, name) || enterRunContent(node, name)) return;
+        push(node, BodyMark::None);  // body, r, hyperlink, tbl, sdt, ins, del, smartTag, ...
+    }
 
-        if (name == "delText") {
-            if (emitting()) out_.append(runText(node));
-        } else if (name == "p") {
+    // An element of another namespace than the main one: markup
+    // compatibility, an extension's symbol, a Word 2003 XML comment, or a
+    // container walked into.
+    void enterOtherNamespace(const pugi::xml_node& node, std::string_view name, std::string_view prefix) {
+        // Markup compatibility: an AlternateContent holds the same content
+        // several ways. The fallback is the form every reader understands
+        // (the choices need extensions: new symbols, shapes); a choice is
+        // read only when there is no fallback, and then only the first.
+        if (name == "Choice" && !isChoiceRead(node)) return;
+        if (name == "symEx") {
+            emitSymbol(node.attribute((std::string(prefix) + "char").c_str()).value());
+            return;
+        }
+        if (isWordXmlComment(node)) {
+            readInlineComment(node);
+            return;
+        }
+        push(node, BodyMark::None);
+    }
+
+    // Word 2003 XML keeps a note where it is referenced: its mark stands in
+    // the text, its text is a story of its own, read with a walker that
+    // takes notes as ordinary elements, so a note nested in a note cannot
+    // recurse further.
+    void readInlineNote(const pugi::xml_node& note, std::string_view name) {
+        emit(chars::kNoteMark);
+        if (links_.stories)
+            links_.stories->read(name == "footnote" ? StoryKind::Footnotes : StoryKind::Endnotes,
+                                 [&] { return readWordprocessingStory(note, w_, m_, links_); });
+    }
+
+    // A Word 2003 XML comment stands where it is anchored; its text is a
+    // story of its own. Inside a note or a comment it is left out, so
+    // comments cannot nest the walk.
+    void readInlineComment(const pugi::xml_node& comment) {
+        if (inlineNotes_ && links_.stories)
+            links_.stories->read(StoryKind::Comments, [&] { return readWordprocessingStory(comment, w_, m_, links_); });
+    }
+
+    // Paragraphs, table cells and rows: walked into, their mark written on
+    // leaving them. False for other elements.
+    bool enterMarked(const pugi::xml_node& node, std::string_view name) {
+        if (name == "p") {
             const bool sectionEnd = node.child((w_ + "pPr").c_str()).child((w_ + "sectPr").c_str());
             push(node, sectionEnd ? BodyMark::SectionEnd : BodyMark::Paragraph);
         } else if (name == "tc") {
             push(node, BodyMark::Cell);
         } else if (name == "tr") {
             push(node, BodyMark::Row);
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    // What a run holds besides its w:t: deleted text, special characters,
+    // note references, symbols and field characters. False for other
+    // elements.
+    bool enterRunContent(const pugi::xml_node& node, std::string_view name) {
+        if (name == "delText") {
+            if (emitting()) out_.append(runText(node));
         } else if (name == "tab") {
             emit(chars::kTab);
         } else if (name == "br") {
@@ -150,8 +182,9 @@ private:
         } else if (name == "fldChar") {
             fieldChar(node.attribute((w_ + "fldCharType").c_str()).value());
         } else {
-            push(node, BodyMark::None);  // body, r, hyperlink, tbl, sdt, ins, del, smartTag, ...
+            return false;
         }
+        return true;
     }
 
     // Link targets and field instructions, kept when all stories are read.
