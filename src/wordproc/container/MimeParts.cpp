@@ -130,7 +130,7 @@ std::string decodeQuotedPrintable(std::string_view text) {
             continue;
         }
         if (i + 1 < text.size() && (text[i + 1] == '\n' || text[i + 1] == '\r')) {  // soft line break
-            i += text[i + 1] == '\r' && i + 2 < text.size() && text[i + 2] == '\n' ? 2 : 1;
+            i += text[i + 1] == '\r' && i + 2 < text.size() && text[i + 2] == '\n' ? std::size_t{2} : std::size_t{1};
             continue;
         }
         const int high = i + 2 < text.size() ? hexValue(text[i + 1]) : -1;

@@ -99,10 +99,11 @@ bool looksLikePlainText(std::string_view data) {
     if (const Utf16Order order = unmarkedUtf16(data); order != Utf16Order::None) {
         const std::size_t units = data.size() / 2;
         for (std::size_t i = 0; i < units; ++i)
-            controls += isStrayControl(utf16UnitAt(data, i, order == Utf16Order::BigEndian)) ? 1 : 0;
+            if (isStrayControl(utf16UnitAt(data, i, order == Utf16Order::BigEndian))) ++controls;
         return fewStrayControls(controls, units);
     }
-    for (const char c : data) controls += isStrayControl(static_cast<unsigned char>(c)) ? 1 : 0;
+    for (const char c : data)
+        if (isStrayControl(static_cast<unsigned char>(c))) ++controls;
     return fewStrayControls(controls, data.size());
 }
 

@@ -70,7 +70,8 @@ RtfToken RtfTokenizer::controlWord() {
 
     if (token.word == "bin" && token.hasParameter) {
         // \binN: N bytes of raw data follow, whatever they contain.
-        const std::size_t length = std::min<std::size_t>(std::max<std::int32_t>(token.parameter, 0), data_.size() - pos_);
+        const auto wanted = static_cast<std::size_t>(std::max<std::int32_t>(token.parameter, 0));
+        const std::size_t length = std::min(wanted, data_.size() - pos_);
         token.kind = RtfToken::Kind::Binary;
         token.word = data_.substr(pos_, length);
         pos_ += length;
