@@ -9,7 +9,7 @@ namespace harvelux::wordproc::mime {
 
 namespace {
 
-constexpr std::size_t kMaxHeaderBytes = 64 * 1024;  // a header block longer than this is not one
+constexpr std::size_t kMaxHeaderBytes = std::size_t{64} * 1024;  // a header block longer than this is not one
 
 std::string lower(std::string_view text) {
     std::string out(text);

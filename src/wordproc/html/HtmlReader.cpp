@@ -84,7 +84,7 @@ std::string htmlEncoding(std::string_view data) {
         case ByteOrderMark::None: break;
     }
     if (const auto label = metaCharset(asciiHead(data, kMetaScanChars))) {
-        const std::string encoding = browserLabel(*label);
+        std::string encoding = browserLabel(*label);
         if (encoding == "UTF-8" || libxmlKnows(encoding)) return encoding;
     }
     return fallbackEncoding(data);

@@ -14,7 +14,7 @@ namespace harvelux::wordproc {
 
 namespace {
 
-constexpr std::size_t kHeadBytes = 64 * 1024;
+constexpr std::size_t kHeadBytes = std::size_t{64} * 1024;
 constexpr int kMaxPartNesting = 8;
 
 // Whether the first line is a header line ("Name: value").
@@ -52,7 +52,8 @@ std::string iconvCharset(const std::string& charset) {
 // do not fit it.
 std::optional<std::string> toUtf8(std::string_view bytes, const std::string& charset) {
     const iconv_t descriptor = iconv_open("UTF-8", iconvCharset(charset).c_str());
-    if (descriptor == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+    // iconv_open reports failure as (iconv_t)-1; there is no other way to tell.
+    if (descriptor == reinterpret_cast<iconv_t>(-1)) return std::nullopt;  // NOLINT(performance-no-int-to-ptr)
     std::string out(bytes.size() * 2 + 16, '\0');
     char* in = const_cast<char*>(bytes.data());
     std::size_t inLeft = bytes.size();

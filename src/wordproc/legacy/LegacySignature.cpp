@@ -34,9 +34,7 @@ bool looksLikeWordPerfect42(std::string_view data) {
             if (close == std::string_view::npos) return false;
             i += 1 + close;
             ++codes;
-        } else if (b < 0x20 && b != '\t' && b != '\n' && b != '\r' && b != '\f') {
-            return false;
-        } else if (b == 0xFF) {
+        } else if ((b < 0x20 && b != '\t' && b != '\n' && b != '\r' && b != '\f') || b == 0xFF) {
             return false;
         }
     }
