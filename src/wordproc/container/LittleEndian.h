@@ -22,6 +22,7 @@ inline std::string_view sliceOf(std::string_view data, std::uint64_t offset, std
     return data.substr(static_cast<std::size_t>(offset), static_cast<std::size_t>(length));
 }
 
+// The byte at `offset`, which the caller has made sure lies inside `data`.
 inline std::uint8_t byteAt(std::string_view data, std::size_t offset) {
     return static_cast<std::uint8_t>(data[offset]);
 }

@@ -1,5 +1,7 @@
 #include "wordproc/container/MimeParts.h"
 
+#include "wordproc/text/AsciiText.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -7,19 +9,12 @@ namespace harvelux::wordproc::mime {
 
 namespace {
 
-constexpr std::size_t kMaxHeaderBytes = 64 * 1024;  // a header block longer than this is not one
+constexpr std::size_t kMaxHeaderBytes = std::size_t{64} * 1024;  // a header block longer than this is not one
 
 std::string lower(std::string_view text) {
     std::string out(text);
     std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return std::tolower(c); });
     return out;
-}
-
-std::string_view trim(std::string_view text) {
-    const std::size_t begin = text.find_first_not_of(" \t\r\n");
-    if (begin == std::string_view::npos) return {};
-    const std::size_t end = text.find_last_not_of(" \t\r\n");
-    return text.substr(begin, end - begin + 1);
 }
 
 // The value of parameter `name` in "type/sub; a=b; name="value"".
@@ -53,13 +48,6 @@ std::string_view nextLine(std::string_view data, std::size_t& pos) {
     return line;
 }
 
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
 int base64Value(char c) {
     if (c >= 'A' && c <= 'Z') return c - 'A';
     if (c >= 'a' && c <= 'z') return c - 'a' + 26;
@@ -79,10 +67,10 @@ Entity parseEntity(std::string_view data) {
     const auto finishHeader = [&entity, &header] {
         const std::size_t colon = header.find(':');
         if (colon == std::string::npos) return;
-        const std::string name = lower(trim(std::string_view(header).substr(0, colon)));
-        const std::string_view value = trim(std::string_view(header).substr(colon + 1));
+        const std::string name = lower(trimmed(std::string_view(header).substr(0, colon)));
+        const std::string_view value = trimmed(std::string_view(header).substr(colon + 1));
         if (name == "content-type") {
-            entity.contentType = lower(trim(value.substr(0, value.find(';'))));
+            entity.contentType = lower(trimmed(value.substr(0, value.find(';'))));
             entity.boundary = parameter(value, "boundary");
             entity.charset = lower(parameter(value, "charset"));
         } else if (name == "content-transfer-encoding") {
@@ -94,7 +82,7 @@ Entity parseEntity(std::string_view data) {
         if (line.empty()) break;
         if (line.front() == ' ' || line.front() == '\t') {
             header += ' ';
-            header += trim(line);
+            header += trimmed(line);
             continue;
         }
         finishHeader();
@@ -115,7 +103,7 @@ std::vector<std::string_view> splitMultipart(std::string_view body, std::string_
         const std::size_t lineStart = pos;
         const std::string_view line = nextLine(body, pos);
         if (line.substr(0, delimiter.size()) != delimiter) continue;
-        const std::string_view rest = trim(line.substr(delimiter.size()));
+        const std::string_view rest = trimmed(line.substr(delimiter.size()));
         if (!rest.empty() && rest != "--") continue;  // a longer boundary that starts with ours
         if (partStart != std::string_view::npos) {
             // The line end before the delimiter belongs to the delimiter.
@@ -142,7 +130,7 @@ std::string decodeQuotedPrintable(std::string_view text) {
             continue;
         }
         if (i + 1 < text.size() && (text[i + 1] == '\n' || text[i + 1] == '\r')) {  // soft line break
-            i += text[i + 1] == '\r' && i + 2 < text.size() && text[i + 2] == '\n' ? 2 : 1;
+            i += text[i + 1] == '\r' && i + 2 < text.size() && text[i + 2] == '\n' ? std::size_t{2} : std::size_t{1};
             continue;
         }
         const int high = i + 2 < text.size() ? hexValue(text[i + 1]) : -1;

@@ -1,7 +1,7 @@
 // The upper halves (bytes 0x80-0xFF) of the single-byte code pages that
 // documents name: the Windows ANSI pages, the two DOS pages RTF's \pc and
-// \pca select, and Mac Roman. Bytes a page leaves undefined map to U+FFFD.
-// Windows-1252 lives with the plain-text reader.
+// \pca select, and Mac Roman. Bytes a page leaves undefined map to U+FFFD,
+// but for Windows-1252, whose five map to the C1 controls.
 #include "wordproc/encoding/CodePages.h"
 
 #include <array>
@@ -9,6 +9,11 @@
 namespace harvelux::wordproc {
 
 namespace {
+
+constexpr std::array<char16_t, 32> kWindows1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 struct UpperHalf {
     int codePage;
@@ -189,6 +194,11 @@ constexpr UpperHalf kUpperHalves[] = {
 // clang-format on
 
 }  // namespace
+
+char32_t windows1252ToUnicode(unsigned char byte) {
+    if (byte >= 0x80 && byte < 0xA0) return kWindows1252High[byte - 0x80];
+    return byte;
+}
 
 const std::array<char16_t, 128>* singleByteUpperHalf(int codePage) {
     for (const UpperHalf& page : kUpperHalves)

@@ -1,7 +1,6 @@
 #include "wordproc/encoding/CodePages.h"
 
 #include "common/Utf8.h"
-#include "wordproc/plain/PlainTextReader.h"
 #include "wordproc/text/TextBuilder.h"
 
 #include <cerrno>
@@ -13,7 +12,8 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-iconv_t invalidDescriptor() { return reinterpret_cast<iconv_t>(-1); }
+// What iconv_open returns on failure: (iconv_t)-1, an integer as a pointer.
+iconv_t invalidDescriptor() { return reinterpret_cast<iconv_t>(-1); }  // NOLINT(performance-no-int-to-ptr)
 
 // iconv names of the double-byte Windows pages.
 const char* iconvName(int codePage) {
@@ -70,7 +70,7 @@ int codePageForCharset(int charset) {
         case 204: return 1251;   // Cyrillic
         case 222: return 874;    // Thai
         case 238: return 1250;   // Central European
-        case 254: return 437;    // PC 437
+        case 254:                // PC 437
         case 255: return 437;    // OEM (the US one)
         default: return 0;
     }

@@ -19,6 +19,10 @@ inline constexpr int kWindowsLatin1 = 1252;
 // code page applies.
 int codePageForCharset(int charset);
 
+// Windows-1252 to Unicode; the five bytes the page leaves unassigned map to
+// the C1 controls, as plain text is read.
+char32_t windows1252ToUnicode(unsigned char byte);
+
 // The code points of bytes 0x80-0xFF of a tabled single-byte code page
 // (437, 850, 874, 1250, 1251, 1253-1258, 10000), or nullptr.
 const std::array<char16_t, 128>* singleByteUpperHalf(int codePage);

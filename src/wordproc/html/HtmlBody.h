@@ -2,7 +2,8 @@
 
 #include <string>
 
-struct _xmlNode;
+// libxml2's node, declared here under the name libxml2 gives it.
+struct _xmlNode;  // NOLINT(bugprone-reserved-identifier)
 
 namespace harvelux::wordproc {
 

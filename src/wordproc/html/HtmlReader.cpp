@@ -2,6 +2,7 @@
 
 #include "common/Utf8.h"
 #include "wordproc/EngineInterface.h"
+#include "wordproc/encoding/ByteOrderMark.h"
 #include "wordproc/html/HtmlBody.h"
 #include "wordproc/text/OtherStories.h"
 #include "wordproc/html/HtmlSignature.h"
@@ -22,10 +23,7 @@ namespace harvelux::wordproc {
 
 namespace {
 
-using html::Bom;
 using html::asciiHead;
-using html::bomLength;
-using html::bomOf;
 using html::isLabelChar;
 
 constexpr std::size_t kMetaScanChars = 4096;  // where a <meta> charset is looked for
@@ -79,14 +77,14 @@ void ignoreError(void*, xmlErrorPtr) {}
 }  // namespace
 
 std::string htmlEncoding(std::string_view data) {
-    switch (bomOf(data)) {
-        case Bom::Utf8: return "UTF-8";
-        case Bom::Utf16Le: return "UTF-16LE";
-        case Bom::Utf16Be: return "UTF-16BE";
-        case Bom::None: break;
+    switch (byteOrderMarkOf(data)) {
+        case ByteOrderMark::Utf8: return "UTF-8";
+        case ByteOrderMark::Utf16Le: return "UTF-16LE";
+        case ByteOrderMark::Utf16Be: return "UTF-16BE";
+        case ByteOrderMark::None: break;
     }
     if (const auto label = metaCharset(asciiHead(data, kMetaScanChars))) {
-        const std::string encoding = browserLabel(*label);
+        std::string encoding = browserLabel(*label);
         if (encoding == "UTF-8" || libxmlKnows(encoding)) return encoding;
     }
     return fallbackEncoding(data);
@@ -100,7 +98,7 @@ std::string readHtmlText(std::string_view data, const ReadOptions& readOptions) 
     xmlSetStructuredErrorFunc(nullptr, ignoreError);
 
     const std::string encoding = htmlEncoding(data);
-    data.remove_prefix(bomLength(bomOf(data)));
+    data.remove_prefix(byteOrderMarkLength(byteOrderMarkOf(data)));
     if (data.size() > kMaxMarkupBytes) throw EngineError("the HTML document is too large", UnreadableReason::TooLarge);
     // UTF-16 markup is scanned as its ASCII characters.
     std::string ascii;

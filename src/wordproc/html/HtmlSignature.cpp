@@ -1,39 +1,27 @@
 #include "wordproc/html/HtmlSignature.h"
 
+#include "wordproc/encoding/ByteOrderMark.h"
+#include "wordproc/text/AsciiText.h"
+
 #include <algorithm>
 
 namespace harvelux::wordproc {
 
 namespace html {
 
-namespace {
-
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-}  // namespace
-
-Bom bomOf(std::string_view data) {
-    if (data.substr(0, 3) == "\xEF\xBB\xBF") return Bom::Utf8;
-    if (data.substr(0, 2) == "\xFF\xFE") return Bom::Utf16Le;
-    if (data.substr(0, 2) == "\xFE\xFF") return Bom::Utf16Be;
-    return Bom::None;
-}
-
-std::size_t bomLength(Bom bom) { return bom == Bom::None ? 0 : bom == Bom::Utf8 ? 3 : 2; }
-
 std::string asciiHead(std::string_view data, std::size_t limit) {
-    const Bom bom = bomOf(data);
-    data.remove_prefix(bomLength(bom));
+    const ByteOrderMark bom = byteOrderMarkOf(data);
+    data.remove_prefix(byteOrderMarkLength(bom));
     std::string head;
-    if (bom == Bom::Utf16Le || bom == Bom::Utf16Be) {
+    if (bom == ByteOrderMark::Utf16Le || bom == ByteOrderMark::Utf16Be) {
         for (std::size_t i = 0; i + 1 < data.size() && head.size() < limit; i += 2) {
-            const char low = bom == Bom::Utf16Le ? data[i] : data[i + 1];
-            const char high = bom == Bom::Utf16Le ? data[i + 1] : data[i];
-            head += high == 0 && static_cast<unsigned char>(low) < 0x80 ? lower(low) : '?';
+            const char low = bom == ByteOrderMark::Utf16Le ? data[i] : data[i + 1];
+            const char high = bom == ByteOrderMark::Utf16Le ? data[i + 1] : data[i];
+            head += high == 0 && static_cast<unsigned char>(low) < 0x80 ? asciiLower(low) : '?';
         }
     } else {
         head.reserve(std::min(limit, data.size()));
-        for (const char c : data.substr(0, limit)) head += lower(c);
+        for (const char c : data.substr(0, limit)) head += asciiLower(c);
     }
     return head;
 }

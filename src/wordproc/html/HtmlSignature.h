@@ -1,6 +1,6 @@
-// Recognising HTML by its first bytes, and the byte-order mark and ASCII
-// head the HTML reader also looks at. Kept apart from the reader itself so
-// that recognising a document never needs the HTML parser's library.
+// Recognising HTML by its first bytes, and the ASCII head the HTML reader
+// also looks at. Kept apart from the reader itself so that recognising a
+// document never needs the HTML parser's library.
 #pragma once
 
 #include <cstddef>
@@ -14,11 +14,6 @@ namespace harvelux::wordproc {
 bool looksLikeHtml(std::string_view data);
 
 namespace html {
-
-enum class Bom { None, Utf8, Utf16Le, Utf16Be };
-
-Bom bomOf(std::string_view data);
-std::size_t bomLength(Bom bom);
 
 // The document's first `limit` characters as lower-case ASCII; UTF-16 (with
 // a byte-order mark) is narrowed, characters beyond ASCII become '?'.

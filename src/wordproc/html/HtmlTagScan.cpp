@@ -1,5 +1,7 @@
 #include "wordproc/html/HtmlTagScan.h"
 
+#include "wordproc/text/AsciiText.h"
+
 #include <algorithm>
 
 namespace harvelux::wordproc {
@@ -8,23 +10,11 @@ namespace {
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
 
-bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-
-bool startsWithNoCase(std::string_view text, std::size_t at, std::string_view prefix) {
-    if (text.size() - at < prefix.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        char c = text[at + i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != prefix[i]) return false;
-    }
-    return true;
-}
-
 // Where the raw text of a script or style element that starts at `from`
 // ends: at its end tag, or at the end of the markup.
 std::size_t endOfRawText(std::string_view markup, std::size_t from, std::string_view endTag) {
     for (std::size_t at = markup.find("</", from); at != std::string_view::npos; at = markup.find("</", at + 2))
-        if (startsWithNoCase(markup, at, endTag)) return at;
+        if (startsWithNoCase(markup.substr(at), endTag)) return at;
     return markup.size();
 }
 
@@ -42,7 +32,7 @@ std::size_t mostAttributesOnATag(std::string_view markup, std::size_t stopAt) {
             continue;
         }
         ++i;
-        if (i >= n || !isLetter(markup[i])) continue;
+        if (i >= n || !isAsciiLetter(markup[i])) continue;
         const std::size_t nameStart = i;
         while (i < n && !isSpace(markup[i]) && markup[i] != '>' && markup[i] != '/') ++i;
         const std::string_view name = markup.substr(nameStart, i - nameStart);
@@ -69,8 +59,8 @@ std::size_t mostAttributesOnATag(std::string_view markup, std::size_t stopAt) {
             if (attributes >= stopAt) return attributes;
         }
         most = std::max(most, attributes);
-        if (startsWithNoCase(name, 0, "script") && name.size() == 6) i = endOfRawText(markup, i, "</script");
-        else if (startsWithNoCase(name, 0, "style") && name.size() == 5) i = endOfRawText(markup, i, "</style");
+        if (startsWithNoCase(name, "script") && name.size() == 6) i = endOfRawText(markup, i, "</script");
+        else if (startsWithNoCase(name, "style") && name.size() == 5) i = endOfRawText(markup, i, "</style");
     }
     return most;
 }

@@ -3,6 +3,7 @@
 #include "wordproc/EngineInterface.h"
 #include "wordproc/text/ReaderCaps.h"
 #include "wordproc/container/MimeParts.h"
+#include "wordproc/encoding/ByteOrderMark.h"
 
 #include <iconv.h>
 
@@ -13,7 +14,7 @@ namespace harvelux::wordproc {
 
 namespace {
 
-constexpr std::size_t kHeadBytes = 64 * 1024;
+constexpr std::size_t kHeadBytes = std::size_t{64} * 1024;
 constexpr int kMaxPartNesting = 8;
 
 // Whether the first line is a header line ("Name: value").
@@ -51,7 +52,8 @@ std::string iconvCharset(const std::string& charset) {
 // do not fit it.
 std::optional<std::string> toUtf8(std::string_view bytes, const std::string& charset) {
     const iconv_t descriptor = iconv_open("UTF-8", iconvCharset(charset).c_str());
-    if (descriptor == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+    // iconv_open reports failure as (iconv_t)-1; there is no other way to tell.
+    if (descriptor == reinterpret_cast<iconv_t>(-1)) return std::nullopt;  // NOLINT(performance-no-int-to-ptr)
     std::string out(bytes.size() * 2 + 16, '\0');
     char* in = const_cast<char*>(bytes.data());
     std::size_t inLeft = bytes.size();
@@ -94,13 +96,10 @@ std::string webArchivePage(std::string_view data) {
         html.assign(part->body);  // 7bit, 8bit, binary
     }
     // A byte-order mark of its own outweighs the part's charset.
-    if (part->charset.empty() || html.rfind("\xEF\xBB\xBF", 0) == 0 || html.rfind("\xFF\xFE", 0) == 0 ||
-        html.rfind("\xFE\xFF", 0) == 0) {
-        return html;
-    }
+    if (part->charset.empty() || byteOrderMarkOf(html) != ByteOrderMark::None) return html;
     std::optional<std::string> utf8 = toUtf8(html, part->charset);
     if (!utf8) return html;
-    return "\xEF\xBB\xBF" + *utf8;
+    return std::string(kUtf8ByteOrderMark) + *utf8;
 }
 
 }  // namespace harvelux::wordproc

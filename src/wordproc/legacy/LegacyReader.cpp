@@ -22,7 +22,13 @@ constexpr std::size_t kMaxLegacyFileBytes = 64u << 20;
 // same time, so documents are read one after the other.
 std::mutex libraryLock;
 
-LegacyStories collected(LegacyTextSink& collector) {
+// The stories of the document `name` ("WordPerfect", "MacWrite"), which
+// `parse(input, sink)` reads from its start; false from it means damaged.
+template <typename Parse>
+LegacyStories parsed(librevenge::RVNGInputStream& input, const std::string& name, Parse parse) {
+    LegacyTextSink collector;
+    input.seek(0, librevenge::RVNG_SEEK_SET);
+    if (!parse(input, collector)) throw EngineError("the " + name + " document is damaged");
     collector.rethrow();
     return {collector.takeMain(), collector.takeOthers()};
 }
@@ -33,12 +39,9 @@ LegacyStories readWordPerfect(librevenge::RVNGInputStream& input) {
         throw EngineError("the WordPerfect document cannot be read: damaged or of an unknown version");
     }
     if (confidence != libwpd::WPD_CONFIDENCE_EXCELLENT) throw EngineError("the WordPerfect document is encrypted");
-    LegacyTextSink collector;
-    input.seek(0, librevenge::RVNG_SEEK_SET);
-    if (libwpd::WPDocument::parse(&input, &collector, nullptr) != libwpd::WPD_OK) {
-        throw EngineError("the WordPerfect document is damaged");
-    }
-    return collected(collector);
+    return parsed(input, "WordPerfect", [](librevenge::RVNGInputStream& in, LegacyTextSink& sink) {
+        return libwpd::WPDocument::parse(&in, &sink, nullptr) == libwpd::WPD_OK;
+    });
 }
 
 const char* worksName(libwps::WPSCreator creator) {
@@ -61,14 +64,11 @@ LegacyStories readWorks(librevenge::RVNGInputStream& input) {
     }
     if (kind != libwps::WPS_TEXT) throw EngineError("the " + name + " file is a spreadsheet or database, not a text");
     if (confidence != libwps::WPS_CONFIDENCE_EXCELLENT) throw EngineError("the " + name + " document is encrypted");
-    LegacyTextSink collector;
-    input.seek(0, librevenge::RVNG_SEEK_SET);
     // Without a named encoding, DOS documents are read in the library's
     // default code page for their program.
-    if (libwps::WPSDocument::parse(&input, &collector, nullptr, nullptr) != libwps::WPS_OK) {
-        throw EngineError("the " + name + " document is damaged");
-    }
-    return collected(collector);
+    return parsed(input, name, [](librevenge::RVNGInputStream& in, LegacyTextSink& sink) {
+        return libwps::WPSDocument::parse(&in, &sink, nullptr, nullptr) == libwps::WPS_OK;
+    });
 }
 
 std::string macName(MWAWDocument::Type type) {
@@ -93,12 +93,9 @@ LegacyStories readMac(librevenge::RVNGInputStream& input) {
     }
     if (kind != MWAWDocument::MWAW_K_TEXT) throw EngineError("the " + name + " file is not a text document");
     if (confidence != MWAWDocument::MWAW_C_EXCELLENT) throw EngineError("the " + name + " document is encrypted");
-    LegacyTextSink collector;
-    input.seek(0, librevenge::RVNG_SEEK_SET);
-    if (MWAWDocument::parse(&input, &collector, nullptr) != MWAWDocument::MWAW_R_OK) {
-        throw EngineError("the " + name + " document is damaged");
-    }
-    return collected(collector);
+    return parsed(input, name, [](librevenge::RVNGInputStream& in, LegacyTextSink& sink) {
+        return MWAWDocument::parse(&in, &sink, nullptr) == MWAWDocument::MWAW_R_OK;
+    });
 }
 
 }  // namespace

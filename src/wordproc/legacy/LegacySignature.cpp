@@ -1,6 +1,7 @@
 #include "wordproc/legacy/LegacySignature.h"
 
 #include "wordproc/container/CompoundFile.h"
+#include "wordproc/container/LittleEndian.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -19,10 +20,6 @@ bool startsWith(std::string_view data, std::string_view prefix, std::size_t at =
     return data.size() >= at + prefix.size() && data.substr(at, prefix.size()) == prefix;
 }
 
-unsigned byteAt(std::string_view data, std::size_t at) {
-    return at < data.size() ? static_cast<unsigned char>(data[at]) : 0x100;
-}
-
 // WordPerfect 4.2 has no header: its text is ASCII with one-byte codes in
 // 0x80-0xBF and multi-byte codes that begin and end with the same byte in
 // 0xC0-0xFE. The file is taken when every such code closes within a short
@@ -37,9 +34,7 @@ bool looksLikeWordPerfect42(std::string_view data) {
             if (close == std::string_view::npos) return false;
             i += 1 + close;
             ++codes;
-        } else if (b < 0x20 && b != '\t' && b != '\n' && b != '\r' && b != '\f') {
-            return false;
-        } else if (b == 0xFF) {
+        } else if ((b < 0x20 && b != '\t' && b != '\n' && b != '\r' && b != '\f') || b == 0xFF) {
             return false;
         }
     }

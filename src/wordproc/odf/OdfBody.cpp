@@ -1,6 +1,8 @@
 #include "wordproc/odf/OdfBody.h"
 
 #include "wordproc/EngineInterface.h"
+#include "wordproc/odf/OdfNamespaces.h"
+#include "wordproc/text/BodyMarks.h"
 #include "wordproc/text/FlowText.h"
 #include "wordproc/text/OtherStories.h"
 #include "wordproc/text/TextBuilder.h"
@@ -18,19 +20,23 @@ namespace harvelux::wordproc {
 
 namespace {
 
-constexpr std::string_view kOffice = "urn:oasis:names:tc:opendocument:xmlns:office:1.0";
-constexpr std::string_view kText = "urn:oasis:names:tc:opendocument:xmlns:text:1.0";
-constexpr std::string_view kTable = "urn:oasis:names:tc:opendocument:xmlns:table:1.0";
-constexpr std::string_view kXlink = "http://www.w3.org/1999/xlink";
+using odf::kOffice;
+using odf::kTable;
+using odf::kText;
+using odf::kXlink;
+
 constexpr int kMaxSpaces = 10000;  // a single text:s
 
 // Namespaces whose elements hold no main text: drawings, frames and text
 // boxes, 3-D scenes, SVG descriptions, charts, form controls, formulas.
 bool isGraphicsNamespace(std::string_view uri) {
     static constexpr std::string_view kGraphics[] = {
-        "urn:oasis:names:tc:opendocument:xmlns:drawing:1.0",   "urn:oasis:names:tc:opendocument:xmlns:dr3d:1.0",
-        "urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0", "urn:oasis:names:tc:opendocument:xmlns:chart:1.0",
-        "urn:oasis:names:tc:opendocument:xmlns:form:1.0",      "urn:oasis:names:tc:opendocument:xmlns:presentation:1.0",
+        odf::kDrawing,
+        "urn:oasis:names:tc:opendocument:xmlns:dr3d:1.0",
+        "urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0",
+        "urn:oasis:names:tc:opendocument:xmlns:chart:1.0",
+        "urn:oasis:names:tc:opendocument:xmlns:form:1.0",
+        "urn:oasis:names:tc:opendocument:xmlns:presentation:1.0",
         "http://www.w3.org/1998/Math/MathML"};
     return std::find(std::begin(kGraphics), std::end(kGraphics), uri) != std::end(kGraphics);
 }
@@ -46,7 +52,12 @@ bool isSkippedTextElement(std::string_view name) {
     return std::find(std::begin(kSkipped), std::end(kSkipped), name) != std::end(kSkipped);
 }
 
-enum class OnExit { Nothing, EndParagraph, EndDeletedParagraph, EndCell, EndRow };
+// What leaving an element does: the mark it writes, and whether it ends a
+// paragraph or heading (a deleted one that runs on writes no mark).
+struct OnExit {
+    BodyMark mark = BodyMark::None;
+    bool endsParagraph = false;
+};
 
 struct Frame {
     pugi::xml_node next;  // the next child to visit
@@ -68,7 +79,7 @@ public:
         : ns_(namespaces), links_(links), deletions_(deletions ? deletions : &ownDeletions_) {}
 
     std::string walk(const pugi::xml_node& officeText) {
-        stack_.push_back({officeText.first_child(), OnExit::Nothing, 0, ns_.enter(officeText)});
+        stack_.push_back({officeText.first_child(), OnExit{}, 0, ns_.enter(officeText)});
         if (deletions_ == &ownDeletions_) ownDeletions_.collect(officeText, ns_);
         walkTree(
             stack_, [](const pugi::xml_node& node) { return node.next_sibling(); },
@@ -115,10 +126,10 @@ private:
                         flow_.endParagraph();
                         out_.append(chars::kParagraph);
                     }
-                    return OnExit::EndDeletedParagraph;
+                    return OnExit{BodyMark::None, true};
                 }
                 flow_.endParagraph();
-                return OnExit::EndParagraph;
+                return OnExit{BodyMark::Paragraph, true};
             }
             if (name == "s") {
                 spaces(ns_.attribute(node, kText, "c"));
@@ -139,22 +150,22 @@ private:
             }
             if (isSkippedTextElement(name)) return kSkip;
             if (name == "a" && links_) links_->addLink(ns_.attribute(node, kXlink, "href"));
-            return OnExit::Nothing;  // spans, links, lists, sections, fields, indexes' bodies
+            return OnExit{};  // spans, links, lists, sections, fields, indexes' bodies
         }
         if (uri == kTable) {
-            if (name == "table-row") return OnExit::EndRow;
-            if (name == "table-cell") return OnExit::EndCell;
+            if (name == "table-row") return OnExit{BodyMark::Row};
+            if (name == "table-cell") return OnExit{BodyMark::Cell};
             if (name == "covered-table-cell" || name == "shapes" || name == "tracked-changes") return kSkip;
-            return OnExit::Nothing;
+            return OnExit{};
         }
         if (uri == kOffice) {
             if (name == "annotation" || name == "annotation-end" || name == "forms" || name == "event-listeners" ||
                 name == "change-info")
                 return kSkip;
-            return OnExit::Nothing;
+            return OnExit{};
         }
         if (isGraphicsNamespace(uri)) return kSkip;
-        return OnExit::Nothing;  // extensions such as content controls hold text
+        return OnExit{};  // extensions such as content controls hold text
     }
 
     // Reads the deletion a text:change marks, once: a deletion that marks
@@ -166,7 +177,7 @@ private:
             return;
         }
         for (const pugi::xml_node& node : {deletion.parent().parent(), deletion.parent(), deletion}) ns_.enter(node);
-        pushFrame(stack_, Frame{deletion.first_child(), OnExit::Nothing, out_.text().size(), mark, paragraphDepth_ > 0});
+        pushFrame(stack_, Frame{deletion.first_child(), OnExit{}, out_.text().size(), mark, paragraphDepth_ > 0});
     }
 
     void spaces(std::string_view countText) {
@@ -182,24 +193,10 @@ private:
 
     void leave(const Frame& frame) {
         ns_.leave(frame.scopeMark);
-        switch (frame.onExit) {
-            case OnExit::EndParagraph:
-                --paragraphDepth_;
-                flow_.endParagraph();
-                out_.append(chars::kParagraph);
-                break;
-            case OnExit::EndDeletedParagraph:
-                --paragraphDepth_;
-                break;
-            case OnExit::EndCell:
-                out_.endCell(frame.textStart);
-                break;
-            case OnExit::EndRow:
-                out_.appendCellMark();
-                break;
-            case OnExit::Nothing:
-                break;
-        }
+        if (frame.onExit.endsParagraph) --paragraphDepth_;
+        // A paragraph's mark follows its text, without the white space it ends in.
+        if (frame.onExit.mark == BodyMark::Paragraph) flow_.endParagraph();
+        writeBodyMark(out_, frame.onExit.mark, frame.textStart);
     }
 
     XmlNamespaces& ns_;

@@ -2,11 +2,13 @@
 
 #include "wordproc/EngineInterface.h"
 #include "wordproc/odf/OdfBody.h"
+#include "wordproc/odf/OdfNamespaces.h"
 #include "wordproc/odf/OdfStories.h"
 #include "wordproc/text/OtherStories.h"
 #include "wordproc/container/XmlDocument.h"
 #include "wordproc/container/XmlNamespaces.h"
 #include "wordproc/container/ZipArchive.h"
+#include "wordproc/text/AsciiText.h"
 
 #include <algorithm>
 
@@ -14,8 +16,9 @@ namespace harvelux::wordproc {
 
 namespace {
 
-constexpr std::string_view kOffice = "urn:oasis:names:tc:opendocument:xmlns:office:1.0";
-constexpr std::string_view kManifest = "urn:oasis:names:tc:opendocument:xmlns:manifest:1.0";
+using odf::kManifest;
+using odf::kOffice;
+
 constexpr std::string_view kTextMediaType = "application/vnd.oasis.opendocument.text";
 constexpr std::uint64_t kMaxMimetypeBytes = 256;
 constexpr std::size_t kFlatSniffBytes = 65536;
@@ -26,12 +29,6 @@ bool isTextMediaType(std::string_view type) {
     if (type.substr(0, kTextMediaType.size()) != kTextMediaType) return false;
     const std::string_view suffix = type.substr(kTextMediaType.size());
     return std::find(std::begin(kSuffixes), std::end(kSuffixes), suffix) != std::end(kSuffixes);
-}
-
-std::string_view trimmed(std::string_view s) {
-    const std::size_t first = s.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) return std::string_view();
-    return s.substr(first, s.find_last_not_of(" \t\r\n") - first + 1);
 }
 
 // Calls `visit(entry, namespaces)` for each manifest:file-entry of the

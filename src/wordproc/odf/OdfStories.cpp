@@ -2,6 +2,7 @@
 
 #include "wordproc/EngineInterface.h"
 #include "wordproc/odf/OdfBody.h"
+#include "wordproc/odf/OdfNamespaces.h"
 #include "wordproc/text/OtherStories.h"
 #include "wordproc/text/TreeWalk.h"
 #include "wordproc/container/XmlDocument.h"
@@ -13,10 +14,10 @@ namespace harvelux::wordproc {
 
 namespace {
 
-constexpr std::string_view kOffice = "urn:oasis:names:tc:opendocument:xmlns:office:1.0";
-constexpr std::string_view kText = "urn:oasis:names:tc:opendocument:xmlns:text:1.0";
-constexpr std::string_view kStyle = "urn:oasis:names:tc:opendocument:xmlns:style:1.0";
-constexpr std::string_view kDrawing = "urn:oasis:names:tc:opendocument:xmlns:drawing:1.0";
+using odf::kDrawing;
+using odf::kOffice;
+using odf::kStyle;
+using odf::kText;
 
 struct Frame {
     pugi::xml_node next;

@@ -1,6 +1,8 @@
 #include "wordproc/ooxml/OoxmlBody.h"
 
 #include "wordproc/EngineInterface.h"
+#include "wordproc/text/AsciiText.h"
+#include "wordproc/text/BodyMarks.h"
 #include "wordproc/text/FieldCodes.h"
 #include "wordproc/text/FieldStack.h"
 #include "wordproc/text/TextBuilder.h"
@@ -23,12 +25,9 @@ constexpr std::string_view kWordXml2003 = "http://schemas.microsoft.com/office/w
 constexpr std::string_view kMath = "http://schemas.openxmlformats.org/officeDocument/2006/math";
 constexpr std::string_view kStrictMath = "http://purl.oclc.org/ooxml/officeDocument/math";
 
-// What happens when the walk leaves an element.
-enum class OnExit { Nothing, EndParagraph, EndSectionParagraph, EndCell, EndRow };
-
 struct Frame {
     pugi::xml_node next;  // the next child to visit
-    OnExit onExit;
+    BodyMark onExit;      // written when the walk leaves the element
     std::size_t textStart;  // the text's size when the element was entered
 };
 
@@ -57,7 +56,7 @@ public:
     std::string walk(const pugi::xml_node& body) {
         // Looked up once: the root may carry any number of attributes.
         rootSpace_ = body.root().first_child().attribute("xml:space").value();
-        stack_.push_back({body.first_child(), OnExit::Nothing, 0});
+        stack_.push_back({body.first_child(), BodyMark::None, 0});
         walkTree(
             stack_, [](const pugi::xml_node& node) { return node.next_sibling(); },
             [this](const pugi::xml_node& node) { enter(node); }, [this](const Frame& done) { leave(done); });
@@ -72,7 +71,7 @@ private:
     }
     bool emitting() const { return !fields_.inCode(); }
 
-    void push(const pugi::xml_node& node, OnExit onExit) {
+    void push(const pugi::xml_node& node, BodyMark onExit) {
         pushFrame(stack_, Frame{node.first_child(), onExit, out_.text().size()});
     }
 
@@ -90,48 +89,80 @@ private:
             return;
         }
         if (!isWord(node)) {
-            // Markup compatibility: an AlternateContent holds the same content
-            // several ways. The fallback is the form every reader understands
-            // (the choices need extensions: new symbols, shapes); a choice is
-            // read only when there is no fallback, and then only the first.
-            if (name == "Choice" && !isChoiceRead(node)) return;
-            if (name == "symEx") {
-                emitSymbol(node.attribute((std::string(prefix) + "char").c_str()).value());
-                return;
-            }
-            if (isWordXmlComment(node)) {
-                // A Word 2003 XML comment stands where it is anchored; its
-                // text is a story of its own. Inside a note or a comment it
-                // is left out, so comments cannot nest the walk.
-                if (inlineNotes_ && links_.stories)
-                    links_.stories->read(StoryKind::Comments,
-                                         [&] { return readWordprocessingStory(node, w_, m_, links_); });
-                return;
-            }
-            push(node, OnExit::Nothing);
+            enterOtherNamespace(node, name, prefix);
             return;
         }
         if (links_.stories) noteLink(node, name);
         if (isSkipped(name)) return;
         if (inlineNotes_ && (name == "footnote" || name == "endnote")) {
-            emit(chars::kNoteMark);  // the note's text is a story of its own
-            // Read with a walker that takes notes as ordinary elements, so a
-            // note nested in a note cannot recurse further.
-            if (links_.stories)
-                links_.stories->read(name == "footnote" ? StoryKind::Footnotes : StoryKind::Endnotes,
-                                     [&] { return readWordprocessingStory(node, w_, m_, links_); });
+            readInlineNote(node, name);
             return;
         }
+        if (enterMarked(node, name) || enterRunContent(node, name)) return;
+        push(node, BodyMark::None);  // body, r, hyperlink, tbl, sdt, ins, del, smartTag, ...
+    }
 
+    // An element of another namespace than the main one: markup
+    // compatibility, an extension's symbol, a Word 2003 XML comment, or a
+    // container walked into.
+    void enterOtherNamespace(const pugi::xml_node& node, std::string_view name, std::string_view prefix) {
+        // Markup compatibility: an AlternateContent holds the same content
+        // several ways. The fallback is the form every reader understands
+        // (the choices need extensions: new symbols, shapes); a choice is
+        // read only when there is no fallback, and then only the first.
+        if (name == "Choice" && !isChoiceRead(node)) return;
+        if (name == "symEx") {
+            emitSymbol(node.attribute((std::string(prefix) + "char").c_str()).value());
+            return;
+        }
+        if (isWordXmlComment(node)) {
+            readInlineComment(node);
+            return;
+        }
+        push(node, BodyMark::None);
+    }
+
+    // Word 2003 XML keeps a note where it is referenced: its mark stands in
+    // the text, its text is a story of its own, read with a walker that
+    // takes notes as ordinary elements, so a note nested in a note cannot
+    // recurse further.
+    void readInlineNote(const pugi::xml_node& note, std::string_view name) {
+        emit(chars::kNoteMark);
+        if (links_.stories)
+            links_.stories->read(name == "footnote" ? StoryKind::Footnotes : StoryKind::Endnotes,
+                                 [&] { return readWordprocessingStory(note, w_, m_, links_); });
+    }
+
+    // A Word 2003 XML comment stands where it is anchored; its text is a
+    // story of its own. Inside a note or a comment it is left out, so
+    // comments cannot nest the walk.
+    void readInlineComment(const pugi::xml_node& comment) {
+        if (inlineNotes_ && links_.stories)
+            links_.stories->read(StoryKind::Comments, [&] { return readWordprocessingStory(comment, w_, m_, links_); });
+    }
+
+    // Paragraphs, table cells and rows: walked into, their mark written on
+    // leaving them. False for other elements.
+    bool enterMarked(const pugi::xml_node& node, std::string_view name) {
+        if (name == "p") {
+            const bool sectionEnd = node.child((w_ + "pPr").c_str()).child((w_ + "sectPr").c_str());
+            push(node, sectionEnd ? BodyMark::SectionEnd : BodyMark::Paragraph);
+        } else if (name == "tc") {
+            push(node, BodyMark::Cell);
+        } else if (name == "tr") {
+            push(node, BodyMark::Row);
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    // What a run holds besides its w:t: deleted text, special characters,
+    // note references, symbols and field characters. False for other
+    // elements.
+    bool enterRunContent(const pugi::xml_node& node, std::string_view name) {
         if (name == "delText") {
             if (emitting()) out_.append(runText(node));
-        } else if (name == "p") {
-            const bool sectionEnd = node.child((w_ + "pPr").c_str()).child((w_ + "sectPr").c_str());
-            push(node, sectionEnd ? OnExit::EndSectionParagraph : OnExit::EndParagraph);
-        } else if (name == "tc") {
-            push(node, OnExit::EndCell);
-        } else if (name == "tr") {
-            push(node, OnExit::EndRow);
         } else if (name == "tab") {
             emit(chars::kTab);
         } else if (name == "br") {
@@ -151,8 +182,9 @@ private:
         } else if (name == "fldChar") {
             fieldChar(node.attribute((w_ + "fldCharType").c_str()).value());
         } else {
-            push(node, OnExit::Nothing);  // body, r, hyperlink, tbl, sdt, ins, del, smartTag, ...
+            return false;
         }
+        return true;
     }
 
     // Link targets and field instructions, kept when all stories are read.
@@ -176,13 +208,10 @@ private:
     // A run's text. Unless xml:space="preserve" says otherwise, white space
     // at either end of the element is markup, not text.
     std::string_view runText(const pugi::xml_node& node) const {
-        std::string_view text = node.child_value();
+        const std::string_view text = node.child_value();
         const pugi::xml_attribute own = node.attribute("xml:space");
         const std::string_view space = own ? own.value() : rootSpace_;
-        if (space == "preserve") return text;
-        const std::size_t first = text.find_first_not_of(" \t\r\n");
-        if (first == std::string_view::npos) return {};
-        return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+        return space == "preserve" ? text : trimmed(text);
     }
 
     // A symbol given by its hexadecimal code point.
@@ -214,24 +243,7 @@ private:
         return value != "0" && value != "false" && value != "off";
     }
 
-    void leave(const Frame& frame) {
-        switch (frame.onExit) {
-            case OnExit::EndParagraph:
-                out_.append(chars::kParagraph);
-                break;
-            case OnExit::EndSectionParagraph:
-                out_.append(chars::kPageBreak);
-                break;
-            case OnExit::EndCell:
-                out_.endCell(frame.textStart);
-                break;
-            case OnExit::EndRow:
-                out_.appendCellMark();
-                break;
-            case OnExit::Nothing:
-                break;
-        }
-    }
+    void leave(const Frame& frame) { writeBodyMark(out_, frame.onExit, frame.textStart); }
 
     // Complex fields: begin, code, separate, result, end. Text between begin
     // and separate is the field code and is dropped; fields nest.

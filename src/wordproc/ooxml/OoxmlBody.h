@@ -1,8 +1,9 @@
 #pragma once
 
+#include "wordproc/ooxml/OpcRelationships.h"
+
 #include <pugixml.hpp>
 
-#include <map>
 #include <string>
 
 namespace harvelux::wordproc {
@@ -14,7 +15,7 @@ class OtherStories;
 // HYPERLINK fields. No `stories`, no links.
 struct WordLinks {
     OtherStories* stories = nullptr;
-    const std::map<std::string, std::string, std::less<>>* relationshipTargets = nullptr;
+    const ExternalTargets* relationshipTargets = nullptr;
 };
 
 // The prefixes a WordprocessingML part's root binds to the main namespace

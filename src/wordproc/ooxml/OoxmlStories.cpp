@@ -12,10 +12,6 @@ namespace harvelux::wordproc {
 
 namespace {
 
-bool endsWith(std::string_view text, std::string_view suffix) {
-    return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
-}
-
 // Calls `visit` for each element under `root` in document order, without
 // recursion. Like the main story, a markup-compatibility choice is passed
 // over when a fallback holds the same content, so a text box kept both as
@@ -55,27 +51,28 @@ void readTextBoxes(const pugi::xml_node& root, const WordPrefixes& prefixes, con
 struct Part {
     pugi::xml_document document;
     WordPrefixes prefixes;
-    std::map<std::string, std::string, std::less<>> targets;
+    ExternalTargets targets;
 };
 
-// Throws EngineError for a part that is missing or damaged.
-void loadPart(const ZipArchive& zip, const std::string& name, Part& part) {
-    const auto bytes = zip.read(name);
-    if (!bytes) throw EngineError("the package has no part " + name);
-    parseXml(part.document, *bytes, "a story part");
-    part.prefixes = wordPrefixesOf(part.document.document_element());
-    part.targets = externalTargets(readRelationships(zip, name));
+// False for a part that is missing or damaged: its stories are passed over.
+bool loadPart(const ZipArchive& zip, const std::string& name, Part& part) {
+    try {
+        const auto bytes = zip.read(name);
+        if (!bytes) return false;
+        parseXml(part.document, *bytes, "a story part");
+        part.prefixes = wordPrefixesOf(part.document.document_element());
+        part.targets = externalTargets(readRelationships(zip, name));
+    } catch (const EngineError&) {
+        return false;
+    }
+    return true;
 }
 
 // Notes or comments: each child of the part's root is one, except the
 // separators Word keeps among the notes.
 void readNotes(const ZipArchive& zip, const std::string& name, StoryKind kind, OtherStories& stories) {
     Part part;
-    try {
-        loadPart(zip, name, part);
-    } catch (const EngineError&) {
-        return;
-    }
+    if (!loadPart(zip, name, part)) return;
     const WordLinks links{&stories, &part.targets};
     const std::string typeName = part.prefixes.w + "type";
     for (const pugi::xml_node& note : part.document.document_element().children()) {
@@ -105,7 +102,7 @@ std::vector<std::string> headerFooterParts(const pugi::xml_node& root, const std
                     if (referenceType != type && !(referenceType.empty() && std::string_view(type) == "default"))
                         continue;
                     for (const pugi::xml_attribute& attribute : reference.attributes()) {
-                        if (!endsWith(attribute.name(), ":id")) continue;
+                        if (!std::string_view(attribute.name()).ends_with(":id")) continue;
                         const auto found = relationships.find(attribute.value());
                         if (found == relationships.end() || found->second.external) continue;
                         if (seen.insert(found->second.target).second) names.push_back(found->second.target);
@@ -117,73 +114,7 @@ std::vector<std::string> headerFooterParts(const pugi::xml_node& root, const std
     return names;
 }
 
-// The part a relationship of the given type names ("/footnotes"), or "".
-std::string partOfType(const Relationships& relationships, std::string_view typeSuffix) {
-    for (const auto& [id, relationship] : relationships)
-        if (!relationship.external && endsWith(relationship.type, typeSuffix)) return relationship.target;
-    return std::string();
-}
-
 }  // namespace
-
-std::string resolvePartName(std::string_view base, std::string_view target) {
-    std::vector<std::string_view> segments;
-    std::string_view path = target;
-    std::string joined;
-    if (!target.empty() && target.front() != '/' && !base.empty()) {
-        joined = std::string(base) + "/" + std::string(target);
-        path = joined;
-    }
-    while (!path.empty()) {
-        const std::size_t slash = path.find('/');
-        const std::string_view segment = path.substr(0, slash);
-        if (segment == "..") {
-            if (!segments.empty()) segments.pop_back();
-        } else if (!segment.empty() && segment != ".") {
-            segments.push_back(segment);
-        }
-        if (slash == std::string_view::npos) break;
-        path.remove_prefix(slash + 1);
-    }
-    std::string name;
-    for (const std::string_view segment : segments) {
-        if (!name.empty()) name += '/';
-        name += segment;
-    }
-    return name;
-}
-
-Relationships readRelationships(const ZipArchive& zip, const std::string& partName) {
-    Relationships relationships;
-    const std::size_t slash = partName.rfind('/');
-    const std::string folder = slash == std::string::npos ? std::string() : partName.substr(0, slash);
-    const std::string file = slash == std::string::npos ? partName : partName.substr(slash + 1);
-    const auto bytes = zip.read((folder.empty() ? "" : folder + "/") + "_rels/" + file + ".rels");
-    if (!bytes) return relationships;
-    pugi::xml_document document;
-    try {
-        parseXml(document, *bytes, "the part relationships");
-    } catch (const EngineError&) {
-        return relationships;
-    }
-    for (const pugi::xml_node& rel : document.document_element().children()) {
-        if (rel.type() != pugi::node_element || localName(rel) != "Relationship") continue;
-        Relationship relationship;
-        relationship.type = rel.attribute("Type").value();
-        relationship.external = std::string_view(rel.attribute("TargetMode").value()) == "External";
-        const std::string_view target = rel.attribute("Target").value();
-        relationship.target = relationship.external ? std::string(target) : resolvePartName(folder, target);
-        relationships.emplace(rel.attribute("Id").value(), std::move(relationship));
-    }
-    return relationships;
-}
-
-std::map<std::string, std::string, std::less<>> externalTargets(const Relationships& relationships) {
-    std::map<std::string, std::string, std::less<>> targets;
-    for (const auto& [id, relationship] : relationships)
-        if (relationship.external) targets.emplace(id, relationship.target);
-    return targets;
-}
 
 void readOoxmlStories(const ZipArchive& zip, const pugi::xml_document& main, const Relationships& mainRelationships,
                       OtherStories& stories) {
@@ -197,11 +128,7 @@ void readOoxmlStories(const ZipArchive& zip, const pugi::xml_document& main, con
     readTextBoxes(root, prefixes, WordLinks{&stories, &mainTargets}, stories);
     for (const std::string& name : headerFooterParts(root, prefixes.w, mainRelationships)) {
         Part part;
-        try {
-            loadPart(zip, name, part);
-        } catch (const EngineError&) {
-            continue;
-        }
+        if (!loadPart(zip, name, part)) continue;
         const WordLinks links{&stories, &part.targets};
         const pugi::xml_node partRoot = part.document.document_element();
         stories.read(StoryKind::HeadersFooters,

@@ -6,34 +6,14 @@
 #pragma once
 
 #include "wordproc/ooxml/OoxmlBody.h"
+#include "wordproc/ooxml/OpcRelationships.h"
 
 #include <pugixml.hpp>
-
-#include <map>
-#include <string>
 
 namespace harvelux::wordproc {
 
 class OtherStories;
 class ZipArchive;
-
-struct Relationship {
-    std::string type;
-    std::string target;  // a part name, or the URI of an external target
-    bool external = false;
-};
-using Relationships = std::map<std::string, Relationship, std::less<>>;
-
-// Resolves a relationship target against the folder `base` ("" for the
-// package root; "word/../x.xml" gives "x.xml").
-std::string resolvePartName(std::string_view base, std::string_view target);
-
-// The relationships of a part; none when its relationship part is missing
-// or damaged.
-Relationships readRelationships(const ZipArchive& zip, const std::string& partName);
-
-// The external targets of `relationships` by id (where hyperlinks point).
-std::map<std::string, std::string, std::less<>> externalTargets(const Relationships& relationships);
 
 // Adds the stories of a package whose main part `mainPart` (with its
 // relationships) has been parsed into `main`.

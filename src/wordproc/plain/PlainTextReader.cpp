@@ -1,21 +1,15 @@
 #include "wordproc/plain/PlainTextReader.h"
 
 #include "common/Utf8.h"
+#include "wordproc/encoding/ByteOrderMark.h"
+#include "wordproc/encoding/CodePages.h"
 #include "wordproc/text/TextBuilder.h"
 
 #include <algorithm>
-#include <array>
 
 namespace harvelux::wordproc {
 
 namespace {
-
-constexpr std::array<char16_t, 32> kWindows1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-bool hasPrefix(std::string_view data, std::string_view prefix) { return data.substr(0, prefix.size()) == prefix; }
 
 enum class Utf16Order { None, LittleEndian, BigEndian };
 
@@ -98,28 +92,30 @@ std::string convertLineEnds(std::string_view utf8) {
 
 }  // namespace
 
-char32_t windows1252ToUnicode(unsigned char byte) {
-    if (byte >= 0x80 && byte < 0xA0) return kWindows1252High[byte - 0x80];
-    return byte;
-}
-
 bool looksLikePlainText(std::string_view data) {
-    if (hasPrefix(data, "\xFF\xFE") || hasPrefix(data, "\xFE\xFF")) return true;
+    const ByteOrderMark mark = byteOrderMarkOf(data);
+    if (mark == ByteOrderMark::Utf16Le || mark == ByteOrderMark::Utf16Be) return true;
     std::size_t controls = 0;
     if (const Utf16Order order = unmarkedUtf16(data); order != Utf16Order::None) {
         const std::size_t units = data.size() / 2;
         for (std::size_t i = 0; i < units; ++i)
-            controls += isStrayControl(utf16UnitAt(data, i, order == Utf16Order::BigEndian)) ? 1 : 0;
+            if (isStrayControl(utf16UnitAt(data, i, order == Utf16Order::BigEndian))) ++controls;
         return fewStrayControls(controls, units);
     }
-    for (const char c : data) controls += isStrayControl(static_cast<unsigned char>(c)) ? 1 : 0;
+    for (const char c : data)
+        if (isStrayControl(static_cast<unsigned char>(c))) ++controls;
     return fewStrayControls(controls, data.size());
 }
 
 std::string readPlainText(std::string_view data) {
-    if (hasPrefix(data, "\xEF\xBB\xBF")) return convertLineEnds(data.substr(3));
-    if (hasPrefix(data, "\xFF\xFE")) return readUtf16(data.substr(2), false);
-    if (hasPrefix(data, "\xFE\xFF")) return readUtf16(data.substr(2), true);
+    const ByteOrderMark mark = byteOrderMarkOf(data);
+    const std::string_view marked = data.substr(byteOrderMarkLength(mark));
+    switch (mark) {
+        case ByteOrderMark::Utf8: return convertLineEnds(marked);
+        case ByteOrderMark::Utf16Le: return readUtf16(marked, false);
+        case ByteOrderMark::Utf16Be: return readUtf16(marked, true);
+        case ByteOrderMark::None: break;
+    }
     if (const Utf16Order order = unmarkedUtf16(data); order != Utf16Order::None)
         return readUtf16(data, order == Utf16Order::BigEndian);
     if (isValidUtf8(data)) return convertLineEnds(data);

@@ -15,7 +15,4 @@ bool looksLikePlainText(std::string_view data);
 
 std::string readPlainText(std::string_view data);
 
-// Windows-1252 to Unicode (the five unassigned bytes map to the C1 controls).
-char32_t windows1252ToUnicode(unsigned char byte);
-
 }  // namespace harvelux::wordproc

@@ -1,23 +1,11 @@
 #include "wordproc/rtf/RtfTokenizer.h"
 
+#include "wordproc/text/AsciiText.h"
+
 #include <algorithm>
 #include <limits>
 
 namespace harvelux::wordproc {
-
-namespace {
-
-bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
-}  // namespace
 
 RtfToken RtfTokenizer::next() {
     RtfToken token;
@@ -36,7 +24,7 @@ RtfToken RtfTokenizer::next() {
         if (c == '\\') {
             if (pos_ + 1 >= data_.size()) break;
             const char after = data_[pos_ + 1];
-            if (isLetter(after)) return controlWord();
+            if (isAsciiLetter(after)) return controlWord();
             if (after == '\'') return hexByte();
             pos_ += 2;
             token.kind = RtfToken::Kind::ControlSymbol;
@@ -62,14 +50,14 @@ RtfToken RtfTokenizer::controlWord() {
     RtfToken token;
     token.kind = RtfToken::Kind::ControlWord;
     const std::size_t start = ++pos_;
-    while (pos_ < data_.size() && isLetter(data_[pos_])) ++pos_;
+    while (pos_ < data_.size() && isAsciiLetter(data_[pos_])) ++pos_;
     token.word = data_.substr(start, pos_ - start);
 
-    const bool negative = pos_ + 1 < data_.size() && data_[pos_] == '-' && isDigit(data_[pos_ + 1]);
+    const bool negative = pos_ + 1 < data_.size() && data_[pos_] == '-' && isAsciiDigit(data_[pos_ + 1]);
     if (negative) ++pos_;
-    if (pos_ < data_.size() && isDigit(data_[pos_])) {
+    if (pos_ < data_.size() && isAsciiDigit(data_[pos_])) {
         std::int64_t value = 0;
-        while (pos_ < data_.size() && isDigit(data_[pos_])) {
+        while (pos_ < data_.size() && isAsciiDigit(data_[pos_])) {
             value = std::min<std::int64_t>(value * 10 + (data_[pos_] - '0'), std::int64_t(1) << 32);
             ++pos_;
         }
@@ -82,7 +70,8 @@ RtfToken RtfTokenizer::controlWord() {
 
     if (token.word == "bin" && token.hasParameter) {
         // \binN: N bytes of raw data follow, whatever they contain.
-        const std::size_t length = std::min<std::size_t>(std::max<std::int32_t>(token.parameter, 0), data_.size() - pos_);
+        const auto wanted = static_cast<std::size_t>(std::max<std::int32_t>(token.parameter, 0));
+        const std::size_t length = std::min(wanted, data_.size() - pos_);
         token.kind = RtfToken::Kind::Binary;
         token.word = data_.substr(pos_, length);
         pos_ += length;

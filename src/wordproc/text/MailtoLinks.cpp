@@ -1,27 +1,14 @@
 #include "wordproc/text/MailtoLinks.h"
 
+#include "wordproc/text/AsciiText.h"
+
 #include <algorithm>
-#include <cctype>
 
 namespace harvelux::wordproc {
 
 namespace {
 
 constexpr std::size_t kMaxTargetBytes = 2048;
-
-bool startsWithNoCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i]) return false;
-    return true;
-}
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
 
 std::string percentDecoded(std::string_view text) {
     std::string out;
@@ -36,16 +23,10 @@ std::string percentDecoded(std::string_view text) {
     return out;
 }
 
-std::string_view trimmed(std::string_view s) {
-    const std::size_t first = s.find_first_not_of(" \t\r\n\v\f");
-    if (first == std::string_view::npos) return {};
-    return s.substr(first, s.find_last_not_of(" \t\r\n\v\f") - first + 1);
-}
-
 // The instruction's next argument: a quoted string or a word. Empty at the
 // end.
 std::string_view nextArgument(std::string_view& rest, bool& quoted) {
-    rest = trimmed(rest);
+    rest = trimmed(rest, kAsciiWhiteSpace);
     quoted = false;
     if (rest.empty()) return {};
     if (rest.front() == '"' || rest.front() == '\xE2') {
@@ -70,7 +51,7 @@ std::string_view nextArgument(std::string_view& rest, bool& quoted) {
 
 std::vector<std::string> mailtoAddresses(std::string_view uri) {
     std::vector<std::string> addresses;
-    uri = trimmed(uri);
+    uri = trimmed(uri, kAsciiWhiteSpace);
     if (!startsWithNoCase(uri, "mailto:")) return addresses;
     uri.remove_prefix(7);
     uri = uri.substr(0, std::min(uri.find_first_of("?#"), kMaxTargetBytes));
@@ -78,7 +59,7 @@ std::vector<std::string> mailtoAddresses(std::string_view uri) {
     std::string_view rest = decoded;
     while (!rest.empty()) {
         const std::size_t end = rest.find_first_of(",;");
-        const std::string_view address = trimmed(rest.substr(0, end));
+        const std::string_view address = trimmed(rest.substr(0, end), kAsciiWhiteSpace);
         if (!address.empty()) addresses.emplace_back(address);
         if (end == std::string_view::npos) break;
         rest.remove_prefix(end + 1);
@@ -87,7 +68,7 @@ std::vector<std::string> mailtoAddresses(std::string_view uri) {
 }
 
 std::string hyperlinkFieldTarget(std::string_view instruction) {
-    std::string_view rest = trimmed(instruction.substr(0, kMaxTargetBytes));
+    std::string_view rest = trimmed(instruction.substr(0, kMaxTargetBytes), kAsciiWhiteSpace);
     bool quoted = false;
     const std::string_view keyword = nextArgument(rest, quoted);
     if (quoted || keyword.size() != 9 || !startsWithNoCase(keyword, "hyperlink")) return {};
@@ -95,7 +76,7 @@ std::string hyperlinkFieldTarget(std::string_view instruction) {
     while (!rest.empty()) {
         const std::string_view argument = nextArgument(rest, quoted);
         if (!quoted && argument.size() >= 2 && argument.front() == '\\') {
-            const char which = static_cast<char>(std::tolower(static_cast<unsigned char>(argument[1])));
+            const char which = asciiLower(argument[1]);
             if (which == 'l') return {};  // a place in this document
             if (which == 'o' || which == 't') nextArgument(rest, quoted);
             continue;

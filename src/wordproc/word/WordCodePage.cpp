@@ -2,6 +2,7 @@
 
 #include "wordproc/encoding/CodePages.h"
 #include "wordproc/container/LittleEndian.h"
+#include "wordproc/text/AsciiText.h"
 #include "wordproc/text/TextBuilder.h"
 
 #include <algorithm>
@@ -57,8 +58,6 @@ bool wellFormedIn(int codePage, std::string_view bytes) {
     return text.text().find(kReplacementUtf8) == std::string::npos;
 }
 
-bool isAsciiLetter(unsigned char byte) { return (byte | 0x20) >= 'a' && (byte | 0x20) <= 'z'; }
-
 // Latin letters beyond ASCII: Latin-1's letters and Latin Extended-A and B.
 bool isAccentedLatinLetter(char32_t c) { return c >= 0xC0 && c < 0x250 && c != 0xD7 && c != 0xF7; }
 
@@ -83,7 +82,7 @@ bool looksWrittenInScript(int codePage, std::string_view bytes) {
     for (const char c : sampleOf(bytes)) {
         const auto byte = static_cast<unsigned char>(c);
         const char32_t character = characters[byte];
-        if (isAsciiLetter(byte) || (byte >= 0x80 && isAccentedLatinLetter(character)))
+        if (isAsciiLetter(c) || (byte >= 0x80 && isAccentedLatinLetter(character)))
             ++latin;
         else if (isOtherScriptLetter(character))
             ++script;
@@ -104,7 +103,9 @@ bool looksWrittenInScript(int codePage, std::string_view bytes) {
 bool hasLettersOnlyIn(int codePage, std::string_view bytes) {
     const ByteCharacters page = singleByteCharacters(codePage);
     const ByteCharacters western = singleByteCharacters(kWindowsLatin1);
-    const auto isLetter = [&page](unsigned char byte) { return isAsciiLetter(byte) || isAccentedLatinLetter(page[byte]); };
+    const auto isLetter = [&page](unsigned char byte) {
+        return isAsciiLetter(static_cast<char>(byte)) || isAccentedLatinLetter(page[byte]);
+    };
     const std::string_view sample = sampleOf(bytes);
     for (std::size_t i = 0; i < sample.size(); ++i) {
         const auto byte = static_cast<unsigned char>(sample[i]);
