@@ -5,8 +5,8 @@
 #pragma once
 
 #include "platform/QtPlatform.h"
-#include "results/ResultTable.h"
-#include "results/ResultsView.h"
+#include "results/InMemoryListView.h"
+#include "results/ResultsWindowInterface.h"
 
 #include <algorithm>
 #include <chrono>

@@ -13,7 +13,7 @@
 #include "platform/QtPlatform.h"
 #include "results/ResultsExport.h"
 #include "results/ResultsList.h"
-#include "results/ResultsView.h"
+#include "results/ResultsWindowInterface.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -17,7 +17,7 @@
 #include "filelist/ScanProblems.h"
 #include "platform/Platform.h"
 #include "platform/QtPlatform.h"
-#include "results/ResultsView.h"
+#include "results/ResultsWindowInterface.h"
 #include "shell/ProgressBar.h"
 #include "wordproc/EngineInterface.h"
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "common/SettingsStore.h"
-#include "results/ResultsView.h"
+#include "results/ResultsWindowInterface.h"
 
 #include <string>
 

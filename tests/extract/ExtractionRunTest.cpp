@@ -1,6 +1,6 @@
 #include "extract/EngineDocumentReader.h"
 #include "extract/ExtractionRun.h"
-#include "results/ResultTable.h"
+#include "results/InMemoryListView.h"
 #include "wordproc/BuiltInEngine.h"
 
 #include "ScriptedPlatform.h"

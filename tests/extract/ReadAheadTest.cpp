@@ -1,7 +1,7 @@
 #include "extract/EngineDocumentReader.h"
 #include "extract/ExtractionRun.h"
 #include "extract/ReadAhead.h"
-#include "results/ResultTable.h"
+#include "results/InMemoryListView.h"
 
 #include "ScriptedPlatform.h"
 

@@ -4,8 +4,8 @@
 #include "OutOfMemoryList.h"
 #include "ResultsTestSupport.h"
 
+#include "results/InMemoryListView.h"
 #include "results/ListViewWriters.h"
-#include "results/ResultTable.h"
 
 #include <QDir>
 

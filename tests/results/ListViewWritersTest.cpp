@@ -1,5 +1,5 @@
+#include "results/InMemoryListView.h"
 #include "results/ListViewWriters.h"
-#include "results/ResultTable.h"
 
 #include "OutOfMemoryList.h"
 #include "ScriptedPlatform.h"

@@ -6,7 +6,7 @@
 #include "ScriptedPlatform.h"
 #include "../support/TempTree.h"
 #include "filelist/FileListView.h"
-#include "results/ResultTable.h"
+#include "results/InMemoryListView.h"
 #include "shell/CommandIds.h"
 #include "shell/Form1.h"
 #include "wordproc/BuiltInEngine.h"

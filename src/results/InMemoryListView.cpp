@@ -1,4 +1,4 @@
-#include "results/ResultTable.h"
+#include "results/InMemoryListView.h"
 
 #include <stdexcept>
 

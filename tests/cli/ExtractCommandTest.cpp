@@ -1,5 +1,5 @@
 #include "cli/CliOptions.h"
-#include "cli/Extractor.h"
+#include "cli/ExtractCommand.h"
 #include "cli/PathLists.h"
 #include "cli/ProgressLine.h"
 #include "cli/TextDump.h"

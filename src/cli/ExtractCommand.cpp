@@ -1,4 +1,4 @@
-#include "cli/Extractor.h"
+#include "cli/ExtractCommand.h"
 
 #include "cli/ConsolePlatform.h"
 #include "cli/ProgressLine.h"
@@ -10,8 +10,8 @@
 #include "extract/ExtractionRun.h"
 #include "filelist/AddFolder.h"
 #include "filelist/FolderScan.h"
+#include "results/InMemoryListView.h"
 #include "results/ListViewWriters.h"
-#include "results/ResultTable.h"
 #include "wordproc/BuiltInEngine.h"
 #include "wordproc/DocumentFile.h"
 #include "wordproc/EngineInterface.h"
