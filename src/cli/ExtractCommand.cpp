@@ -126,7 +126,7 @@ int dumpTexts(const std::vector<std::string>& paths, const wordproc::ReadOptions
     return failed == 0 ? 0 : 1;
 }
 
-bool writeResults(const results::ResultTable& table, OutputFormat format, const results::ExportOutput& output) {
+bool writeResults(const results::InMemoryListView& table, OutputFormat format, const results::ExportOutput& output) {
     switch (format) {
         case OutputFormat::Text:
             return results::writeTextFile(table, output);
@@ -140,7 +140,7 @@ bool writeResults(const results::ResultTable& table, OutputFormat format, const 
 
 // The results to the -o file, whole or not at all, or to `out` as they are
 // formatted. False with a sentence in `error` when they cannot be written.
-bool deliverResults(const CliOptions& options, const results::ResultTable& table, std::ostream& out,
+bool deliverResults(const CliOptions& options, const results::InMemoryListView& table, std::ostream& out,
                     std::string& error) {
     if (!options.outputFile) {
         const bool written = writeResults(table, options.format, [&out](std::string_view piece) {
@@ -237,7 +237,7 @@ int runExtractor(const CliOptions& options, std::ostream& out, std::ostream& err
     CountingReader reader(options.raw ? static_cast<extract::DocumentTextReader&>(raw) : word,
                           static_cast<int>(documents.size()), err, ::isatty(STDERR_FILENO) != 0);
 
-    results::ResultTable table = results::ResultTable::forOption(options.withFilename);
+    results::InMemoryListView table = results::InMemoryListView::forOption(options.withFilename);
     ProgressLine progressLine(err);
     if (options.progress)
         reader.setProgressLine(
