@@ -5,8 +5,8 @@
 #pragma once
 
 #include "platform/QtPlatform.h"
-#include "results/ResultTable.h"
-#include "results/ResultsView.h"
+#include "results/InMemoryListView.h"
+#include "results/ResultsWindowInterface.h"
 
 #include <algorithm>
 #include <chrono>
@@ -87,7 +87,7 @@ private:
     long long pumpsAtWatch_ = 0;
 };
 
-class RowsOnlyResults final : public results::ResultsView {
+class RowsOnlyResults final : public results::ResultsWindowInterface {
 public:
     extract::ResultRowSink& resultRows() override { return table_; }
     void setFilenameColumns(bool) override {}
@@ -96,7 +96,7 @@ public:
     bool isBusy() const override { return false; }
 
 private:
-    results::ResultTable table_ = results::ResultTable::forOption(false);
+    results::InMemoryListView table_ = results::InMemoryListView::forOption(false);
 };
 
 }  // namespace harvelux::bench

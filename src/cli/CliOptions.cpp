@@ -41,109 +41,169 @@ const char* usageText() {
 
 namespace {
 
-bool parseFormat(const std::string& value, OutputFormat& format) {
-    if (value == "lines") format = OutputFormat::Lines;
-    else if (value == "text") format = OutputFormat::Text;
-    else if (value == "comma") format = OutputFormat::Comma;
-    else return false;
+// An option argument cut into its name and the value written into it:
+// "--name=value", "-ovalue", "-j2". The value of "--name value" and "-o
+// value" is the next argument.
+struct OptionArgument {
+    std::string name;
+    std::optional<std::string> inlineValue;
+};
+
+OptionArgument splitOption(const std::string& arg) {
+    if (arg.rfind("--", 0) == 0) {
+        const std::size_t eq = arg.find('=');
+        if (eq != std::string::npos) return {arg.substr(0, eq), arg.substr(eq + 1)};
+    } else if (arg.size() > 2 && (arg[1] == 'o' || arg[1] == 'j')) {
+        return {arg.substr(0, 2), arg.substr(2)};
+    }
+    return {arg, std::nullopt};
+}
+
+// A path, not an option: "-" is standard input's list or a file of that name.
+bool isPath(const std::string& arg) { return arg.empty() || arg[0] != '-' || arg == "-"; }
+
+// The options that take no value, and what each one turns on.
+struct Flag {
+    const char* shortName;  // may be null
+    const char* longName;
+    bool CliOptions::*member;
+};
+
+constexpr Flag kFlags[] = {
+    {"-f", "--with-filename", &CliOptions::withFilename},
+    {"-0", "--null", &CliOptions::nulSeparated},
+    {nullptr, "--raw", &CliOptions::raw},
+    {nullptr, "--dump-text", &CliOptions::dumpText},
+    {nullptr, "--all-files", &CliOptions::allFiles},
+    {nullptr, "--stats", &CliOptions::stats},
+    {nullptr, "--all-stories", &CliOptions::allStories},
+    {nullptr, "--progress", &CliOptions::progress},
+    {nullptr, "--help", &CliOptions::help},
+    {nullptr, "--version", &CliOptions::version},
+};
+
+bool setFormat(CliOptions& options, const std::string& value, std::string& error) {
+    if (value == "lines") options.format = OutputFormat::Lines;
+    else if (value == "text") options.format = OutputFormat::Text;
+    else if (value == "comma") options.format = OutputFormat::Comma;
+    else {
+        error = "invalid format '" + value + "' (use lines, text or comma)";
+        return false;
+    }
     return true;
 }
 
-bool parseJobs(const std::string& value, int& jobs) {
-    const char* end = value.data() + value.size();
-    const auto [ptr, ec] = std::from_chars(value.data(), end, jobs);
-    return ec == std::errc() && ptr == end && jobs >= 1 && jobs <= 1024;
+bool setOutput(CliOptions& options, const std::string& value, std::string&) {
+    options.outputFile = value;
+    return true;
 }
+
+bool setJobs(CliOptions& options, const std::string& value, std::string& error) {
+    const char* end = value.data() + value.size();
+    const auto [ptr, ec] = std::from_chars(value.data(), end, options.jobs);
+    if (ec == std::errc() && ptr == end && options.jobs >= 1 && options.jobs <= 1024) return true;
+    error = "invalid number of jobs '" + value + "'";
+    return false;
+}
+
+// The list joins the paths before the next path argument.
+bool addPathList(CliOptions& options, const std::string& value, std::string&) {
+    options.pathLists.push_back({options.paths.size(), value});
+    return true;
+}
+
+// The options that take a value, and what each one does with it.
+struct ValueOption {
+    const char* shortName;  // may be null
+    const char* longName;
+    bool (*set)(CliOptions& options, const std::string& value, std::string& error);
+};
+
+constexpr ValueOption kValueOptions[] = {
+    {nullptr, "--format", &setFormat},
+    {"-o", "--output", &setOutput},
+    {"-j", "--jobs", &setJobs},
+    {nullptr, "--files-from", &addPathList},
+};
+
+template <typename Option, std::size_t N>
+const Option* named(const Option (&table)[N], const std::string& name) {
+    for (const Option& option : table)
+        if ((option.shortName && name == option.shortName) || name == option.longName) return &option;
+    return nullptr;
+}
+
+// Reads the arguments in order into the options; stops at the first usage
+// error, with its sentence in `error`.
+class OptionParser {
+public:
+    OptionParser(const std::vector<std::string>& args, std::string& error) : args_(args), error_(error) {}
+
+    std::optional<CliOptions> parse() {
+        while (next_ < args_.size()) {
+            const std::string& arg = args_[next_++];
+            if (onlyPaths_ || isPath(arg))
+                options_.paths.push_back(arg);
+            else if (!takeOption(arg))
+                return std::nullopt;
+        }
+        if (options_.paths.empty() && options_.pathLists.empty() && !options_.help && !options_.version) {
+            error_ = "no PATH given";
+            return std::nullopt;
+        }
+        return options_;
+    }
+
+private:
+    bool takeOption(const std::string& arg) {
+        const OptionArgument option = splitOption(arg);
+        if (option.name == "--") {
+            onlyPaths_ = true;
+            return true;
+        }
+        if (const Flag* flag = named(kFlags, option.name)) {
+            if (!noValue(option)) return false;
+            options_.*(flag->member) = true;
+            return true;
+        }
+        if (const ValueOption* valueOption = named(kValueOptions, option.name)) {
+            std::string value;
+            return takeValue(option, value) && valueOption->set(options_, value, error_);
+        }
+        error_ = "unrecognized option '" + arg + "'";
+        return false;
+    }
+
+    bool takeValue(const OptionArgument& option, std::string& value) {
+        if (option.inlineValue) {
+            value = *option.inlineValue;
+            return true;
+        }
+        if (next_ >= args_.size()) {
+            error_ = "option '" + option.name + "' requires an argument";
+            return false;
+        }
+        value = args_[next_++];
+        return true;
+    }
+
+    bool noValue(const OptionArgument& option) {
+        if (!option.inlineValue) return true;
+        error_ = "option '" + option.name + "' doesn't allow an argument";
+        return false;
+    }
+
+    const std::vector<std::string>& args_;
+    std::string& error_;
+    std::size_t next_ = 0;
+    bool onlyPaths_ = false;
+    CliOptions options_;
+};
 
 }  // namespace
 
 std::optional<CliOptions> parseOptions(const std::vector<std::string>& args, std::string& error) {
-    CliOptions options;
-    bool onlyPaths = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (onlyPaths || arg.empty() || arg[0] != '-' || arg == "-") {
-            options.paths.push_back(arg);
-            continue;
-        }
-        // "--name=value", "--name value", "-o value", "-ovalue", "-j2".
-        std::string name = arg;
-        std::optional<std::string> inlineValue;
-        if (arg.rfind("--", 0) == 0) {
-            const std::size_t eq = arg.find('=');
-            if (eq != std::string::npos) {
-                name = arg.substr(0, eq);
-                inlineValue = arg.substr(eq + 1);
-            }
-        } else if (arg.size() > 2 && (arg[1] == 'o' || arg[1] == 'j')) {
-            name = arg.substr(0, 2);
-            inlineValue = arg.substr(2);
-        }
-        const auto takeValue = [&](std::string& value) {
-            if (inlineValue) {
-                value = *inlineValue;
-                return true;
-            }
-            if (i + 1 >= args.size()) {
-                error = "option '" + name + "' requires an argument";
-                return false;
-            }
-            value = args[++i];
-            return true;
-        };
-        const auto noValue = [&] {
-            if (!inlineValue) return true;
-            error = "option '" + name + "' doesn't allow an argument";
-            return false;
-        };
-        std::string value;
-        if (name == "--") {
-            onlyPaths = true;
-        } else if (name == "-f" || name == "--with-filename") {
-            if (!noValue()) return std::nullopt;
-            options.withFilename = true;
-        } else if (name == "--format") {
-            if (!takeValue(value)) return std::nullopt;
-            if (!parseFormat(value, options.format)) {
-                error = "invalid format '" + value + "' (use lines, text or comma)";
-                return std::nullopt;
-            }
-        } else if (name == "-o" || name == "--output") {
-            if (!takeValue(value)) return std::nullopt;
-            options.outputFile = value;
-        } else if (name == "-j" || name == "--jobs") {
-            if (!takeValue(value)) return std::nullopt;
-            if (!parseJobs(value, options.jobs)) {
-                error = "invalid number of jobs '" + value + "'";
-                return std::nullopt;
-            }
-        } else if (name == "--files-from") {
-            if (!takeValue(value)) return std::nullopt;
-            options.pathLists.push_back({options.paths.size(), value});
-        } else if (name == "-0" || name == "--null") {
-            if (!noValue()) return std::nullopt;
-            options.nulSeparated = true;
-        } else if (name == "--raw" || name == "--dump-text" || name == "--all-files" || name == "--stats" ||
-                   name == "--all-stories" || name == "--progress" || name == "--help" || name == "--version") {
-            if (!noValue()) return std::nullopt;
-            if (name == "--raw") options.raw = true;
-            if (name == "--dump-text") options.dumpText = true;
-            if (name == "--all-files") options.allFiles = true;
-            if (name == "--all-stories") options.allStories = true;
-            if (name == "--stats") options.stats = true;
-            if (name == "--progress") options.progress = true;
-            if (name == "--help") options.help = true;
-            if (name == "--version") options.version = true;
-        } else {
-            error = "unrecognized option '" + arg + "'";
-            return std::nullopt;
-        }
-    }
-    if (options.paths.empty() && options.pathLists.empty() && !options.help && !options.version) {
-        error = "no PATH given";
-        return std::nullopt;
-    }
-    return options;
+    return OptionParser(args, error).parse();
 }
 
 }  // namespace harvelux::cli

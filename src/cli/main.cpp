@@ -1,6 +1,6 @@
 // harvelux-extract: the extraction of the desktop program, without a window.
 #include "cli/CliOptions.h"
-#include "cli/Extractor.h"
+#include "cli/ExtractCommand.h"
 #include "cli/PathLists.h"
 #include "cli/TerminalText.h"
 #include "common/HeapTuning.h"

@@ -14,135 +14,221 @@ using platform::PointerShape;
 
 namespace {
 
-// Notes the document just asked for when the reader could not read it. The
-// summary is an extra: should noting fail, the run goes on as before.
-void noteUnread(const RunWiring& w, const std::string& path) {
-    if (!w.summary) return;
-    try {
-        if (auto reason = w.reader.unreadReason()) w.summary->unread.push_back({path, std::move(*reason)});
-    } catch (...) {
+// One run's state and its numbered steps, in the order Start takes them. The
+// numbers are the lines an error report names ("Form1.Start at line 124"):
+// every step keeps its number, and a failing step lets the run go on.
+class ExtractionRun {
+public:
+    explicit ExtractionRun(const RunWiring& wiring)
+        : w_(wiring), trap_(wiring.platform, "Form1", "Start", wiring.reportFailure),
+          pump_([this] { w_.platform.processEvents(); }, platform::ThrottledPump::kDefaultInterval, wiring.clock) {}
+    ExtractionRun(const ExtractionRun&) = delete;
+    ExtractionRun& operator=(const ExtractionRun&) = delete;
+
+    // Steps 100-104. Should counting fail, the run goes on as if there were
+    // documents.
+    bool findDocuments() {
+        trap_.step(100, [&] { addresses_.clear(); });
+        trap_.step(102, [&] { hourglass(); });
+        bool haveDocuments = true;
+        trap_.step(104, [&] { haveDocuments = w_.files.count() >= 1; });
+        return haveDocuments;
     }
-}
 
-}  // namespace
-
-RunOutcome Start(const RunWiring& w) {
-    ErrorTrap trap(w.platform, "Form1", "Start", w.reportFailure);
-    std::vector<std::string> addresses;
-    std::string path;
-    std::string text;
-    std::unique_ptr<SeenAddresses> seen;
-    platform::ThrottledPump pump([&w] { w.platform.processEvents(); }, platform::ThrottledPump::kDefaultInterval,
-                                 w.clock);
-    // Whether the current document has let messages through yet.
-    bool pumpedForDocument = false;
-    const CandidatePump candidatePump = [&] {
-        if (pumpedForDocument) {
-            pump();
-            return;
-        }
-        pumpedForDocument = true;
-        pump.now();
-    };
-    const auto hourglass = [&w] { w.pointer.set(PointerShape::Hourglass); };
-
-    trap.step(100, [&] { addresses.clear(); });
-    trap.step(102, hourglass);
-    // Should counting fail, the run goes on as if there were documents.
-    bool haveDocuments = true;
-    trap.step(104, [&] { haveDocuments = w.files.count() >= 1; });
-    if (!haveDocuments) {
-        trap.step(160, [&] { platform::showMessage(w.platform, kNoFilesAdded); });
-        trap.step(162, [&] { w.pointer.set(PointerShape::Default); });
+    // Steps 160-162: "No files added."
+    RunOutcome endWithoutDocuments() {
+        trap_.step(160, [&] { platform::showMessage(w_.platform, kNoFilesAdded); });
+        restorePointer();
         return RunOutcome::NoFiles;
     }
 
-    trap.step(106, [&] { w.platform.processEvents(); });
-    bool declined = false;
-    trap.step(108, [&] { declined = w.reader.WarnIfWordOpen(); });
-    if (declined) {
-        trap.step(162, [&] { w.pointer.set(PointerShape::Default); });
+    // Steps 106-108: messages through once, then the word-processor check.
+    bool declinedWhileWordProcessorRuns() {
+        trap_.step(106, [&] { w_.platform.processEvents(); });
+        bool declined = false;
+        trap_.step(108, [&] { declined = w_.reader.WarnIfWordOpen(); });
+        return declined;
+    }
+
+    RunOutcome endDeclined() {
+        restorePointer();
         return RunOutcome::Declined;
     }
 
-    trap.step(110, [&] { w.progress.setText(kProgressWorking); });
-    trap.step(112, [&] { seen = std::make_unique<SeenAddresses>(); });
-    int n = 0;
-    trap.step(114, [&] { n = w.files.count(); });
-    if (w.summary) *w.summary = RunSummary{n, 0, 0, false, {}};
-    // Let the reader start on the documents ahead of the loop; it hands the
-    // texts back in this order whatever happens to the list meanwhile.
-    struct RunScope {
-        DocumentTextReader& reader;
-        ~RunScope() { reader.endRun(); }
-    } scope{w.reader};
-    try {
-        std::vector<std::string> paths;
-        paths.reserve(static_cast<std::size_t>(n));
-        for (int i = 1; i <= n; ++i) paths.push_back(w.files.itemText(i));
-        w.reader.beginRun(std::move(paths));
-    } catch (...) {
-        // Without the list there is nothing to read ahead; each document is
-        // then read when its turn comes.
+    // Steps 110-114: the progress text, a fresh set of addresses seen, the
+    // count of documents. Returns the count.
+    int prepare() {
+        trap_.step(110, [&] { w_.progress.setText(kProgressWorking); });
+        trap_.step(112, [&] { seen_ = std::make_unique<SeenAddresses>(); });
+        int count = 0;
+        trap_.step(114, [&] { count = w_.files.count(); });
+        if (w_.summary) *w_.summary = RunSummary{count, 0, 0, false, {}};
+        return count;
     }
-    for (int i = 1; i <= n; ++i) {
-        pumpedForDocument = false;
+
+    // Lets the reader start on the documents ahead of the loop; it hands the
+    // texts back in this order whatever happens to the list meanwhile.
+    void announceDocuments(int count) {
+        try {
+            std::vector<std::string> paths;
+            paths.reserve(static_cast<std::size_t>(count));
+            for (int i = 1; i <= count; ++i) paths.push_back(w_.files.itemText(i));
+            w_.reader.beginRun(std::move(paths));
+        } catch (...) {
+            // Without the list there is nothing to read ahead; each document is
+            // then read when its turn comes.
+        }
+    }
+
+    // Steps 116-124: the progress value, the document's path and its text.
+    void readDocument(int i) {
+        pumpedForDocument_ = false;
         // The list may have changed while messages were processed: the value
         // uses the count of now.
-        trap.step(116, [&] {
-            const int now = w.files.count();
+        trap_.step(116, [&] {
+            const int now = w_.files.count();
             if (now == 0) throw std::domain_error("Division by zero");
-            w.progress.setValue(static_cast<double>(i) / now * 100.0);
+            w_.progress.setValue(static_cast<double>(i) / now * 100.0);
         });
-        trap.step(118, hourglass);
-        trap.step(120, [&] { path = w.files.itemText(i); });
-        trap.step(122, hourglass);
-        trap.step(124, [&] { text = w.reader.ReturnDocumentString(path); });
-        noteUnread(w, path);
-        trap.step(128, hourglass);
-        trap.step(130, [&] {
+        trap_.step(118, [&] { hourglass(); });
+        trap_.step(120, [&] { path_ = w_.files.itemText(i); });
+        trap_.step(122, [&] { hourglass(); });
+        trap_.step(124, [&] { text_ = w_.reader.ReturnDocumentString(path_); });
+        noteUnread();
+    }
+
+    // Steps 128-130: the document's new addresses.
+    void extractAddresses() {
+        trap_.step(128, [&] { hourglass(); });
+        trap_.step(130, [&] {
             // A failed extraction leaves no addresses behind: the previous
             // document's must not be added again under this path.
-            addresses.clear();
-            if (!seen) throw std::runtime_error("Object variable or With block variable not set");
-            addresses = ExtractEmails(text, *seen, candidatePump);
+            addresses_.clear();
+            if (!seen_) throw std::runtime_error("Object variable or With block variable not set");
+            addresses_ = ExtractEmails(text_, *seen_, candidatePump_);
         });
         // A document without candidate words lets messages through after it.
-        trap.step(130, [&] {
-            if (!pumpedForDocument) pump.now();
+        trap_.step(130, [&] {
+            if (!pumpedForDocument_) pump_.now();
         });
-        for (std::size_t j = 0; j < addresses.size(); ++j) {
+    }
+
+    // Steps 134-140: a row per address, with the document's path in front
+    // when the option asks for it (read anew for every row).
+    void addRows() {
+        for (const std::string& address : addresses_) {
             int option = 0;
-            trap.step(134, [&] { option = w.option(); });
+            trap_.step(134, [&] { option = w_.option(); });
             if (option == 0) {
-                trap.step(136, [&] { w.results.addRow(addresses[j]); });
-            } else {
-                std::optional<ResultRowSink::RowId> row;
-                trap.step(138, [&] { row = w.results.addRow(path); });
-                trap.step(140, [&] {
-                    if (!row) throw std::runtime_error("Object variable or With block variable not set");
-                    w.results.setSecondColumn(*row, addresses[j]);
-                });
+                trap_.step(136, [&] { w_.results.addRow(address); });
+                continue;
             }
-        }
-        if (w.summary) {
-            w.summary->documentsDone = i;
-            w.summary->addresses += addresses.size();
-        }
-        trap.step(144, hourglass);
-        trap.step(146, hourglass);
-        if (i < n && w.stopRequested && w.stopRequested()) {
-            if (w.summary) w.summary->stopped = true;
-            break;
+            std::optional<ResultRowSink::RowId> row;
+            trap_.step(138, [&] { row = w_.results.addRow(path_); });
+            trap_.step(140, [&] {
+                if (!row) throw std::runtime_error("Object variable or With block variable not set");
+                w_.results.setSecondColumn(*row, address);
+            });
         }
     }
-    trap.step(150, [&] { w.progress.setValue(0); });
-    trap.step(152, [&] { w.progress.setText(kProgressIdle); });
-    trap.step(154, [&] { seen.reset(); });
-    trap.step(156, [&] { w.showResults(); });
-    trap.step(158, [&] { w.hideMain(); });
-    trap.step(162, [&] { w.pointer.set(PointerShape::Default); });
-    return RunOutcome::Completed;
+
+    // Steps 144-146, after document `i` of `count`; true when the run is to
+    // end here.
+    bool finishDocument(int i, int count) {
+        if (w_.summary) {
+            w_.summary->documentsDone = i;
+            w_.summary->addresses += addresses_.size();
+        }
+        trap_.step(144, [&] { hourglass(); });
+        trap_.step(146, [&] { hourglass(); });
+        if (i < count && w_.stopRequested && w_.stopRequested()) {
+            if (w_.summary) w_.summary->stopped = true;
+            return true;
+        }
+        return false;
+    }
+
+    // Steps 150-162: the progress bar at rest, the results window shown and
+    // the main window hidden.
+    RunOutcome end() {
+        trap_.step(150, [&] { w_.progress.setValue(0); });
+        trap_.step(152, [&] { w_.progress.setText(kProgressIdle); });
+        trap_.step(154, [&] { seen_.reset(); });
+        trap_.step(156, [&] { w_.showResults(); });
+        trap_.step(158, [&] { w_.hideMain(); });
+        restorePointer();
+        return RunOutcome::Completed;
+    }
+
+private:
+    void hourglass() { w_.pointer.set(PointerShape::Hourglass); }
+
+    // Step 162, the last of every way out.
+    void restorePointer() {
+        trap_.step(162, [&] { w_.pointer.set(PointerShape::Default); });
+    }
+
+    // The first candidate word of a document lets messages through at once,
+    // the others at most every interval.
+    void pumpAtCandidate() {
+        if (pumpedForDocument_) {
+            pump_();
+            return;
+        }
+        pumpedForDocument_ = true;
+        pump_.now();
+    }
+
+    // Notes the document just asked for when the reader could not read it.
+    // The summary is an extra: should noting fail, the run goes on as before.
+    void noteUnread() {
+        if (!w_.summary) return;
+        try {
+            if (auto reason = w_.reader.unreadReason()) w_.summary->unread.push_back({path_, std::move(*reason)});
+        } catch (...) {
+        }
+    }
+
+    const RunWiring& w_;
+    ErrorTrap trap_;
+    std::vector<std::string> addresses_;
+    std::string path_;
+    std::string text_;
+    std::unique_ptr<SeenAddresses> seen_;
+    platform::ThrottledPump pump_;
+    // Whether the current document has let messages through yet.
+    bool pumpedForDocument_ = false;
+    const CandidatePump candidatePump_ = [this] { pumpAtCandidate(); };
+};
+
+// Ends the reader's run however the loop over the documents is left.
+class ReaderRunScope {
+public:
+    explicit ReaderRunScope(DocumentTextReader& reader) : reader_(reader) {}
+    ~ReaderRunScope() { reader_.endRun(); }
+    ReaderRunScope(const ReaderRunScope&) = delete;
+    ReaderRunScope& operator=(const ReaderRunScope&) = delete;
+
+private:
+    DocumentTextReader& reader_;
+};
+
+}  // namespace
+
+RunOutcome Start(const RunWiring& wiring) {
+    ExtractionRun run(wiring);
+    if (!run.findDocuments()) return run.endWithoutDocuments();
+    if (run.declinedWhileWordProcessorRuns()) return run.endDeclined();
+    const int count = run.prepare();
+    const ReaderRunScope readerRun(wiring.reader);
+    run.announceDocuments(count);
+    for (int i = 1; i <= count; ++i) {
+        run.readDocument(i);
+        run.extractAddresses();
+        run.addRows();
+        if (run.finishDocument(i, count)) break;
+    }
+    return run.end();
 }
 
 }  // namespace harvelux::extract

@@ -13,7 +13,7 @@
 #include "platform/QtPlatform.h"
 #include "results/ResultsExport.h"
 #include "results/ResultsList.h"
-#include "results/ResultsView.h"
+#include "results/ResultsWindowInterface.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -37,7 +37,7 @@ enum ResultsCommand : int {
     kCommandClearResults = 1004,
 };
 
-class Form2 final : public QWidget, public ResultsView {
+class Form2 final : public QWidget, public ResultsWindowInterface {
     Q_OBJECT
 
 public:
@@ -51,7 +51,7 @@ public:
     // application's event loop is left at once.
     void setEndProgram(std::function<void()> endProgram);
 
-    // ResultsView
+    // ResultsWindowInterface
     extract::ResultRowSink& resultRows() override;
     void setFilenameColumns(bool withFilename) override;
     void setRunSummary(const extract::RunSummary& summary) override;

@@ -17,7 +17,7 @@
 #include "filelist/ScanProblems.h"
 #include "platform/Platform.h"
 #include "platform/QtPlatform.h"
-#include "results/ResultsView.h"
+#include "results/ResultsWindowInterface.h"
 #include "shell/ProgressBar.h"
 #include "wordproc/EngineInterface.h"
 
@@ -48,7 +48,7 @@ inline constexpr const char* kStopQuestion = "Stop extracting? The addresses fou
 // What the window works with besides its own widgets.
 struct Form1Services {
     platform::Platform& platform;
-    harvelux::results::ResultsView& results;
+    harvelux::results::ResultsWindowInterface& results;
     // The folder beside the executable (Samples/, Video/).
     std::string programFolder;
     // The document engine and the probe for a running desktop word processor.

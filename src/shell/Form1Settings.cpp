@@ -22,7 +22,7 @@ int optionFromSetting(const std::string& text, int fallback) {
     return value >= 0 && value <= 2 ? value : fallback;
 }
 
-void Check1_Click(SettingsStore& settings, results::ResultsView& results, int value) {
+void Check1_Click(SettingsStore& settings, results::ResultsWindowInterface& results, int value) {
     settings.write(kCheck1Key, std::to_string(value));
     // Any value but 0 is "set", as for the extraction run, so the columns
     // always match the rows the run adds.

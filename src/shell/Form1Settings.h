@@ -4,7 +4,7 @@
 #pragma once
 
 #include "common/SettingsStore.h"
-#include "results/ResultsView.h"
+#include "results/ResultsWindowInterface.h"
 
 #include <string>
 
@@ -27,7 +27,7 @@ int optionFromSetting(const std::string& text, int fallback);
 // state, 0 cleared, 1 set. Stores it as "0" or "1" under "Check1", then gives
 // the results list the columns for it, dropping any rows it holds (the first
 // call loads the results window, hidden).
-void Check1_Click(SettingsStore& settings, results::ResultsView& results, int value);
+void Check1_Click(SettingsStore& settings, results::ResultsWindowInterface& results, int value);
 
 // Writes the window's outer left, top, width and height in twips as decimal
 // text, in that order, when the window is in its normal state; a minimised,

@@ -1,6 +1,6 @@
 #include "extract/EngineDocumentReader.h"
 #include "extract/ExtractionRun.h"
-#include "results/ResultTable.h"
+#include "results/InMemoryListView.h"
 #include "wordproc/BuiltInEngine.h"
 
 #include "ScriptedPlatform.h"
@@ -57,7 +57,7 @@ public:
 struct RunFixture {
     ListOf files;
     int option = 0;
-    results::ResultTable rows = results::ResultTable::forOption(false);
+    results::InMemoryListView rows = results::InMemoryListView::forOption(false);
     RecordingProgress progress;
     platform::RememberedPointer pointer;
     platform::ScriptedPlatform platform;
@@ -148,7 +148,7 @@ TEST(ExtractionRun, MessagesGoThroughOncePerDocumentAndThenAtMostEvery20ms) {
     // Each reading of the clock takes 1 ms: the thousand candidate words of
     // the first document let messages through about every twentieth word.
     pumpsAt.clear();
-    f.rows = results::ResultTable::forOption(false);
+    f.rows = results::InMemoryListView::forOption(false);
     f.tick = std::chrono::milliseconds(1);
     f.run();
     EXPECT_NEAR(pumpsAt[25], 1000 / 20, 3);
@@ -160,7 +160,7 @@ TEST(ExtractionRun, MessagesGoThroughOncePerDocumentAndThenAtMostEvery20ms) {
 
 TEST(ExtractionRun, FilenameRowsNameTheFirstDocumentAndReadTheOptionPerRow) {
     RunFixture f;
-    f.rows = results::ResultTable::forOption(true);
+    f.rows = results::InMemoryListView::forOption(true);
     f.option = 1;
     f.files.items = {"/d/a.docx", "/d/b.docx"};
     f.reader.texts = {{"/d/a.docx", "x@example.com"}, {"/d/b.docx", "X@example.com y@example.com z@example.com"}};
@@ -173,7 +173,7 @@ TEST(ExtractionRun, FilenameRowsNameTheFirstDocumentAndReadTheOptionPerRow) {
     g.reader.texts = {{"/d/a.docx", "p@example.com q@example.com"}};
     g.option = 1;
     struct Toggle final : extract::ResultRowSink {
-        results::ResultTable table = results::ResultTable::forOption(true);
+        results::InMemoryListView table = results::InMemoryListView::forOption(true);
         int* option;
         RowId addRow(const std::string& text) override {
             *option = 0;  // whatever the row, the next one is read with the option cleared

@@ -1,7 +1,7 @@
 #include "extract/EngineDocumentReader.h"
 #include "extract/ExtractionRun.h"
 #include "extract/ReadAhead.h"
-#include "results/ResultTable.h"
+#include "results/InMemoryListView.h"
 
 #include "ScriptedPlatform.h"
 
@@ -248,7 +248,7 @@ TEST(ReadAhead, RunsAreIdenticalWithAndWithoutReadingAhead) {
         platform::RememberedPointer pointer;
         extract::Word1 word(engine, ui, pointer, nullptr);
         word.setReadAhead(jobs);
-        results::ResultTable rows = results::ResultTable::forOption(true);
+        results::InMemoryListView rows = results::InMemoryListView::forOption(true);
         extract::Start({files, [] { return 1; }, rows, progress, pointer, ui, word, [] {}, [] {}});
         std::vector<std::string> all;
         for (const auto& row : rows.rows()) all.push_back(row.cells[0] + " " + row.cells[1]);

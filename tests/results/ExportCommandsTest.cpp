@@ -4,8 +4,8 @@
 #include "OutOfMemoryList.h"
 #include "ResultsTestSupport.h"
 
+#include "results/InMemoryListView.h"
 #include "results/ListViewWriters.h"
-#include "results/ResultTable.h"
 
 #include <QDir>
 
@@ -105,7 +105,7 @@ TEST_F(ExportTest, WritesTheSameBytesAsTheCommandLineWriters) {
             {"/home/x/b.doc", "longer.address@sub.example.com"},
         };
         fill(withFilename, {});
-        ResultTable table = ResultTable::forOption(withFilename);
+        InMemoryListView table = InMemoryListView::forOption(withFilename);
         for (const auto& cells : rows) {
             const std::vector<std::string> used = withFilename ? cells : std::vector<std::string>{cells[1]};
             const auto id = form->resultRows().addRow(used[0]);

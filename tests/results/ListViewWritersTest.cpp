@@ -1,5 +1,5 @@
+#include "results/InMemoryListView.h"
 #include "results/ListViewWriters.h"
-#include "results/ResultTable.h"
 
 #include "OutOfMemoryList.h"
 #include "ScriptedPlatform.h"
@@ -18,16 +18,16 @@
 namespace {
 
 using namespace harvelux;
-using results::ResultTable;
+using results::InMemoryListView;
 
-ResultTable addresses(std::initializer_list<const char*> list) {
-    ResultTable table = ResultTable::forOption(false);
+InMemoryListView addresses(std::initializer_list<const char*> list) {
+    InMemoryListView table = InMemoryListView::forOption(false);
     for (const char* a : list) table.appendRow({a});
     return table;
 }
 
 TEST(ListViewWriters, EmptyList) {
-    const ResultTable one = ResultTable::forOption(false);
+    const InMemoryListView one = InMemoryListView::forOption(false);
     EXPECT_EQ(results::buildTextFile(one), "Email Results\t\r\n\r\n");
     EXPECT_EQ(results::buildCommaFile(one), "Email Results\r\n\r\n");
     EXPECT_FALSE(results::buildClipboardText(one).has_value());
@@ -35,13 +35,13 @@ TEST(ListViewWriters, EmptyList) {
     ui.setClipboardText("before");
     results::ListViewToClipboard(one, ui);
     EXPECT_EQ(ui.clipboard(), "before");
-    const ResultTable two = ResultTable::forOption(true);
+    const InMemoryListView two = InMemoryListView::forOption(true);
     EXPECT_EQ(results::buildTextFile(two), "Filename\tEmails\t\r\n\r\n");
     EXPECT_EQ(results::buildCommaFile(two), "Filename, Emails\r\n\r\n");
 }
 
 TEST(ListViewWriters, NineAndFifteenCharacterAddresses) {
-    const ResultTable table = addresses({"a@b.co.uk", "abcdef@ghij.com"});
+    const InMemoryListView table = addresses({"a@b.co.uk", "abcdef@ghij.com"});
     EXPECT_EQ(results::buildTextFile(table),
               "Email Results  \t\r\n"
               "a@b.co.uk      \t\r\n"
@@ -56,7 +56,7 @@ TEST(ListViewWriters, ShortAddressesArePaddedToTheCaption) {
 }
 
 TEST(ListViewWriters, UncheckedRowsAreMeasuredButNotWritten) {
-    ResultTable table = addresses({"short@x.io", "much.longer.address@example.com"});
+    InMemoryListView table = addresses({"short@x.io", "much.longer.address@example.com"});
     for (auto& row : table.rows()) row.checked = false;
     EXPECT_EQ(results::buildTextFile(table), "Email Results" + std::string(18, ' ') + "\t\r\n\r\n");
     EXPECT_EQ(results::buildCommaFile(table), "Email Results\r\n\r\n");
@@ -66,7 +66,7 @@ TEST(ListViewWriters, UncheckedRowsAreMeasuredButNotWritten) {
 }
 
 TEST(ListViewWriters, TwoColumnsAndPathsWithCommas) {
-    ResultTable table = ResultTable::forOption(true);
+    InMemoryListView table = InMemoryListView::forOption(true);
     table.appendRow({"/home/ann/a, b.docx", "x@example.com"});
     table.appendRow({"/c.doc", "longer.one@example.com"});
     EXPECT_EQ(results::buildClipboardText(table),
@@ -83,14 +83,14 @@ TEST(ListViewWriters, TwoColumnsAndPathsWithCommas) {
 // The last cell's padding goes, and only spaces go: an empty last cell
 // leaves the separator after the padded first cell.
 TEST(ListViewWriters, WidthsCountUtf16UnitsAndClipboardTrimsOnlySpaces) {
-    ResultTable table = ResultTable::forOption(true);
+    InMemoryListView table = InMemoryListView::forOption(true);
     table.appendRow({"/caf\xC3\xA9.doc", "a@b.cc"});
     table.appendRow({"/x.doc", ""});
     EXPECT_EQ(results::buildClipboardText(table), "/caf\xC3\xA9.doc\ta@b.cc\r\n/x.doc   \t\r\n");
 }
 
 TEST(ListViewWriters, PumpsWhileMeasuringAndBuilding) {
-    const ResultTable table = addresses({"a@b.cc", "c@d.ee"});
+    const InMemoryListView table = addresses({"a@b.cc", "c@d.ee"});
     int pumps = 0;
     results::buildTextFile(table, [&] { ++pumps; });
     EXPECT_EQ(pumps, 2 + 1 + 2 * 2);  // measuring rows, the caption, each row and cell
@@ -101,7 +101,7 @@ TEST(ListViewWriters, PumpsWhileMeasuringAndBuilding) {
 TEST(ListViewWriters, FilesWrittenWhilePumpingAreTheSameAndFailuresAreReported) {
     const testfiles::TempDir dir;
     const std::string& folder = dir.path();
-    ResultTable table = ResultTable::forOption(true);
+    InMemoryListView table = InMemoryListView::forOption(true);
     for (int i = 0; i < 20000; ++i)
         table.appendRow({"/docs/file" + std::to_string(i / 10) + ".docx", "user" + std::to_string(i) + "@example.com"});
     table.rows()[7].checked = false;
@@ -127,7 +127,7 @@ TEST(ListViewWriters, FilesWrittenWhilePumpingAreTheSameAndFailuresAreReported) 
 // A wide cell makes every padded line as wide: the writers hand the bytes
 // on in bounded pieces, and stop at the first piece the output refuses.
 TEST(ListViewWriters, WritersStreamBoundedPiecesAndStopWhenRefused) {
-    ResultTable table = ResultTable::forOption(true);
+    InMemoryListView table = InMemoryListView::forOption(true);
     const std::string wide = "/docs/" + std::string(256 << 10, 'w');
     table.appendRow({wide, "w@example.com"});
     for (int i = 0; i < 200; ++i) table.appendRow({"/docs/a.docx", "u" + std::to_string(i) + "@example.com"});

@@ -89,7 +89,7 @@ TEST_F(AllStoriesOption, ARunFindsTheSampleLettersHeaderAndTextBoxOnlyWhenTicked
     EXPECT_THAT(foundAddresses(), Not(Contains("letterhead@example.com")));
 
     pick(command::kMenuAllStories);
-    results.table = results::ResultTable::forOption(false);
+    results.table = results::InMemoryListView::forOption(false);
     pick(command::kStartExtracting);
     const std::vector<std::string> found = foundAddresses();
     EXPECT_THAT(found, ::testing::ElementsAre("studio.desk@example.org", "framer@example.net",

@@ -6,7 +6,7 @@
 #include "ScriptedPlatform.h"
 #include "../support/TempTree.h"
 #include "filelist/FileListView.h"
-#include "results/ResultTable.h"
+#include "results/InMemoryListView.h"
 #include "shell/CommandIds.h"
 #include "shell/Form1.h"
 #include "wordproc/BuiltInEngine.h"
@@ -25,15 +25,15 @@
 
 namespace harvelux::shell::testing {
 
-class FakeResultsView final : public results::ResultsView {
+class FakeResultsWindow final : public results::ResultsWindowInterface {
 public:
-    results::ResultTable table = results::ResultTable::forOption(false);
+    results::InMemoryListView table = results::InMemoryListView::forOption(false);
     int shown = 0;
     bool busy = false;
     extract::RunSummary summary;
 
     extract::ResultRowSink& resultRows() override { return table; }
-    void setFilenameColumns(bool withFilename) override { table = results::ResultTable::forOption(withFilename); }
+    void setFilenameColumns(bool withFilename) override { table = results::InMemoryListView::forOption(withFilename); }
     void setRunSummary(const extract::RunSummary& s) override { summary = s; }
     void showResults() override { ++shown; }
     bool isBusy() const override { return busy; }
@@ -127,7 +127,7 @@ protected:
     harvelux::testing::TempTree program;
     harvelux::testing::TempTree docs;
     platform::ScriptedPlatform platform;
-    FakeResultsView results;
+    FakeResultsWindow results;
     CountingEngine engine;
     bool wordProcessorRunning = false;
     int programEnded = 0;

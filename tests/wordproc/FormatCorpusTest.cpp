@@ -4,6 +4,8 @@
 #include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
 
+#include "SharedFolders.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,7 +21,7 @@ namespace fs = std::filesystem;
 std::vector<fs::path> corpusFiles(const std::vector<std::string>& extensions) {
     std::vector<fs::path> files;
     std::error_code error;
-    for (fs::recursive_directory_iterator it(HARVELUX_CORPUS_DIR, error), end; !error && it != end; it.increment(error)) {
+    for (fs::recursive_directory_iterator it(testfiles::corpusDir(), error), end; !error && it != end; it.increment(error)) {
         std::string extension = it->path().extension().string();
         std::transform(extension.begin(), extension.end(), extension.begin(), ::tolower);
         if (it->is_regular_file() && std::find(extensions.begin(), extensions.end(), extension) != extensions.end())
@@ -30,8 +32,9 @@ std::vector<fs::path> corpusFiles(const std::vector<std::string>& extensions) {
 }
 
 TEST(FormatCorpus, EveryRtfAndOpenDocumentFileIsReadOrRefused) {
+    HARVELUX_REQUIRE_SHARED_FOLDER(testfiles::corpusDir());
     const std::vector<fs::path> files = corpusFiles({".rtf", ".odt", ".ott", ".fodt"});
-    if (files.empty()) GTEST_SKIP() << "no corpus at " << HARVELUX_CORPUS_DIR;
+    ASSERT_FALSE(files.empty());
     std::size_t read = 0;
     std::vector<std::string> refused;
     for (const fs::path& file : files) {
@@ -50,8 +53,9 @@ TEST(FormatCorpus, EveryRtfAndOpenDocumentFileIsReadOrRefused) {
 }
 
 TEST(FormatCorpus, RtfAndOpenDocumentFilesAreRecognisedByContent) {
+    HARVELUX_REQUIRE_SHARED_FOLDER(testfiles::corpusDir());
     const std::vector<fs::path> files = corpusFiles({".rtf", ".odt"});
-    if (files.empty()) GTEST_SKIP() << "no corpus at " << HARVELUX_CORPUS_DIR;
+    ASSERT_FALSE(files.empty());
     for (const fs::path& file : files) {
         const std::string bytes = readDocumentFile(file.string());
         const Format format = detectFormat(bytes);

@@ -10,6 +10,8 @@
 #include "wordproc/text/TextBuilder.h"
 #include "wordproc/WorkBudget.h"
 
+#include "SharedFolders.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -186,8 +188,8 @@ TEST(LegacyFormats, CollectorGivesRangeFormAndKeepsSideStoriesApart) {
 // Every document of the shared folder of older formats is read, word2.doc
 // (Word for Windows 2) by its own reader.
 TEST(LegacyFormats, SharedFolderOfOlderFormatsIsRead) {
-    const std::filesystem::path folder = HARVELUX_CORPUS_DIR "/../formats";
-    if (!std::filesystem::is_directory(folder)) GTEST_SKIP() << "no older formats at " << folder;
+    const std::string folder = testfiles::formatsDir();
+    HARVELUX_REQUIRE_SHARED_FOLDER(folder);
     std::size_t read = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         const std::string extension = entry.path().extension().string();

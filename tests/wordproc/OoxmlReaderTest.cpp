@@ -1,20 +1,17 @@
 #include "wordproc/FormatDispatch.h"
 #include "wordproc/EngineInterface.h"
 
+#include "SharedFolders.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <dirent.h>
 
-#include <filesystem>
-
 namespace {
 
 using namespace harvelux;
 using wordproc::readDocumentText;
-
-bool haveCorpus() { return std::filesystem::is_directory(HARVELUX_CORPUS_DIR); }
 
 std::string bodyText(const std::string& bodyXml) { return readDocumentText(testfiles::makeDocx(bodyXml)); }
 
@@ -168,9 +165,9 @@ TEST(OoxmlReader, ManyRootAttributesAndManyChoicesAreReadInOnePass) {
 }
 
 TEST(OoxmlReader, PasswordProtectedPackagesAreRefusedAsEncrypted) {
-    if (!haveCorpus()) GTEST_SKIP() << "no corpus at " << HARVELUX_CORPUS_DIR;
+    HARVELUX_REQUIRE_SHARED_FOLDER(testfiles::corpusDir());
     for (const char* name : {"protected_normal_case.docx", "testWORD_protected_passtika.docx"}) {
-        const std::string bytes = testfiles::readFile(std::string(HARVELUX_CORPUS_DIR) + "/tika/" + name);
+        const std::string bytes = testfiles::readFile(testfiles::corpusDir() + "/tika/" + name);
         EXPECT_EQ(wordproc::detectFormat(bytes), wordproc::Format::EncryptedPackage) << name;
         try {
             readDocumentText(bytes);
@@ -182,10 +179,10 @@ TEST(OoxmlReader, PasswordProtectedPackagesAreRefusedAsEncrypted) {
 }
 
 TEST(OoxmlReader, EveryCorpusPackageIsReadOrRefused) {
-    if (!haveCorpus()) GTEST_SKIP() << "no corpus at " << HARVELUX_CORPUS_DIR;
+    HARVELUX_REQUIRE_SHARED_FOLDER(testfiles::corpusDir());
     int read = 0;
     for (const char* folder : {"mammoth", "pandoc", "python-docx", "tika", "textract", "word-extractor"}) {
-        const std::string dir = std::string(HARVELUX_CORPUS_DIR) + "/" + folder;
+        const std::string dir = testfiles::corpusDir() + "/" + folder;
         DIR* listing = ::opendir(dir.c_str());
         if (!listing) continue;
         while (const dirent* entry = ::readdir(listing)) {

@@ -3,10 +3,10 @@
 #include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
 
+#include "SharedFolders.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 namespace harvelux::wordproc {
 namespace {
@@ -25,9 +25,8 @@ std::string word2Text(const std::string& story, const EightBitWordOptions& optio
 // A real Word for Windows 2.0 document: a list of delegates with their
 // addresses, paragraphs ending in CR LF.
 TEST(Word2Reader, ReadsARealDocument) {
-    const std::string path = std::string(HARVELUX_FORMATS_DIR) + "/word2.doc";
-    if (!std::filesystem::exists(path)) GTEST_SKIP() << "no " << path;
-    const std::string text = readDocumentText(readDocumentFile(path));
+    HARVELUX_REQUIRE_SHARED_FOLDER(testfiles::formatsDir());
+    const std::string text = readDocumentText(readDocumentFile(testfiles::formatsDir() + "/word2.doc"));
     EXPECT_THAT(text, StartsWith("\tMember of 3GPP (ARIB)\rMr. Benni Alexander\tNokia Japan Co, Ltd\t"));
     EXPECT_THAT(text, HasSubstr("\tbenni.alexander@nokia.com\tYES  -  NO\r\r"));
     EXPECT_THAT(text, HasSubstr("Mr. Fr\u00E9d\u00E9ric Bonneau\t"));

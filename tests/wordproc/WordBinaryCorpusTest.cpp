@@ -3,6 +3,8 @@
 #include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
 
+#include "SharedFolders.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -15,7 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 
-const fs::path kCorpus = HARVELUX_CORPUS_DIR;
+const fs::path kCorpus = testfiles::corpusDir();
 
 std::string corpusText(const std::string& relative) {
     return readDocumentText(readDocumentFile((kCorpus / relative).string()));
@@ -24,7 +26,7 @@ std::string corpusText(const std::string& relative) {
 // Every .doc and .dot, and every compound file whatever its name, is read
 // or refused with EngineError: never a crash or another exception.
 TEST(WordBinaryCorpus, EveryBinaryDocumentReadsOrFailsCleanly) {
-    if (!fs::is_directory(kCorpus)) GTEST_SKIP() << "no corpus at " << kCorpus;
+    HARVELUX_REQUIRE_SHARED_FOLDER(kCorpus.string());
     std::size_t read = 0, refused = 0;
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(kCorpus)) {
         if (!entry.is_regular_file()) continue;
@@ -44,7 +46,7 @@ TEST(WordBinaryCorpus, EveryBinaryDocumentReadsOrFailsCleanly) {
 }
 
 TEST(WordBinaryCorpus, ReadsWhatLibreOfficeReads) {
-    if (!fs::is_directory(kCorpus)) GTEST_SKIP() << "no corpus at " << kCorpus;
+    HARVELUX_REQUIRE_SHARED_FOLDER(kCorpus.string());
     EXPECT_THAT(corpusText("tika/testWORD6.doc"), HasSubstr("The quick brown fox jumps over the lazy dog\r"));
     EXPECT_THAT(corpusText("word-extractor/bigfile-01.doc"), HasSubstr("paul@sustainableGIS.com"));
     EXPECT_THAT(corpusText("word-extractor/test07.doc"), HasSubstr("innovation@rgu.ac.uk"));
@@ -58,7 +60,7 @@ TEST(WordBinaryCorpus, ReadsWhatLibreOfficeReads) {
 }
 
 TEST(WordBinaryCorpus, EncryptedAndCutOffDocumentsAreRefused) {
-    if (!fs::is_directory(kCorpus)) GTEST_SKIP() << "no corpus at " << kCorpus;
+    HARVELUX_REQUIRE_SHARED_FOLDER(kCorpus.string());
     try {
         corpusText("tika/testWORD_protected_passtika.doc");
         ADD_FAILURE() << "read an encrypted document";

@@ -11,11 +11,11 @@
 
 namespace harvelux::results {
 
-class ResultTable final : public ListViewSource, public extract::ResultRowSink {
+class InMemoryListView final : public ListViewSource, public extract::ResultRowSink {
 public:
-    explicit ResultTable(std::vector<std::string> captions) : captions_(std::move(captions)) {}
+    explicit InMemoryListView(std::vector<std::string> captions) : captions_(std::move(captions)) {}
     // The results list's columns for the option "include filename".
-    static ResultTable forOption(bool withFilename);
+    static InMemoryListView forOption(bool withFilename);
 
     struct Row {
         std::vector<std::string> cells;

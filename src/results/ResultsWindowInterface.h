@@ -7,9 +7,9 @@
 
 namespace harvelux::results {
 
-class ResultsView {
+class ResultsWindowInterface {
 public:
-    virtual ~ResultsView() = default;
+    virtual ~ResultsWindowInterface() = default;
 
     // Where the extraction run appends its rows.
     virtual extract::ResultRowSink& resultRows() = 0;

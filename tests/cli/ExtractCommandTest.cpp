@@ -1,5 +1,5 @@
 #include "cli/CliOptions.h"
-#include "cli/Extractor.h"
+#include "cli/ExtractCommand.h"
 #include "cli/PathLists.h"
 #include "cli/ProgressLine.h"
 #include "cli/TextDump.h"
@@ -36,7 +36,7 @@ Outcome run(const std::vector<std::string>& args, const std::string& standardInp
     return {status, out.str(), err.str()};
 }
 
-TEST(Extractor, RawTextsDeduplicateAcrossTheRun) {
+TEST(ExtractCommand, RawTextsDeduplicateAcrossTheRun) {
     testfiles::TempDir dir;
     testfiles::writeFile(dir.file("1.txt"),
                        "Write to <x@example.com>, (y@example.org) or mailto:z@example.net;\r\nX@Example.COM\n");
@@ -49,7 +49,7 @@ TEST(Extractor, RawTextsDeduplicateAcrossTheRun) {
                      "-x@example.com\r\na@b.cc\r\nc@d.ee\r\ne@f.gg\r\nv@example.com\r\n");
 }
 
-TEST(Extractor, FormatsOverAFolderMatchTheSaveFilesByteForByte) {
+TEST(ExtractCommand, FormatsOverAFolderMatchTheSaveFilesByteForByte) {
     testfiles::TempDir dir;
     testfiles::writeFile(dir.file("one.docx"), testfiles::makeDocxWithParagraphs({"Ann ann@example.com", "bob@example.org"}));
     testfiles::writeFile(dir.file("two.docx"), testfiles::makeDocxWithParagraphs({"ANN@example.com and carol@example.net"}));
@@ -107,7 +107,7 @@ TEST(Extractor, FormatsOverAFolderMatchTheSaveFilesByteForByte) {
     EXPECT_NE(o.out.find("carol@example.net\r\n"), std::string::npos);
 }
 
-TEST(Extractor, UnreadableDocumentsSetTheStatusButNotTheOutput) {
+TEST(ExtractCommand, UnreadableDocumentsSetTheStatusButNotTheOutput) {
     testfiles::TempDir dir;
     testfiles::writeFile(dir.file("good.docx"), testfiles::makeDocxWithParagraphs({"a@example.com"}));
     testfiles::writeFile(dir.file("bad.docx"), "PK\x03\x04 not really");
@@ -127,7 +127,7 @@ TEST(Extractor, UnreadableDocumentsSetTheStatusButNotTheOutput) {
     EXPECT_NE(w.err.find("Could not write"), std::string::npos);
 }
 
-TEST(Extractor, ReadsUndecodableNamesAndNamesWhatItCouldNotScan) {
+TEST(ExtractCommand, ReadsUndecodableNamesAndNamesWhatItCouldNotScan) {
     testfiles::TempDir dir;
     testfiles::writeFile(dir.file("report\xff.doc"), "first@example.com\r\n");
     testfiles::writeFile(dir.file("report?.doc"), "second@example.com\r\n");
@@ -142,7 +142,7 @@ TEST(Extractor, ReadsUndecodableNamesAndNamesWhatItCouldNotScan) {
 // WordPerfect files and web archives are not "*.do*" documents: a folder
 // scan passes them over, --all-files and named files read them, and --stats
 // names the format of one that cannot be read.
-TEST(Extractor, OlderFormatsAreReadWhenNamedOrWithAllFiles) {
+TEST(ExtractCommand, OlderFormatsAreReadWhenNamedOrWithAllFiles) {
     testfiles::TempDir dir;
     const std::string wpd = testfiles::readFile(HARVELUX_LEGACY_DATA_DIR "/wordperfect6.wpd");
     testfiles::writeFile(dir.file("letter.wpd"), wpd);
@@ -159,7 +159,7 @@ TEST(Extractor, OlderFormatsAreReadWhenNamedOrWithAllFiles) {
     EXPECT_NE(run({"--stats", "--all-files", dir.path()}).err.find("documents read: 2\n"), std::string::npos);
 }
 
-TEST(Extractor, DumpTextShowsWhatTheEngineRead) {
+TEST(ExtractCommand, DumpTextShowsWhatTheEngineRead) {
     EXPECT_EQ(cli::escapeForDump("a\\b\rc\a\v\f\t\x01\x02\x7F\xC2\x85\xC2\xA0" "d"),
               "a\\\\b\\r\nc\\a\\v\\f\\t\\u0001\\u0002\\u007F\\u0085\xC2\xA0" "d");
     testfiles::TempDir dir;
@@ -169,7 +169,7 @@ TEST(Extractor, DumpTextShowsWhatTheEngineRead) {
     EXPECT_EQ(o.out, "== " + dir.file("t.txt") + "\none\\r\ntwo\n== " + dir.file("none.doc") + "\n");
 }
 
-TEST(Extractor, AllStoriesReadsHeadersNotesBoxesAndLinksAlsoForDumpText) {
+TEST(ExtractCommand, AllStoriesReadsHeadersNotesBoxesAndLinksAlsoForDumpText) {
     testfiles::TempDir dir;
     const std::string rtf = dir.file("letter.rtf");
     testfiles::writeFile(rtf, "{\\rtf1{\\header head@example.com\\par}Body body@example.com\\par"
@@ -186,7 +186,7 @@ TEST(Extractor, AllStoriesReadsHeadersNotesBoxesAndLinksAlsoForDumpText) {
 
 // --files-from lists join the PATH arguments where they stand, one path a
 // line or NUL-separated, spaces and all.
-TEST(Extractor, PathListsJoinTheArgumentsInOrder) {
+TEST(ExtractCommand, PathListsJoinTheArgumentsInOrder) {
     testfiles::TempDir dir;
     for (const char* name : {"a.txt", "b c.txt", "d.txt", "e.txt"})
         testfiles::writeFile(dir.file(name), std::string("x@") + name[0] + ".example.com");
@@ -208,7 +208,7 @@ TEST(Extractor, PathListsJoinTheArgumentsInOrder) {
     EXPECT_EQ(cli::splitPathList(std::string("a\0\0b\n", 5), true), (std::vector<std::string>{"a", "b\n"}));
 }
 
-TEST(Extractor, ProgressLineIsThrottledAndClearedAtTheEnd) {
+TEST(ExtractCommand, ProgressLineIsThrottledAndClearedAtTheEnd) {
     std::ostringstream err;
     std::chrono::steady_clock::time_point now{std::chrono::hours(1)};
     cli::ProgressLine line(err, [&now] { return now; });
@@ -249,7 +249,7 @@ TEST(CliOptions, UsageErrors) {
 
 // Control characters of a file name are escaped in everything meant for a
 // terminal, and kept as they are in the results.
-TEST(Extractor, ControlCharactersInPathsAreEscapedOnlyInMessages) {
+TEST(ExtractCommand, ControlCharactersInPathsAreEscapedOnlyInMessages) {
     testfiles::TempDir dir;
     const std::string red = dir.file("red\x1b[31m.txt");
     const std::string c1 = dir.file("c1\xc2\x9b.txt");

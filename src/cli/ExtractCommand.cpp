@@ -1,4 +1,4 @@
-#include "cli/Extractor.h"
+#include "cli/ExtractCommand.h"
 
 #include "cli/ConsolePlatform.h"
 #include "cli/ProgressLine.h"
@@ -10,8 +10,8 @@
 #include "extract/ExtractionRun.h"
 #include "filelist/AddFolder.h"
 #include "filelist/FolderScan.h"
+#include "results/InMemoryListView.h"
 #include "results/ListViewWriters.h"
-#include "results/ResultTable.h"
 #include "wordproc/BuiltInEngine.h"
 #include "wordproc/DocumentFile.h"
 #include "wordproc/EngineInterface.h"
@@ -126,7 +126,7 @@ int dumpTexts(const std::vector<std::string>& paths, const wordproc::ReadOptions
     return failed == 0 ? 0 : 1;
 }
 
-bool writeResults(const results::ResultTable& table, OutputFormat format, const results::ExportOutput& output) {
+bool writeResults(const results::InMemoryListView& table, OutputFormat format, const results::ExportOutput& output) {
     switch (format) {
         case OutputFormat::Text:
             return results::writeTextFile(table, output);
@@ -140,7 +140,7 @@ bool writeResults(const results::ResultTable& table, OutputFormat format, const 
 
 // The results to the -o file, whole or not at all, or to `out` as they are
 // formatted. False with a sentence in `error` when they cannot be written.
-bool deliverResults(const CliOptions& options, const results::ResultTable& table, std::ostream& out,
+bool deliverResults(const CliOptions& options, const results::InMemoryListView& table, std::ostream& out,
                     std::string& error) {
     if (!options.outputFile) {
         const bool written = writeResults(table, options.format, [&out](std::string_view piece) {
@@ -178,6 +178,93 @@ unsigned jobsFor(const CliOptions& options, std::ostream& err) {
     return most;
 }
 
+wordproc::ReadOptions readOptionsFor(const CliOptions& options) {
+    wordproc::ReadOptions readOptions;
+    readOptions.allStories = options.allStories;
+    return readOptions;
+}
+
+// Documents a scan could not reach are missing from the run: that is a
+// failure like a document that cannot be read. Returns the exit status so far.
+int reportScanProblems(const filelist::ScanProblems& problems, std::ostream& err) {
+    for (const filelist::ScanProblem& problem : problems.items())
+        err << "harvelux-extract: could not scan " << escapeControls(problem.path) << ": "
+            << escapeControls(problem.reason) << '\n';
+    return problems.empty() ? 0 : 1;
+}
+
+// A failed step is a line on standard error, not the desktop's report, and
+// makes the exit status 1.
+class StepFailures {
+public:
+    explicit StepFailures(std::ostream& err) : err_(err) {}
+
+    // The report of the steps of `what`.
+    StepFailureReport reportFor(const char* what) {
+        return [this, what](int line, const std::string& description) {
+            failed_ = true;
+            err_ << "harvelux-extract: step " << line << " of " << what << " failed: " << description << '\n';
+        };
+    }
+    bool any() const { return failed_; }
+
+private:
+    std::ostream& err_;
+    bool failed_ = false;
+};
+
+// The engine's reader as the command line runs it: its read options, as many
+// documents read ahead as the jobs allow, the documents not read noted in
+// `failures`, failed steps reported to `steps`.
+void setUpEngineReader(extract::Word1& word, const CliOptions& options, std::vector<Failure>& failures,
+                       StepFailures& steps, std::ostream& err) {
+    word.setReadOptions(readOptionsFor(options));
+    word.setReadAhead(jobsFor(options, err));
+    word.setUnreadableObserver(
+        [&failures](const std::string& path, const std::string& message, wordproc::UnreadableReason) {
+            failures.push_back({path, message});
+        });
+    word.setFailureReport(steps.reportFor("reading a document"));
+}
+
+// The extraction run over `documents`: the addresses go to `table`, the
+// documents not read to `failures`. False when a step failed.
+bool collectAddresses(const CliOptions& options, const std::vector<std::string>& documents,
+                      results::InMemoryListView& table, std::vector<Failure>& failures, std::ostream& err) {
+    ConsolePlatform console;
+    platform::RememberedPointer pointer;
+    wordproc::BuiltInEngineFactory factory;
+    StepFailures steps(err);
+    extract::Word1 word(factory, console, pointer, nullptr);
+    setUpEngineReader(word, options, failures, steps, err);
+    RawReader raw(failures);
+    CountingReader reader(options.raw ? static_cast<extract::DocumentTextReader&>(raw) : word,
+                          static_cast<int>(documents.size()), err, ::isatty(STDERR_FILENO) != 0);
+
+    ProgressLine progressLine(err);
+    if (options.progress)
+        reader.setProgressLine(
+            &progressLine, [&table] { return static_cast<std::size_t>(table.rowCount()); },
+            [&failures] { return failures.size(); });
+    const PathList files(documents);
+    NoProgress progress;
+    extract::RunWiring wiring{files, [&options] { return options.withFilename ? 1 : 0; }, table, progress, pointer,
+                              console, reader, [] {}, [] {}};
+    wiring.reportFailure = steps.reportFor("the run");
+    extract::Start(wiring);
+    reader.finishProgress();
+    return !steps.any();
+}
+
+void printStats(std::size_t documents, const std::vector<Failure>& failures, int addresses, double seconds,
+                std::ostream& err) {
+    err << "documents read: " << documents - failures.size() << '\n';
+    err << "documents not read: " << failures.size() << '\n';
+    for (const Failure& f : failures) err << "  " << escapeControls(f.path) << ": " << escapeControls(f.reason) << '\n';
+    err << "addresses: " << addresses << '\n';
+    err << "seconds: " << seconds << '\n';
+}
+
 }  // namespace
 
 std::vector<std::string> expandPaths(const CliOptions& options, filelist::ScanProblems* problems) {
@@ -202,69 +289,21 @@ int runExtractor(const CliOptions& options, std::ostream& out, std::ostream& err
     const auto started = std::chrono::steady_clock::now();
     filelist::ScanProblems scanProblems;
     const std::vector<std::string> documents = expandPaths(options, &scanProblems);
-    // Documents a scan could not reach are missing from the run: that is a
-    // failure like a document that cannot be read.
-    for (const filelist::ScanProblem& problem : scanProblems.items())
-        err << "harvelux-extract: could not scan " << escapeControls(problem.path) << ": "
-            << escapeControls(problem.reason) << '\n';
-    const int scanStatus = scanProblems.empty() ? 0 : 1;
-    wordproc::ReadOptions readOptions;
-    readOptions.allStories = options.allStories;
-    if (options.dumpText) return std::max(dumpTexts(documents, readOptions, out, err), scanStatus);
+    const int scanStatus = reportScanProblems(scanProblems, err);
+    if (options.dumpText) return std::max(dumpTexts(documents, readOptionsFor(options), out, err), scanStatus);
 
-    ConsolePlatform console;
-    platform::RememberedPointer pointer;
-    wordproc::BuiltInEngineFactory factory;
+    results::InMemoryListView table = results::InMemoryListView::forOption(options.withFilename);
     std::vector<Failure> failures;
-    extract::Word1 word(factory, console, pointer, nullptr);
-    word.setReadOptions(readOptions);
-    word.setReadAhead(jobsFor(options, err));
-    word.setUnreadableObserver(
-        [&failures](const std::string& path, const std::string& message, wordproc::UnreadableReason) {
-            failures.push_back({path, message});
-        });
-    // A failed step is a line on standard error, not the desktop's report, and
-    // makes the exit status 1.
-    bool stepFailed = false;
-    const auto stepReport = [&err, &stepFailed](const char* what) {
-        return [&err, &stepFailed, what](int line, const std::string& description) {
-            stepFailed = true;
-            err << "harvelux-extract: step " << line << " of " << what << " failed: " << description << '\n';
-        };
-    };
-    word.setFailureReport(stepReport("reading a document"));
-    RawReader raw(failures);
-    CountingReader reader(options.raw ? static_cast<extract::DocumentTextReader&>(raw) : word,
-                          static_cast<int>(documents.size()), err, ::isatty(STDERR_FILENO) != 0);
-
-    results::ResultTable table = results::ResultTable::forOption(options.withFilename);
-    ProgressLine progressLine(err);
-    if (options.progress)
-        reader.setProgressLine(
-            &progressLine, [&table] { return static_cast<std::size_t>(table.rowCount()); }, [&failures] { return failures.size(); });
-    const PathList files(documents);
-    NoProgress progress;
-    extract::RunWiring wiring{files, [&options] { return options.withFilename ? 1 : 0; }, table, progress, pointer,
-                              console, reader, [] {}, [] {}};
-    wiring.reportFailure = stepReport("the run");
-    extract::Start(wiring);
-    reader.finishProgress();
-
-    int status = failures.empty() && !stepFailed ? scanStatus : 1;
+    const bool stepsRan = collectAddresses(options, documents, table, failures, err);
+    int status = failures.empty() && stepsRan ? scanStatus : 1;
     std::string error;
     if (!deliverResults(options, table, out, error)) {
         err << "harvelux-extract: " << escapeControls(error) << '\n';
         status = 1;
     }
-
     if (options.stats) {
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-        err << "documents read: " << documents.size() - failures.size() << '\n';
-        err << "documents not read: " << failures.size() << '\n';
-        for (const Failure& f : failures)
-            err << "  " << escapeControls(f.path) << ": " << escapeControls(f.reason) << '\n';
-        err << "addresses: " << table.rowCount() << '\n';
-        err << "seconds: " << seconds << '\n';
+        printStats(documents.size(), failures, table.rowCount(), seconds, err);
     }
     return status;
 }
