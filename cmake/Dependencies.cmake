@@ -28,14 +28,14 @@ if(BUILD_TESTING)
   find_package(GTest REQUIRED)
 endif()
 
-# Benchmarks are optional: without Google Benchmark they are left out, and
-# the configure step says so.
+# Google Benchmark is optional: without it the benchmarks that use it are
+# left out, and the configure step says so.
 set(HARVELUX_HAVE_BENCHMARK OFF)
 if(HARVELUX_BENCH AND NOT HARVELUX_SANITIZE)
   find_package(benchmark QUIET)
   if(benchmark_FOUND)
     set(HARVELUX_HAVE_BENCHMARK ON)
   else()
-    message(STATUS "Benchmarks skipped: Google Benchmark not found (Debian package libbenchmark-dev)")
+    message(STATUS "Google Benchmark not found (Debian package libbenchmark-dev): bench_extractor is skipped")
   endif()
 endif()
