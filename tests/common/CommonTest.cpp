@@ -1,10 +1,10 @@
 #include "common/AtomicFile.h"
-#include "common/CenterForm.h"
 #include "common/ErrorReport.h"
 #include "common/FileExists.h"
 #include "common/LocalTimeZone.h"
-#include "common/SettingsStore.h"
 #include "common/Utf8.h"
+#include "ui/CenterForm.h"
+#include "ui/SettingsStore.h"
 
 #include "ScriptedPlatform.h"
 #include "TestFiles.h"
