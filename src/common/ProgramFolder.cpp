@@ -1,19 +1,15 @@
 #include "common/ProgramFolder.h"
 
-#include <QCoreApplication>
-
-#include <filesystem>
-#include <system_error>
+#include <unistd.h>
 
 namespace harvelux {
 
 std::string programFolder() {
-    if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath().toStdString();
-    // Without an application object (early start-up, plain tools) ask the kernel.
-    std::error_code error;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return std::filesystem::current_path(error).string();
-    return exe.parent_path().string();
+    std::string path(4096, '\0');
+    const ssize_t length = readlink("/proc/self/exe", path.data(), path.size());
+    if (length <= 0 || static_cast<std::size_t>(length) >= path.size()) return {};
+    path.resize(static_cast<std::size_t>(length));
+    return path.substr(0, path.rfind('/'));
 }
 
 }  // namespace harvelux

@@ -4,7 +4,8 @@
 
 namespace harvelux {
 
-// The folder that holds the running executable, without a trailing "/".
+// The folder that holds the running executable, symbolic links resolved,
+// without a trailing "/"; empty when the system does not tell.
 std::string programFolder();
 
 }  // namespace harvelux

@@ -1,14 +1,14 @@
 #include "results/Form2.h"
 
-#include "common/CenterForm.h"
-#include "common/CommandToolbar.h"
-#include "common/SetFormBackColors.h"
 #include "common/Twips.h"
 #include "platform/QtPlatform.h"
 #include "results/ResultsIcons.h"
 #include "results/ResultsLayout.h"
 #include "results/RunStatusText.h"
 #include "results/UnreadDialog.h"
+#include "ui/CenterForm.h"
+#include "ui/CommandToolbar.h"
+#include "ui/SetFormBackColors.h"
 
 #include <QAction>
 #include <QAbstractItemView>

@@ -1,8 +1,8 @@
 #include "results/ResultsList.h"
 
 #include "common/Twips.h"
-#include "common/WidgetLook.h"
 #include "results/ResultsModel.h"
+#include "ui/WidgetLook.h"
 
 #include <QFont>
 #include <QHeaderView>

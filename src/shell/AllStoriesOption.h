@@ -4,7 +4,7 @@
 // the settings as "AllStories", "0" or "1".
 #pragma once
 
-#include "common/SettingsStore.h"
+#include "ui/SettingsStore.h"
 
 class QAction;
 class QMenuBar;

@@ -1,6 +1,6 @@
 #include "shell/ApplySkin.h"
 
-#include "common/SetFormBackColors.h"
+#include "ui/SetFormBackColors.h"
 
 #include <QFile>
 #include <QWidget>

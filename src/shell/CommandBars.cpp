@@ -1,10 +1,10 @@
 #include "shell/CommandBars.h"
 
-#include "common/CommandToolbar.h"
 #include "shell/AllStoriesOption.h"
 #include "shell/CommandBarControls.h"
 #include "shell/CommandIds.h"
 #include "shell/IconStore.h"
+#include "ui/CommandToolbar.h"
 
 #include <QAction>
 #include <QFont>

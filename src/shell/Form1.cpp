@@ -1,8 +1,6 @@
 #include "shell/Form1.h"
 
-#include "common/CenterForm.h"
 #include "common/Twips.h"
-#include "common/WidgetLook.h"
 #include "extract/EngineDocumentReader.h"
 #include "extract/EngineStartCheck.h"
 #include "filelist/AddFiles.h"
@@ -20,6 +18,8 @@
 #include "shell/IconStore.h"
 #include "shell/AllStoriesOption.h"
 #include "shell/OptionFrame.h"
+#include "ui/CenterForm.h"
+#include "ui/WidgetLook.h"
 
 #include <QAction>
 #include <QCheckBox>

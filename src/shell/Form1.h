@@ -12,13 +12,13 @@
 // after the document being read and shows what was found.
 #pragma once
 
-#include "common/SettingsStore.h"
 #include "filelist/FileList.h"
 #include "filelist/ScanProblems.h"
 #include "platform/Platform.h"
 #include "platform/QtPlatform.h"
 #include "results/ResultsWindowInterface.h"
 #include "shell/ProgressBar.h"
+#include "ui/SettingsStore.h"
 #include "wordproc/EngineInterface.h"
 
 #include <QWidget>

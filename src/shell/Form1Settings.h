@@ -3,8 +3,8 @@
 // placement at shutdown ("Left", "Top", "Width", "Height", in twips).
 #pragma once
 
-#include "common/SettingsStore.h"
 #include "results/ResultsWindowInterface.h"
+#include "ui/SettingsStore.h"
 
 #include <string>
 

@@ -3,7 +3,7 @@
 // icon. All are our own SVG artwork, drawn from the program's resources.
 #pragma once
 
-#include "common/CommandToolbar.h"
+#include "ui/CommandToolbar.h"
 
 #include <QIcon>
 

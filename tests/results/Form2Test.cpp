@@ -2,11 +2,11 @@
 // layout on resize, pointer and closing.
 #include "ResultsTestSupport.h"
 
-#include "common/CenterForm.h"
-#include "common/SetFormBackColors.h"
 #include "common/Twips.h"
 #include "results/ResultsIcons.h"
 #include "results/ResultsLayout.h"
+#include "ui/CenterForm.h"
+#include "ui/SetFormBackColors.h"
 
 #include <QAbstractItemView>
 #include <QAction>

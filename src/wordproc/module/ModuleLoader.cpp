@@ -1,5 +1,6 @@
 #include "wordproc/module/ModuleLoader.h"
 
+#include "common/ProgramFolder.h"
 #include "wordproc/EngineInterface.h"
 #include "wordproc/module/ModuleAbi.h"
 
@@ -14,15 +15,6 @@
 namespace harvelux::wordproc {
 
 namespace {
-
-// The folder of the running program, symbolic links resolved.
-std::string programFolder() {
-    std::string path(4096, '\0');
-    const ssize_t length = readlink("/proc/self/exe", path.data(), path.size());
-    if (length <= 0 || static_cast<std::size_t>(length) >= path.size()) return {};
-    path.resize(static_cast<std::size_t>(length));
-    return path.substr(0, path.rfind('/'));
-}
 
 // Where the module may be, most likely first: beside the program (the
 // desktop program in its folder), the program folder seen from bin/

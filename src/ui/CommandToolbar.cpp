@@ -1,4 +1,4 @@
-#include "common/CommandToolbar.h"
+#include "ui/CommandToolbar.h"
 
 #include <QAction>
 #include <QToolBar>

@@ -1,4 +1,4 @@
-#include "common/WidgetLook.h"
+#include "ui/WidgetLook.h"
 
 #include <QPalette>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "common/SettingsStore.h"
+#include "ui/SettingsStore.h"
 
 #include <QSettings>
 #include <QStandardPaths>

@@ -1,6 +1,6 @@
-#include "common/SetFormBackColors.h"
+#include "ui/SetFormBackColors.h"
 
-#include "common/WidgetLook.h"
+#include "ui/WidgetLook.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

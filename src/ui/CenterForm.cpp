@@ -1,4 +1,4 @@
-#include "common/CenterForm.h"
+#include "ui/CenterForm.h"
 
 #include "common/Twips.h"
 
