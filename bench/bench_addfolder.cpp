@@ -74,9 +74,8 @@ int main(int argc, char* argv[]) {
         timer.start();
         form.CommandBars_Execute(shell::command::kAddFolder);
         const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
-        std::cout << "round " << round << ": " << form.fileList().count() << " items in " << seconds
-                  << " s, " << platform.pumps << " message pumps, " << counter.paints
-                  << " repaints during the scan\n";
+        std::cout << "round " << round << ": " << form.fileList().count() << " items in " << seconds << " s, "
+                  << platform.pumps << " message pumps, " << counter.paints << " repaints during the scan\n";
     }
     return 0;
 }

@@ -15,8 +15,8 @@ using harvelux::extract::ExtractEmails;
 using harvelux::extract::SeenAddresses;
 
 std::string prose(std::size_t bytes, int addressEvery) {
-    static const char* words[] = {"the",   "quarterly", "report", "was",     "sent", "to",  "our",
-                                  "team,", "and",       "we",     "agreed.", "Ms.",  "Doe", "(sales)",
+    static const char* words[] = {"the",   "quarterly", "report", "was",     "sent", "to",   "our",
+                                  "team,", "and",       "we",     "agreed.", "Ms.",  "Doe",  "(sales)",
                                   "will",  "follow",    "up",     "on",      "all",  "open", "items;"};
     std::mt19937 random(42);
     std::string text;
@@ -50,8 +50,14 @@ void BM_TypographicProseManyAddresses(benchmark::State& state) {
     // Prose outside ASCII (accents, curly quotes, dashes, CJK) with an
     // address every 40 words, quoted or ending a sentence: each one is
     // widened through multi-byte characters.
-    static const char* words[] = {"caf\xC3\xA9", "\xE2\x80\x9Cquoted\xE2\x80\x9D", "na\xC3\xAFve", "\xE2\x80\x94",
-                                  "\xE9\x82\xAE\xE7\xAE\xB1\xEF\xBC\x9A", "r\xC3\xA9sum\xC3\xA9", "the", "end."};
+    static const char* words[] = {"caf\xC3\xA9",
+                                  "\xE2\x80\x9Cquoted\xE2\x80\x9D",
+                                  "na\xC3\xAFve",
+                                  "\xE2\x80\x94",
+                                  "\xE9\x82\xAE\xE7\xAE\xB1\xEF\xBC\x9A",
+                                  "r\xC3\xA9sum\xC3\xA9",
+                                  "the",
+                                  "end."};
     static const std::string text = [] {
         std::mt19937 random(42);
         std::string t;
@@ -76,9 +82,15 @@ void BM_ManyCandidates(benchmark::State& state) {
     int i = 0;
     while (text.size() < (16u << 20)) {
         switch (i++ % 8) {
-            case 1: text += "user" + std::to_string(i % 20000) + "@mail.example.org "; break;
-            case 5: text += "broken@address. "; break;
-            default: text += "word "; break;
+            case 1:
+                text += "user" + std::to_string(i % 20000) + "@mail.example.org ";
+                break;
+            case 5:
+                text += "broken@address. ";
+                break;
+            default:
+                text += "word ";
+                break;
         }
     }
     run(state, text);

@@ -10,8 +10,8 @@
 //
 // Every size runs in a process of its own, so that its peak memory is its own.
 #include "BenchPlatform.h"
-#include "WindowWatch.h"
 #include "ScaleTable.h"
+#include "WindowWatch.h"
 #include "filelist/FileListModel.h"
 #include "filelist/FileListView.h"
 #include "shell/CommandIds.h"
@@ -96,7 +96,8 @@ int runOneSize(long long items, int argc, char** argv) {
 
     // Every other item selected: as many selection ranges as selected items.
     QItemSelection alternate;
-    for (long long i = 1; i <= items; i += 2) alternate.select(view.itemIndex(static_cast<int>(i)), view.itemIndex(static_cast<int>(i)));
+    for (long long i = 1; i <= items; i += 2)
+        alternate.select(view.itemIndex(static_cast<int>(i)), view.itemIndex(static_cast<int>(i)));
     start = Clock::now();
     view.selectionModel()->select(alternate, QItemSelectionModel::Select);
     put("select_alternate_ms", msSince(start));

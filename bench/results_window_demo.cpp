@@ -8,8 +8,8 @@
 // instead of showing the samples, and --show-unread then opens the list of
 // those that could not be read. With --screenshot the whole screen is saved
 // to FILE once the window is up, and the program ends.
-#include "extract/ExtractionRun.h"
 #include "extract/EngineDocumentReader.h"
+#include "extract/ExtractionRun.h"
 #include "platform/QtPlatform.h"
 #include "results/Form2.h"
 #include "wordproc/BuiltInEngine.h"

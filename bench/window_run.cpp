@@ -10,9 +10,9 @@
 //
 // LIST-FILE holds one document path per line. Prints one "name value" line
 // per figure.
-#include "WindowWatch.h"
 #include "BenchPlatform.h"
 #include "ScaleTable.h"
+#include "WindowWatch.h"
 #include "common/LocalTimeZone.h"
 #include "results/Form2.h"
 #include "results/ListViewWriters.h"
@@ -39,7 +39,6 @@ namespace {
 using namespace harvelux;
 using bench::Clock;
 using bench::put;
-
 
 // CPU time of the calling thread.
 double threadCpuSeconds() {

@@ -45,8 +45,7 @@ inline int fuzzPackage(const PackageFormat& format, const std::uint8_t* data, st
             wordproc::parseXml(document, bytes, format.mainPart, true);
             format.readMainPart(document);
         }
-    } catch (const wordproc::EngineError&) {
-    }
+    } catch (const wordproc::EngineError&) {}
     return 0;
 }
 

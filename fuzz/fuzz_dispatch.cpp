@@ -22,7 +22,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         harvelux::wordproc::readDocumentText(std::string_view(reinterpret_cast<const char*>(data), size),
                                              fuzzReadOptions(data, size));
-    } catch (const harvelux::wordproc::EngineError&) {
-    }
+    } catch (const harvelux::wordproc::EngineError&) {}
     return 0;
 }

@@ -14,8 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const LegacyFamily family : {LegacyFamily::WordPerfect, LegacyFamily::Works, LegacyFamily::Mac}) {
         try {
             harvelux::wordproc::readLegacyStories(family, bytes);
-        } catch (const harvelux::wordproc::EngineError&) {
-        }
+        } catch (const harvelux::wordproc::EngineError&) {}
     }
     return 0;
 }

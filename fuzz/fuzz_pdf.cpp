@@ -10,7 +10,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     try {
         harvelux::wordproc::readPdfText(std::string_view(reinterpret_cast<const char*>(data), size));
-    } catch (const harvelux::wordproc::EngineError&) {
-    }
+    } catch (const harvelux::wordproc::EngineError&) {}
     return 0;
 }

@@ -13,7 +13,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!harvelux::wordproc::looksLikeRtf(document)) document.insert(0, "{\\rtf1 ");
     try {
         harvelux::wordproc::readRtfText(document, fuzzReadOptions(data, size));
-    } catch (const harvelux::wordproc::EngineError&) {
-    }
+    } catch (const harvelux::wordproc::EngineError&) {}
     return 0;
 }

@@ -13,7 +13,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         if (!harvelux::wordproc::looksLikeWebArchive(bytes)) return 0;
         harvelux::wordproc::readHtmlText(harvelux::wordproc::webArchivePage(bytes));
-    } catch (const harvelux::wordproc::EngineError&) {
-    }
+    } catch (const harvelux::wordproc::EngineError&) {}
     return 0;
 }

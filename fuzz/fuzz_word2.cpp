@@ -15,13 +15,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const std::string_view data(reinterpret_cast<const char*>(bytes), size);
     try {
         (void)readWord2Text(data);
-    } catch (const EngineError&) {
-    }
+    } catch (const EngineError&) {}
     if (looksLikeWord2(data)) {
         try {
             (void)readDocumentText(data);
-        } catch (const EngineError&) {
-        }
+        } catch (const EngineError&) {}
     }
     return 0;
 }

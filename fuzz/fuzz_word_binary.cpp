@@ -4,9 +4,9 @@
 // (a 4-byte little-endian length first), so the fuzzer reaches the FIB and
 // piece table parsers without having to build a valid container.
 #include "FuzzOptions.h"
-#include "wordproc/container/CompoundFile.h"
 #include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
+#include "wordproc/container/CompoundFile.h"
 #include "wordproc/container/LittleEndian.h"
 #include "wordproc/word/Word95Reader.h"
 #include "wordproc/word/Word97Reader.h"
@@ -23,8 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     if (CompoundFile::hasSignature(data)) {
         try {
             (void)readDocumentText(data, options);
-        } catch (const EngineError&) {
-        }
+        } catch (const EngineError&) {}
         return 0;
     }
     if (size < 4) return 0;
@@ -34,11 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const std::string_view table = rest.substr(wordDocument.size());
     try {
         (void)readWord97Text(wordDocument, table, options);
-    } catch (const EngineError&) {
-    }
+    } catch (const EngineError&) {}
     try {
         (void)readWord95Text(wordDocument, options);
-    } catch (const EngineError&) {
-    }
+    } catch (const EngineError&) {}
     return 0;
 }

@@ -83,9 +83,12 @@ constexpr Flag kFlags[] = {
 };
 
 bool setFormat(CliOptions& options, const std::string& value, std::string& error) {
-    if (value == "lines") options.format = OutputFormat::Lines;
-    else if (value == "text") options.format = OutputFormat::Text;
-    else if (value == "comma") options.format = OutputFormat::Comma;
+    if (value == "lines")
+        options.format = OutputFormat::Lines;
+    else if (value == "text")
+        options.format = OutputFormat::Text;
+    else if (value == "comma")
+        options.format = OutputFormat::Comma;
     else {
         error = "invalid format '" + value + "' (use lines, text or comma)";
         return false;

@@ -16,12 +16,12 @@
 #include "wordproc/DocumentFile.h"
 #include "wordproc/EngineInterface.h"
 
+#include <unistd.h>
 #include <algorithm>
 #include <chrono>
-#include <thread>
 #include <iostream>
 #include <new>
-#include <unistd.h>
+#include <thread>
 
 namespace harvelux::cli {
 
@@ -64,17 +64,21 @@ public:
     }
 
     std::string ReturnDocumentString(const std::string& path) override {
-        if (line_) line_->update(static_cast<std::size_t>(read_), static_cast<std::size_t>(total_), addresses_(), unread_());
+        if (line_)
+            line_->update(static_cast<std::size_t>(read_), static_cast<std::size_t>(total_), addresses_(), unread_());
         ++read_;
-        if (showProgress_ && !line_) err_ << "\r\x1b[K[" << read_ << '/' << total_ << "] " << escapeControls(path) << std::flush;
+        if (showProgress_ && !line_)
+            err_ << "\r\x1b[K[" << read_ << '/' << total_ << "] " << escapeControls(path) << std::flush;
         return inner_.ReturnDocumentString(path);
     }
     bool WarnIfWordOpen() override { return false; }
     void beginRun(std::vector<std::string> paths) override { inner_.beginRun(std::move(paths)); }
     void endRun() override { inner_.endRun(); }
     void finishProgress() {
-        if (line_) line_->clear();
-        else if (showProgress_) err_ << "\r\x1b[K" << std::flush;
+        if (line_)
+            line_->clear();
+        else if (showProgress_)
+            err_ << "\r\x1b[K" << std::flush;
     }
 
 private:
@@ -248,8 +252,9 @@ bool collectAddresses(const CliOptions& options, const std::vector<std::string>&
             [&failures] { return failures.size(); });
     const PathList files(documents);
     NoProgress progress;
-    extract::RunWiring wiring{files, [&options] { return options.withFilename ? 1 : 0; }, table, progress, pointer,
-                              console, reader, [] {}, [] {}};
+    extract::RunWiring wiring{
+        files, [&options] { return options.withFilename ? 1 : 0; }, table, progress, pointer, console, reader, [] {},
+        [] {}};
     wiring.reportFailure = steps.reportFor("the run");
     extract::Start(wiring);
     reader.finishProgress();
@@ -278,8 +283,8 @@ std::vector<std::string> expandPaths(const CliOptions& options, filelist::ScanPr
         // The root is scanned as "", so its paths come out as "/name", not
         // as the "//name" that "/" + "/" + name builds.
         if (folder == "/") folder.clear();
-        std::vector<std::string> found =
-            options.allFiles ? filelist::ScanTree(folder, "*", {}, problems) : filelist::FolderDocuments(folder, {}, problems);
+        std::vector<std::string> found = options.allFiles ? filelist::ScanTree(folder, "*", {}, problems)
+                                                          : filelist::FolderDocuments(folder, {}, problems);
         for (std::string& each : found) documents.push_back(std::move(each));
     }
     return documents;

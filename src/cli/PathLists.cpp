@@ -33,7 +33,8 @@ bool readPathLists(CliOptions& options, std::istream& standardInput, std::string
     std::vector<std::string> paths;
     std::size_t taken = 0;  // path arguments already moved over
     const auto takeArgumentsUpTo = [&](std::size_t position) {
-        for (; taken < position && taken < options.paths.size(); ++taken) paths.push_back(std::move(options.paths[taken]));
+        for (; taken < position && taken < options.paths.size(); ++taken)
+            paths.push_back(std::move(options.paths[taken]));
     };
     for (const PathListFile& list : options.pathLists) {
         takeArgumentsUpTo(list.position);

@@ -20,12 +20,24 @@ std::string escapeForDump(std::string_view text) {
             continue;
         }
         switch (c) {
-            case '\\': out += "\\\\"; break;
-            case '\r': out += "\\r\n"; break;
-            case '\a': out += "\\a"; break;
-            case '\v': out += "\\v"; break;
-            case '\f': out += "\\f"; break;
-            case '\t': out += "\\t"; break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\r':
+                out += "\\r\n";
+                break;
+            case '\a':
+                out += "\\a";
+                break;
+            case '\v':
+                out += "\\v";
+                break;
+            case '\f':
+                out += "\\f";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (b < 0x20 || b == 0x7F) {
                     char code[8];

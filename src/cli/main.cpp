@@ -21,7 +21,8 @@ int main(int argc, char** argv) {
     std::string error;
     auto options = harvelux::cli::parseOptions(args, error);
     if (!options) {
-        std::cerr << "harvelux-extract: " << harvelux::cli::escapeControls(error) << "\nTry 'harvelux-extract --help' for more information.\n";
+        std::cerr << "harvelux-extract: " << harvelux::cli::escapeControls(error)
+                  << "\nTry 'harvelux-extract --help' for more information.\n";
         return 2;
     }
     if (options->help) {
@@ -29,7 +30,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (options->version) {
-        std::cout << "harvelux-extract (Harvelux) " HARVELUX_VERSION "\n"
+        std::cout << "harvelux-extract (Harvelux) " HARVELUX_VERSION
+                     "\n"
                      "Copyright (C) 2026 Quenbrook.\n"
                      "Report documents that are read wrongly to support@quenbrook.com.\n";
         return 0;

@@ -1,12 +1,12 @@
 #include "common/AtomicFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cerrno>
 #include <climits>
 #include <cstring>
-#include <fcntl.h>
 #include <random>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -110,7 +110,8 @@ bool AtomicFile::open(const std::string& path) {
     if (exists) {
         // Owner and group where the user may set them (root may set both, an
         // owner any group of theirs); otherwise the file becomes the user's.
-        if (::fchown(fd_, existing.st_uid, existing.st_gid) != 0) (void)::fchown(fd_, static_cast<uid_t>(-1), existing.st_gid);
+        if (::fchown(fd_, existing.st_uid, existing.st_gid) != 0)
+            (void)::fchown(fd_, static_cast<uid_t>(-1), existing.st_gid);
         // After fchown, which clears set-user-ID and set-group-ID bits.
         if (::fchmod(fd_, existing.st_mode & 07777) != 0) return fail(errno);
     }

@@ -4,8 +4,8 @@
 
 namespace harvelux {
 
-std::string errorReportText(const std::string& description, const std::string& module,
-                            const std::string& procedure, int line) {
+std::string errorReportText(const std::string& description, const std::string& module, const std::string& procedure,
+                            int line) {
     std::string text = description;
     text += "\r\n";
     text += "in Harvelux5/20/2014.";
@@ -21,8 +21,8 @@ std::string errorReportText(const std::string& description, const std::string& m
     return text;
 }
 
-void showErrorReport(platform::Platform& platform, const std::string& description,
-                     const std::string& module, const std::string& procedure, int line) {
+void showErrorReport(platform::Platform& platform, const std::string& description, const std::string& module,
+                     const std::string& procedure, int line) {
     platform.messageBox(errorReportText(description, module, procedure, line), platform::Buttons::Ok,
                         platform::Icon::Warning, "Application Error");
 }
@@ -34,8 +34,7 @@ std::string describeException(std::exception_ptr error) {
         return "Out of memory";
     } catch (const std::exception& e) {
         return e.what();
-    } catch (...) {
-    }
+    } catch (...) {}
     return "Unknown error";
 }
 

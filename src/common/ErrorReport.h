@@ -17,12 +17,12 @@ inline constexpr const char* kSupportAddress = "support@quenbrook.com";
 // The full text of the report, e.g. for module "Form1", procedure "Start",
 // line 124: "<description>\r\nin Harvelux5/20/2014.Form1.Start at line 124\r\r
 // Please email screenshot of this message to support@quenbrook.com".
-std::string errorReportText(const std::string& description, const std::string& module,
-                            const std::string& procedure, int line);
+std::string errorReportText(const std::string& description, const std::string& module, const std::string& procedure,
+                            int line);
 
 // Shows the report: OK button, warning icon, title "Application Error".
-void showErrorReport(platform::Platform& platform, const std::string& description,
-                     const std::string& module, const std::string& procedure, int line);
+void showErrorReport(platform::Platform& platform, const std::string& description, const std::string& module,
+                     const std::string& procedure, int line);
 
 // The description of whatever was thrown.
 std::string describeException(std::exception_ptr error);
@@ -42,9 +42,10 @@ using StepFailureReport = std::function<void(int line, const std::string& descri
 // to assign keeps its old value. Nothing escapes.
 class ErrorTrap {
 public:
-    ErrorTrap(platform::Platform& platform, std::string module, std::string procedure,
-              StepFailureReport report = {})
-        : platform_(platform), module_(std::move(module)), procedure_(std::move(procedure)),
+    ErrorTrap(platform::Platform& platform, std::string module, std::string procedure, StepFailureReport report = {})
+        : platform_(platform),
+          module_(std::move(module)),
+          procedure_(std::move(procedure)),
           report_(std::move(report)) {}
 
     template <typename Step>

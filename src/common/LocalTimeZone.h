@@ -9,8 +9,8 @@
 // changes nothing but that cost.
 #pragma once
 
-#include <cstdlib>
 #include <unistd.h>
+#include <cstdlib>
 
 namespace harvelux {
 

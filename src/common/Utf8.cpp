@@ -60,7 +60,8 @@ bool isValidUtf8(std::string_view bytes) {
             if ((c & 0xC0) != 0x80) return false;
             cp = (cp << 6) | (c & 0x3F);
         }
-        if ((length == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) || (length == 4 && (cp < 0x10000 || cp > 0x10FFFF)))
+        if ((length == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) ||
+            (length == 4 && (cp < 0x10000 || cp > 0x10FFFF)))
             return false;
         i += length;
     }

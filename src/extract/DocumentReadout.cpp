@@ -8,8 +8,7 @@
 namespace harvelux::extract {
 
 DocumentReadout readDocument(wordproc::ApplicationFactory& engine, const std::string& path,
-                             const wordproc::ReadOptions& options,
-                             const wordproc::WorkBudget::Settings& budget) {
+                             const wordproc::ReadOptions& options, const wordproc::WorkBudget::Settings& budget) {
     DocumentReadout readout;
     std::unique_ptr<wordproc::Application> word;
     try {
@@ -35,8 +34,7 @@ DocumentReadout readDocument(wordproc::ApplicationFactory& engine, const std::st
             throw;
         } catch (const wordproc::EngineError& error) {
             readout.reason = error.reason();
-        } catch (...) {
-        }
+        } catch (...) {}
         try {
             word->quit();
         } catch (...) {

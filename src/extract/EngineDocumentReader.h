@@ -29,8 +29,8 @@ public:
 
     // Told of every document that could not be read, with the engine's
     // message and the kind of failure.
-    using UnreadableObserver = std::function<void(const std::string& path, const std::string& message,
-                                                  wordproc::UnreadableReason reason)>;
+    using UnreadableObserver =
+        std::function<void(const std::string& path, const std::string& message, wordproc::UnreadableReason reason)>;
     void setUnreadableObserver(UnreadableObserver observer) { onUnreadable_ = std::move(observer); }
     // Where a failed step of reading a document goes; by default the
     // "Application Error" message box.

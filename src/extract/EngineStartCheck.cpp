@@ -8,15 +8,13 @@ void CheckWordInstalled(wordproc::ApplicationFactory& engine, platform::Platform
     std::unique_ptr<wordproc::Application> word;
     try {
         word = engine.create();
-    } catch (...) {
-    }
+    } catch (...) {}
     try {
         if (!word)
             platform::showMessage(platform, kWordNotInstalled);
         else
             word->quit();
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 }  // namespace harvelux::extract

@@ -23,9 +23,15 @@ std::array<ByteKind, 256> makeByteKinds() {
             continue;
         }
         switch (roleOf(b)) {
-            case CharRole::Word: kinds[b] = ByteKind::Word; break;
-            case CharRole::Break: kinds[b] = ByteKind::Break; break;
-            default: kinds[b] = ByteKind::Special; break;
+            case CharRole::Word:
+                kinds[b] = ByteKind::Word;
+                break;
+            case CharRole::Break:
+                kinds[b] = ByteKind::Break;
+                break;
+            default:
+                kinds[b] = ByteKind::Special;
+                break;
         }
     }
     return kinds;
@@ -127,8 +133,10 @@ std::string withHyphensSettled(std::string_view word) {
         std::size_t length = decodeUtf8At(word, i, cp);
         const CharRole role = length == 0 ? CharRole::Word : roleOf(cp);
         if (length == 0) length = 1;
-        if (role == CharRole::Hyphen) out += '-';
-        else if (role == CharRole::Word) out.append(word.substr(i, length));
+        if (role == CharRole::Hyphen)
+            out += '-';
+        else if (role == CharRole::Word)
+            out.append(word.substr(i, length));
         i += length;
     }
     return out;

@@ -39,7 +39,6 @@ using CandidatePump = std::function<void()>;
 
 // The addresses of `text` not yet in `seen`, in order of first occurrence,
 // spelled as found; each one returned is added to `seen`.
-std::vector<std::string> ExtractEmails(std::string_view text, SeenAddresses& seen,
-                                       const CandidatePump& pump = {});
+std::vector<std::string> ExtractEmails(std::string_view text, SeenAddresses& seen, const CandidatePump& pump = {});
 
 }  // namespace harvelux::extract

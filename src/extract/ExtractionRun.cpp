@@ -20,7 +20,8 @@ namespace {
 class ExtractionRun {
 public:
     explicit ExtractionRun(const RunWiring& wiring)
-        : w_(wiring), trap_(wiring.platform, "Form1", "Start", wiring.reportFailure),
+        : w_(wiring),
+          trap_(wiring.platform, "Form1", "Start", wiring.reportFailure),
           pump_([this] { w_.platform.processEvents(); }, platform::ThrottledPump::kDefaultInterval, wiring.clock) {}
     ExtractionRun(const ExtractionRun&) = delete;
     ExtractionRun& operator=(const ExtractionRun&) = delete;
@@ -185,8 +186,7 @@ private:
         if (!w_.summary) return;
         try {
             if (auto reason = w_.reader.unreadReason()) w_.summary->unread.push_back({path_, std::move(*reason)});
-        } catch (...) {
-        }
+        } catch (...) {}
     }
 
     const RunWiring& w_;

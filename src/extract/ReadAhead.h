@@ -32,9 +32,9 @@
 namespace harvelux::extract {
 
 struct ReadAheadLimits {
-    std::size_t window = 1024;       // documents
-    std::size_t budget = 8u << 20;   // bytes of text waiting to be taken
-    std::size_t batch = 32;          // ready documents that wake a waiting run
+    std::size_t window = 1024;      // documents
+    std::size_t budget = 8u << 20;  // bytes of text waiting to be taken
+    std::size_t batch = 32;         // ready documents that wake a waiting run
 };
 
 class ReadAhead {

@@ -16,10 +16,10 @@ struct UnreadEntry {
 };
 
 struct RunSummary {
-    int documents = 0;          // documents in the list when the run began
-    int documentsDone = 0;      // documents the run went through
-    std::size_t addresses = 0;  // addresses found (rows added)
-    bool stopped = false;       // the user stopped the run before its end
+    int documents = 0;                // documents in the list when the run began
+    int documentsDone = 0;            // documents the run went through
+    std::size_t addresses = 0;        // addresses found (rows added)
+    bool stopped = false;             // the user stopped the run before its end
     std::vector<UnreadEntry> unread;  // in list order
 };
 

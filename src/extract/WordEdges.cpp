@@ -42,8 +42,8 @@ std::size_t decodeUtf8At(std::string_view text, std::size_t at, char32_t& cp) {
         return 1;
     }
     std::size_t length;
-    unsigned char low = 0x80;  // the second byte's bounds exclude overlong forms,
-    unsigned char high = 0xBF; // surrogates and values past U+10FFFF
+    unsigned char low = 0x80;   // the second byte's bounds exclude overlong forms,
+    unsigned char high = 0xBF;  // surrogates and values past U+10FFFF
     if (lead >= 0xC2 && lead <= 0xDF) {
         length = 2;
         cp = lead & 0x1F;

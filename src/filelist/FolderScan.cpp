@@ -1,11 +1,11 @@
 #include "filelist/FolderScan.h"
 
-#include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
-#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <set>
 #include <utility>
 
 namespace harvelux::filelist {
@@ -16,8 +16,7 @@ using FolderId = std::pair<dev_t, ino_t>;
 
 class DirectoryListing {
 public:
-    explicit DirectoryListing(const std::string& folder)
-        : dir_(::opendir(folder.c_str())), error_(dir_ ? 0 : errno) {}
+    explicit DirectoryListing(const std::string& folder) : dir_(::opendir(folder.c_str())), error_(dir_ ? 0 : errno) {}
     ~DirectoryListing() {
         if (dir_) ::closedir(dir_);
     }

@@ -26,7 +26,12 @@ std::string shownForm(std::string_view name) {
         // One character at a time: the length its first byte announces, if
         // the bytes are that character.
         const auto lead = static_cast<unsigned char>(name[i]);
-        std::size_t length = lead < 0x80 ? 1 : lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
+        std::size_t length = lead < 0x80   ? 1
+                             : lead < 0xC2 ? 0
+                             : lead < 0xE0 ? 2
+                             : lead < 0xF0 ? 3
+                             : lead < 0xF5 ? 4
+                                           : 0;
         if (length != 0 && (i + length > name.size() || !isValidUtf8(name.substr(i, length)))) length = 0;
         const bool bad = length == 0 || name.substr(i, length) == kReplacement;
         if (bad && !inRun) shown += kReplacement;

@@ -9,9 +9,7 @@ namespace harvelux::platform {
 
 namespace {
 
-bool mayStandForAnother(const QString& name) {
-    return name.contains(QLatin1Char('?')) || name.contains(QChar(0xFFFD));
-}
+bool mayStandForAnother(const QString& name) { return name.contains(QLatin1Char('?')) || name.contains(QChar(0xFFFD)); }
 
 }  // namespace
 

@@ -28,8 +28,7 @@ public:
     virtual ~Platform() = default;
 
     // Shows a modal message box and returns the button the user chose.
-    virtual Answer messageBox(const std::string& text, Buttons buttons, Icon icon,
-                              const std::string& title) = 0;
+    virtual Answer messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title) = 0;
 
     // Multi-select open dialog; an empty list when cancelled.
     virtual std::vector<std::string> openFilesDialog(const std::string& title,
@@ -40,8 +39,7 @@ public:
 
     // Save dialog without an overwrite prompt and without a default suffix;
     // "" when cancelled.
-    virtual std::string saveDialog(const std::string& title,
-                                   const std::vector<FileFilter>& filters) = 0;
+    virtual std::string saveDialog(const std::string& title, const std::vector<FileFilter>& filters) = 0;
 
     // Opens a web address ("https://...") or a local file or folder (an
     // absolute path) in the desktop shell. The outcome is not examined.

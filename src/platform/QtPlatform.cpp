@@ -25,10 +25,9 @@ QString filterString(const std::vector<FileFilter>& filters) {
 
 }  // namespace
 
-Answer QtPlatform::messageBox(const std::string& text, Buttons buttons, Icon icon,
-                              const std::string& title) {
-    QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, toQ(title),
-                    toQ(text), QMessageBox::NoButton, parent_);
+Answer QtPlatform::messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title) {
+    QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, toQ(title), toQ(text),
+                    QMessageBox::NoButton, parent_);
     if (buttons != Buttons::Ok) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(buttons == Buttons::YesNo ? QMessageBox::Yes : QMessageBox::No);
@@ -40,8 +39,7 @@ Answer QtPlatform::messageBox(const std::string& text, Buttons buttons, Icon ico
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
-std::vector<std::string> QtPlatform::openFilesDialog(const std::string& title,
-                                                     const std::vector<FileFilter>& filters) {
+std::vector<std::string> QtPlatform::openFilesDialog(const std::string& title, const std::vector<FileFilter>& filters) {
     OpenFilesDialog dialog(parent_, toQ(title), filterString(filters));
     if (dialog.exec() != QDialog::Accepted) return {};
     const QStringList chosen = dialog.chosenFiles();

@@ -16,10 +16,8 @@ public:
     // Dialogs and message boxes are centred on this window when it is set.
     void setDialogParent(QWidget* parent) { parent_ = parent; }
 
-    Answer messageBox(const std::string& text, Buttons buttons, Icon icon,
-                      const std::string& title) override;
-    std::vector<std::string> openFilesDialog(const std::string& title,
-                                             const std::vector<FileFilter>& filters) override;
+    Answer messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title) override;
+    std::vector<std::string> openFilesDialog(const std::string& title, const std::vector<FileFilter>& filters) override;
     std::string folderDialog(const std::string& prompt) override;
     std::string saveDialog(const std::string& title, const std::vector<FileFilter>& filters) override;
     void shellOpen(const std::string& target) override;

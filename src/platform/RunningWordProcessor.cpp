@@ -1,11 +1,11 @@
 #include "platform/RunningWordProcessor.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <array>
 #include <filesystem>
 #include <fstream>
 #include <string_view>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace harvelux::platform {
 

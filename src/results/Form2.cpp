@@ -10,8 +10,8 @@
 #include "ui/CommandToolbar.h"
 #include "ui/SetFormBackColors.h"
 
-#include <QAction>
 #include <QAbstractItemView>
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -119,10 +119,12 @@ void Form2::setRunSummary(const extract::RunSummary& summary) {
 }
 
 void Form2::updateStatusLine() {
-    const RunStatusText text = runStatusText(summary_, static_cast<std::size_t>(list_.rowCount()), list_.checkedCount());
+    const RunStatusText text =
+        runStatusText(summary_, static_cast<std::size_t>(list_.rowCount()), list_.checkedCount());
     QString line = QString::fromStdString(text.counts).toHtmlEscaped();
     if (!text.unread.empty())
-        line += QStringLiteral(" \u00B7 <a href=\"unread\">%1</a>").arg(QString::fromStdString(text.unread).toHtmlEscaped());
+        line += QStringLiteral(" \u00B7 <a href=\"unread\">%1</a>")
+                    .arg(QString::fromStdString(text.unread).toHtmlEscaped());
     status_->setText(line);
 }
 
@@ -198,12 +200,23 @@ void Form2::CopyResultsToClipboard() {
 
 void Form2::CommandBars_Execute(int id) {
     switch (id) {
-    case kCommandBack: Back(); break;
-    case kCommandSaveResults: SaveResults(); break;
-    case kCommandSaveComma: SaveComma(); break;
-    case kCommandCopyToClipboard: CopyResultsToClipboard(); break;
-    case kCommandClearResults: ClearResults(); break;
-    default: break;
+        case kCommandBack:
+            Back();
+            break;
+        case kCommandSaveResults:
+            SaveResults();
+            break;
+        case kCommandSaveComma:
+            SaveComma();
+            break;
+        case kCommandCopyToClipboard:
+            CopyResultsToClipboard();
+            break;
+        case kCommandClearResults:
+            ClearResults();
+            break;
+        default:
+            break;
     }
 }
 
@@ -228,9 +241,7 @@ void Form2::CreateStaticBar() {
     placeToolBar();
 }
 
-void Form2::placeToolBar() {
-    toolBar_->setGeometry(0, 0, width(), toolBar_->sizeHint().height());
-}
+void Form2::placeToolBar() { toolBar_->setGeometry(0, 0, width(), toolBar_->sizeHint().height()); }
 
 void Form2::Form_Resize() {
     if (isMinimized()) return;
@@ -281,8 +292,7 @@ void Form2::mouseMoveEvent(QMouseEvent* event) {
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove &&
-        (watched == &list_.widget() || watched == list_.widget().viewport()))
+    if (event->type() == QEvent::MouseMove && (watched == &list_.widget() || watched == list_.widget().viewport()))
         ListView1_MouseMove();
     return QWidget::eventFilter(watched, event);
 }

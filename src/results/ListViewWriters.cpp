@@ -80,7 +80,8 @@ std::vector<std::size_t> measureWidths(const ListViewSource& list, bool withCapt
         for (int k = 1; k <= columns; ++k) widths[columnIndex(k)] = utf16Length(list.columnCaption(k));
     for (int r = 1; r <= list.rowCount(); ++r) {
         pumpOnce(pump);
-        for (int k = 1; k <= columns; ++k) widths[columnIndex(k)] = std::max(widths[columnIndex(k)], utf16Length(list.cell(r, k)));
+        for (int k = 1; k <= columns; ++k)
+            widths[columnIndex(k)] = std::max(widths[columnIndex(k)], utf16Length(list.cell(r, k)));
     }
     return widths;
 }
@@ -121,7 +122,9 @@ bool writeListFile(StreamWriter writer, const ListViewSource& list, const std::s
     // Lets the window show the hourglass before the disk is touched.
     pumpOnce(pump);
     try {
-        if (file.open(path) && writer(list, [&file](std::string_view piece) { return file.write(piece); }, pump) &&
+        if (file.open(path) &&
+            writer(
+                list, [&file](std::string_view piece) { return file.write(piece); }, pump) &&
             commitWhilePumping(file, pump))
             return true;
         error = file.error();

@@ -18,8 +18,10 @@ void ResultRowStore::setSecond(std::size_t row, std::string_view text) {
 void ResultRowStore::setChecked(std::size_t row, bool checked) {
     if (row >= rows_.size() || (rows_[row].checked != 0) == checked) return;
     rows_[row].checked = checked ? 1 : 0;
-    if (checked) --unchecked_;
-    else ++unchecked_;
+    if (checked)
+        --unchecked_;
+    else
+        ++unchecked_;
 }
 
 std::string_view ResultRowStore::text(std::size_t row, int column) const {

@@ -11,16 +11,13 @@ namespace harvelux::results {
 namespace {
 
 const std::vector<platform::FileFilter>& saveFilters() {
-    static const std::vector<platform::FileFilter> filters{{"Text Files (*.txt)", "*.txt"},
-                                                           {"All Files (*)", "*"}};
+    static const std::vector<platform::FileFilter> filters{{"Text Files (*.txt)", "*.txt"}, {"All Files (*)", "*"}};
     return filters;
 }
 
 }  // namespace
 
-std::string overwriteQuestion(const std::string& path) {
-    return "Are you sure you wish to overwrite " + path + " ?";
-}
+std::string overwriteQuestion(const std::string& path) { return "Are you sure you wish to overwrite " + path + " ?"; }
 
 void saveListToFile(const ListViewSource& list, ListFileWriter writer, platform::Platform& platform,
                     platform::Pointer& pointer) {
@@ -36,8 +33,9 @@ void saveListToFile(const ListViewSource& list, ListFileWriter writer, platform:
         written = writer(list, path, error, [&pump] { pump(); });
     }
     if (!written) {
-        platform::showMessage(platform, error + "\r\rThe results are still in the list; you can save them "
-                                                "under another name or in another folder.");
+        platform::showMessage(platform, error +
+                                            "\r\rThe results are still in the list; you can save them "
+                                            "under another name or in another folder.");
         return;
     }
     platform::showMessage(platform, kDoneMessage);

@@ -91,13 +91,13 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || static_cast<std::size_t>(index.row()) >= announced_) return {};
     const auto row = static_cast<std::size_t>(index.row());
     switch (role) {
-    case Qt::DisplayRole:
-        return toQString(store_.text(row, index.column()));
-    case Qt::CheckStateRole:
-        if (index.column() == 0) return store_.checked(row) ? Qt::Checked : Qt::Unchecked;
-        return {};
-    default:
-        return {};
+        case Qt::DisplayRole:
+            return toQString(store_.text(row, index.column()));
+        case Qt::CheckStateRole:
+            if (index.column() == 0) return store_.checked(row) ? Qt::Checked : Qt::Unchecked;
+            return {};
+        default:
+            return {};
     }
 }
 

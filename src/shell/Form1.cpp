@@ -8,6 +8,7 @@
 #include "filelist/DropExpansion.h"
 #include "filelist/FileListView.h"
 #include "filelist/SampleFiles.h"
+#include "shell/AllStoriesOption.h"
 #include "shell/ApplySkin.h"
 #include "shell/CommandBarControls.h"
 #include "shell/CommandBars.h"
@@ -16,7 +17,6 @@
 #include "shell/Form1Settings.h"
 #include "shell/HelpTargets.h"
 #include "shell/IconStore.h"
-#include "shell/AllStoriesOption.h"
 #include "shell/OptionFrame.h"
 #include "ui/CenterForm.h"
 #include "ui/WidgetLook.h"
@@ -27,9 +27,9 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 
-#include <optional>
 #include <QMenuBar>
 #include <QToolBar>
+#include <optional>
 
 namespace harvelux::shell {
 
@@ -53,9 +53,7 @@ public:
     bool WarnIfWordOpen() override { return reader_.WarnIfWordOpen(); }
     void beginRun(std::vector<std::string> paths) override { reader_.beginRun(std::move(paths)); }
     void endRun() override { reader_.endRun(); }
-    std::optional<std::string> unreadReason() const override {
-        return ending_ ? std::nullopt : reader_.unreadReason();
-    }
+    std::optional<std::string> unreadReason() const override { return ending_ ? std::nullopt : reader_.unreadReason(); }
 
 private:
     extract::DocumentTextReader& reader_;

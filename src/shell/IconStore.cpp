@@ -47,8 +47,7 @@ QIcon commandIcon(int id) {
 QIcon applicationIcon() {
     // Rendered once, on the first call (which comes after the application
     // object exists, as pixmaps need); both windows share it.
-    static const QIcon icon =
-        iconFromResource(QStringLiteral(":/icons/harvelux.svg"), {16, 24, 32, 48, 64, 128, 256});
+    static const QIcon icon = iconFromResource(QStringLiteral(":/icons/harvelux.svg"), {16, 24, 32, 48, 64, 128, 256});
     return icon;
 }
 

@@ -16,8 +16,8 @@
 
 #include <algorithm>
 #include <string>
-#include <vector>
 #include <thread>
+#include <vector>
 
 int main(int argc, char* argv[]) {
     harvelux::keepFreedBlocksForReuse();

@@ -8,8 +8,7 @@
 
 namespace harvelux {
 
-TwipPoint centeredOrigin(long long screenWidth, long long screenHeight, long long windowWidth,
-                         long long windowHeight) {
+TwipPoint centeredOrigin(long long screenWidth, long long screenHeight, long long windowWidth, long long windowHeight) {
     return {(screenWidth - windowWidth) / 2, (screenHeight - windowHeight) / 2};
 }
 
@@ -25,8 +24,8 @@ void CenterForm(QWidget& window, TwipFrame assumedFrame) {
         outerHeight = pixelsToTwips(outer.height());
     }
     // move() places the outer frame's top-left corner.
-    const TwipPoint origin = centeredOrigin(pixelsToTwips(screenSize.width()), pixelsToTwips(screenSize.height()),
-                                            outerWidth, outerHeight);
+    const TwipPoint origin =
+        centeredOrigin(pixelsToTwips(screenSize.width()), pixelsToTwips(screenSize.height()), outerWidth, outerHeight);
     window.move(twipsToPixels(origin.left), twipsToPixels(origin.top));
 }
 

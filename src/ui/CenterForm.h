@@ -12,8 +12,7 @@ struct TwipPoint {
 // The top-left corner that centres a window of the given outer size on a
 // screen of the given size: exact division, no clamping, so a window larger
 // than the screen gets a negative corner. All values in twips.
-TwipPoint centeredOrigin(long long screenWidth, long long screenHeight, long long windowWidth,
-                         long long windowHeight);
+TwipPoint centeredOrigin(long long screenWidth, long long screenHeight, long long windowWidth, long long windowHeight);
 
 // What a window's frame adds to its inner area, in twips.
 struct TwipFrame {

@@ -11,8 +11,7 @@ QFont commandBarFont() {
     return font;
 }
 
-void fillToolbar(QToolBar& toolbar, std::span<const ToolbarButton> buttons,
-                 const std::function<QIcon(int)>& iconOf) {
+void fillToolbar(QToolBar& toolbar, std::span<const ToolbarButton> buttons, const std::function<QIcon(int)>& iconOf) {
     toolbar.setMovable(false);
     toolbar.setFloatable(false);
     toolbar.setToolButtonStyle(Qt::ToolButtonTextUnderIcon);

@@ -27,7 +27,6 @@ QFont commandBarFont();
 // Gives the toolbar the shared look, then adds one button per entry, in
 // order: its action carries the command ID as data and as object name and
 // shows `iconOf(id)`, and its button is `width` pixels wide.
-void fillToolbar(QToolBar& toolbar, std::span<const ToolbarButton> buttons,
-                 const std::function<QIcon(int)>& iconOf);
+void fillToolbar(QToolBar& toolbar, std::span<const ToolbarButton> buttons, const std::function<QIcon(int)>& iconOf);
 
 }  // namespace harvelux

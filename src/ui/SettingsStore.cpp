@@ -3,8 +3,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-#include <cerrno>
 #include <sys/stat.h>
+#include <cerrno>
 
 namespace harvelux {
 
@@ -52,8 +52,7 @@ void SettingsStore::write(std::initializer_list<std::pair<std::string, std::stri
     const std::string path = settingsPath();
     if (examine(path) == SettingsFile::Foreign) return;
     QSettings store = openStore(path);
-    for (const auto& [key, value] : entries)
-        store.setValue(QString::fromStdString(key), QString::fromStdString(value));
+    for (const auto& [key, value] : entries) store.setValue(QString::fromStdString(key), QString::fromStdString(value));
     store.sync();
 }
 

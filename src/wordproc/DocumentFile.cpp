@@ -3,13 +3,13 @@
 #include "wordproc/EngineInterface.h"
 #include "wordproc/text/ReaderCaps.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <new>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace harvelux::wordproc {
 
@@ -73,7 +73,8 @@ DocumentBytes readDocumentBytes(const std::string& path, std::uint64_t maxBytes,
     // stat, the open returns at once instead of waiting for a writer.
     const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) failWithErrno(path);
-    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) fail(path, "not a regular file", UnreadableReason::NotADocument);
+    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        fail(path, "not a regular file", UnreadableReason::NotADocument);
     if (static_cast<std::uint64_t>(info.st_size) > maxBytes) fail(path, "file too large", UnreadableReason::TooLarge);
 
     // One byte more than the size, so that a file that grew since fstat is

@@ -56,7 +56,7 @@ struct FormatEntry {
     std::string (*read)(const FormatInput&, const ReadOptions&);
     std::string_view extensions;  // the usual file name extensions, without dots, separated by spaces
     FormatModule module;
-    bool otherStories;  // whether ReadOptions::allStories reads more than the main text
+    bool otherStories;        // whether ReadOptions::allStories reads more than the main text
     std::string_view fuzzer;  // the fuzzer (fuzz/<fuzzer>.cpp) that feeds this format's reader
     // The name pattern (see filelist/FolderScan.h) by which a folder scan
     // takes this format's files; empty when a scan passes them over (they

@@ -9,10 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <map>
 #include <set>
 #include <sstream>
-#include <sys/stat.h>
 
 namespace {
 
@@ -39,20 +39,24 @@ Outcome run(const std::vector<std::string>& args, const std::string& standardInp
 TEST(ExtractCommand, RawTextsDeduplicateAcrossTheRun) {
     testfiles::TempDir dir;
     testfiles::writeFile(dir.file("1.txt"),
-                       "Write to <x@example.com>, (y@example.org) or mailto:z@example.net;\r\nX@Example.COM\n");
-    testfiles::writeFile(dir.file("2.txt"), "x@EXAMPLE.com Contact w@example.com. a+b@example.com "
-                                          "x..y@example.com\xC2\xA0-x@example.com a@b.cc\nc@d.ee\fe@f.gg v@example.com\n");
+                         "Write to <x@example.com>, (y@example.org) or mailto:z@example.net;\r\nX@Example.COM\n");
+    testfiles::writeFile(dir.file("2.txt"),
+                         "x@EXAMPLE.com Contact w@example.com. a+b@example.com "
+                         "x..y@example.com\xC2\xA0-x@example.com a@b.cc\nc@d.ee\fe@f.gg v@example.com\n");
     const Outcome o = run({"--raw", dir.file("1.txt"), dir.file("2.txt")});
     EXPECT_EQ(o.status, 0);
     // Line feeds and form feeds end words; a full stop at a word's end is not part of it.
-    EXPECT_EQ(o.out, "x@example.com\r\ny@example.org\r\nz@example.net\r\nw@example.com\r\nx..y@example.com\r\n"
-                     "-x@example.com\r\na@b.cc\r\nc@d.ee\r\ne@f.gg\r\nv@example.com\r\n");
+    EXPECT_EQ(o.out,
+              "x@example.com\r\ny@example.org\r\nz@example.net\r\nw@example.com\r\nx..y@example.com\r\n"
+              "-x@example.com\r\na@b.cc\r\nc@d.ee\r\ne@f.gg\r\nv@example.com\r\n");
 }
 
 TEST(ExtractCommand, FormatsOverAFolderMatchTheSaveFilesByteForByte) {
     testfiles::TempDir dir;
-    testfiles::writeFile(dir.file("one.docx"), testfiles::makeDocxWithParagraphs({"Ann ann@example.com", "bob@example.org"}));
-    testfiles::writeFile(dir.file("two.docx"), testfiles::makeDocxWithParagraphs({"ANN@example.com and carol@example.net"}));
+    testfiles::writeFile(dir.file("one.docx"),
+                         testfiles::makeDocxWithParagraphs({"Ann ann@example.com", "bob@example.org"}));
+    testfiles::writeFile(dir.file("two.docx"),
+                         testfiles::makeDocxWithParagraphs({"ANN@example.com and carol@example.net"}));
     testfiles::writeFile(dir.file("three.txt"), "dave@example.com\r\n");
     testfiles::writeFile(dir.file("~$one.docx"), testfiles::makeDocxWithParagraphs({"lock@example.com"}));
 
@@ -72,7 +76,7 @@ TEST(ExtractCommand, FormatsOverAFolderMatchTheSaveFilesByteForByte) {
         }
     ASSERT_EQ(rows.size(), 4u);
 
-    std::size_t pathWidth = 8;  // "Filename"
+    std::size_t pathWidth = 8;     // "Filename"
     std::size_t addressWidth = 6;  // "Emails"
     for (const auto& [path, address] : rows) {
         pathWidth = std::max(pathWidth, path.size());
@@ -112,8 +116,8 @@ TEST(ExtractCommand, UnreadableDocumentsSetTheStatusButNotTheOutput) {
     testfiles::writeFile(dir.file("good.docx"), testfiles::makeDocxWithParagraphs({"a@example.com"}));
     testfiles::writeFile(dir.file("bad.docx"), "PK\x03\x04 not really");
     ASSERT_EQ(::mkfifo(dir.file("fifo.docx").c_str(), 0600), 0);
-    const Outcome o = run({"--stats", dir.file("bad.docx"), dir.file("fifo.docx"), dir.file("missing.doc"),
-                           dir.file("good.docx")});
+    const Outcome o =
+        run({"--stats", dir.file("bad.docx"), dir.file("fifo.docx"), dir.file("missing.doc"), dir.file("good.docx")});
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(o.out, "a@example.com\r\n");
     EXPECT_NE(o.err.find("documents read: 1\n"), std::string::npos) << o.err;
@@ -160,8 +164,10 @@ TEST(ExtractCommand, OlderFormatsAreReadWhenNamedOrWithAllFiles) {
 }
 
 TEST(ExtractCommand, DumpTextShowsWhatTheEngineRead) {
-    EXPECT_EQ(cli::escapeForDump("a\\b\rc\a\v\f\t\x01\x02\x7F\xC2\x85\xC2\xA0" "d"),
-              "a\\\\b\\r\nc\\a\\v\\f\\t\\u0001\\u0002\\u007F\\u0085\xC2\xA0" "d");
+    EXPECT_EQ(cli::escapeForDump("a\\b\rc\a\v\f\t\x01\x02\x7F\xC2\x85\xC2\xA0"
+                                 "d"),
+              "a\\\\b\\r\nc\\a\\v\\f\\t\\u0001\\u0002\\u007F\\u0085\xC2\xA0"
+              "d");
     testfiles::TempDir dir;
     testfiles::writeFile(dir.file("t.txt"), "one\r\ntwo");
     const Outcome o = run({"--dump-text", dir.file("t.txt"), dir.file("none.doc")});
@@ -172,8 +178,9 @@ TEST(ExtractCommand, DumpTextShowsWhatTheEngineRead) {
 TEST(ExtractCommand, AllStoriesReadsHeadersNotesBoxesAndLinksAlsoForDumpText) {
     testfiles::TempDir dir;
     const std::string rtf = dir.file("letter.rtf");
-    testfiles::writeFile(rtf, "{\\rtf1{\\header head@example.com\\par}Body body@example.com\\par"
-                              "{\\field{\\*\\fldinst HYPERLINK \"mailto:link@example.com\"}{\\fldrslt Lee}}\\par}");
+    testfiles::writeFile(rtf,
+                         "{\\rtf1{\\header head@example.com\\par}Body body@example.com\\par"
+                         "{\\field{\\*\\fldinst HYPERLINK \"mailto:link@example.com\"}{\\fldrslt Lee}}\\par}");
     for (const char* jobs : {"-j1", "-j3"}) {
         EXPECT_EQ(run({jobs, rtf}).out, "body@example.com\r\n");
         EXPECT_EQ(run({jobs, "--all-stories", rtf}).out,
@@ -201,7 +208,7 @@ TEST(ExtractCommand, PathListsJoinTheArgumentsInOrder) {
     o = run({"-0", dir.file("d.txt"), "--files-from", "-", "--files-from", listed},
             dir.file("a.txt") + std::string(1, '\0') + dir.file("b c.txt"));
     EXPECT_EQ(o.out, "x@d.example.com\r\nx@a.example.com\r\nx@b.example.com\r\n") << "the NUL form reads "
-                                                                                      "the whole line file as one path";
+                                                                                     "the whole line file as one path";
     o = run({"--files-from", dir.file("no-such-list")});
     EXPECT_EQ(o.status, 2);
     EXPECT_NE(o.err.find("no-such-list"), std::string::npos);
@@ -218,9 +225,11 @@ TEST(ExtractCommand, ProgressLineIsThrottledAndClearedAtTheEnd) {
     now += std::chrono::milliseconds(1);
     line.update(1236, 5000, 1, 0);
     line.clear();
-    EXPECT_EQ(err.str(), "\r1234/5000 documents, 87 addresses, 3 unread"
-                         "\r1236/5000 documents, 1 address, 0 unread   "
-                         "\r" + std::string(43, ' ') + "\r");
+    EXPECT_EQ(err.str(),
+              "\r1234/5000 documents, 87 addresses, 3 unread"
+              "\r1236/5000 documents, 1 address, 0 unread   "
+              "\r" +
+                  std::string(43, ' ') + "\r");
 
     testfiles::TempDir dir;
     testfiles::writeFile(dir.file("a.txt"), "a@example.com");

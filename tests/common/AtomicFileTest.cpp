@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <filesystem>
+#include <string>
 #include <utility>
 
 namespace {
@@ -45,8 +45,10 @@ TEST(AtomicFile, WritesWhereLinksLeadKeepingModeAndOwner) {
     std::filesystem::create_symlink("made.txt", dir.file("dangling"));
     std::string error;
     EXPECT_TRUE(writeFileWholeOrNothing(dir.file("link2"), "new", error) &&
-                writeFileWholeOrNothing(dir.file("dangling"), "made", error)) << error;
-    for (const char* link : {"link1", "link2", "dangling"}) EXPECT_EQ(typeOf(dir.file(link)), std::filesystem::file_type::symlink);
+                writeFileWholeOrNothing(dir.file("dangling"), "made", error))
+        << error;
+    for (const char* link : {"link1", "link2", "dangling"})
+        EXPECT_EQ(typeOf(dir.file(link)), std::filesystem::file_type::symlink);
     EXPECT_EQ(testfiles::readFile(dir.file("real.txt")) + testfiles::readFile(dir.file("made.txt")), "newmade");
     struct stat info {};
     ASSERT_EQ(::stat(dir.file("real.txt").c_str(), &info), 0);
@@ -68,15 +70,16 @@ TEST(AtomicFile, RefusesWhatItCannotReplaceWholeAndLeavesItAsItWas) {
                                                            {"linked", "other hard links"},
                                                            {"read-only", "Permission denied"}};
     // Permissions bind root only as another user.
-    EXPECT_EQ(harvelux::testing::runUnprivileged([&] {
-                  for (const auto& [name, message] : refused) {
-                      std::string error;
-                      if (writeFileWholeOrNothing(dir.file(name), "x", error) || error.find(message) == std::string::npos)
-                          return 1;
-                  }
-                  return 0;
-              }),
-              0);
+    EXPECT_EQ(
+        harvelux::testing::runUnprivileged([&] {
+            for (const auto& [name, message] : refused) {
+                std::string error;
+                if (writeFileWholeOrNothing(dir.file(name), "x", error) || error.find(message) == std::string::npos)
+                    return 1;
+            }
+            return 0;
+        }),
+        0);
     EXPECT_EQ(typeOf(dir.file("fifo")), std::filesystem::file_type::fifo);
     EXPECT_EQ(typeOf(dir.file("link-to-fifo")), std::filesystem::file_type::symlink);
     EXPECT_EQ(std::filesystem::hard_link_count(dir.file("linked")), 2u);

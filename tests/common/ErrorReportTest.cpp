@@ -34,7 +34,8 @@ TEST(ErrorTrap, ReportsAndGoesOnKeepingTheOldValue) {
     EXPECT_TRUE(trap.step(104, [&] { value += 10; }));
     EXPECT_EQ(value, 12);
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_NE(ui.messages[0].text.find("Overflow\r\nin Harvelux5/20/2014.Form1.Start at line 102\r\r"), std::string::npos);
+    EXPECT_NE(ui.messages[0].text.find("Overflow\r\nin Harvelux5/20/2014.Form1.Start at line 102\r\r"),
+              std::string::npos);
     trap.step(106, [] { throw 42; });
     EXPECT_EQ(ui.messages[1].text.substr(0, 15), "Unknown error\r\n");
 }

@@ -56,18 +56,25 @@ private:
 
     std::string part(const std::string& chars, int length) {
         std::string s;
-        for (int i = 0; i < length; ++i) s += chars[static_cast<std::size_t>(pick(0, static_cast<int>(chars.size()) - 1))];
+        for (int i = 0; i < length; ++i)
+            s += chars[static_cast<std::size_t>(pick(0, static_cast<int>(chars.size()) - 1))];
         return s;
     }
 
     std::string octet() {
         switch (pick(0, 5)) {
-            case 0: return std::to_string(pick(0, 9));
-            case 1: return std::to_string(pick(10, 99));
-            case 2: return std::to_string(pick(100, 255));
-            case 3: return std::to_string(pick(256, 999));
-            case 4: return "0" + std::to_string(pick(0, 99));
-            default: return part("0123456789", pick(1, 4));
+            case 0:
+                return std::to_string(pick(0, 9));
+            case 1:
+                return std::to_string(pick(10, 99));
+            case 2:
+                return std::to_string(pick(100, 255));
+            case 3:
+                return std::to_string(pick(256, 999));
+            case 4:
+                return "0" + std::to_string(pick(0, 99));
+            default:
+                return part("0123456789", pick(1, 4));
         }
     }
 
@@ -90,13 +97,13 @@ TEST(EmailPattern, AgreesWithEcmaScriptRegexOnGeneratedWords) {
 }
 
 TEST(EmailPattern, AcceptsAndRejectsTheDocumentedForms) {
-    for (const char* good : {"x@example.com", "x..y@example.com", "-x@example.com", "x.y@sub.example.com",
-                             "_@a.bc", "a@1.2.com", "a@[1.2.3.4]", "a@[1.2.3.com", "a@b.255]", "A@B-C.DE"})
+    for (const char* good : {"x@example.com", "x..y@example.com", "-x@example.com", "x.y@sub.example.com", "_@a.bc",
+                             "a@1.2.com", "a@[1.2.3.4]", "a@[1.2.3.com", "a@b.255]", "A@B-C.DE"})
         EXPECT_TRUE(IsValidEmail(good)) << good;
-    for (const char* bad : {"", "a+b@example.com", "x@example", "x@example.c", ".x@example.com",
-                            "x@example..com", "x@example.com.", "x@example.com-", "x@example.com\n",
-                            "x@1.2.3.4", "x@[1.2.3.256]", "x@[01.2.3.4]", "x@@example.com",
-                            "x@exa_mple.com", "caf\xC3\xA9@example.com", "x@example.c\xC3\xA9m", "@example.com"})
+    for (const char* bad :
+         {"", "a+b@example.com", "x@example", "x@example.c", ".x@example.com", "x@example..com", "x@example.com.",
+          "x@example.com-", "x@example.com\n", "x@1.2.3.4", "x@[1.2.3.256]", "x@[01.2.3.4]", "x@@example.com",
+          "x@exa_mple.com", "caf\xC3\xA9@example.com", "x@example.c\xC3\xA9m", "@example.com"})
         EXPECT_FALSE(IsValidEmail(bad)) << bad;
 }
 

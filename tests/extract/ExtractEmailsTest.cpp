@@ -40,7 +40,9 @@ TEST(ExtractEmails, WordEdges) {
         {"Contact x@example.com. Or x@example.org...", {"x@example.com", "x@example.org"}},
         {"x@example.com- x@example.com_ .x@example.com x@example..com a+b@example.com", {}},
         // Every control character cuts: line feed, form feed, note mark, column break, NUL, DEL, C1.
-        {"a@example.com\nb@example.com\fc@example.com\x02" "d@example.com\x0E" "e@example.com",
+        {"a@example.com\nb@example.com\fc@example.com\x02"
+         "d@example.com\x0E"
+         "e@example.com",
          {"a@example.com", "b@example.com", "c@example.com", "d@example.com", "e@example.com"}},
         {"f@example.com\0g@example.com\x7Fh@example.com\xC2\x85i@example.com"s,
          {"f@example.com", "g@example.com", "h@example.com", "i@example.com"}},
@@ -48,26 +50,32 @@ TEST(ExtractEmails, WordEdges) {
         // Punctuation, symbols, spaces and format characters outside ASCII cut.
         {"\xE2\x80\x9Cq@example.com\xE2\x80\x9D \xE2\x80\x98r@example.com\xE2\x80\x99 \xC2\xABs@example.com\xC2\xBB",
          {"q@example.com", "r@example.com", "s@example.com"}},
-        {"\xE9\x82\xAE\xE7\xAE\xB1\xEF\xBC\x9Asales@example.cn\xE3\x80\x82\xE3\x83\xA1\xEF\xBC\x88info@example.jp\xEF\xBC\x89",
+        {"\xE9\x82\xAE\xE7\xAE\xB1\xEF\xBC\x9Asales@example.cn\xE3\x80\x82\xE3\x83\xA1\xEF\xBC\x88info@example."
+         "jp\xEF\xBC\x89",
          {"sales@example.cn", "info@example.jp"}},
         {"t@example.com\xE2\x80\x94u@example.com\xE2\x80\xA6v@example.com\xE2\x80\x8Bw@example.com\xEE\x80\x80",
          {"t@example.com", "u@example.com", "v@example.com", "w@example.com"}},
         // Letters, marks and digits of any script stay in the word, which then fails the pattern.
-        {"zo\xC3\xA9@example.com \xE8\x81\x94\xE7\xB3\xBB" "ab@example.com e\xCC\x81x@example.com", {}},
+        {"zo\xC3\xA9@example.com \xE8\x81\x94\xE7\xB3\xBB"
+         "ab@example.com e\xCC\x81x@example.com",
+         {}},
         // A byte that starts no UTF-8 character is part of the word.
         {"\xFFy@example.com z@example.com\x80", {}},
         // Optional hyphens vanish, non-breaking hyphens read as "-".
-        {"opt\x1Fional@example.com soft\xC2\xADhy@ex\xC2\xAD" "ample.com",
+        {"opt\x1Fional@example.com soft\xC2\xADhy@ex\xC2\xAD"
+         "ample.com",
          {"optional@example.com", "softhy@example.com"}},
-        {"non\x1E" "break@example.com e\xE2\x80\x91mail@example.com", {"non-break@example.com", "e-mail@example.com"}},
+        {"non\x1E"
+         "break@example.com e\xE2\x80\x91mail@example.com",
+         {"non-break@example.com", "e-mail@example.com"}},
         {"end@example.com.\x1F", {"end@example.com"}},
     };
     for (const Case& c : cases) EXPECT_EQ(extract(c.text), c.found) << "text: " << c.text;
 }
 
 TEST(ExtractEmails, AnAddressIsAtMost254Characters) {
-    const std::string domain = "@" + std::string(63, 'd') + "." + std::string(63, 'e') + "." +
-                               std::string(63, 'f') + ".com";  // 197 characters
+    const std::string domain = "@" + std::string(63, 'd') + "." + std::string(63, 'e') + "." + std::string(63, 'f') +
+                               ".com";  // 197 characters
     const std::string longest = std::string(254 - domain.size(), 'x') + domain;
     EXPECT_EQ(extract(longest + " y" + longest), Strings{longest});
     EXPECT_EQ(extract(longest + "..."), Strings{longest});
@@ -107,17 +115,16 @@ TEST(ExtractEmails, HandlesAFiftyMegabyteWordInAHundredMegabyteText) {
 
 TEST(WordEdges, ClassifiesCharactersByUnicodeCategory) {
     const std::pair<char32_t, CharRole> cases[] = {
-        {U'a', CharRole::Word},     {U'@', CharRole::Word},     {U'.', CharRole::Word},
-        {U'+', CharRole::Word},     {0xE9, CharRole::Word},     {0x4E2D, CharRole::Word},  // é 中
-        {0x0301, CharRole::Word},   {0x0663, CharRole::Word},   {0x1D400, CharRole::Word},  // mark, digit, 𝐀
-        {U',', CharRole::Break},    {0x00, CharRole::Break},    {0x0A, CharRole::Break},
-        {0x7F, CharRole::Break},    {0x85, CharRole::Break},    {0xA0, CharRole::Break},
-        {0x3002, CharRole::Break},  {0xFF08, CharRole::Break},  {0x20AC, CharRole::Break},  // 。 （ €
-        {0x2028, CharRole::Break},  {0x3000, CharRole::Break},  {0x200B, CharRole::Break},
-        {0xFEFF, CharRole::Break},  {0xE000, CharRole::Break},  {0x0378, CharRole::Break},  // unassigned
-        {0x1F600, CharRole::Break}, {0x10FFFF, CharRole::Break},
-        {0x1F, CharRole::Dropped},  {0xAD, CharRole::Dropped},
-        {0x1E, CharRole::Hyphen},   {0x2011, CharRole::Hyphen},
+        {U'a', CharRole::Word},     {U'@', CharRole::Word},      {U'.', CharRole::Word},
+        {U'+', CharRole::Word},     {0xE9, CharRole::Word},      {0x4E2D, CharRole::Word},   // é 中
+        {0x0301, CharRole::Word},   {0x0663, CharRole::Word},    {0x1D400, CharRole::Word},  // mark, digit, 𝐀
+        {U',', CharRole::Break},    {0x00, CharRole::Break},     {0x0A, CharRole::Break},
+        {0x7F, CharRole::Break},    {0x85, CharRole::Break},     {0xA0, CharRole::Break},
+        {0x3002, CharRole::Break},  {0xFF08, CharRole::Break},   {0x20AC, CharRole::Break},  // 。 （ €
+        {0x2028, CharRole::Break},  {0x3000, CharRole::Break},   {0x200B, CharRole::Break},
+        {0xFEFF, CharRole::Break},  {0xE000, CharRole::Break},   {0x0378, CharRole::Break},  // unassigned
+        {0x1F600, CharRole::Break}, {0x10FFFF, CharRole::Break}, {0x1F, CharRole::Dropped},
+        {0xAD, CharRole::Dropped},  {0x1E, CharRole::Hyphen},    {0x2011, CharRole::Hyphen},
     };
     for (const auto& [cp, role] : cases)
         EXPECT_EQ(harvelux::extract::roleOf(cp), role) << "U+" << std::hex << static_cast<unsigned>(cp);
@@ -144,9 +151,12 @@ Strings plainExtract(const std::string& text, SeenAddresses& seen) {
         const std::size_t length = harvelux::extract::decodeUtf8At(text, i, cp);
         const CharRole role = length == 0 ? CharRole::Word : harvelux::extract::roleOf(cp);
         const std::size_t taken = length == 0 ? 1 : length;
-        if (role == CharRole::Break) endWord();
-        else if (role == CharRole::Hyphen) word += '-';
-        else if (role == CharRole::Word) word += text.substr(i, taken);
+        if (role == CharRole::Break)
+            endWord();
+        else if (role == CharRole::Hyphen)
+            word += '-';
+        else if (role == CharRole::Word)
+            word += text.substr(i, taken);
         i += taken;
     }
     endWord();
@@ -154,11 +164,43 @@ Strings plainExtract(const std::string& text, SeenAddresses& seen) {
 }
 
 TEST(ExtractEmails, AgreesWithThePlainCharacterByCharacterReading) {
-    const std::vector<std::string> pieces = {
-        "a", "B", "7", "@", "@", ".", ".", "-", "_", "+", " ", "\t", "\r", "\n", ",", "<", "(", "\x02",
-        "\x1E", "\x1F", "\xC2\xA0", "\xC2\xAD", "\xC3\xA9", "\xE2\x80\x91", "\xE3\x80\x82", "\xE2\x80\x9C",
-        "\xF0\x9F\x98\x80", "\xC2", "\xA0", "\x80", "\xE2\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xFF",
-        "example.com", "x@y.org", "\f"};
+    const std::vector<std::string> pieces = {"a",
+                                             "B",
+                                             "7",
+                                             "@",
+                                             "@",
+                                             ".",
+                                             ".",
+                                             "-",
+                                             "_",
+                                             "+",
+                                             " ",
+                                             "\t",
+                                             "\r",
+                                             "\n",
+                                             ",",
+                                             "<",
+                                             "(",
+                                             "\x02",
+                                             "\x1E",
+                                             "\x1F",
+                                             "\xC2\xA0",
+                                             "\xC2\xAD",
+                                             "\xC3\xA9",
+                                             "\xE2\x80\x91",
+                                             "\xE3\x80\x82",
+                                             "\xE2\x80\x9C",
+                                             "\xF0\x9F\x98\x80",
+                                             "\xC2",
+                                             "\xA0",
+                                             "\x80",
+                                             "\xE2\x80",
+                                             "\xED\xA0\x80",
+                                             "\xF4\x90\x80\x80",
+                                             "\xFF",
+                                             "example.com",
+                                             "x@y.org",
+                                             "\f"};
     std::mt19937 random(7);
     for (int round = 0; round < 20000; ++round) {
         std::string text;

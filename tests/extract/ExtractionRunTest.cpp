@@ -9,10 +9,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <chrono>
 #include <map>
 #include <stdexcept>
-#include <sys/stat.h>
 
 namespace {
 
@@ -102,7 +102,8 @@ TEST(ExtractionRun, ProgressRowsAndWindowsForFourDocuments) {
     EXPECT_EQ(f.run(), RunOutcome::Completed);
     EXPECT_THAT(f.progress.values, ElementsAre(25, 50, 75, 100, 0));
     EXPECT_THAT(f.progress.texts, ElementsAre(extract::kProgressWorking, "Progress Bar"));
-    EXPECT_EQ(f.cells(), (std::vector<std::vector<std::string>>{{"a@example.com"}, {"b@example.com"}, {"c@example.com"}}));
+    EXPECT_EQ(f.cells(),
+              (std::vector<std::vector<std::string>>{{"a@example.com"}, {"b@example.com"}, {"c@example.com"}}));
     EXPECT_EQ(f.shown, 1);
     EXPECT_EQ(f.hidden, 1);
     EXPECT_TRUE(f.platform.messages.empty());
@@ -165,8 +166,9 @@ TEST(ExtractionRun, FilenameRowsNameTheFirstDocumentAndReadTheOptionPerRow) {
     f.files.items = {"/d/a.docx", "/d/b.docx"};
     f.reader.texts = {{"/d/a.docx", "x@example.com"}, {"/d/b.docx", "X@example.com y@example.com z@example.com"}};
     f.run();
-    EXPECT_EQ(f.cells(), (std::vector<std::vector<std::string>>{
-                             {"/d/a.docx", "x@example.com"}, {"/d/b.docx", "y@example.com"}, {"/d/b.docx", "z@example.com"}}));
+    EXPECT_EQ(f.cells(),
+              (std::vector<std::vector<std::string>>{
+                  {"/d/a.docx", "x@example.com"}, {"/d/b.docx", "y@example.com"}, {"/d/b.docx", "z@example.com"}}));
 
     RunFixture g;
     g.files.items = {"/d/a.docx"};
@@ -182,7 +184,8 @@ TEST(ExtractionRun, FilenameRowsNameTheFirstDocumentAndReadTheOptionPerRow) {
         void setSecondColumn(RowId row, const std::string& text) override { table.setSecondColumn(row, text); }
     } toggle;
     toggle.option = &g.option;
-    extract::Start({g.files, [&g] { return g.option; }, toggle, g.progress, g.pointer, g.platform, g.reader, [] {}, [] {}});
+    extract::Start(
+        {g.files, [&g] { return g.option; }, toggle, g.progress, g.pointer, g.platform, g.reader, [] {}, [] {}});
     ASSERT_EQ(toggle.table.rows().size(), 2u);
     EXPECT_EQ(toggle.table.rows()[0].cells, (std::vector<std::string>{"/d/a.docx", "p@example.com"}));
     EXPECT_EQ(toggle.table.rows()[1].cells, (std::vector<std::string>{"q@example.com"}));
@@ -245,8 +248,8 @@ TEST(ExtractionRun, AFailingStepIsReportedWithItsLineAndTheRunGoesOn) {
     g.files.items = f.files.items;
     g.reader = f.reader;
     std::vector<std::pair<int, std::string>> reported;
-    extract::RunWiring wiring{g.files, [] { return 0; }, g.rows, g.progress, g.pointer, g.platform, g.reader,
-                              [] {}, [] {}};
+    extract::RunWiring wiring{g.files,    [] { return 0; }, g.rows, g.progress, g.pointer,
+                              g.platform, g.reader,         [] {},  [] {}};
     wiring.reportFailure = [&](int line, const std::string& description) { reported.emplace_back(line, description); };
     EXPECT_EQ(extract::Start(wiring), RunOutcome::Completed);
     EXPECT_THAT(reported, ElementsAre(std::pair<int, std::string>(124, "Automation error")));
@@ -281,8 +284,9 @@ TEST(ExtractionRun, EngineThatCannotStartGivesTwoReportsPerDocument) {
     extract::Word1 word(engine, f.platform, f.pointer, nullptr);
     EXPECT_EQ(f.run(&word), RunOutcome::Completed);
     ASSERT_EQ(f.platform.messages.size(), 4u);
-    EXPECT_THAT(f.platform.messages[0].text, HasSubstr("ActiveX component can't create object\r\n"
-                                                       "in Harvelux5/20/2014.Word1.ReturnDocumentString at line 102\r\r"));
+    EXPECT_THAT(f.platform.messages[0].text,
+                HasSubstr("ActiveX component can't create object\r\n"
+                          "in Harvelux5/20/2014.Word1.ReturnDocumentString at line 102\r\r"));
     EXPECT_THAT(f.platform.messages[1].text, HasSubstr("in Harvelux5/20/2014.Form1.Start at line 124\r\r"));
     EXPECT_EQ(f.platform.messages[2].text, f.platform.messages[0].text);
     EXPECT_TRUE(f.rows.rows().empty());
@@ -300,8 +304,10 @@ TEST(ExtractionRun, UnreadableDocumentsGiveNoRowsAndNoMessages) {
     testfiles::writeFile(dir.file("good.docx"), testfiles::makeDocxWithParagraphs({"mail ok@example.com"}));
 
     RunFixture f;
-    f.files.items = {dir.file("missing.docx"), dir.path(), dir.file("empty.docx"), dir.file("pipe.docx"),
-                     dir.file("random.docx"), dir.file("noise.docx"), dir.file("good.docx")};
+    f.files.items = {dir.file("missing.docx"), dir.path(),
+                     dir.file("empty.docx"),   dir.file("pipe.docx"),
+                     dir.file("random.docx"),  dir.file("noise.docx"),
+                     dir.file("good.docx")};
     wordproc::BuiltInEngineFactory engine;
     extract::Word1 word(engine, f.platform, f.pointer, nullptr);
     std::vector<std::string> unreadable;

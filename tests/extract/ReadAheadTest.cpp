@@ -7,13 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <future>
 #include <mutex>
 #include <set>
-#include <sys/resource.h>
 #include <thread>
 #include <utility>
 
@@ -50,8 +50,7 @@ private:
         SlowEngine& engine;
         std::unique_ptr<wordproc::Document> open(const std::string& path, const wordproc::ReadOptions&) override {
             const int now = ++engine.alive;
-            for (int most = engine.mostAlive; now > most && !engine.mostAlive.compare_exchange_weak(most, now);) {
-            }
+            for (int most = engine.mostAlive; now > most && !engine.mostAlive.compare_exchange_weak(most, now);) {}
             std::this_thread::sleep_for(std::chrono::milliseconds(path.size() % 3 == 0 ? 8 : 1));
             --engine.alive;
             if (path.find("bad") != std::string::npos) throw wordproc::EngineError("damaged");
@@ -104,7 +103,8 @@ bool eventually(Condition done) {
 
 std::vector<std::string> paths(int n) {
     std::vector<std::string> list;
-    for (int i = 0; i < n; ++i) list.push_back("/docs/" + std::string(static_cast<std::size_t>(i % 5 + 1), 'd') + std::to_string(i));
+    for (int i = 0; i < n; ++i)
+        list.push_back("/docs/" + std::string(static_cast<std::size_t>(i % 5 + 1), 'd') + std::to_string(i));
     return list;
 }
 
@@ -157,7 +157,8 @@ TEST(ReadAhead, WorkersStopAtTheWindowAndAtTheBudgetUntilTheRunTakes) {
         ahead.start(list);
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
         EXPECT_LE(engine.created, 2);
-        for (int i = 0; i < 20; ++i) EXPECT_EQ(ahead.take(list[static_cast<std::size_t>(i)], {}).text, list[static_cast<std::size_t>(i)]);
+        for (int i = 0; i < 20; ++i)
+            EXPECT_EQ(ahead.take(list[static_cast<std::size_t>(i)], {}).text, list[static_cast<std::size_t>(i)]);
     }
 }
 
@@ -181,8 +182,7 @@ TEST(ReadAhead, ReadsWithFewerWorkersWhenThreadsAreRefused) {
             allRead = allRead && ahead.take(path, {}).text == "mail " + path.substr(6) + "@example.com";
         std::exit(allRead ? 0 : 3);
     };
-    EXPECT_EXIT(readUnderCap(),
-        testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(readUnderCap(), testing::ExitedWithCode(0), "");
 #endif
 }
 
@@ -218,7 +218,7 @@ TEST(ReadAhead, AReadyDocumentIsNotHeldUpBehindSlowReads) {
     ahead.start({"/p0", "/p1", "/p2", "/p3", "/p4", "/p5", "/p6", "/p7", "/p8", "/p9"});
     auto taken = std::async(std::launch::async, [&] { return ahead.take("/p0", {}).text; });
     std::this_thread::sleep_for(std::chrono::milliseconds(30));  // the run waits for /p0
-    engine.release("/p0");  // its worker goes on to /p2, then waits on /p3
+    engine.release("/p0");                                       // its worker goes on to /p2, then waits on /p3
     const bool handedOver = taken.wait_for(std::chrono::seconds(2)) == std::future_status::ready;
     for (const char* path : {"/p1", "/p3"}) engine.release(path);
     ASSERT_TRUE(handedOver);

@@ -24,11 +24,11 @@ class WordEdgesDocument : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(WordEdgesDocument, GivesTheSameAddressesInEveryFormat) {
     harvelux::extract::SeenAddresses seen;
-    EXPECT_EQ(harvelux::extract::ExtractEmails(textOf(GetParam()), seen),
-              (Strings{"contact@agency.gov", "curly@example.com", "single@example.com", "guillemet@example.com",
-                       "sales@example.cn", "info@example.jp", "note@example.com", "page@example.com",
-                       "section@example.com", "opthyphen@example.com", "non-break@example.com",
-                       "dash@example.com", "dots@example.com"}));
+    EXPECT_EQ(
+        harvelux::extract::ExtractEmails(textOf(GetParam()), seen),
+        (Strings{"contact@agency.gov", "curly@example.com", "single@example.com", "guillemet@example.com",
+                 "sales@example.cn", "info@example.jp", "note@example.com", "page@example.com", "section@example.com",
+                 "opthyphen@example.com", "non-break@example.com", "dash@example.com", "dots@example.com"}));
 }
 
 TEST_P(WordEdgesDocument, KeepsTheNoteMarkSoNoWordsAreGlued) {

@@ -1,8 +1,8 @@
 // What a drop of files and folders adds.
-#include "filelist/DropExpansion.h"
-#include "filelist/AddFiles.h"
-#include "filelist/SampleFiles.h"
 #include "../support/TempTree.h"
+#include "filelist/AddFiles.h"
+#include "filelist/DropExpansion.h"
+#include "filelist/SampleFiles.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -146,7 +146,7 @@ TEST(FileListModel, RemoveMarkedTakesTheMarkedRowsOnly) {
     FileListModel model;
     model.append(std::vector<std::string>{"a", "b", "c", "d"});
     EXPECT_EQ(model.removeMarked({false, false}), 0u);
-    EXPECT_EQ(model.pendingRowCount(), 4u);  // nothing removed: no reset
+    EXPECT_EQ(model.pendingRowCount(), 4u);                  // nothing removed: no reset
     EXPECT_EQ(model.removeMarked({true, false, true}), 2u);  // "d" lies past the marks
     ASSERT_EQ(model.size(), 2u);
     EXPECT_EQ(model.path(0), "b");

@@ -1,20 +1,20 @@
 // Folder scans over real trees: level order, what is entered and what is
 // listed, and that links back up the tree end the walk.
+#include "../support/TempTree.h"
+#include "../support/Unprivileged.h"
 #include "filelist/AddFolder.h"
 #include "filelist/DropExpansion.h"
 #include "filelist/FolderScan.h"
 #include "wordproc/FormatTable.h"
-#include "../support/TempTree.h"
-#include "../support/Unprivileged.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <set>
 #include <sys/stat.h>
+#include <algorithm>
 #include <filesystem>
 #include <future>
+#include <set>
 
 namespace harvelux::filelist {
 namespace {
@@ -192,9 +192,9 @@ TEST(FolderScan, LevelOrderSkippingHiddenFoldersAndLockFiles) {
     EXPECT_GT(pumps, 10);
 
     const std::vector<std::string> paths = ScanTree(tree.root(), "*.do*");
-    EXPECT_THAT(paths, UnorderedElementsAre(tree.path("r.doc"), tree.path(".visible.doc"), tree.path("A/a.docx"),
-                                            tree.path("B/report.DOTM"), tree.path("A/A1/x.dot"),
-                                            tree.path("B/B1/deep/z.doc")));
+    EXPECT_THAT(
+        paths, UnorderedElementsAre(tree.path("r.doc"), tree.path(".visible.doc"), tree.path("A/a.docx"),
+                                    tree.path("B/report.DOTM"), tree.path("A/A1/x.dot"), tree.path("B/B1/deep/z.doc")));
     // The chosen folder's documents come first, the deepest last.
     EXPECT_EQ(paths.back(), tree.path("B/B1/deep/z.doc"));
     EXPECT_LT(indexOf(paths, tree.path("r.doc")), indexOf(paths, tree.path("A/a.docx")));
@@ -213,13 +213,16 @@ TEST(FolderScan, FifosAreNeverListedAndLinkCyclesEnd) {
 
 TEST(FolderScan, NamesKeepTheirBytesAndSuchFoldersAreEntered) {
     TempTree tree;
-    tree.file("bad\xff" "folder/inside.doc");
+    tree.file(
+        "bad\xff"
+        "folder/inside.doc");
     tree.file("caf\xe9.doc");
     tree.file("caf?.doc");
     tree.file("what?/inside.doc");  // a real "?" is an ordinary character
     EXPECT_THAT(FolderDocuments(tree.root()),
-                UnorderedElementsAre(tree.path("bad\xff" "folder/inside.doc"), tree.path("caf\xe9.doc"),
-                                     tree.path("caf?.doc"), tree.path("what?/inside.doc")));
+                UnorderedElementsAre(tree.path("bad\xff"
+                                               "folder/inside.doc"),
+                                     tree.path("caf\xe9.doc"), tree.path("caf?.doc"), tree.path("what?/inside.doc")));
 }
 
 TEST(FolderScan, NotesWhatItCannotListEnterOrOpen) {

@@ -58,7 +58,8 @@ TEST_F(OpenFilesDialogTest, TypedNamesThatDoNotExistAreTakenAsTypedInFullBesideE
 
 TEST_F(OpenFilesDialogTest, OneTypedMissingNameAndExistingFilesAreAccepted) {
     nameField->setText(QStringLiteral("missing.doc"));
-    EXPECT_TRUE(dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))->button(QDialogButtonBox::Open)->isEnabled());
+    EXPECT_TRUE(
+        dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))->button(QDialogButtonBox::Open)->isEnabled());
     typeAndAccept(QStringLiteral("missing.doc"));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_THAT(dialog.chosenFiles(), ElementsAre(path("missing.doc")));
@@ -90,7 +91,8 @@ TEST(FolderDialogTest, TypedNamesStandingForFoldersQtCannotShowAreTakenAsTyped) 
     dialog.setDirectory(dir.path());
     auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     ASSERT_NE(field, nullptr);
-    QPushButton* choose = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))->button(QDialogButtonBox::Open);
+    QPushButton* choose =
+        dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))->button(QDialogButtonBox::Open);
     for (const QString& typed : {QStringLiteral("report?"), QStringLiteral("report\uFFFD"), QStringLiteral("sub")}) {
         dialog.setResult(QDialog::Rejected);
         field->setText(typed);

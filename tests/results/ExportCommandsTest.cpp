@@ -229,8 +229,7 @@ TEST_F(ExportTest, CommandsGivenWhileAnExportRunsAreIgnored) {
         form->CopyResultsToClipboard();
         form->setFilenameColumns(true);  // waits until the export is over
     };
-    const std::string expected =
-        "Email Results  \t\r\na@bcd.com      \t\r\nabcde@ghijk.com\t\r\n\r\n";
+    const std::string expected = "Email Results  \t\r\na@bcd.com      \t\r\nabcde@ghijk.com\t\r\n\r\n";
     EXPECT_EQ(saveText(), expected);
     EXPECT_TRUE(busyDuringPump);
     EXPECT_EQ(mainShown, 0);

@@ -18,9 +18,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
@@ -44,9 +44,7 @@ void moveMouseOver(QWidget& widget) {
 
 // The list's size for a window of the given outer size in pixels: 24 pixels
 // (360 twips) narrower, and 1900 twips lower.
-QSize listSizeFor(QSize outer) {
-    return {outer.width() - 24, static_cast<int>((outer.height() * 15 - 1900 + 7) / 15)};
-}
+QSize listSizeFor(QSize outer) { return {outer.width() - 24, static_cast<int>((outer.height() * 15 - 1900 + 7) / 15)}; }
 
 TEST_F(Form2Test, LoadsHiddenOnFirstTouchOfTheList) {
     EXPECT_FALSE(form->isLoaded());
@@ -105,8 +103,7 @@ TEST_F(Form2Test, RowsAreAddedCheckedWithTheirCheckBoxShownInTheListFont) {
     list.showPendingRows();
     QAbstractItemModel& model = *list.widget().model();
     ASSERT_EQ(model.rowCount(), 2);
-    for (int r = 0; r < 2; ++r)
-        EXPECT_EQ(model.data(model.index(r, 0), Qt::CheckStateRole).toInt(), Qt::Checked);
+    for (int r = 0; r < 2; ++r) EXPECT_EQ(model.data(model.index(r, 0), Qt::CheckStateRole).toInt(), Qt::Checked);
     EXPECT_TRUE(model.flags(model.index(0, 0)) & Qt::ItemIsUserCheckable);
 
     list.setChecked(1, false);
@@ -179,8 +176,10 @@ TEST_F(Form2Test, ToolbarHasFourCaptionedIconButtonsAndThereIsNoMenuBar) {
 
     const QList<QAction*> actions = bar.actions();
     ASSERT_EQ(actions.size(), 4);
-    const std::vector<std::pair<int, QString>> expected{
-        {1000, "Back"}, {1001, "Save Results"}, {1002, "Save Results With Commas"}, {1003, "Save Results To Clipboard"}};
+    const std::vector<std::pair<int, QString>> expected{{1000, "Back"},
+                                                        {1001, "Save Results"},
+                                                        {1002, "Save Results With Commas"},
+                                                        {1003, "Save Results To Clipboard"}};
     const int widths[] = {100, 100, 180, 180};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(actions[i]->data().toInt(), expected[i].first);
@@ -214,7 +213,8 @@ TEST_F(Form2Test, ListFollowsTheWindowSizeAndKeepsSizesThatWouldBeNegative) {
     form->resize(10, 10);  // both would be negative: both kept
     EXPECT_EQ(view.geometry(), QRect(QPoint(8, 85), expected));
     form->resize(10, 700);  // only the width is kept
-    EXPECT_EQ(view.geometry(), QRect(QPoint(8, 85), QSize(expected.width(), listSizeFor(form->frameGeometry().size()).height())));
+    EXPECT_EQ(view.geometry(),
+              QRect(QPoint(8, 85), QSize(expected.width(), listSizeFor(form->frameGeometry().size()).height())));
 }
 
 TEST_F(Form2Test, MinimisedWindowLaysTheListOutOnlyOnRestore) {

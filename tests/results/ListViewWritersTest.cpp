@@ -137,11 +137,13 @@ TEST(ListViewWriters, WritersStreamBoundedPiecesAndStopWhenRefused) {
     for (const Writer writer : {Writer(&results::writeTextFile), Writer(&results::writeClipboardText)}) {
         std::size_t total = 0;
         std::size_t largest = 0;
-        EXPECT_TRUE(writer(table, [&](std::string_view piece) {
-            total += piece.size();
-            largest = std::max(largest, piece.size());
-            return true;
-        }, {}));
+        EXPECT_TRUE(writer(table,
+                           [&](std::string_view piece) {
+                               total += piece.size();
+                               largest = std::max(largest, piece.size());
+                               return true;
+                           },
+                           {}));
         EXPECT_GE(total, 200 * (line - 20));
         EXPECT_LE(largest, std::size_t(64) << 10);
 

@@ -100,10 +100,9 @@ TEST_F(ResultsModelTest, BothColumnLayoutsShowTheirCellsAndAMissingSecondCellRea
 
     // A second column set after the view was told of the row shows at once.
     int changed = 0;
-    QObject::connect(&model, &QAbstractItemModel::dataChanged, form.get(),
-                     [&](const QModelIndex& from, const QModelIndex& to) {
-                         changed += from == model.index(2, 1) && to == from;
-                     });
+    QObject::connect(
+        &model, &QAbstractItemModel::dataChanged, form.get(),
+        [&](const QModelIndex& from, const QModelIndex& to) { changed += from == model.index(2, 1) && to == from; });
     form->resultRows().setSecondColumn(2, "late@example.de");
     EXPECT_EQ(changed, 1);
     EXPECT_EQ(model.data(model.index(2, 1)).toString(), QStringLiteral("late@example.de"));

@@ -31,8 +31,8 @@ protected:
     // A window started afresh on the stored settings, as after a restart.
     void restart() {
         form.reset();
-        form = std::make_unique<Form1>(Form1Services{platform, results, program.root(), engine, [] { return false; },
-                                                     [] {}, readAheadJobs});
+        form = std::make_unique<Form1>(
+            Form1Services{platform, results, program.root(), engine, [] { return false; }, [] {}, readAheadJobs});
         form->Form_Load();
     }
 

@@ -1,8 +1,8 @@
 // While a run or a folder scan lets window messages through, the commands
 // that would disturb it are ignored; help still works and ending the program
 // abandons the work.
-#include "shell/CommandIds.h"
 #include "FormFixture.h"
+#include "shell/CommandIds.h"
 
 #include <gmock/gmock.h>
 
@@ -20,9 +20,9 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 constexpr int kDisturbingCommands[] = {
-    command::kAddFiles,          command::kAddFolder,     command::kClearList,       command::kLoadSamples,
-    command::kStartExtracting,   command::kMenuAddFiles,  command::kMenuAddFolder,   command::kMenuClearSelected,
-    command::kMenuClearAll,      command::kMenuLoadSamples,
+    command::kAddFiles,        command::kAddFolder,       command::kClearList,     command::kLoadSamples,
+    command::kStartExtracting, command::kMenuAddFiles,    command::kMenuAddFolder, command::kMenuClearSelected,
+    command::kMenuClearAll,    command::kMenuLoadSamples,
 };
 
 class Busy : public FormFixture {

@@ -1,9 +1,9 @@
 // The command bars as built: the toolbar "Standard", the two menus, their
 // IDs, captions, group separators, widths, fonts and icons.
+#include "FormFixture.h"
 #include "shell/CommandBarControls.h"
 #include "shell/CommandIds.h"
 #include "shell/IconStore.h"
-#include "FormFixture.h"
 
 #include <gmock/gmock.h>
 
@@ -55,12 +55,12 @@ TEST_F(CommandBars, MenuBarHasFileAndHelpWithTheirItemsAndGroups) {
     EXPECT_EQ(menus[0]->data().toInt(), 0);
     EXPECT_EQ(menus[1]->data().toInt(), 0);
 
-    EXPECT_THAT(controlsOf(menus[0]->menu()->actions()),
-                ElementsAre(Control{2000, "&Add Files"}, Control{2001, "Add &Folder"}, Control{-1, "---"},
-                            Control{2002, "&Clear Selected Files"}, Control{2003, "&Clear All Files"},
-                            Control{-1, "---"},
-                            Control{2012, "Search &Whole Documents (Headers, Notes, Text Boxes, Links)"},
-                            Control{-1, "---"}, Control{2004, "&Exit"}));
+    EXPECT_THAT(
+        controlsOf(menus[0]->menu()->actions()),
+        ElementsAre(Control{2000, "&Add Files"}, Control{2001, "Add &Folder"}, Control{-1, "---"},
+                    Control{2002, "&Clear Selected Files"}, Control{2003, "&Clear All Files"}, Control{-1, "---"},
+                    Control{2012, "Search &Whole Documents (Headers, Notes, Text Boxes, Links)"}, Control{-1, "---"},
+                    Control{2004, "&Exit"}));
     EXPECT_THAT(controlsOf(menus[1]->menu()->actions()),
                 ElementsAre(Control{2008, "&Load Sample/Example Files To Test With"}, Control{2010, "Quenbrook &FAQ"},
                             Control{2009, "&Watch Old Demo Video"}, Control{2007, "&Additional Help"},

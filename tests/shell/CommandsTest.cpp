@@ -1,12 +1,12 @@
 // Every command of the main window, picked on its toolbar button or menu
 // item and carried out through the scripted platform.
+#include "FormFixture.h"
+#include "TestFiles.h"
 #include "extract/EngineDocumentReader.h"
 #include "extract/ExtractionRun.h"
 #include "filelist/FileListView.h"
 #include "shell/CommandIds.h"
 #include "shell/HelpTargets.h"
-#include "FormFixture.h"
-#include "TestFiles.h"
 
 #include <gmock/gmock.h>
 
@@ -36,7 +36,8 @@ TEST_P(AddFilesCommand, AppendsTheChosenFilesInOrder) {
     EXPECT_THAT(platform.dialogTitles, ElementsAre("Add File(s) - Use Ctrl & Shift to select multiple files",
                                                    "Add File(s) - Use Ctrl & Shift to select multiple files"));
 }
-INSTANTIATE_TEST_SUITE_P(ToolbarAndMenu, AddFilesCommand, ::testing::Values(command::kAddFiles, command::kMenuAddFiles));
+INSTANTIATE_TEST_SUITE_P(ToolbarAndMenu, AddFilesCommand,
+                         ::testing::Values(command::kAddFiles, command::kMenuAddFiles));
 
 TEST_F(Commands, AddFilesCancelledAddsNothingAndSaysNothing) {
     pick(command::kAddFiles);
@@ -56,12 +57,14 @@ TEST_F(Commands, AddFilesTakesLockFilesAndMissingNames) {
 // that shows like two files is told, not guessed.
 TEST_F(Commands, NamesTheDialogsCannotShowAreTheFilesOnDisk) {
     const std::string replacement = "\xEF\xBF\xBD";  // U+FFFD
-    const std::string bad = docs.file("bad\xFF" "folder/report\xFF.doc");
+    const std::string bad = docs.file(
+        "bad\xFF"
+        "folder/report\xFF.doc");
     const std::string real = docs.file("real?.doc");
     docs.file("twin\xFE.doc");
     docs.file("twin?.doc");
-    platform.openFilesAnswers.push_back({docs.path("bad?folder/report?.doc"), docs.path("twin?.doc"), real,
-                                         docs.path("missing?.doc")});
+    platform.openFilesAnswers.push_back(
+        {docs.path("bad?folder/report?.doc"), docs.path("twin?.doc"), real, docs.path("missing?.doc")});
     // Two bad bytes side by side, given as one U+FFFD each.
     const std::string pair = docs.file("pair\xFF\xFE.doc");
     platform.openFilesAnswers.push_back({docs.path("bad" + replacement + "folder/report" + replacement + ".doc"),
@@ -212,7 +215,8 @@ TEST_F(Commands, VideoOpensTheFirstFileOfTheVideoFolderOrTheFolder) {
     EXPECT_EQ(platform.shellTargets[2], program.root() + "/Video/");
     // Whichever the listing returns first.
     EXPECT_EQ(platform.shellTargets[3], videoTarget(program.root()));
-    EXPECT_THAT(platform.shellTargets[3], ::testing::AnyOf(program.path("Video/demo.mp4"), program.path("Video/other.avi")));
+    EXPECT_THAT(platform.shellTargets[3],
+                ::testing::AnyOf(program.path("Video/demo.mp4"), program.path("Video/other.avi")));
 }
 
 TEST_F(Commands, ExitEndsTheProgram) {

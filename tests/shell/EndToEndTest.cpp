@@ -25,8 +25,8 @@
 namespace harvelux::shell::testing {
 namespace {
 
-using ::testing::IsEmpty;
 using platform::Answer;
+using ::testing::IsEmpty;
 
 // What harvelux-extract writes to standard output for these arguments.
 std::string extractorOutput(const QStringList& arguments) {

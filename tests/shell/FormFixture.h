@@ -3,8 +3,8 @@
 // folder.
 #pragma once
 
-#include "ScriptedPlatform.h"
 #include "../support/TempTree.h"
+#include "ScriptedPlatform.h"
 #include "filelist/FileListView.h"
 #include "results/InMemoryListView.h"
 #include "shell/CommandIds.h"

@@ -1,7 +1,7 @@
 // The layout arithmetic on its own, and as applied to the window's controls.
+#include "FormFixture.h"
 #include "common/Twips.h"
 #include "shell/Form1Layout.h"
-#include "FormFixture.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -91,8 +91,8 @@ TEST_F(WindowLayout, LooksOfTheControls) {
     EXPECT_EQ(form->ProgressBar1().text(), "Progress Bar");
     EXPECT_EQ(form->ListView1().toolTip(), "Drag and drop files here. Double-click item to remove it.");
     EXPECT_EQ(form->ListView1().selectionMode(), QAbstractItemView::ExtendedSelection);
-    for (QWidget* w : std::initializer_list<QWidget*>{&form->ListView1(), &form->Frame1(), &form->Check1(),
-                                                      &form->ProgressBar1()}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{&form->ListView1(), &form->Frame1(), &form->Check1(), &form->ProgressBar1()}) {
         EXPECT_EQ(w->font().family(), "Calibri") << w->objectName().toStdString();
         EXPECT_DOUBLE_EQ(w->font().pointSizeF(), 11.25);
         EXPECT_TRUE(w->font().bold());

@@ -1,7 +1,7 @@
 // Filling and emptying the list with the mouse and keyboard: drops onto the
 // list, the Delete key and double-clicks.
-#include "filelist/FileListView.h"
 #include "FormFixture.h"
+#include "filelist/FileListView.h"
 
 #include <gmock/gmock.h>
 

@@ -71,12 +71,11 @@ TEST_F(RunReport, CountsAndTheListOfDocumentsThatCouldNotBeRead) {
     openUnreadList();
     ASSERT_NE(resultsWindow().unreadDialog(), nullptr);
     EXPECT_TRUE(resultsWindow().unreadDialog()->isVisible());
-    EXPECT_THAT(unreadRows(), ElementsAre(Row{encrypted, "encrypted"}, Row{damaged, "damaged"},
-                                          Row{broken, "damaged"}, Row{missing, "missing"},
-                                          Row{unknown, "unknown format"}));
+    EXPECT_THAT(unreadRows(), ElementsAre(Row{encrypted, "encrypted"}, Row{damaged, "damaged"}, Row{broken, "damaged"},
+                                          Row{missing, "missing"}, Row{unknown, "unknown format"}));
     clickInDialog("CopyList");
-    EXPECT_EQ(platform.clipboard(), encrypted + "\tencrypted\n" + damaged + "\tdamaged\n" + broken +
-                                        "\tdamaged\n" + missing + "\tmissing\n" + unknown + "\tunknown format\n");
+    EXPECT_EQ(platform.clipboard(), encrypted + "\tencrypted\n" + damaged + "\tdamaged\n" + broken + "\tdamaged\n" +
+                                        missing + "\tmissing\n" + unknown + "\tunknown format\n");
     clickInDialog("Close");
     QCoreApplication::processEvents();
     EXPECT_EQ(resultsWindow().unreadDialog(), nullptr);
@@ -97,8 +96,8 @@ TEST_F(RunReport, BackAndASecondRunShowTheSecondRun) {
     QCoreApplication::processEvents();
     EXPECT_EQ(resultsWindow().unreadDialog(), nullptr) << "the list of the old run does not stay open";
     pickMain(command::kClearList);
-    main().fileList().AppendItems({docs.file("two.txt", "b@example.com c@example.com"),
-                                   docs.file("three.txt", "nothing")});
+    main().fileList().AppendItems(
+        {docs.file("two.txt", "b@example.com c@example.com"), docs.file("three.txt", "nothing")});
     pickMain(command::kStartExtracting);
     EXPECT_THAT(resultRows(), ElementsAre(Row{"b@example.com"}, Row{"c@example.com"}));
     EXPECT_EQ(statusLine(), "2 addresses from 2 documents");
@@ -116,7 +115,8 @@ TEST_F(RunReport, EscapeAsksAndStopsAfterTheCurrentDocument) {
         platform.answers = {answer};
         start();
         for (int i = 1; i <= 4; ++i)
-            main().fileList().AppendItem(docs.file(std::to_string(i) + ".txt", "a" + std::to_string(i) + "@example.com"));
+            main().fileList().AppendItem(
+                docs.file(std::to_string(i) + ".txt", "a" + std::to_string(i) + "@example.com"));
         bool pressed = false;
         std::vector<std::string> barTexts;
         platform.onPump = [&] {

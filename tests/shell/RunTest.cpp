@@ -1,9 +1,9 @@
 // "Start Extracting" on screen: the run over the listed documents, its
 // progress bar, pointer and messages, and the results it hands over.
+#include "FormFixture.h"
 #include "extract/EngineDocumentReader.h"
 #include "extract/ExtractionRun.h"
 #include "shell/CommandIds.h"
-#include "FormFixture.h"
 
 #include <gmock/gmock.h>
 
@@ -38,7 +38,8 @@ TEST_F(StartExtracting, FindsAddressesOnceAndHandsOverToTheResults) {
     });
     pick(command::kStartExtracting);
 
-    EXPECT_THAT(results.rows(), ElementsAre(Row{"Alice@Example.com"}, Row{"bob@example.org"}, Row{"carol@example.net"}));
+    EXPECT_THAT(results.rows(),
+                ElementsAre(Row{"Alice@Example.com"}, Row{"bob@example.org"}, Row{"carol@example.net"}));
     EXPECT_EQ(results.shown, 1);
     EXPECT_FALSE(form->isVisible());
     EXPECT_THAT(platform.messages, IsEmpty());

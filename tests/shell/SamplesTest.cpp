@@ -1,9 +1,9 @@
 // The sample documents copied beside the program: "Load Samples Files" lists
 // them all, and a run finds in each document it can read the addresses that
 // Samples/README gives for it.
-#include "shell/CommandIds.h"
 #include "FormFixture.h"
 #include "SamplesReadme.h"
+#include "shell/CommandIds.h"
 
 #include <gmock/gmock.h>
 
@@ -20,8 +20,8 @@ class Samples : public FormFixture {
 protected:
     void SetUp() override {
         clearSettings();
-        form = std::make_unique<Form1>(Form1Services{
-            platform, results, HARVELUX_PROGRAM_DIR, engine, [] { return false; }, [] {}, readAheadJobs});
+        form = std::make_unique<Form1>(
+            Form1Services{platform, results, HARVELUX_PROGRAM_DIR, engine, [] { return false; }, [] {}, readAheadJobs});
         form->Form_Load();
     }
 };
@@ -36,9 +36,9 @@ TEST_F(Samples, EveryDocumentOfTheReadmeIsBesideTheProgram) {
     for (const auto& [name, addresses] : expected) documents.push_back(name);
     EXPECT_THAT(names, ::testing::UnorderedElementsAreArray(documents));
     for (const char* extension : {".doc", ".docx", ".rtf", ".odt"})
-        EXPECT_TRUE(std::any_of(names.begin(), names.end(),
-                                [&](const std::string& n) { return n.ends_with(extension); }))
-            << extension;
+        EXPECT_TRUE(std::any_of(names.begin(), names.end(), [&](const std::string& n) {
+            return n.ends_with(extension);
+        })) << extension;
 }
 
 TEST_F(Samples, RunFindsTheReadmesAddressesInEveryReadableDocument) {
@@ -48,7 +48,8 @@ TEST_F(Samples, RunFindsTheReadmesAddressesInEveryReadableDocument) {
     pick(command::kStartExtracting);
 
     Expected found;
-    for (const auto& row : results.rows()) found[std::filesystem::path(row.at(0)).filename().string()].push_back(row.at(1));
+    for (const auto& row : results.rows())
+        found[std::filesystem::path(row.at(0)).filename().string()].push_back(row.at(1));
     int checked = 0;
     for (const auto& [name, addresses] : expected) {
         if (!readByItsOwnReader(HARVELUX_PROGRAM_DIR "/Samples/" + name)) continue;

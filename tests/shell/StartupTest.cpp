@@ -42,7 +42,8 @@ TEST_F(Startup, FirstStartStoresTheUntickedOptionAndLoadsTheResultsWindowHidden)
     EXPECT_FALSE(resultsWindow().windowIcon().isNull());
     // Centred on its outer frame: offscreen windows get none, so the frame
     // the layout assumes stands in for it.
-    const QRect outer(main().pos(), main().size() + QSize(twipsToPixels(kOuterExtraWidth), twipsToPixels(kOuterExtraHeight)));
+    const QRect outer(main().pos(),
+                      main().size() + QSize(twipsToPixels(kOuterExtraWidth), twipsToPixels(kOuterExtraHeight)));
     const QPoint offCentre = outer.center() - QGuiApplication::primaryScreen()->geometry().center();
     EXPECT_LE(offCentre.manhattanLength(), 2) << offCentre.x() << ',' << offCentre.y();
     EXPECT_FALSE(main().standardToolbar().actions().isEmpty());
@@ -81,7 +82,8 @@ TEST(OptionFromSetting, TakesTheThreeStatesWithSurroundingBlanksAndNothingElse) 
     EXPECT_EQ(optionFromSetting("0", 1), 0);
     EXPECT_EQ(optionFromSetting("1", 0), 1);
     EXPECT_EQ(optionFromSetting(" 2\t", 0), 2);
-    for (const char* bad : {"", " ", "1x", "x1", "+1", "1 1", "0x1", "-0x"}) EXPECT_EQ(optionFromSetting(bad, 0), 0) << bad;
+    for (const char* bad : {"", " ", "1x", "x1", "+1", "1 1", "0x1", "-0x"})
+        EXPECT_EQ(optionFromSetting(bad, 0), 0) << bad;
 }
 
 TEST_F(Startup, StoredTwoShowsTheOptionGreyedAndCountsAsTicked) {
@@ -187,8 +189,8 @@ TEST_F(Startup, ClosingTheNormalWindowRecordsItsOuterPlacementInTwipsAndEnds) {
     const QRect outer = main().frameGeometry();
     EXPECT_EQ(outer.topLeft(), QPoint(33, 44));
     EXPECT_GE(outer.width(), 700);
-    EXPECT_THAT(placement(), ElementsAre("495", "660", std::to_string(outer.width() * 15),
-                                         std::to_string(outer.height() * 15)));
+    EXPECT_THAT(placement(),
+                ElementsAre("495", "660", std::to_string(outer.width() * 15), std::to_string(outer.height() * 15)));
     EXPECT_EQ(programEnded, 1);
     EXPECT_FALSE(main().isVisible());
     EXPECT_FALSE(resultsWindow().isVisible());
@@ -282,7 +284,8 @@ TEST_F(Startup, RunsReadDocumentsOnWorkerThreads) {
     engine.created = 0;
     engine.createdOnWorkers = 0;
     for (int i = 1; i <= 6; ++i)
-        main().fileList().AppendItem(docs.file(std::to_string(i) + ".txt", "a" + std::to_string(i % 4) + "@example.com"));
+        main().fileList().AppendItem(
+            docs.file(std::to_string(i) + ".txt", "a" + std::to_string(i % 4) + "@example.com"));
     main().CommandBars_Execute(command::kStartExtracting);
     EXPECT_THAT(resultRows(), ElementsAre(Row{"a1@example.com"}, Row{"a2@example.com"}, Row{"a3@example.com"},
                                           Row{"a0@example.com"}));

@@ -12,15 +12,13 @@ T takeFront(std::deque<T>& queue, T fallback) {
 }
 }  // namespace
 
-Answer ScriptedPlatform::messageBox(const std::string& text, Buttons buttons, Icon icon,
-                                    const std::string& title) {
+Answer ScriptedPlatform::messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title) {
     messages.push_back({text, buttons, icon, title});
     const Answer fallback = buttons == Buttons::Ok ? Answer::Ok : Answer::No;
     return takeFront(answers, fallback);
 }
 
-std::vector<std::string> ScriptedPlatform::openFilesDialog(const std::string& title,
-                                                           const std::vector<FileFilter>&) {
+std::vector<std::string> ScriptedPlatform::openFilesDialog(const std::string& title, const std::vector<FileFilter>&) {
     dialogTitles.push_back(title);
     return takeFront(openFilesAnswers, std::vector<std::string>{});
 }

@@ -37,10 +37,8 @@ public:
     // Runs on every processEvents(), so a test can act "during" long work.
     std::function<void()> onPump;
 
-    Answer messageBox(const std::string& text, Buttons buttons, Icon icon,
-                      const std::string& title) override;
-    std::vector<std::string> openFilesDialog(const std::string& title,
-                                             const std::vector<FileFilter>& filters) override;
+    Answer messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title) override;
+    std::vector<std::string> openFilesDialog(const std::string& title, const std::vector<FileFilter>& filters) override;
     std::string folderDialog(const std::string& prompt) override;
     std::string saveDialog(const std::string& title, const std::vector<FileFilter>& filters) override;
     void shellOpen(const std::string& target) override;

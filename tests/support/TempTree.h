@@ -3,10 +3,10 @@
 
 #include "TestFiles.h"
 
+#include <sys/stat.h>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
-#include <sys/stat.h>
 
 namespace harvelux::testing {
 

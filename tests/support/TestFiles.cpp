@@ -108,15 +108,18 @@ std::string makeDocxWithParagraphs(const std::vector<std::string>& paragraphs) {
 std::string makePdf(const std::vector<std::string>& pages) {
     std::string kids;
     for (std::size_t i = 0; i < pages.size(); ++i) kids += std::to_string(10 + 2 * i) + " 0 R ";
-    std::string pdf = "%PDF-1.4\n1 0 obj<</Type/Catalog/Pages 2 0 R>>endobj\n"
-                      "2 0 obj<</Type/Pages/Kids[" + kids + "]/Count " + std::to_string(pages.size()) + ">>endobj\n"
-                      "3 0 obj<</Type/Font/Subtype/Type1/BaseFont/Helvetica>>endobj\n";
+    std::string pdf =
+        "%PDF-1.4\n1 0 obj<</Type/Catalog/Pages 2 0 R>>endobj\n"
+        "2 0 obj<</Type/Pages/Kids[" +
+        kids + "]/Count " + std::to_string(pages.size()) +
+        ">>endobj\n"
+        "3 0 obj<</Type/Font/Subtype/Type1/BaseFont/Helvetica>>endobj\n";
     for (std::size_t i = 0; i < pages.size(); ++i) {
         const std::string stream = "BT /F1 12 Tf 20 150 Td (" + pages[i] + ") Tj ET";
         pdf += std::to_string(10 + 2 * i) + " 0 obj<</Type/Page/Parent 2 0 R/MediaBox[0 0 300 200]" +
                "/Resources<</Font<</F1 3 0 R>>>>/Contents " + std::to_string(11 + 2 * i) + " 0 R>>endobj\n" +
-               std::to_string(11 + 2 * i) + " 0 obj<</Length " + std::to_string(stream.size()) + ">>stream\n" +
-               stream + "\nendstream endobj\n";
+               std::to_string(11 + 2 * i) + " 0 obj<</Length " + std::to_string(stream.size()) + ">>stream\n" + stream +
+               "\nendstream endobj\n";
     }
     return pdf + "trailer<</Root 1 0 R>>\n%%EOF\n";
 }

@@ -2,10 +2,10 @@
 // folder of their own, whoever starts them.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);

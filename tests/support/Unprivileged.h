@@ -3,10 +3,10 @@
 // run as root, and as the same user otherwise.
 #pragma once
 
-#include <functional>
 #include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <functional>
 
 namespace harvelux::testing {
 
@@ -16,7 +16,8 @@ inline constexpr uid_t kNobody = 65534;
 inline int runUnprivileged(const std::function<int()>& body) {
     const pid_t child = ::fork();
     if (child == 0) {
-        const bool dropped = ::geteuid() != 0 || (::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0);
+        const bool dropped =
+            ::geteuid() != 0 || (::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0);
         ::_exit(dropped ? body() : 255);
     }
     int status = 0;

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <sys/stat.h>
 
 namespace {
 

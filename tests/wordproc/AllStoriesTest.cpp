@@ -37,9 +37,9 @@ std::string storyFile(const std::string& name) {
 }
 
 const Addresses kMain = {"main@example.com", "second@example.com"};
-const Addresses kEveryStory = {"main@example.com",     "second@example.com", "footnote@example.com",
-                               "endnote@example.com",  "comment@example.com", "textbox@example.com",
-                               "header@example.com",   "footer@example.com", "link@example.com"};
+const Addresses kEveryStory = {"main@example.com",    "second@example.com",  "footnote@example.com",
+                               "endnote@example.com", "comment@example.com", "textbox@example.com",
+                               "header@example.com",  "footer@example.com",  "link@example.com"};
 
 struct Case {
     const char* file;
@@ -49,8 +49,9 @@ struct Case {
 
 TEST(AllStories, EveryStoryOnceAfterTheMainStoryAndOnlyTheMainStoryWithout) {
     // LibreOffice writes HTML with the notes, header and footer in the page.
-    const Addresses htmlMain = {"header@example.com", "main@example.com", "second@example.com", "textbox@example.com",
-                                "footnote@example.com", "endnote@example.com", "footer@example.com"};
+    const Addresses htmlMain = {"header@example.com",  "main@example.com",     "second@example.com",
+                                "textbox@example.com", "footnote@example.com", "endnote@example.com",
+                                "footer@example.com"};
     Addresses htmlAll = htmlMain;
     htmlAll.push_back("link@example.com");
     const Case cases[] = {
@@ -105,17 +106,19 @@ std::string handmadeDocx(const std::string& commentsPart, bool withHeaderPart) {
         "<w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:instrText>HYPERLINK \"mailto:</w:instrText></w:r>"
         "<w:r><w:instrText>field@example.com\"</w:instrText></w:r><w:r><w:fldChar w:fldCharType=\"separate\"/></w:r>"
         "<w:r><w:t>the desk</w:t></w:r><w:r><w:fldChar w:fldCharType=\"end\"/></w:r>"
-        "<w:pPr><w:sectPr>" + section + R"(<w:headerReference w:type="first" r:id="rH1"/></w:sectPr></w:pPr></w:p>)" +
+        "<w:pPr><w:sectPr>" +
+        section + R"(<w:headerReference w:type="first" r:id="rH1"/></w:sectPr></w:pPr></w:p>)" +
         p("Second section second@example.com") + "<w:sectPr>" + section + "</w:sectPr></w:body></w:document>";
     const auto notes = [&](const char* kind, const char* address) {
         return std::string("<w:") + kind + "s " + w + "><w:" + kind + " w:type=\"separator\" w:id=\"-1\">" +
-               p("separator@example.com") + "</w:" + kind + "><w:" + kind + " w:id=\"1\">" + p(address) + "</w:" +
-               kind + "></w:" + kind + "s>";
+               p("separator@example.com") + "</w:" + kind + "><w:" + kind + " w:id=\"1\">" + p(address) +
+               "</w:" + kind + "></w:" + kind + "s>";
     };
     const auto relationship = [](const std::string& id, const std::string& type, const std::string& target,
                                  bool external = false) {
-        return "<Relationship Id=\"" + id + "\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/" +
-               type + "\" Target=\"" + target + "\"" + (external ? " TargetMode=\"External\"" : "") + "/>";
+        return "<Relationship Id=\"" + id +
+               "\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/" + type +
+               "\" Target=\"" + target + "\"" + (external ? " TargetMode=\"External\"" : "") + "/>";
     };
     const std::string documentRels =
         "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">" +
@@ -125,9 +128,8 @@ std::string handmadeDocx(const std::string& commentsPart, bool withHeaderPart) {
         relationship("rL", "hyperlink", "mailto:link@example.com?subject=Hi", true) + "</Relationships>";
     std::vector<testfiles::ZipEntry> entries = {
         {"[Content_Types].xml", R"(<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types"/>)"},
-        {"_rels/.rels",
-         "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">" +
-             relationship("r1", "officeDocument", "word/document.xml") + "</Relationships>"},
+        {"_rels/.rels", "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">" +
+                            relationship("r1", "officeDocument", "word/document.xml") + "</Relationships>"},
         {"word/document.xml", document},
         {"word/_rels/document.xml.rels", documentRels},
         {"word/footnotes.xml", notes("footnote", "Note footnote@example.com")},
@@ -142,16 +144,17 @@ std::string handmadeDocx(const std::string& commentsPart, bool withHeaderPart) {
 }
 
 TEST(AllStories, HandmadeDocxReadsEachStoryOnceAndSkipsWhatIsDamaged) {
-    const std::string comments = "<w:comments xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
-                                 "<w:comment w:id=\"0\"><w:p><w:r><w:t>Ask comment@example.com</w:t></w:r></w:p>"
-                                 "</w:comment></w:comments>";
+    const std::string comments =
+        "<w:comments xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
+        "<w:comment w:id=\"0\"><w:p><w:r><w:t>Ask comment@example.com</w:t></w:r></w:p>"
+        "</w:comment></w:comments>";
     const std::string whole = handmadeDocx(comments, true);
     EXPECT_THAT(addressesOf(readDocumentText(whole)), ElementsAreArray({"main@example.com", "second@example.com"}));
-    EXPECT_THAT(addressesOf(readDocumentText(whole, kAll)),
-                ElementsAreArray({"main@example.com", "second@example.com", "footnote@example.com",
-                                  "endnote@example.com", "comment@example.com", "textbox@example.com",
-                                  "first-header@example.com", "header@example.com", "footer@example.com",
-                                  "link@example.com", "field@example.com"}));
+    EXPECT_THAT(
+        addressesOf(readDocumentText(whole, kAll)),
+        ElementsAreArray({"main@example.com", "second@example.com", "footnote@example.com", "endnote@example.com",
+                          "comment@example.com", "textbox@example.com", "first-header@example.com",
+                          "header@example.com", "footer@example.com", "link@example.com", "field@example.com"}));
     // A header part that is missing and a comments part that is not XML
     // read as empty; the other stories are still read.
     EXPECT_THAT(addressesOf(readDocumentText(handmadeDocx("<w:comments><w:comment>", false), kAll)),
@@ -162,11 +165,12 @@ TEST(AllStories, HandmadeDocxReadsEachStoryOnceAndSkipsWhatIsDamaged) {
 
 TEST(AllStories, DamagedOpenDocumentStylesLeaveTheOtherStories) {
     // styles.xml that is not XML: the headers and footers read as empty.
-    const std::string content = R"(<office:document-content xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0" )"
-                                R"(xmlns:text="urn:oasis:names:tc:opendocument:xmlns:text:1.0"><office:body><office:text>)"
-                                R"(<text:p>Main main@example.com<text:note text:note-class="footnote"><text:note-body>)"
-                                R"(<text:p>Note footnote@example.com</text:p></text:note-body></text:note></text:p>)"
-                                R"(</office:text></office:body></office:document-content>)";
+    const std::string content =
+        R"(<office:document-content xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0" )"
+        R"(xmlns:text="urn:oasis:names:tc:opendocument:xmlns:text:1.0"><office:body><office:text>)"
+        R"(<text:p>Main main@example.com<text:note text:note-class="footnote"><text:note-body>)"
+        R"(<text:p>Note footnote@example.com</text:p></text:note-body></text:note></text:p>)"
+        R"(</office:text></office:body></office:document-content>)";
     const std::string package = testfiles::makeZip({{"mimetype", "application/vnd.oasis.opendocument.text", false},
                                                     {"content.xml", content},
                                                     {"styles.xml", "<office:document-styles><oops"}});

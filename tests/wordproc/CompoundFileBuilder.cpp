@@ -50,7 +50,8 @@ CompoundImage buildCompoundFile(const StreamList& streams, unsigned sectorShift,
             const std::size_t slash = path.find('/', pos);
             const std::string name = path.substr(pos, slash - pos);
             auto& siblings = nodes[parent].children;
-            auto it = std::find_if(siblings.begin(), siblings.end(), [&](std::size_t i) { return nodes[i].name == name; });
+            auto it =
+                std::find_if(siblings.begin(), siblings.end(), [&](std::size_t i) { return nodes[i].name == name; });
             if (it == siblings.end()) {
                 nodes.push_back(Node{name, static_cast<std::uint8_t>(slash == std::string::npos ? 2 : 1), {}, data});
                 nodes[parent].children.push_back(nodes.size() - 1);
@@ -63,7 +64,8 @@ CompoundImage buildCompoundFile(const StreamList& streams, unsigned sectorShift,
     }
     for (Node& node : nodes) {
         std::sort(node.children.begin(), node.children.end(), [&](std::size_t a, std::size_t b) {
-            return std::make_pair(nodes[a].name.size(), nodes[a].name) < std::make_pair(nodes[b].name.size(), nodes[b].name);
+            return std::make_pair(nodes[a].name.size(), nodes[a].name) <
+                   std::make_pair(nodes[b].name.size(), nodes[b].name);
         });
         node.child = linkTree(nodes, node.children, 0, node.children.size());
     }
@@ -124,7 +126,8 @@ CompoundImage buildCompoundFile(const StreamList& streams, unsigned sectorShift,
     for (std::size_t i = 0; i < nodes.size(); ++i) {
         const Node& node = nodes[i];
         const std::size_t at = 128 * i;
-        for (std::size_t c = 0; c < node.name.size(); ++c) put16(dir, at + 2 * c, static_cast<unsigned char>(node.name[c]));
+        for (std::size_t c = 0; c < node.name.size(); ++c)
+            put16(dir, at + 2 * c, static_cast<unsigned char>(node.name[c]));
         put16(dir, at + 0x40, static_cast<std::uint16_t>(2 * (node.name.size() + 1)));
         dir[at + 0x42] = static_cast<char>(node.type);
         dir[at + 0x43] = 1;

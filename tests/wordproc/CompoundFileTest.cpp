@@ -1,6 +1,6 @@
 #include "CompoundFileBuilder.h"
-#include "wordproc/container/CompoundFile.h"
 #include "wordproc/EngineInterface.h"
+#include "wordproc/container/CompoundFile.h"
 
 #include <gtest/gtest.h>
 
@@ -18,11 +18,14 @@ std::string pattern(std::size_t size, unsigned seed) {
 
 // Entry ids follow creation order: Root 0, Small 1, Large 2, Storage 3, Inner 4.
 CompoundImage sample(unsigned shift = 9, std::size_t fatSectors = 1) {
-    return buildCompoundFile({{"Small", pattern(100, 1)}, {"Large", pattern(10000, 2)}, {"Storage/Inner", pattern(5000, 3)}},
-                             shift, fatSectors);
+    return buildCompoundFile(
+        {{"Small", pattern(100, 1)}, {"Large", pattern(10000, 2)}, {"Storage/Inner", pattern(5000, 3)}}, shift,
+        fatSectors);
 }
 
-std::size_t entryOffset(const CompoundImage& image, std::uint32_t id) { return image.offsetOf(image.directory) + 128 * id; }
+std::size_t entryOffset(const CompoundImage& image, std::uint32_t id) {
+    return image.offsetOf(image.directory) + 128 * id;
+}
 
 class CompoundFileSectorSize : public ::testing::TestWithParam<unsigned> {};
 

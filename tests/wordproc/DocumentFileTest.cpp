@@ -23,9 +23,9 @@ constexpr std::uint64_t kCap = 1024 * kKiB;
 TEST(DocumentFile, AFileGrowingWhileReadIsReadUpToTheCapAndNoFurther) {
     const struct {
         const char* name;
-        std::size_t initial;   // bytes before the read starts
-        std::size_t perRead;   // appended after every read call
-        std::size_t growth;    // appended in all, at most
+        std::size_t initial;  // bytes before the read starts
+        std::size_t perRead;  // appended after every read call
+        std::size_t growth;   // appended in all, at most
         bool refused;
     } cases[] = {
         {"grows a little", 4 * kKiB, 16 * kKiB, 64 * kKiB, false},

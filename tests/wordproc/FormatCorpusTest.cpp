@@ -21,7 +21,8 @@ namespace fs = std::filesystem;
 std::vector<fs::path> corpusFiles(const std::vector<std::string>& extensions) {
     std::vector<fs::path> files;
     std::error_code error;
-    for (fs::recursive_directory_iterator it(testfiles::corpusDir(), error), end; !error && it != end; it.increment(error)) {
+    for (fs::recursive_directory_iterator it(testfiles::corpusDir(), error), end; !error && it != end;
+         it.increment(error)) {
         std::string extension = it->path().extension().string();
         std::transform(extension.begin(), extension.end(), extension.begin(), ::tolower);
         if (it->is_regular_file() && std::find(extensions.begin(), extensions.end(), extension) != extensions.end())

@@ -49,8 +49,8 @@ TEST(FormatTable, DocsShowTheTable) {
         << "docs/formats.md has no section between \"" << kBegin << "\" and \"" << kEnd << "\"";
     const std::string shown = docs.substr(begin + kBegin.size(), end - begin - kBegin.size());
     EXPECT_TRUE(shown == tableAsMarkdown()) << "docs/formats.md does not show the table of formats of "
-                                           "src/wordproc/FormatTable.cpp; between its markers it should read:\n"
-                                        << tableAsMarkdown();
+                                               "src/wordproc/FormatTable.cpp; between its markers it should read:\n"
+                                            << tableAsMarkdown();
 }
 
 TEST(FormatTable, EveryFormatHasAFuzzer) {

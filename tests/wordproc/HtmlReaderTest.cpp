@@ -34,8 +34,7 @@ TEST(HtmlReader, EntitiesAreDecoded) {
 TEST(HtmlReader, TablesGiveCellAndRowMarks) {
     EXPECT_EQ(html("<table><tr><th>A</th><td>B</td></tr><tr><td><p>C</p><p>D</p></td><td></td></tr></table>end"),
               "A\r\aB\r\a\r\aC\rD\r\a\r\a\r\aend\r");
-    EXPECT_EQ(html("<table><tr><td><table><tr><td>in</td></tr></table></td></tr></table>"),
-              "in\r\a\r\a\r\a\r\a");
+    EXPECT_EQ(html("<table><tr><td><table><tr><td>in</td></tr></table></td></tr></table>"), "in\r\a\r\a\r\a\r\a");
 }
 
 TEST(HtmlReader, HiddenContentIsLeftOut) {
@@ -59,7 +58,8 @@ TEST(HtmlReader, ATagWithTooManyAttributesIsRefused) {
     for (const char c : "<html><body" + attributes(40000) + ">x</body></html>") utf16 += std::string{c, '\0'};
     EXPECT_THROW(readHtmlText(utf16), EngineError);
 
-    const std::string hidden = "<!--<p" + attributes(5000) + "-->" + "<script>if (a <b" + attributes(5000) + ") {}</script>";
+    const std::string hidden =
+        "<!--<p" + attributes(5000) + "-->" + "<script>if (a <b" + attributes(5000) + ") {}</script>";
     EXPECT_EQ(readHtmlText("<html><head>" + hidden + "</head><body" + attributes(1500) + ">x</body></html>"), "x\r");
 }
 

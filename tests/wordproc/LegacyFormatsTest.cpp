@@ -4,11 +4,11 @@
 #include "wordproc/DocumentFile.h"
 #include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
-#include "wordproc/module/LegacyModule.h"
+#include "wordproc/WorkBudget.h"
 #include "wordproc/legacy/LegacySignature.h"
 #include "wordproc/legacy/LegacyTextSink.h"
+#include "wordproc/module/LegacyModule.h"
 #include "wordproc/text/TextBuilder.h"
-#include "wordproc/WorkBudget.h"
 
 #include "SharedFolders.h"
 
@@ -95,8 +95,7 @@ TEST(LegacyFormats, DamagedDocumentsAreReadOrRefused) {
             SCOPED_TRACE(std::string(document.file) + ", " + std::to_string(bytes.size()) + " bytes");
             try {
                 readDocumentText(bytes);
-            } catch (const EngineError&) {
-            }
+            } catch (const EngineError&) {}
         }
     }
 }
@@ -132,11 +131,11 @@ TEST(LegacyFormats, SignaturesPickTheLibraryFamily) {
     } cases[] = {
         {"\xFFWPC" + zeros, LegacyFamily::WordPerfect},
         {"WriteNow" + zeros, LegacyFamily::Mac},
-        {std::string("\x02\0\0\0BOBO", 8) + zeros, LegacyFamily::Mac},    // ClarisWorks
-        {std::string("\xFE\x37\0\x23", 4) + zeros, LegacyFamily::Mac},    // Word 5 for the Mac
-        {std::string("\0\x06", 2) + zeros, LegacyFamily::Mac},              // MacWrite
-        {std::string("\x31\xBE\0\0", 4) + zeros, LegacyFamily::Works},    // Write
-        {std::string("\x03\xFE", 2) + zeros, LegacyFamily::Works},          // Works for DOS
+        {std::string("\x02\0\0\0BOBO", 8) + zeros, LegacyFamily::Mac},  // ClarisWorks
+        {std::string("\xFE\x37\0\x23", 4) + zeros, LegacyFamily::Mac},  // Word 5 for the Mac
+        {std::string("\0\x06", 2) + zeros, LegacyFamily::Mac},          // MacWrite
+        {std::string("\x31\xBE\0\0", 4) + zeros, LegacyFamily::Works},  // Write
+        {std::string("\x03\xFE", 2) + zeros, LegacyFamily::Works},      // Works for DOS
         {legacyFile("wordperfect42.doc"), LegacyFamily::WordPerfect},
     };
     for (const auto& each : cases) {

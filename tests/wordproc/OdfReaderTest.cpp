@@ -2,8 +2,8 @@
 #include "wordproc/BuiltInEngine.h"
 #include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
-#include "wordproc/odf/OdfReader.h"
 #include "wordproc/container/ZipArchive.h"
+#include "wordproc/odf/OdfReader.h"
 
 #include <gtest/gtest.h>
 
@@ -109,7 +109,9 @@ TEST(OdfReader, NotesLeaveTheirMarkAnnotationsFramesAndUnmarkedChangesNothing) {
         "<d:frame><d:text-box><t:p>box</t:p></d:text-box></d:frame>c<t:change t:change-id=\"x\"/></t:p>"
         "<t:table-of-content><t:table-of-content-source><t:index-title-template>Contents</t:index-title-template>"
         "</t:table-of-content-source><t:index-body><t:p>Entry</t:p></t:index-body></t:table-of-content>";
-    EXPECT_EQ(odt(body), "a\x02" "bc\rEntry\r");
+    EXPECT_EQ(odt(body),
+              "a\x02"
+              "bc\rEntry\r");
 }
 
 // A deletion is read where its text:change mark stands, as OOXML deletions
@@ -153,9 +155,8 @@ TEST(OdfReader, TrackedDeletionsAreReadWhereTheyWereMade) {
 TEST(OdfReader, NamespacesAreResolvedByUriInScope) {
     // The text prefix is rebound to another URI inside the paragraph: the
     // inner "t:tab" is not a tab, and its text is still paragraph text.
-    const std::string body =
-        R"(<t:p>a<t:span xmlns:t="urn:example:other"><t:tab/>b</t:span>)"
-        R"(<x:tab xmlns:x="urn:oasis:names:tc:opendocument:xmlns:text:1.0"/>c</t:p>)";
+    const std::string body = R"(<t:p>a<t:span xmlns:t="urn:example:other"><t:tab/>b</t:span>)"
+                             R"(<x:tab xmlns:x="urn:oasis:names:tc:opendocument:xmlns:text:1.0"/>c</t:p>)";
     EXPECT_EQ(odt(body), "ab\tc\r");
     // Elements of the right names in the wrong namespace are no document.
     const std::string wrong = R"(<document-content xmlns="urn:example:other"><body><text><p>x</p></text></body>)"
@@ -186,10 +187,10 @@ TEST(OdfReader, EncryptedDamagedAndBombedPackagesFail) {
         R"(<manifest:manifest xmlns:manifest="urn:oasis:names:tc:opendocument:xmlns:manifest:1.0">)"
         R"(<manifest:file-entry manifest:full-path="content.xml" manifest:media-type="text/xml">)"
         R"(<manifest:encryption-data manifest:checksum="x"/></manifest:file-entry></manifest:manifest>)";
-    EXPECT_THROW(readDocumentText(makeZip({{"mimetype", kTextType, false},
-                                           {"META-INF/manifest.xml", manifest},
-                                           {"content.xml", "\x13\x88garbage"}})),
-                 EngineError);
+    EXPECT_THROW(
+        readDocumentText(makeZip(
+            {{"mimetype", kTextType, false}, {"META-INF/manifest.xml", manifest}, {"content.xml", "\x13\x88garbage"}})),
+        EngineError);
     EXPECT_THROW(odt("<t:p>unclosed"), EngineError);
 
     // Truncated: the central directory is gone.
@@ -213,7 +214,9 @@ TEST(OdfReader, DeepNestingFailsWithoutRecursion) {
     std::string skipped = "<t:p>a<t:note>";
     for (int i = 0; i < 10000; ++i) skipped += "<t:span>";
     for (int i = 0; i < 10000; ++i) skipped += "</t:span>";
-    EXPECT_EQ(odt(skipped + "</t:note>b</t:p>"), "a\x02" "b\r");
+    EXPECT_EQ(odt(skipped + "</t:note>b</t:p>"),
+              "a\x02"
+              "b\r");
 }
 
 TEST(OdfReader, FlatDocuments) {

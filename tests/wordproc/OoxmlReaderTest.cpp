@@ -1,5 +1,5 @@
-#include "wordproc/FormatDispatch.h"
 #include "wordproc/EngineInterface.h"
+#include "wordproc/FormatDispatch.h"
 
 #include "SharedFolders.h"
 #include "TestFiles.h"
@@ -20,9 +20,10 @@ std::string t(const std::string& text) { return "<w:t xml:space=\"preserve\">" +
 
 TEST(OoxmlReader, ParagraphsRunsAndSpecialCharacters) {
     EXPECT_EQ(bodyText("<w:p>" + run(t("one ")) + run(t("two")) + "</w:p><w:p/>"), "one two\r\r");
-    EXPECT_EQ(bodyText("<w:p>" + run(t("a") + "<w:tab/>" + t("b") + "<w:br/>" + t("c") + "<w:br w:type=\"page\"/>" +
-                                     t("d") + "<w:br w:type=\"column\"/><w:noBreakHyphen/><w:softHyphen/>" +
-                                     "<w:sym w:font=\"Symbol\" w:char=\"00A0\"/>" + "<w:cr/>") +
+    EXPECT_EQ(bodyText("<w:p>" +
+                       run(t("a") + "<w:tab/>" + t("b") + "<w:br/>" + t("c") + "<w:br w:type=\"page\"/>" + t("d") +
+                           "<w:br w:type=\"column\"/><w:noBreakHyphen/><w:softHyphen/>" +
+                           "<w:sym w:font=\"Symbol\" w:char=\"00A0\"/>" + "<w:cr/>") +
                        "</w:p>"),
               "a\tb\vc\fd\x0E\x1E\x1F\xC2\xA0\v\r");
     EXPECT_EQ(bodyText("<w:p>" + run(t(" ")) + "</w:p>"), " \r");
@@ -35,9 +36,13 @@ TEST(OoxmlReader, TablesEndCellsAndRowsWithCrBel) {
     const std::string cell1 = "<w:tc><w:tcPr/><w:p>" + run(t("a")) + "</w:p><w:p>" + run(t("b")) + "</w:p></w:tc>";
     const std::string cell2 = "<w:tc><w:p>" + run(t("c")) + "</w:p></w:tc>";
     const std::string empty = "<w:tc><w:p/></w:tc>";
-    EXPECT_EQ(bodyText("<w:tbl><w:tblPr/><w:tr>" + cell1 + cell2 + "</w:tr><w:tr>" + empty + cell2 + "</w:tr></w:tbl>"
-                       "<w:p>" + run(t("after")) + "</w:p>"),
-              "a\rb\r\ac\r\a\r\a" "\r\a" "c\r\a\r\aafter\r");
+    EXPECT_EQ(bodyText("<w:tbl><w:tblPr/><w:tr>" + cell1 + cell2 + "</w:tr><w:tr>" + empty + cell2 +
+                       "</w:tr></w:tbl>"
+                       "<w:p>" +
+                       run(t("after")) + "</w:p>"),
+              "a\rb\r\ac\r\a\r\a"
+              "\r\a"
+              "c\r\a\r\aafter\r");
     // A table nested in a cell, followed by the cell's closing paragraph.
     const std::string inner = "<w:tbl><w:tr>" + cell2 + "</w:tr></w:tbl>";
     EXPECT_EQ(bodyText("<w:tbl><w:tr><w:tc>" + inner + "<w:p/></w:tc></w:tr></w:tbl>"), "c\r\a\r\a\r\a\r\a");
@@ -49,15 +54,18 @@ TEST(OoxmlReader, FieldsGiveTheirResultHyperlinksTheirText) {
                                      run("<w:fldChar w:fldCharType=\"separate\"/>") + run(t("shown@example.com")) +
                                      run("<w:fldChar w:fldCharType=\"end\"/>") + "</w:p>";
     EXPECT_EQ(bodyText(complexField), "shown@example.com\r");
-    EXPECT_EQ(bodyText("<w:p><w:fldSimple w:instr=\"PAGE\">" + run(t("7")) + "</w:fldSimple><w:hyperlink r:id=\"x\" "
-                       "xmlns:r=\"urn:r\">" + run(t("link")) + "</w:hyperlink></w:p>"),
+    EXPECT_EQ(bodyText("<w:p><w:fldSimple w:instr=\"PAGE\">" + run(t("7")) +
+                       "</w:fldSimple><w:hyperlink r:id=\"x\" "
+                       "xmlns:r=\"urn:r\">" +
+                       run(t("link")) + "</w:hyperlink></w:p>"),
               "7link\r");
     // Nested field inside the code of another: all of it is code.
-    const std::string nested = "<w:p>" + run("<w:fldChar w:fldCharType=\"begin\"/>") + run("<w:instrText>IF </w:instrText>") +
-                               run("<w:fldChar w:fldCharType=\"begin\"/>") + run(t("inner")) +
-                               run("<w:fldChar w:fldCharType=\"separate\"/>") + run(t("innerresult")) +
-                               run("<w:fldChar w:fldCharType=\"end\"/>") + run("<w:fldChar w:fldCharType=\"separate\"/>") +
-                               run(t("outer")) + run("<w:fldChar w:fldCharType=\"end\"/>") + "</w:p>";
+    const std::string nested = "<w:p>" + run("<w:fldChar w:fldCharType=\"begin\"/>") +
+                               run("<w:instrText>IF </w:instrText>") + run("<w:fldChar w:fldCharType=\"begin\"/>") +
+                               run(t("inner")) + run("<w:fldChar w:fldCharType=\"separate\"/>") +
+                               run(t("innerresult")) + run("<w:fldChar w:fldCharType=\"end\"/>") +
+                               run("<w:fldChar w:fldCharType=\"separate\"/>") + run(t("outer")) +
+                               run("<w:fldChar w:fldCharType=\"end\"/>") + "</w:p>";
     EXPECT_EQ(bodyText(nested), "outer\r");
 }
 
@@ -65,25 +73,34 @@ TEST(OoxmlReader, OnlyTheMainStory) {
     const std::string textBox =
         "<w:p>" + run(t("before")) +
         run("<mc:AlternateContent xmlns:mc=\"http://schemas.openxmlformats.org/markup-compatibility/2006\"><mc:Choice "
-            "Requires=\"wps\"><w:drawing><w:txbxContent><w:p>" + run(t("boxed")) +
-            "</w:p></w:txbxContent></w:drawing></mc:Choice><mc:Fallback><w:pict><w:txbxContent><w:p>" + run(t("boxed")) +
-            "</w:p></w:txbxContent></w:pict></mc:Fallback></mc:AlternateContent>") +
+            "Requires=\"wps\"><w:drawing><w:txbxContent><w:p>" +
+            run(t("boxed")) +
+            "</w:p></w:txbxContent></w:drawing></mc:Choice><mc:Fallback><w:pict><w:txbxContent><w:p>" +
+            run(t("boxed")) + "</w:p></w:txbxContent></w:pict></mc:Fallback></mc:AlternateContent>") +
         run("<w:footnoteReference w:id=\"1\"/>") + run(t("after")) +
         run("<w:endnoteReference w:customMarkFollows=\"1\" w:id=\"2\"/>" + t("*")) + "</w:p>";
     // A note leaves its mark; one with a mark of its own leaves that mark.
-    EXPECT_EQ(bodyText(textBox), "before\x02" "after*\r");
+    EXPECT_EQ(bodyText(textBox),
+              "before\x02"
+              "after*\r");
     // Extension symbols: the fallback's text; a lone choice is read too.
-    const std::string mc = "xmlns:mc=\"http://schemas.openxmlformats.org/markup-compatibility/2006\" "
-                           "xmlns:w16se=\"http://schemas.microsoft.com/office/word/2015/wordml/symex\"";
-    EXPECT_EQ(bodyText("<w:p>" + run("<mc:AlternateContent " + mc + "><mc:Choice Requires=\"w16se\"><w16se:symEx "
-                                     "w16se:char=\"1F60F\"/></mc:Choice><mc:Fallback>" + t("\xF0\x9F\x98\x8F") +
-                                     "</mc:Fallback></mc:AlternateContent>") +
-                       run("<mc:AlternateContent " + mc + "><mc:Choice Requires=\"w16se\"><w16se:symEx "
-                                     "w16se:char=\"2764\"/></mc:Choice></mc:AlternateContent>") + "</w:p>"),
+    const std::string mc =
+        "xmlns:mc=\"http://schemas.openxmlformats.org/markup-compatibility/2006\" "
+        "xmlns:w16se=\"http://schemas.microsoft.com/office/word/2015/wordml/symex\"";
+    EXPECT_EQ(bodyText("<w:p>" +
+                       run("<mc:AlternateContent " + mc +
+                           "><mc:Choice Requires=\"w16se\"><w16se:symEx "
+                           "w16se:char=\"1F60F\"/></mc:Choice><mc:Fallback>" +
+                           t("\xF0\x9F\x98\x8F") + "</mc:Fallback></mc:AlternateContent>") +
+                       run("<mc:AlternateContent " + mc +
+                           "><mc:Choice Requires=\"w16se\"><w16se:symEx "
+                           "w16se:char=\"2764\"/></mc:Choice></mc:AlternateContent>") +
+                       "</w:p>"),
               "\xF0\x9F\x98\x8F\xE2\x9D\xA4\r");
     // Tracked changes, content controls, smart tags: text like any other.
     EXPECT_EQ(bodyText("<w:p><w:ins>" + run(t("in")) + "</w:ins><w:del>" + run("<w:delText>out</w:delText>") +
-                       "</w:del><w:sdt><w:sdtPr/><w:sdtContent>" + run(t("sdt")) + "</w:sdtContent></w:sdt></w:p>"
+                       "</w:del><w:sdt><w:sdtPr/><w:sdtContent>" + run(t("sdt")) +
+                       "</w:sdtContent></w:sdt></w:p>"
                        "<w:sectPr/>"),
               "inoutsdt\r");
 }
@@ -94,8 +111,9 @@ TEST(OoxmlReader, MainPartFromTheRelationshipsAndStrictNamespace) {
         "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\"><Relationship Id=\"r\" "
         "Type=\"http://purl.oclc.org/ooxml/officeDocument/relationships/officeDocument\" Target=\"/story/main.xml\"/>"
         "</Relationships>";
-    const std::string strict = "<x:document xmlns:x=\"http://purl.oclc.org/ooxml/wordprocessingml/main\"><x:body><x:p>"
-                               "<x:r><x:t>strict@example.com</x:t></x:r></x:p></x:body></x:document>";
+    const std::string strict =
+        "<x:document xmlns:x=\"http://purl.oclc.org/ooxml/wordprocessingml/main\"><x:body><x:p>"
+        "<x:r><x:t>strict@example.com</x:t></x:r></x:p></x:body></x:document>";
     EXPECT_EQ(readDocumentText(testfiles::makeZip(
                   {{"[Content_Types].xml", types}, {"_rels/.rels", rels}, {"story/main.xml", strict}})),
               "strict@example.com\r");
@@ -119,9 +137,7 @@ TEST(OoxmlReader, WordXml2003DocumentsShareTheBodyReader) {
 }
 
 TEST(OoxmlReader, DamagedAndHostilePackagesAreRefused) {
-    const auto refused = [](const std::string& bytes) {
-        EXPECT_THROW(readDocumentText(bytes), wordproc::EngineError);
-    };
+    const auto refused = [](const std::string& bytes) { EXPECT_THROW(readDocumentText(bytes), wordproc::EngineError); };
     refused(testfiles::makeZip({{"[Content_Types].xml", "<Types/>"}, {"_rels/.rels", "<Relationships/>"}}));
     refused(testfiles::makeZip({{"[Content_Types].xml", "<Types/>"}, {"word/document.xml", "<w:document"}}));
     refused(testfiles::makeZip({{"[Content_Types].xml", "<Types/>"}, {"word/document.xml", "<document/>"}}));
@@ -147,8 +163,8 @@ TEST(OoxmlReader, ManyRootAttributesAndManyChoicesAreReadInOnePass) {
         attributes += " a" + std::to_string(i) + "=\"1\"";
         runs += "<w:t>x</w:t>";
     }
-    const std::string withAttributes =
-        testfiles::makeDocx("<w:p><w:r>" + runs + "<w:t> end </w:t></w:r></w:p>", attributes + " xml:space=\"preserve\"");
+    const std::string withAttributes = testfiles::makeDocx("<w:p><w:r>" + runs + "<w:t> end </w:t></w:r></w:p>",
+                                                           attributes + " xml:space=\"preserve\"");
     EXPECT_EQ(readDocumentText(withAttributes), std::string(20000, 'x') + " end \r");
 
     // Choices under distinct prefixes: none repeats an earlier one's name.
@@ -159,8 +175,8 @@ TEST(OoxmlReader, ManyRootAttributesAndManyChoicesAreReadInOnePass) {
     }
     EXPECT_EQ(bodyText("<w:p><mc:AlternateContent xmlns:mc=\"urn:mc\">" + choices + "</mc:AlternateContent></w:p>"),
               std::string(10000, 'c') + "\r");
-    EXPECT_EQ(bodyText("<w:p><mc:AlternateContent xmlns:mc=\"urn:mc\">" + choices +
-                       "<mc:Fallback>" + run(t("f")) + "</mc:Fallback></mc:AlternateContent></w:p>"),
+    EXPECT_EQ(bodyText("<w:p><mc:AlternateContent xmlns:mc=\"urn:mc\">" + choices + "<mc:Fallback>" + run(t("f")) +
+                       "</mc:Fallback></mc:AlternateContent></w:p>"),
               "f\r");
 }
 
@@ -193,8 +209,7 @@ TEST(OoxmlReader, EveryCorpusPackageIsReadOrRefused) {
                 if (wordproc::detectFormat(bytes) != wordproc::Format::Ooxml) continue;
                 readDocumentText(bytes);
                 ++read;
-            } catch (const wordproc::EngineError&) {
-            }
+            } catch (const wordproc::EngineError&) {}
         }
         ::closedir(listing);
     }

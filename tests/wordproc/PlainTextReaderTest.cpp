@@ -13,7 +13,9 @@ using wordproc::readPlainText;
 
 TEST(PlainTextReader, EncodingsAndLineEnds) {
     EXPECT_EQ(readPlainText("a\r\nb\nc\rd\n\n"), "a\rb\rc\rd\r\r");
-    EXPECT_EQ(readPlainText("\xEF\xBB\xBF" "caf\xC3\xA9\r\n"), "caf\xC3\xA9\r");
+    EXPECT_EQ(readPlainText("\xEF\xBB\xBF"
+                            "caf\xC3\xA9\r\n"),
+              "caf\xC3\xA9\r");
     EXPECT_EQ(readPlainText(std::string("\xFF\xFEh\0i\0\r\0\n\0\x3D\xD8\x00\xDE", 14)), "hi\r\xF0\x9F\x98\x80");
     EXPECT_EQ(readPlainText(std::string("\xFE\xFF\0h\0\n", 6)), "h\r");
     // UTF-16 without a byte-order mark: every other byte of its start is zero.

@@ -1,9 +1,9 @@
 #include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
+#include "wordproc/WorkBudget.h"
 #include "wordproc/module/LinkedPdfHtmlReaders.h"
 #include "wordproc/module/PdfHtmlModule.h"
 #include "wordproc/text/TextBuilder.h"
-#include "wordproc/WorkBudget.h"
 
 #include "TestFiles.h"
 
@@ -28,7 +28,8 @@ TEST(ReaderModule, LoadedModuleReadsHtmlAndPdfLikeTheLinkedReaders) {
     EXPECT_EQ(readDocumentText(html), linked);
     EXPECT_NE(linked.find("a@example.com"), std::string::npos);
     // The read options cross the module's edge.
-    ASSERT_EQ(linkedPdfHtmlReaders().readHtml(html.data(), html.size(), kReadAllStories, nullptr, &linked), kReaderRead);
+    ASSERT_EQ(linkedPdfHtmlReaders().readHtml(html.data(), html.size(), kReadAllStories, nullptr, &linked),
+              kReaderRead);
     EXPECT_EQ(readDocumentText(html, ReadOptions{true}), linked);
     EXPECT_NE(linked.find("b@example.com"), std::string::npos);
 

@@ -14,9 +14,11 @@ std::string rtf(const std::string& body) { return readRtfText("{\\rtf1\\ansi " +
 
 TEST(RtfReader, BreaksAndSpecialCharactersTakeTheirMainStoryForm) {
     EXPECT_EQ(rtf(R"(a\par b\line c\page d\sect e\column f\tab g\par)"),
-              "a\rb\vc\fd\fe\x0E" "f\tg\r");
+              "a\rb\vc\fd\fe\x0E"
+              "f\tg\r");
     EXPECT_EQ(rtf(R"(no\~break non\_breaking op\-tional \{x\} back\\slash\par)"),
-              "no\u00A0break non\x1E" "breaking op\x1Ftional {x} back\\slash\r");
+              "no\u00A0break non\x1E"
+              "breaking op\x1Ftional {x} back\\slash\r");
     EXPECT_EQ(rtf(R"(\emdash\endash\bullet\lquote\rquote\ldblquote\rdblquote\par)"),
               "\u2014\u2013\u2022\u2018\u2019\u201C\u201D\r");
     // Line ends in the source are not text; "\<LF>" is a paragraph.
@@ -34,8 +36,9 @@ TEST(RtfReader, TablesGiveCellAndRowMarks) {
 }
 
 TEST(RtfReader, FieldsGiveTheirResultNeverTheirCode) {
-    EXPECT_EQ(rtf(R"(Mail {\field{\*\fldinst{HYPERLINK "mailto:hidden@example.com"}}{\fldrslt{shown@example.com}}}\par)"),
-              "Mail shown@example.com\r");
+    EXPECT_EQ(
+        rtf(R"(Mail {\field{\*\fldinst{HYPERLINK "mailto:hidden@example.com"}}{\fldrslt{shown@example.com}}}\par)"),
+        "Mail shown@example.com\r");
     EXPECT_EQ(rtf(R"(Page {\field{\*\fldinst PAGE}}.\par)"), "Page .\r");
     EXPECT_EQ(rtf(R"({\field{\*\fldinst {\field{\*\fldinst inner}{\fldrslt x}}}{\fldrslt outer}}\par)"), "outer\r");
 }
@@ -55,21 +58,111 @@ TEST(RtfReader, DestinationsOutsideTheMainStoryAreSkipped) {
 // its group is dropped whole, the text around it stays.
 TEST(RtfReader, EverySkippedDestinationDropsItsGroup) {
     // In alphabetical order.
-    static constexpr const char* kSkipped[] = {
-        "aftncn", "aftnsep", "aftnsepc", "annotation", "atnauthor", "atndate", "atnicn", "atnid",
-        "atnparent", "atnref", "atntime", "atrfend", "atrfstart", "author", "bkmkend", "bkmkstart",
-        "blipuid", "category", "colorschememapping", "colortbl", "comment", "company", "datafield",
-        "datastore", "defchp", "defpap", "do", "doccomm", "docvar", "dptxbxtext", "factoidname",
-        "fchars", "filetbl", "fldinst", "footer", "footerf", "footerl", "footerr", "footnote",
-        "formfield", "ftncn", "ftnsep", "ftnsepc", "generator", "header", "headerf", "headerl",
-        "headerr", "hlinkbase", "htmltag", "info", "keycode", "keywords", "latentstyles", "lchars",
-        "listoverridetable", "listpicture", "listtable", "listtext", "manager", "mhtmltag",
-        "mmathPr", "nonesttables", "nonshppict", "objclass", "objdata", "object", "objname",
-        "oldcprops", "oldpprops", "oldsprops", "oldtprops", "operator", "passwordhash", "pgdsctbl",
-        "picprop", "pict", "pn", "pntext", "pntxta", "pntxtb", "protusertbl", "revtbl", "rsidtbl",
-        "rxe", "shp", "shpinst", "shppict", "shprslt", "shptxt", "sn", "sp", "stylesheet",
-        "subject", "sv", "tc", "tcn", "template", "themedata", "title", "txe", "userprops",
-        "wgrffmtfilter", "xe", "xmlnstbl"};
+    static constexpr const char* kSkipped[] = {"aftncn",
+                                               "aftnsep",
+                                               "aftnsepc",
+                                               "annotation",
+                                               "atnauthor",
+                                               "atndate",
+                                               "atnicn",
+                                               "atnid",
+                                               "atnparent",
+                                               "atnref",
+                                               "atntime",
+                                               "atrfend",
+                                               "atrfstart",
+                                               "author",
+                                               "bkmkend",
+                                               "bkmkstart",
+                                               "blipuid",
+                                               "category",
+                                               "colorschememapping",
+                                               "colortbl",
+                                               "comment",
+                                               "company",
+                                               "datafield",
+                                               "datastore",
+                                               "defchp",
+                                               "defpap",
+                                               "do",
+                                               "doccomm",
+                                               "docvar",
+                                               "dptxbxtext",
+                                               "factoidname",
+                                               "fchars",
+                                               "filetbl",
+                                               "fldinst",
+                                               "footer",
+                                               "footerf",
+                                               "footerl",
+                                               "footerr",
+                                               "footnote",
+                                               "formfield",
+                                               "ftncn",
+                                               "ftnsep",
+                                               "ftnsepc",
+                                               "generator",
+                                               "header",
+                                               "headerf",
+                                               "headerl",
+                                               "headerr",
+                                               "hlinkbase",
+                                               "htmltag",
+                                               "info",
+                                               "keycode",
+                                               "keywords",
+                                               "latentstyles",
+                                               "lchars",
+                                               "listoverridetable",
+                                               "listpicture",
+                                               "listtable",
+                                               "listtext",
+                                               "manager",
+                                               "mhtmltag",
+                                               "mmathPr",
+                                               "nonesttables",
+                                               "nonshppict",
+                                               "objclass",
+                                               "objdata",
+                                               "object",
+                                               "objname",
+                                               "oldcprops",
+                                               "oldpprops",
+                                               "oldsprops",
+                                               "oldtprops",
+                                               "operator",
+                                               "passwordhash",
+                                               "pgdsctbl",
+                                               "picprop",
+                                               "pict",
+                                               "pn",
+                                               "pntext",
+                                               "pntxta",
+                                               "pntxtb",
+                                               "protusertbl",
+                                               "revtbl",
+                                               "rsidtbl",
+                                               "rxe",
+                                               "shp",
+                                               "shpinst",
+                                               "shppict",
+                                               "shprslt",
+                                               "shptxt",
+                                               "sn",
+                                               "sp",
+                                               "stylesheet",
+                                               "subject",
+                                               "sv",
+                                               "tc",
+                                               "tcn",
+                                               "template",
+                                               "themedata",
+                                               "title",
+                                               "txe",
+                                               "userprops",
+                                               "wgrffmtfilter",
+                                               "xe",
+                                               "xmlnstbl"};
     for (const std::string word : kSkipped) {
         EXPECT_EQ(rtf("a{\\" + word + " hidden@example.com}b\\par"), "ab\r") << word;
     }
@@ -139,7 +232,10 @@ TEST(RtfReader, DamagedAndTruncatedDocumentsGiveWhatWasRead) {
     // Text after the document's closing brace is not the document's.
     EXPECT_EQ(readRtfText(R"({\rtf1 in}out{more})"), "in\r");
     EXPECT_EQ(readRtfText("{\\rtf1 }}}}"), "");
-    EXPECT_EQ(readRtfText(std::string("{\\rtf1 a\0b\x01" "c}", 13)), "abc\r");
+    EXPECT_EQ(readRtfText(std::string("{\\rtf1 a\0b\x01"
+                                      "c}",
+                                      13)),
+              "abc\r");
 }
 
 TEST(RtfReader, DeepNestingFailsQuicklyWithoutRecursion) {

@@ -44,7 +44,8 @@ TEST(Word2Reader, ReadsContiguousAndFastSavedTextInItsCodePage) {
     // A font table whose byte count was left 0 ends where the next structure
     // begins.
     std::string unsized = word2File("\xEC\xE8\xF0\r\n", {.fontTable = fontTable({0, 204}, 2)});
-    const std::uint32_t fontsEnd = static_cast<std::uint8_t>(unsized[0xB2]) + (static_cast<std::uint8_t>(unsized[0xB3]) << 8) +
+    const std::uint32_t fontsEnd = static_cast<std::uint8_t>(unsized[0xB2]) +
+                                   (static_cast<std::uint8_t>(unsized[0xB3]) << 8) +
                                    static_cast<std::uint32_t>(fontTable({0, 204}, 2).size());
     unsized[0xB6] = unsized[0xB7] = 0;
     unsized[0xB8] = static_cast<char>(fontsEnd & 0xFF), unsized[0xB9] = static_cast<char>(fontsEnd >> 8);
@@ -59,8 +60,8 @@ TEST(Word2Reader, ReadsFootnotesAndHeadersWithTheWholeDocumentOption) {
     const std::string main = "Main x@example.com\r\n", note = "\x02 f@example.com\r\n", header = "h@example.com\r\n";
     for (const bool asPieces : {false, true}) {
         std::string file = word2File(main + note + header + "spare@example.com\r\n", {.asPieces = asPieces});
-        const std::uint32_t lengths[] = {std::uint32_t(main.size()), std::uint32_t(note.size()),
-                                         std::uint32_t(header.size()), 0, 0, 19};
+        const std::uint32_t lengths[] = {
+            std::uint32_t(main.size()), std::uint32_t(note.size()), std::uint32_t(header.size()), 0, 0, 19};
         for (std::size_t i = 0; i < std::size(lengths); ++i)
             for (std::size_t b = 0; b < 4; ++b) file[0x34 + 4 * i + b] = static_cast<char>(lengths[i] >> (8 * b));
         EXPECT_EQ(readDocumentText(file), "Main x@example.com\r") << asPieces;
@@ -77,11 +78,15 @@ TEST(Word2Reader, RefusesEncryptedAndDamagedFiles) {
     };
     const std::vector<std::string> files = {
         word2File("secret\r\n", {.flags = kEncryptedFlag}),
-        [] { std::string f = word2File("text\r\n"); f[0x34 + 2] = 0x10; return f; }(),  // ccpText past the end
-        word2File("text\r\n").substr(0, 0x180),                                    // cut before the text's end
-        damaged([](std::string& f) { f[0x122] = '\xF0'; }),                            // cbClx past the end
-        damaged([](std::string& f) { f[f.size() - 3] = '\x3F'; }),                      // a piece's fc past the end
-        damaged([](std::string& f) { f[0x180 + 9] = '\x05'; }),                          // not a CLX entry
+        [] {
+            std::string f = word2File("text\r\n");
+            f[0x34 + 2] = 0x10;
+            return f;
+        }(),                                                        // ccpText past the end
+        word2File("text\r\n").substr(0, 0x180),                     // cut before the text's end
+        damaged([](std::string& f) { f[0x122] = '\xF0'; }),         // cbClx past the end
+        damaged([](std::string& f) { f[f.size() - 3] = '\x3F'; }),  // a piece's fc past the end
+        damaged([](std::string& f) { f[0x180 + 9] = '\x05'; }),     // not a CLX entry
     };
     for (std::size_t i = 0; i < files.size(); ++i) {
         EXPECT_EQ(detectFormat(files[i]), Format::Word2) << i;
@@ -92,10 +97,23 @@ TEST(Word2Reader, RefusesEncryptedAndDamagedFiles) {
 TEST(Word2Reader, OnlyASoundHeaderIsRecognised) {
     const std::string file = word2File("text\r\n");
     const std::vector<std::string> others = {
-        file.substr(0, 0x30),                                              // cut inside the header
-        [&] { std::string f = file; f[0] = 'x'; return f; }(),             // another identification word
-        [&] { std::string f = file; f[2] = 101; return f; }(),             // a Word 6 version number
-        [&] { std::string f = file; f[0x18] = 0x10; f[0x19] = 0; return f; }(),  // text inside the header
+        file.substr(0, 0x30),  // cut inside the header
+        [&] {
+            std::string f = file;
+            f[0] = 'x';
+            return f;
+        }(),  // another identification word
+        [&] {
+            std::string f = file;
+            f[2] = 101;
+            return f;
+        }(),  // a Word 6 version number
+        [&] {
+            std::string f = file;
+            f[0x18] = 0x10;
+            f[0x19] = 0;
+            return f;
+        }(),  // text inside the header
     };
     for (std::size_t i = 0; i < others.size(); ++i) EXPECT_NE(detectFormat(others[i]), Format::Word2) << i;
 }

@@ -1,7 +1,7 @@
-#include "wordproc/container/CompoundFile.h"
 #include "wordproc/DocumentFile.h"
 #include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
+#include "wordproc/container/CompoundFile.h"
 
 #include "SharedFolders.h"
 

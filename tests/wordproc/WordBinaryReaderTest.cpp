@@ -18,7 +18,9 @@ std::string textOf(const std::vector<TestPiece>& pieces, std::uint32_t ccpText, 
     return readDocumentText(file);
 }
 
-std::string textOf(const std::u16string& story) { return textOf({{story, false}}, static_cast<std::uint32_t>(story.size())); }
+std::string textOf(const std::u16string& story) {
+    return textOf({{story, false}}, static_cast<std::uint32_t>(story.size()));
+}
 
 std::string errorOf(const std::string& file) {
     try {
@@ -31,7 +33,8 @@ std::string errorOf(const std::string& file) {
 
 TEST(Word97Reader, JoinsEightAndSixteenBitPiecesInStoryOrder) {
     // fCompressed pieces map 0x93/0x94 to curly quotes, the rest as Latin-1.
-    const std::vector<TestPiece> pieces = {{u"Mail \x93", true}, {u"w\u00F6rld\u20AC \U0001F600 ", false}, {u"x@example.com\x94\r", true}};
+    const std::vector<TestPiece> pieces = {
+        {u"Mail \x93", true}, {u"w\u00F6rld\u20AC \U0001F600 ", false}, {u"x@example.com\x94\r", true}};
     EXPECT_EQ(textOf(pieces, 31, 2), "Mail \u201Cw\u00F6rld\u20AC \U0001F600 x@example.com\u201D\r");
 }
 
@@ -59,8 +62,10 @@ TEST(Word97Reader, SpecialCharactersTakeTheirRangeForm) {
 
 TEST(Word97Reader, UsesTheTableStreamTheFlagNames) {
     const Word97Streams streams = word97Streams({{u"From 0Table\r", true}}, 12, 0);
-    const std::string file = buildCompoundFile({{"WordDocument", streams.wordDocument}, {"0Table", streams.table},
-                                                {"1Table", std::string(200, '\x07')}}).bytes;
+    const std::string file =
+        buildCompoundFile(
+            {{"WordDocument", streams.wordDocument}, {"0Table", streams.table}, {"1Table", std::string(200, '\x07')}})
+            .bytes;
     EXPECT_EQ(readDocumentText(file), "From 0Table\r");
     EXPECT_THAT(errorOf(word97File(streams, "1Table")), HasSubstr("table stream"));
 }
@@ -78,13 +83,15 @@ TEST(Word97Reader, DamagedPieceTablesThrow) {
     };
     const std::size_t plc = 5;  // the PlcPcd after clxt and lcb
     const std::vector<std::string> files = {
-        damaged([&](Word97Streams& s) { put32(s.table, s.clxOffset + plc + 12 + 8 + 2, 0x3FFFFFF0); }),  // fc past the stream
-        damaged([&](Word97Streams& s) { put32(s.wordDocument, 0x9A + 8 * 33 + 4, 0xFFFFFFF0); }),        // lcbClx
-        damaged([&](Word97Streams& s) { put32(s.table, s.clxOffset + plc + 4, 0x7FFFFFFF); }),           // CPs run backwards
-        damaged([&](Word97Streams& s) { put32(s.table, s.clxOffset + 1, 0x7FFFFFF0); }),                 // lcb of the Pcdt
-        damaged([&](Word97Streams& s) { s.table[s.clxOffset] = '\x05'; }),                               // unknown entry
-        damaged([&](Word97Streams& s) { put32(s.wordDocument, 0x40 + 12, 0x80000000); }),                // ccpText < 0
-        damaged([&](Word97Streams& s) { s.wordDocument[0x98] = 3; }),                                    // cbRgFcLcb too small
+        damaged([&](Word97Streams& s) {
+            put32(s.table, s.clxOffset + plc + 12 + 8 + 2, 0x3FFFFFF0);
+        }),                                                                                        // fc past the stream
+        damaged([&](Word97Streams& s) { put32(s.wordDocument, 0x9A + 8 * 33 + 4, 0xFFFFFFF0); }),  // lcbClx
+        damaged([&](Word97Streams& s) { put32(s.table, s.clxOffset + plc + 4, 0x7FFFFFFF); }),     // CPs run backwards
+        damaged([&](Word97Streams& s) { put32(s.table, s.clxOffset + 1, 0x7FFFFFF0); }),           // lcb of the Pcdt
+        damaged([&](Word97Streams& s) { s.table[s.clxOffset] = '\x05'; }),                         // unknown entry
+        damaged([&](Word97Streams& s) { put32(s.wordDocument, 0x40 + 12, 0x80000000); }),          // ccpText < 0
+        damaged([&](Word97Streams& s) { s.wordDocument[0x98] = 3; }),  // cbRgFcLcb too small
     };
     for (std::size_t i = 0; i < files.size(); ++i) EXPECT_THROW(readDocumentText(files[i]), EngineError) << i;
 }
@@ -124,21 +131,33 @@ TEST(Word95Reader, ReadsTheDocumentsCodePage) {
     };
     const std::string cyrillicFonts = fontTable({0, 2, 204, 204}, 4);
     const std::vector<Case> cases = {
-        {"Russian", "\xCF\xF0\xE8\xE2\xE5\xF2 ivan@\xEF\xF0\xE8\xEC\xE5\xF0.ru \x80\r", {.lid = 0x0419},
+        {"Russian",
+         "\xCF\xF0\xE8\xE2\xE5\xF2 ivan@\xEF\xF0\xE8\xEC\xE5\xF0.ru \x80\r",
+         {.lid = 0x0419},
          "\u041F\u0440\u0438\u0432\u0435\u0442 ivan@\u043F\u0440\u0438\u043C\u0435\u0440.ru \u0402\r"},
-        {"Greek", "\xCA\xE1\xEB\xE7\xEC\xDD\xF1\xE1 \xA2\r", {.lid = 0x0408, .asPieces = true},
+        {"Greek",
+         "\xCA\xE1\xEB\xE7\xEC\xDD\xF1\xE1 \xA2\r",
+         {.lid = 0x0408, .asPieces = true},
          "\u039A\u03B1\u03BB\u03B7\u03BC\u03AD\u03C1\u03B1 \u0386\r"},
         {"Czech", "\x8A\xB9\r", {.lid = 0x0405, .asPieces = true}, "\u0160\u0105\r"},
         {"German", "\x80\r", {.lid = 0x0407}, "\u20AC\r"},
         {"Cyrillic fonts, English language", "\xEC\xE8\xF0\r", {.fontTable = cyrillicFonts}, "\u043C\u0438\u0440\r"},
         {"Cyrillic fonts, ASCII text", "mir\r", {.fontTable = cyrillicFonts}, "mir\r"},
-        {"French text, one Cyrillic font", "Caf\xE9 \xE0 No\xEBl\r", {.lid = 0x040C, .fontTable = cyrillicFonts},
+        {"French text, one Cyrillic font",
+         "Caf\xE9 \xE0 No\xEBl\r",
+         {.lid = 0x040C, .fontTable = cyrillicFonts},
          "Caf\u00E9 \u00E0 No\u00EBl\r"},
-        {"Western text, a Central European font", "Caf\xE9 \xE0 la carte\r", {.fontTable = fontTable({0, 238}, 4)},
+        {"Western text, a Central European font",
+         "Caf\xE9 \xE0 la carte\r",
+         {.fontTable = fontTable({0, 238}, 4)},
          "Caf\u00E9 \u00E0 la carte\r"},
-        {"Polish text, Central European fonts", "Mi\xB3o\x9C\xE6 \xBFycia\r", {.fontTable = fontTable({238, 238}, 4)},
+        {"Polish text, Central European fonts",
+         "Mi\xB3o\x9C\xE6 \xBFycia\r",
+         {.fontTable = fontTable({238, 238}, 4)},
          "Mi\u0142o\u015B\u0107 \u017Cycia\r"},
-        {"Japanese, a character across pieces", "ab\x93\xFA\x96\x7B\r", {.lid = 0x0411, .asPieces = true},
+        {"Japanese, a character across pieces",
+         "ab\x93\xFA\x96\x7B\r",
+         {.lid = 0x0411, .asPieces = true},
          "ab\u65E5\u672C\r"},
         {"Japanese fonts, text not Shift JIS", "Caf\xE9\r", {.fontTable = fontTable({128}, 4)}, "Caf\u00E9\r"},
         {"Chinese (PRC)", "\xD6\xD0\xCE\xC4\r", {.lid = 0x0804}, "\u4E2D\u6587\r"},
@@ -182,8 +201,9 @@ const std::u16string kSubdocuments[] = {u"\x02 f@example.com\r", u"h@example.com
                                         u"ht@example.com\r"};
 // In the order they follow the main story: notes, comments, text boxes,
 // headers and footers, then mailto: links.
-const std::string kWholeText = "Main Lee\r\x02 f@example.com\re@example.com\r c@example.com\rt@example.com\r"
-                               "ht@example.com\rh@example.com\rl@example.com\r";
+const std::string kWholeText =
+    "Main Lee\r\x02 f@example.com\re@example.com\r c@example.com\rt@example.com\r"
+    "ht@example.com\rh@example.com\rl@example.com\r";
 
 void putLengths(std::string& stream, std::size_t ccpText, const std::vector<std::uint32_t>& lengths) {
     for (std::size_t i = 0; i < lengths.size(); ++i)

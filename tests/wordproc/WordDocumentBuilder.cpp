@@ -27,16 +27,17 @@ std::string clx(const std::string& plc, int prcs) {
 
 }  // namespace
 
-Word97Streams word97Streams(const std::vector<TestPiece>& pieces, std::uint32_t ccpText, std::uint16_t flags, int prcs) {
+Word97Streams word97Streams(const std::vector<TestPiece>& pieces, std::uint32_t ccpText, std::uint16_t flags,
+                            int prcs) {
     Word97Streams s;
     std::string& wd = s.wordDocument;
     put16(wd, 0, 0xA5EC);
     put16(wd, 2, 0xC1);
     put16(wd, 0x0A, flags);
-    put16(wd, 0x20, 14);                    // csw
-    put16(wd, 0x3E, 22);                    // cslw
-    put32(wd, 0x40 + 4 * 3, ccpText);       // FibRgLw97.ccpText
-    put16(wd, 0x98, 93);                    // cbRgFcLcb (Word 97)
+    put16(wd, 0x20, 14);               // csw
+    put16(wd, 0x3E, 22);               // cslw
+    put32(wd, 0x40 + 4 * 3, ccpText);  // FibRgLw97.ccpText
+    put16(wd, 0x98, 93);               // cbRgFcLcb (Word 97)
     wd.resize(0x400, '\0');
 
     s.pieceOffsets.resize(pieces.size());
@@ -46,7 +47,8 @@ Word97Streams word97Streams(const std::vector<TestPiece>& pieces, std::uint32_t 
         const TestPiece& piece = pieces[i];
         wd.resize((wd.size() + 1) & ~std::size_t{1}, '\0');
         s.pieceOffsets[i] = wd.size();
-        fcs[i] = piece.compressed ? (static_cast<std::uint32_t>(2 * wd.size()) | 0x40000000u) : static_cast<std::uint32_t>(wd.size());
+        fcs[i] = piece.compressed ? (static_cast<std::uint32_t>(2 * wd.size()) | 0x40000000u)
+                                  : static_cast<std::uint32_t>(wd.size());
         for (const char16_t c : piece.text) {
             if (piece.compressed) {
                 wd += static_cast<char>(c);
@@ -94,8 +96,8 @@ EightBitLayout layOut(std::string& wd, const std::string& text, const EightBitWo
         wd += text.substr(half);
         const std::uint32_t first = static_cast<std::uint32_t>(wd.size());
         wd += text.substr(0, half);
-        const std::string plc = plcPcd({static_cast<std::uint32_t>(half), static_cast<std::uint32_t>(text.size() - half)},
-                                       {first, second});
+        const std::string plc =
+            plcPcd({static_cast<std::uint32_t>(half), static_cast<std::uint32_t>(text.size() - half)}, {first, second});
         std::string clxBytes = clx(plc, 1);
         if (shortPieceCount) clxBytes.erase(clxBytes.size() - plc.size() - 2, 2);  // a 16-bit count
         layout.fcClx = static_cast<std::uint32_t>(wd.size());

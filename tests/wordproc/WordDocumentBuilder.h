@@ -16,7 +16,7 @@ struct TestPiece {
 struct Word97Streams {
     std::string wordDocument;
     std::string table;
-    std::size_t clxOffset = 0;  // where the CLX starts in the table stream
+    std::size_t clxOffset = 0;              // where the CLX starts in the table stream
     std::vector<std::size_t> pieceOffsets;  // where each piece's text starts in WordDocument
 };
 

@@ -1,8 +1,8 @@
 #include "wordproc/container/CompoundFile.h"
 
 #include "wordproc/EngineInterface.h"
-#include "wordproc/text/ReaderCaps.h"
 #include "wordproc/container/LittleEndian.h"
+#include "wordproc/text/ReaderCaps.h"
 
 #include <algorithm>
 #include <limits>
@@ -27,8 +27,8 @@ constexpr std::uint64_t kWholeChain = std::numeric_limits<std::uint64_t>::max();
 // at most `wanted` sectors. A sector seen twice is a loop, a number outside
 // the table a broken chain: both throw, so the walk takes at most as many
 // steps as the table has entries.
-std::vector<std::uint32_t> walkChain(const std::vector<std::uint32_t>& table, std::uint32_t start,
-                                     std::uint64_t wanted, const char* what) {
+std::vector<std::uint32_t> walkChain(const std::vector<std::uint32_t>& table, std::uint32_t start, std::uint64_t wanted,
+                                     const char* what) {
     std::vector<std::uint32_t> chain;
     std::vector<bool> visited(table.size(), false);
     std::uint32_t current = start;
@@ -45,8 +45,8 @@ std::vector<std::uint32_t> walkChain(const std::vector<std::uint32_t>& table, st
 std::uint64_t sectorsFor(std::uint64_t bytes, unsigned shift) { return (bytes + (1ull << shift) - 1) >> shift; }
 
 // The sectors that hold `size` bytes of a stream starting at `start`.
-std::vector<std::uint32_t> streamChain(const std::vector<std::uint32_t>& table, std::uint32_t start,
-                                       std::uint64_t size, unsigned shift, const char* what) {
+std::vector<std::uint32_t> streamChain(const std::vector<std::uint32_t>& table, std::uint32_t start, std::uint64_t size,
+                                       unsigned shift, const char* what) {
     const std::uint64_t wanted = sectorsFor(size, shift);
     std::vector<std::uint32_t> chain = walkChain(table, start, wanted, what);
     if (chain.size() < wanted) damaged(std::string(what) + " ends early");
@@ -212,7 +212,8 @@ std::string CompoundFile::readMiniChain(std::uint32_t start, std::uint64_t size)
     if (size > miniStream_.size()) damaged("a small stream is larger than the mini stream");
     return concatenate(streamChain(miniFat_, start, size, kMiniSectorShift, "a small stream's chain"), size,
                        kMiniSectorShift, [this](std::uint32_t sector, std::size_t length) {
-                           return sliceOf(miniStream_, std::uint64_t{sector} << kMiniSectorShift, length, "a mini sector");
+                           return sliceOf(miniStream_, std::uint64_t{sector} << kMiniSectorShift, length,
+                                          "a mini sector");
                        });
 }
 

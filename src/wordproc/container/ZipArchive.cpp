@@ -31,7 +31,8 @@ ZipArchive::~ZipArchive() {
 
 bool ZipArchive::looksLikeZip(std::string_view data) {
     return data.size() >= 4 && data.substr(0, 2) == "PK" &&
-           (data.substr(2, 2) == std::string_view("\x03\x04", 2) || data.substr(2, 2) == std::string_view("\x05\x06", 2));
+           (data.substr(2, 2) == std::string_view("\x03\x04", 2) ||
+            data.substr(2, 2) == std::string_view("\x05\x06", 2));
 }
 
 bool ZipArchive::contains(const std::string& name) const { return zip_name_locate(archive_, name.c_str(), 0) >= 0; }

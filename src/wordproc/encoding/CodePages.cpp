@@ -3,8 +3,8 @@
 #include "common/Utf8.h"
 #include "wordproc/text/TextBuilder.h"
 
-#include <cerrno>
 #include <iconv.h>
+#include <cerrno>
 
 namespace harvelux::wordproc {
 
@@ -18,12 +18,18 @@ iconv_t invalidDescriptor() { return reinterpret_cast<iconv_t>(-1); }  // NOLINT
 // iconv names of the double-byte Windows pages.
 const char* iconvName(int codePage) {
     switch (codePage) {
-        case 932: return "CP932";
-        case 936: return "CP936";
-        case 949: return "CP949";
-        case 950: return "CP950";
-        case 1361: return "CP1361";
-        default: return nullptr;
+        case 932:
+            return "CP932";
+        case 936:
+            return "CP936";
+        case 949:
+            return "CP949";
+        case 950:
+            return "CP950";
+        case 1361:
+            return "CP1361";
+        default:
+            return nullptr;
     }
 }
 
@@ -37,9 +43,12 @@ void decodeUtf8(std::string_view bytes, TextBuilder& out) {
     while (start < bytes.size()) {
         std::size_t length = 1;
         const auto b = static_cast<unsigned char>(bytes[start]);
-        if (b >= 0xF0) length = 4;
-        else if (b >= 0xE0) length = 3;
-        else if (b >= 0xC0) length = 2;
+        if (b >= 0xF0)
+            length = 4;
+        else if (b >= 0xE0)
+            length = 3;
+        else if (b >= 0xC0)
+            length = 2;
         const std::string_view one = bytes.substr(start, length);
         if (one.size() == length && isValidUtf8(one)) {
             out.append(one);
@@ -55,24 +64,41 @@ void decodeUtf8(std::string_view bytes, TextBuilder& out) {
 
 int codePageForCharset(int charset) {
     switch (charset) {
-        case 77: return 10000;   // Mac
-        case 128: return 932;    // Shift JIS
-        case 129: return 949;    // Hangul
-        case 130: return 1361;   // Johab
-        case 134: return 936;    // GB 2312
-        case 136: return 950;    // Big5
-        case 161: return 1253;   // Greek
-        case 162: return 1254;   // Turkish
-        case 163: return 1258;   // Vietnamese
-        case 177: return 1255;   // Hebrew
-        case 178: return 1256;   // Arabic
-        case 186: return 1257;   // Baltic
-        case 204: return 1251;   // Cyrillic
-        case 222: return 874;    // Thai
-        case 238: return 1250;   // Central European
-        case 254:                // PC 437
-        case 255: return 437;    // OEM (the US one)
-        default: return 0;
+        case 77:
+            return 10000;  // Mac
+        case 128:
+            return 932;  // Shift JIS
+        case 129:
+            return 949;  // Hangul
+        case 130:
+            return 1361;  // Johab
+        case 134:
+            return 936;  // GB 2312
+        case 136:
+            return 950;  // Big5
+        case 161:
+            return 1253;  // Greek
+        case 162:
+            return 1254;  // Turkish
+        case 163:
+            return 1258;  // Vietnamese
+        case 177:
+            return 1255;  // Hebrew
+        case 178:
+            return 1256;  // Arabic
+        case 186:
+            return 1257;  // Baltic
+        case 204:
+            return 1251;  // Cyrillic
+        case 222:
+            return 874;  // Thai
+        case 238:
+            return 1250;  // Central European
+        case 254:         // PC 437
+        case 255:
+            return 437;  // OEM (the US one)
+        default:
+            return 0;
     }
 }
 
@@ -81,8 +107,10 @@ ByteCharacters singleByteCharacters(int codePage) {
     const std::array<char16_t, 128>* upper = singleByteUpperHalf(codePage);
     for (std::size_t b = 0; b < table.size(); ++b) {
         const auto byte = static_cast<unsigned char>(b);
-        if (byte < 0x80) table[b] = byte;
-        else table[b] = upper ? char32_t((*upper)[byte - 0x80]) : windows1252ToUnicode(byte);
+        if (byte < 0x80)
+            table[b] = byte;
+        else
+            table[b] = upper ? char32_t((*upper)[byte - 0x80]) : windows1252ToUnicode(byte);
     }
     return table;
 }
@@ -98,9 +126,19 @@ std::size_t doubleByteSafeEnd(std::string_view bytes, std::size_t most) {
 
 int codePageForLanguage(std::uint16_t lid) {
     switch (lid & 0x3FF) {  // the primary language
-        case 0x05: case 0x0E: case 0x15: case 0x18: case 0x1B: case 0x1C: case 0x24:
+        case 0x05:
+        case 0x0E:
+        case 0x15:
+        case 0x18:
+        case 0x1B:
+        case 0x1C:
+        case 0x24:
             return 1250;  // Czech, Hungarian, Polish, Romanian, Slovak, Albanian, Slovenian
-        case 0x02: case 0x19: case 0x22: case 0x23: case 0x2F:
+        case 0x02:
+        case 0x19:
+        case 0x22:
+        case 0x23:
+        case 0x2F:
             return 1251;  // Bulgarian, Russian, Ukrainian, Belarusian, Macedonian
         case 0x08:
             return 1253;  // Greek
@@ -108,9 +146,12 @@ int codePageForLanguage(std::uint16_t lid) {
             return 1254;  // Turkish
         case 0x0D:
             return 1255;  // Hebrew
-        case 0x01: case 0x29:
+        case 0x01:
+        case 0x29:
             return 1256;  // Arabic, Farsi
-        case 0x25: case 0x26: case 0x27:
+        case 0x25:
+        case 0x26:
+        case 0x27:
             return 1257;  // Estonian, Latvian, Lithuanian
         case 0x2A:
             return 1258;  // Vietnamese
@@ -186,9 +227,12 @@ void CodePageDecoder::decode(int codePage, std::string_view bytes, TextBuilder& 
     const std::array<char16_t, 128>* upper = singleByteUpperHalf(codePage);
     for (const char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80) out.append(char32_t(b));
-        else if (upper) out.append(char32_t((*upper)[b - 0x80]));
-        else out.append(windows1252ToUnicode(b));
+        if (b < 0x80)
+            out.append(char32_t(b));
+        else if (upper)
+            out.append(char32_t((*upper)[b - 0x80]));
+        else
+            out.append(windows1252ToUnicode(b));
     }
 }
 

@@ -21,17 +21,18 @@ bool isOneOf(std::string_view name, std::initializer_list<std::string_view> name
 
 // Content a browser does not show as text.
 bool isHidden(std::string_view name) {
-    return isOneOf(name, {"head", "title", "script", "style", "template", "iframe", "frameset", "frame", "noframes",
-                          "object", "embed", "applet", "svg", "canvas", "audio", "video", "select", "datalist",
-                          "map", "meta", "link", "base", "input", "img"});
+    return isOneOf(name, {"head",     "title",    "script", "style",  "template", "iframe", "frameset", "frame",
+                          "noframes", "object",   "embed",  "applet", "svg",      "canvas", "audio",    "video",
+                          "select",   "datalist", "map",    "meta",   "link",     "base",   "input",    "img"});
 }
 
 bool isBlock(std::string_view name) {
-    return isOneOf(name, {"html", "body", "p", "div", "h1", "h2", "h3", "h4", "h5", "h6", "ul", "ol", "dl", "li",
-                          "dt", "dd", "blockquote", "address", "article", "aside", "section", "header", "footer",
-                          "nav", "main", "figure", "figcaption", "form", "fieldset", "legend", "hr", "center",
-                          "details", "summary", "hgroup", "menu", "dir", "caption", "textarea", "noscript", "table",
-                          "thead", "tbody", "tfoot", "option", "optgroup"});
+    return isOneOf(name, {"html",       "body",    "p",          "div",   "h1",       "h2",      "h3",       "h4",
+                          "h5",         "h6",      "ul",         "ol",    "dl",       "li",      "dt",       "dd",
+                          "blockquote", "address", "article",    "aside", "section",  "header",  "footer",   "nav",
+                          "main",       "figure",  "figcaption", "form",  "fieldset", "legend",  "hr",       "center",
+                          "details",    "summary", "hgroup",     "menu",  "dir",      "caption", "textarea", "noscript",
+                          "table",      "thead",   "tbody",      "tfoot", "option",   "optgroup"});
 }
 
 bool isPreformatted(std::string_view name) { return isOneOf(name, {"pre", "listing", "xmp", "plaintext"}); }
@@ -66,8 +67,10 @@ private:
         if (node->type == XML_TEXT_NODE || node->type == XML_CDATA_SECTION_NODE) {
             if (!node->content) return;
             const std::string_view text(reinterpret_cast<const char*>(node->content));
-            if (preformatted_ > 0) preformattedText(text);
-            else flow_.text(text);
+            if (preformatted_ > 0)
+                preformattedText(text);
+            else
+                flow_.text(text);
             return;
         }
         if (node->type != XML_ELEMENT_NODE) return;

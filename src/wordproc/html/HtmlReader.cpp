@@ -4,9 +4,9 @@
 #include "wordproc/EngineInterface.h"
 #include "wordproc/encoding/ByteOrderMark.h"
 #include "wordproc/html/HtmlBody.h"
-#include "wordproc/text/OtherStories.h"
 #include "wordproc/html/HtmlSignature.h"
 #include "wordproc/html/HtmlTagScan.h"
+#include "wordproc/text/OtherStories.h"
 #include "wordproc/text/ReaderCaps.h"
 
 #include <libxml/HTMLparser.h>
@@ -50,8 +50,8 @@ std::optional<std::string> metaCharset(std::string_view head) {
 // are read as Windows-1252, and a UTF-16 label without a byte-order mark
 // cannot be right (the tag itself was readable as ASCII).
 std::string browserLabel(const std::string& label) {
-    static constexpr std::string_view kLatin1[] = {"iso-8859-1", "iso8859-1", "iso_8859-1", "latin1", "l1",
-                                                   "us-ascii", "ascii", "cp1252", "x-cp1252", "windows-1252"};
+    static constexpr std::string_view kLatin1[] = {"iso-8859-1", "iso8859-1", "iso_8859-1", "latin1",   "l1",
+                                                   "us-ascii",   "ascii",     "cp1252",     "x-cp1252", "windows-1252"};
     if (std::find(std::begin(kLatin1), std::end(kLatin1), label) != std::end(kLatin1)) return "windows-1252";
     if (label == "utf8" || label.substr(0, 6) == "utf-16" || label == "unicode") return "UTF-8";
     return label;
@@ -78,10 +78,14 @@ void ignoreError(void*, xmlErrorPtr) {}
 
 std::string htmlEncoding(std::string_view data) {
     switch (byteOrderMarkOf(data)) {
-        case ByteOrderMark::Utf8: return "UTF-8";
-        case ByteOrderMark::Utf16Le: return "UTF-16LE";
-        case ByteOrderMark::Utf16Be: return "UTF-16BE";
-        case ByteOrderMark::None: break;
+        case ByteOrderMark::Utf8:
+            return "UTF-8";
+        case ByteOrderMark::Utf16Le:
+            return "UTF-16LE";
+        case ByteOrderMark::Utf16Be:
+            return "UTF-16BE";
+        case ByteOrderMark::None:
+            break;
     }
     if (const auto label = metaCharset(asciiHead(data, kMetaScanChars))) {
         std::string encoding = browserLabel(*label);

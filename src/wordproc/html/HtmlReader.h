@@ -4,8 +4,8 @@
 // UTF-8, else Windows-1252 (which browsers use for ISO-8859-1 too).
 #pragma once
 
-#include "wordproc/html/HtmlSignature.h"
 #include "wordproc/ReadOptions.h"
+#include "wordproc/html/HtmlSignature.h"
 
 #include <string>
 #include <string_view>

@@ -59,8 +59,10 @@ std::size_t mostAttributesOnATag(std::string_view markup, std::size_t stopAt) {
             if (attributes >= stopAt) return attributes;
         }
         most = std::max(most, attributes);
-        if (startsWithNoCase(name, "script") && name.size() == 6) i = endOfRawText(markup, i, "</script");
-        else if (startsWithNoCase(name, "style") && name.size() == 5) i = endOfRawText(markup, i, "</style");
+        if (startsWithNoCase(name, "script") && name.size() == 6)
+            i = endOfRawText(markup, i, "</script");
+        else if (startsWithNoCase(name, "style") && name.size() == 5)
+            i = endOfRawText(markup, i, "</style");
     }
     return most;
 }

@@ -1,9 +1,9 @@
 #include "wordproc/html/WebArchive.h"
 
 #include "wordproc/EngineInterface.h"
-#include "wordproc/text/ReaderCaps.h"
 #include "wordproc/container/MimeParts.h"
 #include "wordproc/encoding/ByteOrderMark.h"
+#include "wordproc/text/ReaderCaps.h"
 
 #include <iconv.h>
 

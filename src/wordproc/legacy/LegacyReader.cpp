@@ -46,9 +46,12 @@ LegacyStories readWordPerfect(librevenge::RVNGInputStream& input) {
 
 const char* worksName(libwps::WPSCreator creator) {
     switch (creator) {
-        case libwps::WPS_MSWRITE: return "Write";
-        case libwps::WPS_DOSWORD: return "Word for DOS";
-        default: return "Works";
+        case libwps::WPS_MSWRITE:
+            return "Write";
+        case libwps::WPS_DOSWORD:
+            return "Word for DOS";
+        default:
+            return "Works";
     }
 }
 
@@ -73,13 +76,20 @@ LegacyStories readWorks(librevenge::RVNGInputStream& input) {
 
 std::string macName(MWAWDocument::Type type) {
     switch (type) {
-        case MWAWDocument::MWAW_T_MICROSOFTWORD: return "Word for the Mac";
-        case MWAWDocument::MWAW_T_MACWRITE: return "MacWrite";
-        case MWAWDocument::MWAW_T_MACWRITEPRO: return "MacWrite II or Pro";
-        case MWAWDocument::MWAW_T_WRITENOW: return "WriteNow";
-        case MWAWDocument::MWAW_T_CLARISWORKS: return "ClarisWorks";
-        case MWAWDocument::MWAW_T_MICROSOFTWORKS: return "Works for the Mac";
-        default: return "Mac word-processor";
+        case MWAWDocument::MWAW_T_MICROSOFTWORD:
+            return "Word for the Mac";
+        case MWAWDocument::MWAW_T_MACWRITE:
+            return "MacWrite";
+        case MWAWDocument::MWAW_T_MACWRITEPRO:
+            return "MacWrite II or Pro";
+        case MWAWDocument::MWAW_T_WRITENOW:
+            return "WriteNow";
+        case MWAWDocument::MWAW_T_CLARISWORKS:
+            return "ClarisWorks";
+        case MWAWDocument::MWAW_T_MICROSOFTWORKS:
+            return "Works for the Mac";
+        default:
+            return "Mac word-processor";
     }
 }
 
@@ -108,10 +118,14 @@ LegacyStories readLegacyStories(LegacyFamily family, std::string_view data) {
                                        static_cast<unsigned>(data.size()));
     const std::lock_guard<std::mutex> lock(libraryLock);
     switch (family) {
-        case LegacyFamily::WordPerfect: return readWordPerfect(input);
-        case LegacyFamily::Works: return readWorks(input);
-        case LegacyFamily::Mac: return readMac(input);
-        case LegacyFamily::None: break;
+        case LegacyFamily::WordPerfect:
+            return readWordPerfect(input);
+        case LegacyFamily::Works:
+            return readWorks(input);
+        case LegacyFamily::Mac:
+            return readMac(input);
+        case LegacyFamily::None:
+            break;
     }
     throw EngineError("unknown document format");
 }

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "wordproc/EngineInterface.h"
-#include "wordproc/text/ReaderLimits.h"
 #include "wordproc/module/ModuleAbi.h"
+#include "wordproc/text/ReaderLimits.h"
 
 #include <exception>
 #include <new>

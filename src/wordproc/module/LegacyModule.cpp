@@ -16,9 +16,9 @@ using Reader = ProgramModule<LegacyModuleTable, kLegacyModuleFile, kLegacyModule
 LegacyStories readLegacyThroughModule(LegacyFamily family, std::string_view data) {
     LegacyStories stories;
     const ReaderLimits limits = readerLimitsOfThisThread();
-    const int outcome = Reader::table("reader of older word-processor formats")
-                            .read(static_cast<int>(family), data.data(), data.size(), &limits, &stories.main,
-                                  &stories.others);
+    const int outcome =
+        Reader::table("reader of older word-processor formats")
+            .read(static_cast<int>(family), data.data(), data.size(), &limits, &stories.main, &stories.others);
     stories.main = finishModuleRead(outcome, std::move(stories.main));
     return stories;
 }

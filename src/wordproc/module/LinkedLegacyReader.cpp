@@ -1,7 +1,7 @@
 #include "wordproc/module/LinkedLegacyReader.h"
 
-#include "wordproc/module/GuardedModuleRead.h"
 #include "wordproc/legacy/LegacyReader.h"
+#include "wordproc/module/GuardedModuleRead.h"
 
 namespace harvelux::wordproc {
 

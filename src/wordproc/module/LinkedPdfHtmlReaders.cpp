@@ -1,7 +1,7 @@
 #include "wordproc/module/LinkedPdfHtmlReaders.h"
 
-#include "wordproc/module/GuardedModuleRead.h"
 #include "wordproc/html/HtmlReader.h"
+#include "wordproc/module/GuardedModuleRead.h"
 #include "wordproc/pdf/PdfReader.h"
 
 namespace harvelux::wordproc {

@@ -61,9 +61,12 @@ std::string finishModuleRead(int outcome, std::string&& text) {
     if (outcome >= kReaderEngineError && outcome <= kReaderEngineError + static_cast<int>(UnreadableReason::TooLarge))
         throw EngineError(text, static_cast<UnreadableReason>(outcome - kReaderEngineError));
     switch (outcome) {
-        case kReaderRead: return std::move(text);
-        case kReaderOutOfMemory: throw std::bad_alloc();
-        default: throw std::runtime_error(text);
+        case kReaderRead:
+            return std::move(text);
+        case kReaderOutOfMemory:
+            throw std::bad_alloc();
+        default:
+            throw std::runtime_error(text);
     }
 }
 

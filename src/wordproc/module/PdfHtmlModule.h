@@ -19,7 +19,8 @@ namespace harvelux::wordproc {
 struct PdfHtmlModuleTable {
     int abiVersion;
     // `limits` may be null: the readers' own defaults.
-    int (*readHtml)(const char* data, std::size_t size, unsigned options, const ReaderLimits* limits, std::string* text);
+    int (*readHtml)(const char* data, std::size_t size, unsigned options, const ReaderLimits* limits,
+                    std::string* text);
     int (*readPdf)(const char* data, std::size_t size, unsigned options, const ReaderLimits* limits, std::string* text);
 };
 

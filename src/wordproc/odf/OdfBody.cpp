@@ -1,14 +1,14 @@
 #include "wordproc/odf/OdfBody.h"
 
 #include "wordproc/EngineInterface.h"
+#include "wordproc/container/XmlDocument.h"
+#include "wordproc/container/XmlNamespaces.h"
 #include "wordproc/odf/OdfNamespaces.h"
 #include "wordproc/text/BodyMarks.h"
 #include "wordproc/text/FlowText.h"
 #include "wordproc/text/OtherStories.h"
 #include "wordproc/text/TextBuilder.h"
 #include "wordproc/text/TreeWalk.h"
-#include "wordproc/container/XmlDocument.h"
-#include "wordproc/container/XmlNamespaces.h"
 
 #include <algorithm>
 #include <charconv>
@@ -30,25 +30,33 @@ constexpr int kMaxSpaces = 10000;  // a single text:s
 // Namespaces whose elements hold no main text: drawings, frames and text
 // boxes, 3-D scenes, SVG descriptions, charts, form controls, formulas.
 bool isGraphicsNamespace(std::string_view uri) {
-    static constexpr std::string_view kGraphics[] = {
-        odf::kDrawing,
-        "urn:oasis:names:tc:opendocument:xmlns:dr3d:1.0",
-        "urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0",
-        "urn:oasis:names:tc:opendocument:xmlns:chart:1.0",
-        "urn:oasis:names:tc:opendocument:xmlns:form:1.0",
-        "urn:oasis:names:tc:opendocument:xmlns:presentation:1.0",
-        "http://www.w3.org/1998/Math/MathML"};
+    static constexpr std::string_view kGraphics[] = {odf::kDrawing,
+                                                     "urn:oasis:names:tc:opendocument:xmlns:dr3d:1.0",
+                                                     "urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0",
+                                                     "urn:oasis:names:tc:opendocument:xmlns:chart:1.0",
+                                                     "urn:oasis:names:tc:opendocument:xmlns:form:1.0",
+                                                     "urn:oasis:names:tc:opendocument:xmlns:presentation:1.0",
+                                                     "http://www.w3.org/1998/Math/MathML"};
     return std::find(std::begin(kGraphics), std::end(kGraphics), uri) != std::end(kGraphics);
 }
 
 // text: elements that are not main text: tracked-change records, list
 // labels, ruby annotations, declarations and index templates.
 bool isSkippedTextElement(std::string_view name) {
-    static constexpr std::string_view kSkipped[] = {
-        "tracked-changes", "number", "ruby-text", "sequence-decls", "variable-decls",
-        "user-field-decls", "dde-connection-decls", "table-of-content-source", "alphabetical-index-source",
-        "illustration-index-source", "object-index-source", "user-index-source", "table-index-source",
-        "bibliography-source"};
+    static constexpr std::string_view kSkipped[] = {"tracked-changes",
+                                                    "number",
+                                                    "ruby-text",
+                                                    "sequence-decls",
+                                                    "variable-decls",
+                                                    "user-field-decls",
+                                                    "dde-connection-decls",
+                                                    "table-of-content-source",
+                                                    "alphabetical-index-source",
+                                                    "illustration-index-source",
+                                                    "object-index-source",
+                                                    "user-index-source",
+                                                    "table-index-source",
+                                                    "bibliography-source"};
     return std::find(std::begin(kSkipped), std::end(kSkipped), name) != std::end(kSkipped);
 }
 
@@ -185,8 +193,10 @@ private:
         int count = 1;
         if (!countText.empty()) {
             const auto [end, error] = std::from_chars(countText.data(), countText.data() + countText.size(), count);
-            if (error == std::errc::result_out_of_range) count = kMaxSpaces;
-            else if (error != std::errc() || end == countText.data()) count = 1;
+            if (error == std::errc::result_out_of_range)
+                count = kMaxSpaces;
+            else if (error != std::errc() || end == countText.data())
+                count = 1;
         }
         for (int i = std::clamp(count, 1, kMaxSpaces); i > 0; --i) flow_.character(U' ');
     }

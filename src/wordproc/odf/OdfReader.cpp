@@ -1,14 +1,14 @@
 #include "wordproc/odf/OdfReader.h"
 
 #include "wordproc/EngineInterface.h"
-#include "wordproc/odf/OdfBody.h"
-#include "wordproc/odf/OdfNamespaces.h"
-#include "wordproc/odf/OdfStories.h"
-#include "wordproc/text/OtherStories.h"
 #include "wordproc/container/XmlDocument.h"
 #include "wordproc/container/XmlNamespaces.h"
 #include "wordproc/container/ZipArchive.h"
+#include "wordproc/odf/OdfBody.h"
+#include "wordproc/odf/OdfNamespaces.h"
+#include "wordproc/odf/OdfStories.h"
 #include "wordproc/text/AsciiText.h"
+#include "wordproc/text/OtherStories.h"
 
 #include <algorithm>
 
@@ -100,8 +100,7 @@ std::string readOpenDocumentPackageText(const ZipArchive& zip, const ReadOptions
         try {
             parseXml(styles, *bytes, "styles.xml", true);
             haveStyles = true;
-        } catch (const EngineError&) {
-        }
+        } catch (const EngineError&) {}
     }
     readOpenDocumentStories(document, haveStyles ? &styles : nullptr, stories);
     return stories.appendTo(std::move(main));

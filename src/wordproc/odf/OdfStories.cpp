@@ -1,12 +1,12 @@
 #include "wordproc/odf/OdfStories.h"
 
 #include "wordproc/EngineInterface.h"
+#include "wordproc/container/XmlDocument.h"
+#include "wordproc/container/XmlNamespaces.h"
 #include "wordproc/odf/OdfBody.h"
 #include "wordproc/odf/OdfNamespaces.h"
 #include "wordproc/text/OtherStories.h"
 #include "wordproc/text/TreeWalk.h"
-#include "wordproc/container/XmlDocument.h"
-#include "wordproc/container/XmlNamespaces.h"
 
 #include <vector>
 
@@ -100,7 +100,8 @@ void readBodyStories(const pugi::xml_node& text, OtherStories& stories) {
     });
     forEachElement(text, [&](const pugi::xml_node& element, XmlNamespaces& ns) {
         if (ns.uriOf(element) == kDrawing && holdsText(element, ns))
-            stories.read(StoryKind::TextBoxes, [&] { return readOpenDocumentStory(element, ns, &stories, &deletions); });
+            stories.read(StoryKind::TextBoxes,
+                         [&] { return readOpenDocumentStory(element, ns, &stories, &deletions); });
         return true;
     });
 }
@@ -119,7 +120,8 @@ void readMasterPages(const pugi::xml_document& styles, OtherStories& stories) {
                     if (story.type() != pugi::node_element || localName(story) != name) continue;
                     const std::size_t mark = ns.enter(story);
                     if (ns.uriOf(story) == kStyle)
-                        stories.read(StoryKind::HeadersFooters, [&] { return readOpenDocumentStory(story, ns, &stories); });
+                        stories.read(StoryKind::HeadersFooters,
+                                     [&] { return readOpenDocumentStory(story, ns, &stories); });
                     ns.leave(mark);
                 }
             }

@@ -1,13 +1,13 @@
 #include "wordproc/ooxml/OoxmlBody.h"
 
 #include "wordproc/EngineInterface.h"
+#include "wordproc/container/XmlDocument.h"
 #include "wordproc/text/AsciiText.h"
 #include "wordproc/text/BodyMarks.h"
 #include "wordproc/text/FieldCodes.h"
 #include "wordproc/text/FieldStack.h"
 #include "wordproc/text/TextBuilder.h"
 #include "wordproc/text/TreeWalk.h"
-#include "wordproc/container/XmlDocument.h"
 
 #include <cstdlib>
 #include <string_view>
@@ -26,8 +26,8 @@ constexpr std::string_view kMath = "http://schemas.openxmlformats.org/officeDocu
 constexpr std::string_view kStrictMath = "http://purl.oclc.org/ooxml/officeDocument/math";
 
 struct Frame {
-    pugi::xml_node next;  // the next child to visit
-    BodyMark onExit;      // written when the walk leaves the element
+    pugi::xml_node next;    // the next child to visit
+    BodyMark onExit;        // written when the walk leaves the element
     std::size_t textStart;  // the text's size when the element was entered
 };
 
@@ -36,10 +36,12 @@ struct Frame {
 // and phonetic guides.
 bool isSkipped(std::string_view name) {
     static constexpr std::string_view kSkipped[] = {
-        "pPr", "rPr", "tblPr", "trPr", "tcPr", "tblGrid", "sectPr", "sdtPr", "sdtEndPr", "tblPrEx",
-        "drawing", "pict", "object", "txbxContent",
-        "commentReference", "annotationRef", "instrText", "delInstrText", "rt", "background",
-        "customXmlPr", "smartTagPr", "rubyPr", "altChunk", "fldData", "ffData", "numPr"};
+        "pPr",           "rPr",        "tblPr",        "trPr",        "tcPr",
+        "tblGrid",       "sectPr",     "sdtPr",        "sdtEndPr",    "tblPrEx",
+        "drawing",       "pict",       "object",       "txbxContent", "commentReference",
+        "annotationRef", "instrText",  "delInstrText", "rt",          "background",
+        "customXmlPr",   "smartTagPr", "rubyPr",       "altChunk",    "fldData",
+        "ffData",        "numPr"};
     for (const std::string_view skipped : kSkipped)
         if (name == skipped) return true;
     return false;
@@ -50,7 +52,10 @@ public:
     // `inlineNotes`: notes stand in the text where they are referenced, as
     // in Word 2003 XML documents.
     BodyWalker(std::string wordPrefix, std::string mathPrefix, bool inlineNotes, const WordLinks& links = {})
-        : w_(std::move(wordPrefix)), m_(std::move(mathPrefix)), inlineNotes_(inlineNotes), links_(links),
+        : w_(std::move(wordPrefix)),
+          m_(std::move(mathPrefix)),
+          inlineNotes_(inlineNotes),
+          links_(links),
           codes_(links.stories) {}
 
     std::string walk(const pugi::xml_node& body) {
@@ -286,7 +291,7 @@ WordPrefixes wordPrefixesOf(const pugi::xml_node& root) {
 }
 
 std::string readWordprocessingStory(const pugi::xml_node& container, const std::string& wordPrefix,
-                                   const std::string& mathPrefix, const WordLinks& links) {
+                                    const std::string& mathPrefix, const WordLinks& links) {
     return BodyWalker(wordPrefix, mathPrefix, false, links).walk(container);
 }
 

@@ -38,6 +38,6 @@ std::string readWordprocessingBody(const pugi::xml_document& document, const Wor
 // The text of a story held by `container` (a header, footer, note, comment
 // or text box), its children read as a body's are.
 std::string readWordprocessingStory(const pugi::xml_node& container, const std::string& wordPrefix,
-                                   const std::string& mathPrefix, const WordLinks& links);
+                                    const std::string& mathPrefix, const WordLinks& links);
 
 }  // namespace harvelux::wordproc

@@ -1,12 +1,12 @@
 #include "wordproc/ooxml/OoxmlPackageReader.h"
 
 #include "wordproc/EngineInterface.h"
+#include "wordproc/container/XmlDocument.h"
+#include "wordproc/container/ZipArchive.h"
 #include "wordproc/ooxml/OoxmlBody.h"
 #include "wordproc/ooxml/OoxmlStories.h"
 #include "wordproc/ooxml/OpcRelationships.h"
 #include "wordproc/text/OtherStories.h"
-#include "wordproc/container/XmlDocument.h"
-#include "wordproc/container/ZipArchive.h"
 
 namespace harvelux::wordproc {
 

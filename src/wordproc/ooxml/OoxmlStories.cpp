@@ -1,9 +1,9 @@
 #include "wordproc/ooxml/OoxmlStories.h"
 
 #include "wordproc/EngineInterface.h"
-#include "wordproc/text/OtherStories.h"
 #include "wordproc/container/XmlDocument.h"
 #include "wordproc/container/ZipArchive.h"
+#include "wordproc/text/OtherStories.h"
 
 #include <set>
 #include <vector>

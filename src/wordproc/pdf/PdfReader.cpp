@@ -1,9 +1,9 @@
 #include "wordproc/pdf/PdfReader.h"
 
 #include "wordproc/EngineInterface.h"
+#include "wordproc/WorkBudget.h"
 #include "wordproc/text/ReaderCaps.h"
 #include "wordproc/text/TextBuilder.h"
-#include "wordproc/WorkBudget.h"
 
 #include <poppler-document.h>
 #include <poppler-global.h>
@@ -48,7 +48,8 @@ void appendPageText(TextBuilder& out, const poppler::byte_array& utf8) {
 
 std::string readPdfText(std::string_view data, const ReadOptions&) {
     silencePoppler();
-    if (data.size() > static_cast<std::size_t>(INT_MAX)) throw EngineError("the PDF is too large", UnreadableReason::TooLarge);
+    if (data.size() > static_cast<std::size_t>(INT_MAX))
+        throw EngineError("the PDF is too large", UnreadableReason::TooLarge);
     const std::unique_ptr<poppler::document> document(
         poppler::document::load_from_raw_data(data.data(), static_cast<int>(data.size())));
     if (!document) throw EngineError("the PDF cannot be read");

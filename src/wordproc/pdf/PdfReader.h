@@ -2,8 +2,8 @@
 // ending in a paragraph mark, pages separated by a page break.
 #pragma once
 
-#include "wordproc/pdf/PdfSignature.h"
 #include "wordproc/ReadOptions.h"
+#include "wordproc/pdf/PdfSignature.h"
 
 #include <string>
 #include <string_view>

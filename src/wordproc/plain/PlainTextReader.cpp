@@ -31,9 +31,7 @@ Utf16Order unmarkedUtf16(std::string_view data) {
 }
 
 // Control characters that plain text does not hold (NUL among them).
-bool isStrayControl(char32_t c) {
-    return c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f' && c != '\v';
-}
+bool isStrayControl(char32_t c) { return c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f' && c != '\v'; }
 
 // At most 1% stray control characters: text with a few NULs or other codes
 // is still text, pictures and other binary files are not.
@@ -111,10 +109,14 @@ std::string readPlainText(std::string_view data) {
     const ByteOrderMark mark = byteOrderMarkOf(data);
     const std::string_view marked = data.substr(byteOrderMarkLength(mark));
     switch (mark) {
-        case ByteOrderMark::Utf8: return convertLineEnds(marked);
-        case ByteOrderMark::Utf16Le: return readUtf16(marked, false);
-        case ByteOrderMark::Utf16Be: return readUtf16(marked, true);
-        case ByteOrderMark::None: break;
+        case ByteOrderMark::Utf8:
+            return convertLineEnds(marked);
+        case ByteOrderMark::Utf16Le:
+            return readUtf16(marked, false);
+        case ByteOrderMark::Utf16Be:
+            return readUtf16(marked, true);
+        case ByteOrderMark::None:
+            break;
     }
     if (const Utf16Order order = unmarkedUtf16(data); order != Utf16Order::None)
         return readUtf16(data, order == Utf16Order::BigEndian);

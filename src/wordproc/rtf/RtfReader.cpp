@@ -62,8 +62,10 @@ public:
                 case RtfToken::Kind::ControlSymbol:
                     // "\*" marks a destination only at the start of its group;
                     // elsewhere it means nothing.
-                    if (token.symbol == '*') ignorable_ = groupJustStarted;
-                    else controlSymbol(token.symbol);
+                    if (token.symbol == '*')
+                        ignorable_ = groupJustStarted;
+                    else
+                        controlSymbol(token.symbol);
                     break;
                 case RtfToken::Kind::Text:
                     text(token.word);

@@ -13,11 +13,11 @@ namespace harvelux::wordproc {
 struct RtfToken {
     enum class Kind { End, GroupStart, GroupEnd, ControlWord, ControlSymbol, Byte, Text, Binary };
     Kind kind = Kind::End;
-    std::string_view word;     // ControlWord: the name; Text: the bytes; Binary: the data
-    bool hasParameter = false;  // ControlWord
+    std::string_view word;       // ControlWord: the name; Text: the bytes; Binary: the data
+    bool hasParameter = false;   // ControlWord
     std::int32_t parameter = 0;  // ControlWord, clamped to 32 bits
-    char symbol = 0;           // ControlSymbol
-    unsigned char byte = 0;    // Byte (\'hh)
+    char symbol = 0;             // ControlSymbol
+    unsigned char byte = 0;      // Byte (\'hh)
 };
 
 class RtfTokenizer {

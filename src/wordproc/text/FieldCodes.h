@@ -4,8 +4,8 @@
 // FieldStack; fields nest.
 #pragma once
 
-#include "wordproc/text/ReaderCaps.h"
 #include "wordproc/text/OtherStories.h"
+#include "wordproc/text/ReaderCaps.h"
 
 #include <string>
 #include <string_view>

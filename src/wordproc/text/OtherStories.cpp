@@ -1,7 +1,7 @@
 #include "wordproc/text/OtherStories.h"
 
-#include "wordproc/text/ReaderCaps.h"
 #include "wordproc/text/MailtoLinks.h"
+#include "wordproc/text/ReaderCaps.h"
 
 namespace harvelux::wordproc {
 

@@ -5,8 +5,8 @@
 // them up on its side for the length of the read.
 #pragma once
 
-#include "wordproc/text/TextBuilder.h"
 #include "wordproc/WorkBudget.h"
+#include "wordproc/text/TextBuilder.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "wordproc/EngineInterface.h"
-#include "wordproc/text/ReaderCaps.h"
 #include "wordproc/WorkBudget.h"
+#include "wordproc/text/ReaderCaps.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
 #include "wordproc/word/Word2Reader.h"
 
-#include "wordproc/word/EightBitWordDocument.h"
 #include "wordproc/EngineInterface.h"
 #include "wordproc/container/LittleEndian.h"
+#include "wordproc/word/EightBitWordDocument.h"
 
 #include <algorithm>
 
@@ -66,8 +66,7 @@ std::vector<WordPiece> fastSavedPieces(std::string_view data) {
     try {
         std::vector<WordPiece> pieces = parsePieceTable(clx, 2);
         if (fits(pieces)) return pieces;
-    } catch (const EngineError&) {
-    }
+    } catch (const EngineError&) {}
     return parsePieceTable(clx, 4);
 }
 

@@ -1,8 +1,8 @@
 #include "wordproc/word/Word95Reader.h"
 
-#include "wordproc/word/EightBitWordDocument.h"
 #include "wordproc/EngineInterface.h"
 #include "wordproc/container/LittleEndian.h"
+#include "wordproc/word/EightBitWordDocument.h"
 
 namespace harvelux::wordproc {
 
@@ -25,8 +25,8 @@ constexpr std::size_t kFcSttbfffn = 0xD0;
 constexpr std::size_t kLcbSttbfffn = 0xD4;
 constexpr std::size_t kFcClx = 0x160;
 constexpr std::size_t kLcbClx = 0x164;
-constexpr std::size_t kFibBytes = 0x168;   // up to the last field read here
-constexpr std::size_t kFontCharset = 4;    // in a font entry: cbFfnM1, flags, wWeight, chs
+constexpr std::size_t kFibBytes = 0x168;  // up to the last field read here
+constexpr std::size_t kFontCharset = 4;   // in a font entry: cbFfnM1, flags, wWeight, chs
 
 const char* const kFib = "the file information block";
 
@@ -58,14 +58,15 @@ std::string readWord95Text(std::string_view wordDocument, const ReadOptions& opt
     document.stream = wordDocument;
     const std::uint32_t lcbClx = le32(wordDocument, kLcbClx, kFib);
     if (lcbClx != 0)
-        document.pieces = parsePieceTable(sliceOf(wordDocument, le32(wordDocument, kFcClx, kFib), lcbClx, "the piece table"));
+        document.pieces =
+            parsePieceTable(sliceOf(wordDocument, le32(wordDocument, kFcClx, kFib), lcbClx, "the piece table"));
     else
         document.fcMin = le32(wordDocument, kFcMin, kFib);
     for (std::size_t i = 0; i < document.lengths.size(); ++i)
         document.lengths[i] = le32(wordDocument, kCcpText + 4 * i, kFib);
-    document.hints = WordCodePageHints{le16(wordDocument, kLid, kFib),
-                                       le16(wordDocument, kCharacterSet, kFib) == kMacCharacterSet,
-                                       fontTable(wordDocument), kFontCharset};
+    document.hints =
+        WordCodePageHints{le16(wordDocument, kLid, kFib), le16(wordDocument, kCharacterSet, kFib) == kMacCharacterSet,
+                          fontTable(wordDocument), kFontCharset};
     return readEightBitWordText(document, options);
 }
 

@@ -2,8 +2,8 @@
 
 #include "wordproc/EngineInterface.h"
 #include "wordproc/container/LittleEndian.h"
-#include "wordproc/word/WordPieceTable.h"
 #include "wordproc/word/WordPieceCharacters.h"
+#include "wordproc/word/WordPieceTable.h"
 #include "wordproc/word/WordSubdocuments.h"
 
 namespace harvelux::wordproc {

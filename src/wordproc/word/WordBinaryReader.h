@@ -3,8 +3,8 @@
 // Word 6/95.
 #pragma once
 
-#include "wordproc/container/CompoundFile.h"
 #include "wordproc/ReadOptions.h"
+#include "wordproc/container/CompoundFile.h"
 
 #include <string>
 

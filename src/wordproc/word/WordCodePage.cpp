@@ -1,7 +1,7 @@
 #include "wordproc/word/WordCodePage.h"
 
-#include "wordproc/encoding/CodePages.h"
 #include "wordproc/container/LittleEndian.h"
+#include "wordproc/encoding/CodePages.h"
 #include "wordproc/text/AsciiText.h"
 #include "wordproc/text/TextBuilder.h"
 
@@ -28,7 +28,8 @@ int fontsCodePage(std::string_view table, std::size_t charsetOffset) {
         const int codePage = codePageForCharset(byteAt(table, pos + charsetOffset));
         pos += size;
         if (codePage == 0 || codePage == kMacRoman || codePage == 437) continue;
-        auto* vote = std::find_if(votes.begin(), votes.begin() + pages, [&](const auto& v) { return v.first == codePage; });
+        auto* vote =
+            std::find_if(votes.begin(), votes.begin() + pages, [&](const auto& v) { return v.first == codePage; });
         if (vote == votes.begin() + pages) {
             if (pages == votes.size()) continue;
             *vote = {codePage, 0};
@@ -75,8 +76,10 @@ bool looksWrittenInScript(int codePage, std::string_view bytes) {
     const ByteCharacters characters = singleByteCharacters(codePage);
     std::size_t whole = 0, mixed = 0, latin = 0, script = 0;
     const auto endWord = [&] {
-        if (script >= 2 && latin == 0) ++whole;
-        else if (script > 0 && latin > 0) ++mixed;
+        if (script >= 2 && latin == 0)
+            ++whole;
+        else if (script > 0 && latin > 0)
+            ++mixed;
         latin = script = 0;
     };
     for (const char c : sampleOf(bytes)) {

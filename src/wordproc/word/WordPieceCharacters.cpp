@@ -1,8 +1,8 @@
 #include "wordproc/word/WordPieceCharacters.h"
 
 #include "wordproc/EngineInterface.h"
-#include "wordproc/text/ReaderCaps.h"
 #include "wordproc/container/LittleEndian.h"
+#include "wordproc/text/ReaderCaps.h"
 #include "wordproc/text/TextBuilder.h"
 #include "wordproc/word/WordStoryText.h"
 
@@ -74,8 +74,8 @@ const ByteCharacters& compressedPieceCharacters() {
     return table;
 }
 
-std::string readStoryFromPieces(std::string_view stream, const std::vector<WordPiece>& pieces,
-                                std::uint32_t length, OtherStories* links) {
+std::string readStoryFromPieces(std::string_view stream, const std::vector<WordPiece>& pieces, std::uint32_t length,
+                                OtherStories* links) {
     return readStoryRange(stream, pieces, 0, length, links);
 }
 

@@ -23,8 +23,8 @@ const ByteCharacters& compressedPieceCharacters();
 // piece is 16-bit unless fCompressed, then 8-bit at fc / 2. Pieces that
 // would read past the stream throw EngineError. With `links`, the targets
 // of its HYPERLINK fields go there.
-std::string readStoryFromPieces(std::string_view stream, const std::vector<WordPiece>& pieces,
-                                std::uint32_t length, OtherStories* links = nullptr);
+std::string readStoryFromPieces(std::string_view stream, const std::vector<WordPiece>& pieces, std::uint32_t length,
+                                OtherStories* links = nullptr);
 
 // The text of the character positions [cpStart, cpEnd), a story that
 // follows the main story in the text stream (notes, headers, text boxes).
