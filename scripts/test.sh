@@ -15,6 +15,7 @@ scripts/install-deps.sh --test
 export QT_QPA_PLATFORM=offscreen
 werror=(-DHARVELUX_WERROR="${HARVELUX_WERROR:-OFF}")
 
+scripts/format.sh --check
 scripts/build.sh "${werror[@]}"
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 
