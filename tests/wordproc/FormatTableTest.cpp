@@ -1,5 +1,6 @@
 // What must follow the engine's table of formats outside the engine: the
-// table in docs/formats.md and a fuzzer for every format.
+// table in docs/formats.md and a fuzzer for every format; and what the
+// compiler cannot check of the rows.
 #include "wordproc/FormatTable.h"
 
 #include "TestFiles.h"
@@ -51,6 +52,14 @@ TEST(FormatTable, DocsShowTheTable) {
     EXPECT_TRUE(shown == tableAsMarkdown()) << "docs/formats.md does not show the table of formats of "
                                                "src/wordproc/FormatTable.cpp; between its markers it should read:\n"
                                             << tableAsMarkdown();
+}
+
+TEST(FormatTable, EveryFormatHasAReaderAndASignature) {
+    for (const FormatEntry& entry : formatTable()) {
+        EXPECT_NE(entry.read, nullptr) << entry.name;
+        EXPECT_NE(entry.signatures[0].matches, nullptr) << entry.name;
+        EXPECT_EQ(&formatEntry(entry.format), &entry) << entry.name;
+    }
 }
 
 TEST(FormatTable, EveryFormatHasAFuzzer) {
