@@ -60,8 +60,9 @@ void forEachCodePoint(std::string_view utf8, Put put) {
     for (std::size_t i = 0; i < utf8.size();) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
         const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-        for (std::size_t k = 1; k < length && i + k < utf8.size(); ++k) c = (c << 6) | (utf8[i + k] & 0x3F);
+        char32_t c = length == 1 ? char32_t{lead} : char32_t{lead} & (0x7Fu >> length);
+        for (std::size_t k = 1; k < length && i + k < utf8.size(); ++k)
+            c = (c << 6) | (char32_t{static_cast<unsigned char>(utf8[i + k])} & 0x3Fu);
         put(c);
         i += length;
     }
