@@ -19,9 +19,9 @@ class XmlNamespaces;
 // deletion marked twice, or marking itself, is read once.
 class OdfDeletions {
 public:
-    // Collects the deletions of `officeText`; `namespaces` holds the
+    // Collects the deletions of `officeText`; `ns` holds the
     // declarations in scope at it.
-    void collect(const pugi::xml_node& officeText, XmlNamespaces& namespaces);
+    void collect(const pugi::xml_node& officeText, XmlNamespaces& ns);
     // The text:deletion a changed-region id names, or a null node when there
     // is none or it was handed out before.
     pugi::xml_node take(std::string_view id);

@@ -14,7 +14,7 @@ namespace harvelux::wordproc {
 // True when the stream's File Information Block is a sound Word 6/95 one
 // (version, text range inside the stream), whatever its identification
 // word: other programs wrote these files with words of their own.
-bool hasWord95Header(std::string_view wordDocument);
+bool hasWord95Header(std::string_view stream);
 
 // The main story's text. Throws EngineError for an encrypted or damaged
 // document.
