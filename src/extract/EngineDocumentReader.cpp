@@ -58,7 +58,10 @@ std::string Word1::ReturnDocumentString(const std::string& path) {
     lastUnread_.reset();
     DocumentReadout readout = readAhead_ ? readAhead_->take(path, pump) : readDocument(engine_, path, options_);
     if (readout.status == DocumentReadout::Status::EngineUnavailable) lastUnread_ = kEngineUnavailable;
-    if (readout.status == DocumentReadout::Status::Unreadable) lastUnread_ = wordproc::describeReason(readout.reason);
+    // The cause as the engine words it ("not a readable ZIP archive"), as
+    // harvelux-extract gives it; the kind alone when there are no words.
+    if (readout.status == DocumentReadout::Status::Unreadable)
+        lastUnread_ = readout.error.empty() ? wordproc::describeReason(readout.reason) : readout.error;
 
     ErrorTrap trap(platform_, "Word1", "ReturnDocumentString", reportFailure_);
     trap.step(100, [&] { pointer_.set(PointerShape::Hourglass); });
