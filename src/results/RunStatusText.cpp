@@ -20,6 +20,7 @@ RunStatusText runStatusText(const extract::RunSummary& summary, std::size_t rows
     } else {
         status.counts += " from " + counted(static_cast<std::size_t>(summary.documentsDone), "document", "documents");
     }
+    for (const std::string& mode : summary.modes) status.counts += " \u00B7 " + mode;
     if (!summary.unread.empty()) status.unread = std::to_string(summary.unread.size()) + " could not be read";
     return status;
 }

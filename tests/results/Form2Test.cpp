@@ -172,7 +172,9 @@ TEST_F(Form2Test, ToolbarHasFourCaptionedIconButtonsAndThereIsNoMenuBar) {
     EXPECT_EQ(bar.objectName(), QStringLiteral("Standard"));
     EXPECT_EQ(bar.toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
     EXPECT_EQ(bar.iconSize(), QSize(48, 48));
-    EXPECT_TRUE(form->findChildren<QMenuBar*>().isEmpty());
+    // A menu bar above the toolbar (the keyboard's way to every command).
+    EXPECT_EQ(form->findChildren<QMenuBar*>().size(), 1);
+    EXPECT_LE(form->menuBar().geometry().bottom(), bar.geometry().top());
 
     const QList<QAction*> actions = bar.actions();
     ASSERT_EQ(actions.size(), 4);
@@ -207,14 +209,17 @@ TEST_F(Form2Test, ListFollowsTheWindowSizeAndKeepsSizesThatWouldBeNegative) {
     form->showResults();
     QAbstractItemView& view = form->list().widget();
     form->resize(800, 600);
-    const QSize expected = listSizeFor(form->frameGeometry().size());
-    EXPECT_EQ(view.geometry(), QRect(QPoint(8, 85), expected));
+    // The menu bar moves the list down and takes its height off the list's.
+    const int menu = form->menuBar().height();
+    const QPoint corner(8, 85 + menu);
+    const QSize expected = listSizeFor(form->frameGeometry().size()) - QSize(0, menu);
+    EXPECT_EQ(view.geometry(), QRect(corner, expected));
 
     form->resize(10, 10);  // both would be negative: both kept
-    EXPECT_EQ(view.geometry(), QRect(QPoint(8, 85), expected));
+    EXPECT_EQ(view.geometry(), QRect(corner, expected));
     form->resize(10, 700);  // only the width is kept
     EXPECT_EQ(view.geometry(),
-              QRect(QPoint(8, 85), QSize(expected.width(), listSizeFor(form->frameGeometry().size()).height())));
+              QRect(corner, QSize(expected.width(), listSizeFor(form->frameGeometry().size()).height() - menu)));
 }
 
 TEST_F(Form2Test, MinimisedWindowLaysTheListOutOnlyOnRestore) {
@@ -226,7 +231,7 @@ TEST_F(Form2Test, MinimisedWindowLaysTheListOutOnlyOnRestore) {
     form->resize(900, 700);
     EXPECT_EQ(view.size(), before);
     form->showNormal();
-    EXPECT_EQ(view.size(), listSizeFor(form->frameGeometry().size()));
+    EXPECT_EQ(view.size(), listSizeFor(form->frameGeometry().size()) - QSize(0, form->menuBar().height()));
     EXPECT_NE(view.size(), before);
 }
 

@@ -235,7 +235,7 @@ TEST_F(Commands, ClosingTheWindowEndsTheProgramOnce) {
 
 TEST_F(Commands, IdsWithoutACommandDoNothing) {
     form->fileList().AppendItem("/a.doc");
-    for (const int id : {0, 999, 1005, 2005, 2006, 2012, 3000, -1}) form->CommandBars_Execute(id);
+    for (const int id : {0, 999, 1005, 2099, 3000, -1}) form->CommandBars_Execute(id);
     EXPECT_THAT(items(), ElementsAre("/a.doc"));
     EXPECT_THAT(platform.messages, IsEmpty());
     EXPECT_THAT(platform.dialogTitles, IsEmpty());
