@@ -71,7 +71,8 @@ QList<QKeySequence> resultsCommandKeys(const QMenuBar& menuBar, int id) {
 }
 
 void NameShortcutsOnResultsToolbar(QToolBar& toolbar, const QMenuBar& menuBar) {
-    for (QAction* button : toolbar.actions()) describeButton(*button, resultsCommandKeys(menuBar, button->data().toInt()));
+    for (QAction* button : toolbar.actions())
+        describeButton(*button, resultsCommandKeys(menuBar, button->data().toInt()));
 }
 
 }  // namespace harvelux::results

@@ -44,6 +44,13 @@ std::string RunProgressText::at(int index, int count) {
     for (const std::string& mode : modes_) text += " \u00B7 " + mode;
 
     const auto now = clock_();
+    // The time is measured from the first document on: a question before
+    // it (a word processor still open) is no part of the reading.
+    if (index <= 1) {
+        started_ = now;
+        estimated_ = now;
+        left_.reset();
+    }
     const auto elapsed = now - started_;
     const int done = index - 1;
     if (done >= 1 && elapsed >= kFirstEstimateAfter && (!left_ || now - estimated_ >= kEstimateInterval)) {

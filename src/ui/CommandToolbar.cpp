@@ -33,7 +33,8 @@ void fillToolbar(QToolBar& toolbar, std::span<const ToolbarButton> buttons, cons
 
 void describeButton(QAction& button, const QList<QKeySequence>& keys) {
     QStringList names;
-    for (const QKeySequence& key : keys) names << key.toString(QKeySequence::NativeText);
+    for (const QKeySequence& key : keys)
+        if (!key.isEmpty()) names << key.toString(QKeySequence::NativeText);
     const QString caption = button.text().remove(QLatin1Char('&'));
     button.setToolTip(names.isEmpty() ? caption
                                       : QStringLiteral("%1 (%2)").arg(caption, names.join(QStringLiteral(", "))));

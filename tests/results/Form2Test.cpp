@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -259,6 +260,37 @@ TEST_F(Form2Test, ClosingTheWindowEndsTheProgramWithoutTheMainWindow) {
     form->close();
     EXPECT_EQ(programEnded, 1);
     EXPECT_EQ(mainShown, 0);
+}
+
+}  // namespace
+}  // namespace harvelux::results::testing
+
+namespace harvelux::results::testing {
+namespace {
+
+// The menu bar's keys: Ctrl+S saves (the save dialog), Ctrl+C copies the
+// selected rows, Alt+Left and Backspace go back; the buttons' tooltips say so.
+TEST_F(Form2Test, MenuKeysSaveCopyTheSelectedRowsAndGoBack) {
+    form->setFilenameColumns(true);
+    for (const char* address : {"a@x.cc", "b@x.cc", "c@x.cc"})
+        form->resultRows().setSecondColumn(form->resultRows().addRow("/d/1.doc"), address);
+    form->showResults();
+    QApplication::setActiveWindow(form.get());
+
+    QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(platform.dialogTitles.size(), 1u);
+
+    QAbstractItemView& view = form->list().widget();
+    view.selectionModel()->select(view.model()->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    view.selectionModel()->select(view.model()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QTest::keyClick(form.get(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(platform.clipboard(), "/d/1.doc\ta@x.cc\r\n/d/1.doc\tc@x.cc\r\n");
+
+    EXPECT_EQ(form->toolBar().actions()[0]->toolTip(), "Back (Alt+Left, Backspace)");
+    EXPECT_EQ(form->toolBar().actions()[1]->toolTip(), "Save Results (Ctrl+S)");
+    QTest::keyClick(form.get(), Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(mainShown, 1);
+    EXPECT_FALSE(form->isVisible());
 }
 
 }  // namespace
