@@ -27,6 +27,9 @@ enum class Format {
     Pdf,
     WebArchive,
     OldWordProcessor,  // WordPerfect, Works, Write, Word for DOS, old Mac formats
+    Archive,           // ZIP, 7-Zip, tar, RAR, single compressed files: a container
+    MailMessage,       // an RFC 5322 message (.eml); its attachments are members
+    Mailbox,           // mbox: messages one after the other
 };
 
 // The format of the bytes; Unknown when no reader takes them.

@@ -44,8 +44,8 @@ public:
             stop(reason);
             return;
         }
-        InnerDocument failed{.name = innerName(name), .read = false, .text = {}, .error = describeReason(reason),
-                             .reason = reason};
+        InnerDocument failed{
+            .name = innerName(name), .read = false, .text = {}, .error = describeReason(reason), .reason = reason};
         tree_.inner.push_back(std::move(failed));
     }
 
@@ -63,8 +63,8 @@ private:
     // The container is read no further, and says why, once.
     bool stop(UnreadableReason reason) {
         if (!stopped_)
-            tree_.inner.push_back({.name = name_, .read = false, .text = {}, .error = describeReason(reason),
-                                   .reason = reason});
+            tree_.inner.push_back(
+                {.name = name_, .read = false, .text = {}, .error = describeReason(reason), .reason = reason});
         stopped_ = true;
         return false;
     }
@@ -116,11 +116,11 @@ private:
 DocumentTree readDocumentTree(std::string_view data, const ReadOptions& options) {
     DocumentTree tree;
     TreeCaps caps;
-    caps.allowance = std::min<std::uint64_t>(data.size() * kMaxExpansion, kMaxFileBytes * kMaxExpansion);
+    caps.allowance = std::max<std::uint64_t>(data.size() * kMaxExpansion, kMinExpansionBytes);
     const WorkBudget* outer = WorkBudget::current();
     const Clock::time_point now = Clock::now();
     caps.memberLimit = outer && outer->deadline() > outer->now() ? outer->deadline() - outer->now()
-                                                                  : Clock::duration(std::chrono::seconds(30));
+                                                                 : Clock::duration(std::chrono::seconds(30));
     caps.deadline = now + caps.memberLimit * kContainerBudgetFactor;
     ContainerSink sink(tree, caps, options, std::string(), -1);
     tree.text = readDocumentText(data, options, sink, caps.deadline);

@@ -15,10 +15,13 @@
 namespace harvelux::wordproc {
 
 // What is followed into containers.
-inline constexpr int kMaxContainerDepth = 4;              // containers inside the document, at most
-inline constexpr std::size_t kMaxMembers = 100000;        // members read of one container
-inline constexpr std::uint64_t kMaxExpansion = 200;       // bytes inflated / bytes of the outer file
-inline constexpr int kContainerBudgetFactor = 10;         // a container's budget / one document's
+inline constexpr int kMaxContainerDepth = 4;         // containers inside the document, at most
+inline constexpr std::size_t kMaxMembers = 100000;   // members read of one container
+inline constexpr std::uint64_t kMaxExpansion = 200;  // bytes inflated / bytes of the outer file
+// What any container may inflate whatever its size: small archives of a few
+// large text files are common, and this much is read in well under a second.
+inline constexpr std::uint64_t kMinExpansionBytes = 64ull << 20;
+inline constexpr int kContainerBudgetFactor = 10;  // a container's budget / one document's
 
 struct DocumentTree {
     std::string text;                  // the outer document's own text
