@@ -30,7 +30,8 @@ std::string gzipFileName(std::string_view data) {
     std::size_t at = kHeader;
     if (flags & 0x04) {  // FEXTRA: a length, then that many bytes
         if (data.size() < at + 2) return {};
-        at += 2 + (static_cast<unsigned char>(data[at]) | (static_cast<std::size_t>(static_cast<unsigned char>(data[at + 1])) << 8));
+        at += 2 + (static_cast<unsigned char>(data[at]) |
+                   (static_cast<std::size_t>(static_cast<unsigned char>(data[at + 1])) << 8));
     }
     if (!(flags & 0x08) || at >= data.size()) return {};
     const std::size_t end = data.find('\0', at);
@@ -92,7 +93,10 @@ void listArchiveMembers(std::string_view data, MemberSink& sink) {
         const int status = archive_read_next_header(handle.get(), &entry);
         if (status == ARCHIVE_EOF) break;
         if (status < ARCHIVE_WARN) {
-            if (!any) throw EngineError(std::string("not a readable archive: ") + (archive_error_string(handle.get()) ? archive_error_string(handle.get()) : "damaged"));
+            if (!any)
+                throw EngineError(std::string("not a readable archive: ") + (archive_error_string(handle.get())
+                                                                                 ? archive_error_string(handle.get())
+                                                                                 : "damaged"));
             sink.unreadable("", UnreadableReason::Damaged);
             break;
         }

@@ -7,12 +7,14 @@ namespace harvelux::wordproc {
 namespace {
 
 constexpr std::array<std::string_view, 6> kMagic = {
-    std::string_view("7z\xBC\xAF\x27\x1C", 6),      // 7-Zip
-    std::string_view("Rar!\x1A\x07", 6),            // RAR 4 and 5
-    std::string_view("\x1F\x8B\x08", 3),            // gzip, deflated
-    std::string_view("\xFD" "7zXZ\x00", 6),         // xz
-    std::string_view("\x28\xB5\x2F\xFD", 4),        // zstd
-    std::string_view("BZh", 3),                     // bzip2 (checked further below)
+    std::string_view("7z\xBC\xAF\x27\x1C", 6),  // 7-Zip
+    std::string_view("Rar!\x1A\x07", 6),        // RAR 4 and 5
+    std::string_view("\x1F\x8B\x08", 3),        // gzip, deflated
+    std::string_view("\xFD"
+                     "7zXZ\x00",
+                     6),                      // xz
+    std::string_view("\x28\xB5\x2F\xFD", 4),  // zstd
+    std::string_view("BZh", 3),               // bzip2 (checked further below)
 };
 
 constexpr std::size_t kTarMagicAt = 257;

@@ -41,8 +41,7 @@ using Ref = std::unique_ptr<T, Unref>;
 
 Ref<GMimeParser> parserFor(std::string_view data, GMimeFormat format) {
     initialiseOnce();
-    const Ref<GMimeStream> stream(
-        g_mime_stream_mem_new_with_buffer(data.data(), data.size()));
+    const Ref<GMimeStream> stream(g_mime_stream_mem_new_with_buffer(data.data(), data.size()));
     Ref<GMimeParser> parser(g_mime_parser_new_with_stream(stream.get()));
     g_mime_parser_set_format(parser.get(), format);
     return parser;

@@ -12,8 +12,8 @@ constexpr std::size_t kHeaderLook = 64u << 10;
 
 // The fields nearly every message has; two of them at the start of a line
 // of the header make the bytes a message.
-constexpr std::array<std::string_view, 9> kFields = {"from:", "to:", "subject:", "date:", "message-id:",
-                                                     "received:", "return-path:", "mime-version:", "delivered-to:"};
+constexpr std::array<std::string_view, 9> kFields = {
+    "from:", "to:", "subject:", "date:", "message-id:", "received:", "return-path:", "mime-version:", "delivered-to:"};
 
 char lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 
