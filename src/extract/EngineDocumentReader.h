@@ -54,6 +54,7 @@ public:
     void endRun() override;
     std::optional<std::string> unreadReason() const override { return lastUnread_; }
     std::vector<InnerText> takeInnerDocuments() override { return std::move(lastInner_); }
+    bool unreadIsOtherFile() const override { return lastOtherFile_; }
 
 private:
     wordproc::ApplicationFactory& engine_;
@@ -66,6 +67,7 @@ private:
     unsigned readAheadJobs_ = 1;
     std::optional<std::string> lastUnread_;
     std::vector<InnerText> lastInner_;
+    bool lastOtherFile_ = false;
     std::unique_ptr<class ReadAhead> readAhead_;
 };
 

@@ -92,7 +92,8 @@ private:
         } catch (const EngineError& error) {
             // A member that is no document is not one of the container's
             // documents: it is passed over, not reported.
-            if (error.reason() == UnreadableReason::UnknownFormat && tree_.inner.size() == at + 1) {
+            if ((error.reason() == UnreadableReason::UnknownFormat || error.reason() == UnreadableReason::OtherFile) &&
+                tree_.inner.size() == at + 1) {
                 tree_.inner.pop_back();
                 return;
             }

@@ -13,6 +13,7 @@ enum class UnreadableReason {
     Missing,         // no such file (any more)
     NoPermission,    // the file may not be read by this user
     TooLarge,        // the file or its text is beyond the engine's limits
+    OtherFile,       // a picture, sound, a program or another file that holds no document: skipped, not failed
     TooManyMembers,  // a container with more members than are read of one
     NestedTooDeep,   // a container inside containers beyond the depth that is followed
     ExpandsTooFar,   // a container whose members inflate beyond what its size allows
@@ -35,6 +36,8 @@ constexpr const char* describeReason(UnreadableReason reason) {
             return "no permission";
         case UnreadableReason::TooLarge:
             return "too large";
+        case UnreadableReason::OtherFile:
+            return "other file";
         case UnreadableReason::TooManyMembers:
             return "too many members (the rest not read)";
         case UnreadableReason::NestedTooDeep:

@@ -93,7 +93,8 @@ TEST(InnerDocuments, HostileContainersEndAtACapWithAReason) {
     for (int level = 0; level < 6; ++level) nested = zipOf("level" + std::to_string(level) + ".zip", nested);
     // 80 MB of zeros in a gzip file of some tens of kilobytes.
     const std::string zeros(std::size_t{80} << 20, '\0');
-    const std::string bomb = writeArchive({{"zeros.txt", zeros}}, ARCHIVE_FORMAT_TAR_PAX_RESTRICTED, ARCHIVE_FILTER_GZIP);
+    const std::string bomb =
+        writeArchive({{"zeros.txt", zeros}}, ARCHIVE_FORMAT_TAR_PAX_RESTRICTED, ARCHIVE_FILTER_GZIP);
     // More empty files than are read of one container.
     std::vector<std::pair<std::string, std::string>> empties(kMaxMembers + 1);
     for (std::size_t i = 0; i < empties.size(); ++i) empties[i].first = std::to_string(i);
