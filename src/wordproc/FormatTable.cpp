@@ -1,11 +1,15 @@
 #include "wordproc/FormatTable.h"
 
 #include "wordproc/EngineInterface.h"
+#include "wordproc/archive/ArchiveReader.h"
+#include "wordproc/archive/ArchiveSignature.h"
 #include "wordproc/container/CompoundFile.h"
 #include "wordproc/container/ZipArchive.h"
 #include "wordproc/html/HtmlSignature.h"
 #include "wordproc/html/WebArchive.h"
 #include "wordproc/legacy/LegacySignature.h"
+#include "wordproc/mail/MailReader.h"
+#include "wordproc/mail/MailSignature.h"
 #include "wordproc/module/LegacyModule.h"
 #include "wordproc/module/PdfHtmlModule.h"
 #include "wordproc/odf/OdfReader.h"
@@ -65,6 +69,14 @@ std::string readWebArchive(const FormatInput& input, const ReadOptions& options)
     // A saved page may be empty; the parser takes no empty input.
     if (page.find_first_not_of(" \t\r\n") == std::string::npos) return {};
     return readHtmlThroughModule(page, options);
+}
+
+// An archive has no text of its own: its members are its documents.
+std::string noText(const FormatInput&, const ReadOptions&) { return {}; }
+
+template <void (*list)(std::string_view, MemberSink&)>
+void bytesMembers(const FormatInput& input, const ReadOptions&, MemberSink& sink) {
+    list(input.data, sink);
 }
 
 bool hasDistinctLegacySignature(const FormatInput& input) {
@@ -200,6 +212,27 @@ constexpr FormatEntry kFormats[] = {
      true,
      "fuzz_html",
      FormatFamily::WebPage},
+    // Before plain text, which a message also is.
+    {Format::Mailbox,
+     "mailbox (mbox)",
+     {{{Content, bytesTest<looksLikeMailbox>}}},
+     noText,
+     "mbox mbx",
+     FormatModule::None,
+     false,
+     "fuzz_archive",
+     FormatFamily::Mail,
+     bytesMembers<listMailboxMembers>},
+    {Format::MailMessage,
+     "e-mail message (RFC 5322, MIME)",
+     {{{Content, bytesTest<looksLikeMailMessage>}}},
+     bytesReader<readMailText>,
+     "eml msg822",
+     FormatModule::None,
+     true,
+     "fuzz_archive",
+     FormatFamily::Mail,
+     bytesMembers<listMailMembers>},
     {Format::PlainText,
      "plain text",
      {{{Content, bytesTest<looksLikePlainText>}}},
@@ -209,6 +242,18 @@ constexpr FormatEntry kFormats[] = {
      false,
      "fuzz_dispatch",
      FormatFamily::PlainText},
+    // Last, so that every document format that is a ZIP archive claims its
+    // own first.
+    {Format::Archive,
+     "archives and compressed files (ZIP, 7-Zip, tar, RAR, gzip, bzip2, xz, zstd)",
+     {{{LeadingBytes, bytesTest<looksLikeArchive>}, {InsideZip, zipTest<isPlainZipArchive>}}},
+     noText,
+     "zip 7z tar tgz gz tbz2 bz2 txz xz tzst zst rar",
+     FormatModule::None,
+     false,
+     "fuzz_archive",
+     FormatFamily::Archive,
+     bytesMembers<listArchiveMembers>},
 };
 
 // Each format has one row, with its usual names and a fuzzer. (That each

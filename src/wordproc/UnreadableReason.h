@@ -6,15 +6,18 @@
 namespace harvelux::wordproc {
 
 enum class UnreadableReason {
-    Damaged,        // the format is known but its content is broken or cannot be used
-    Encrypted,      // a password is needed
-    NotADocument,   // a folder, a device or some other thing that is not a file
-    UnknownFormat,  // a file whose content is no format the engine reads
-    Missing,        // no such file (any more)
-    NoPermission,   // the file may not be read by this user
-    TooLarge,       // the file or its text is beyond the engine's limits
-    OtherFile,      // a picture, sound, a program or another file that holds no document: skipped, not failed
-    ReaderMissing,  // the reader module for the format is not installed (or will not load)
+    Damaged,         // the format is known but its content is broken or cannot be used
+    Encrypted,       // a password is needed
+    NotADocument,    // a folder, a device or some other thing that is not a file
+    UnknownFormat,   // a file whose content is no format the engine reads
+    Missing,         // no such file (any more)
+    NoPermission,    // the file may not be read by this user
+    TooLarge,        // the file or its text is beyond the engine's limits
+    OtherFile,       // a picture, sound, a program or another file that holds no document: skipped, not failed
+    TooManyMembers,  // a container with more members than are read of one
+    NestedTooDeep,   // a container inside containers beyond the depth that is followed
+    ExpandsTooFar,   // a container whose members inflate beyond what its size allows
+    ReaderMissing,   // the reader module for the format is not installed (or will not load)
 };
 
 // The reason in words, for people: "encrypted", "damaged", ...
@@ -38,6 +41,12 @@ constexpr const char* describeReason(UnreadableReason reason) {
             return "other file";
         case UnreadableReason::ReaderMissing:
             return "reader not installed";
+        case UnreadableReason::TooManyMembers:
+            return "too many members (the rest not read)";
+        case UnreadableReason::NestedTooDeep:
+            return "nested too deeply";
+        case UnreadableReason::ExpandsTooFar:
+            return "expands too far (the rest not read)";
     }
     return "damaged";
 }
