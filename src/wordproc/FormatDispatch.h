@@ -24,6 +24,7 @@ enum class Format {
     Pdf,
     WebArchive,
     OldWordProcessor,  // WordPerfect, Works, Write, Word for DOS, old Mac formats
+    OutlookMessage,    // an Outlook item saved as a file (.msg)
 };
 
 // The format of the bytes; Unknown when no reader takes them.

@@ -11,6 +11,7 @@
 #include "wordproc/odf/OdfReader.h"
 #include "wordproc/ooxml/OoxmlPackageReader.h"
 #include "wordproc/ooxml/WordXmlReader.h"
+#include "wordproc/outlook/OutlookMessage.h"
 #include "wordproc/pdf/PdfSignature.h"
 #include "wordproc/plain/PlainTextReader.h"
 #include "wordproc/rtf/RtfReader.h"
@@ -127,6 +128,15 @@ constexpr FormatEntry kFormats[] = {
      true,
      "fuzz_word_binary",
      kWordDocuments},
+    {Format::OutlookMessage,
+     "Outlook message",
+     {{{InsideCompoundFile, compoundTest<isOutlookMessage>}}},
+     compoundReader<readOutlookMessageText>,
+     "msg",
+     FormatModule::None,
+     true,
+     "fuzz_outlook_msg",
+     ""},
     {Format::EncryptedPackage,
      "password-protected Office Open XML (refused as encrypted)",
      {{{InsideCompoundFile, holdsEncryptedPackage}}},
