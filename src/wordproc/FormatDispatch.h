@@ -25,6 +25,7 @@ enum class Format {
     WebArchive,
     OldWordProcessor,  // WordPerfect, Works, Write, Word for DOS, old Mac formats
     OutlookMessage,    // an Outlook item saved as a file (.msg)
+    Tnef,              // winmail.dat: an Outlook message inside an Internet mail
 };
 
 // The format of the bytes; Unknown when no reader takes them.

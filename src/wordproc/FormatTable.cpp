@@ -12,6 +12,7 @@
 #include "wordproc/ooxml/OoxmlPackageReader.h"
 #include "wordproc/ooxml/WordXmlReader.h"
 #include "wordproc/outlook/OutlookMessage.h"
+#include "wordproc/outlook/TnefReader.h"
 #include "wordproc/pdf/PdfSignature.h"
 #include "wordproc/plain/PlainTextReader.h"
 #include "wordproc/rtf/RtfReader.h"
@@ -100,6 +101,15 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_rtf",
+     ""},
+    {Format::Tnef,
+     "TNEF (winmail.dat)",
+     {{{LeadingBytes, bytesTest<looksLikeTnef>}}},
+     bytesReader<readTnefText>,
+     "dat",
+     FormatModule::None,
+     true,
+     "fuzz_outlook_tnef",
      ""},
     {Format::Ooxml,
      "Office Open XML",

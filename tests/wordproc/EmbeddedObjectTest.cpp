@@ -19,7 +19,9 @@ namespace {
 
 const ReadOptions kWhole{.allStories = true};
 
-std::string containerFile(const std::string& name) { return testfiles::readFile(testfiles::containersDir() + "/" + name); }
+std::string containerFile(const std::string& name) {
+    return testfiles::readFile(testfiles::containersDir() + "/" + name);
+}
 
 // The formats of the members, in order.
 std::vector<Format> memberFormats(const test::MemberCollector& sink) {

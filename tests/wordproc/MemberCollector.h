@@ -15,7 +15,9 @@ public:
         members.emplace_back(std::move(name), std::move(bytes));
         return true;
     }
-    void unreadable(std::string name, UnreadableReason reason) override { failures.emplace_back(std::move(name), reason); }
+    void unreadable(std::string name, UnreadableReason reason) override {
+        failures.emplace_back(std::move(name), reason);
+    }
 
     std::vector<std::string> names() const {
         std::vector<std::string> result;

@@ -15,7 +15,9 @@
 namespace harvelux::wordproc {
 namespace {
 
-std::string containerFile(const std::string& name) { return testfiles::readFile(testfiles::containersDir() + "/" + name); }
+std::string containerFile(const std::string& name) {
+    return testfiles::readFile(testfiles::containersDir() + "/" + name);
+}
 
 TEST(OutlookCompressedRtf, DecompressesTheDocumentedExample) {
     const std::string compressed(
@@ -35,7 +37,8 @@ TEST(OutlookMessage, ReadsTheSharedMessagesAndTheirAttachments) {
         const char* file;
         std::vector<std::string> extensions;  // of the members, in order
     };
-    for (const Case& each : {Case{"testMSG_att_doc.msg", {".doc", ".txt"}}, Case{"testMSG_att_msg.msg", {".msg", ".pdf"}}}) {
+    for (const Case& each :
+         {Case{"testMSG_att_doc.msg", {".doc", ".txt"}}, Case{"testMSG_att_msg.msg", {".msg", ".pdf"}}}) {
         SCOPED_TRACE(each.file);
         const std::string bytes = containerFile(each.file);
         EXPECT_EQ(detectFormat(bytes), Format::OutlookMessage);

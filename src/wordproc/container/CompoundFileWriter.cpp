@@ -25,7 +25,8 @@ constexpr std::size_t kMaxEntries = 10000;
 constexpr std::size_t kMaxDepth = 32;
 
 void put(std::string& out, std::size_t at, std::uint64_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out[at + static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    for (int i = 0; i < bytes; ++i)
+        out[at + static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
 struct OutEntry {
@@ -59,17 +60,21 @@ public:
             pending.pop_back();
             const std::size_t level = depth.back();
             depth.pop_back();
-            if (level > kMaxDepth) throw EngineError("the embedded storage nests too deeply", UnreadableReason::TooLarge);
+            if (level > kMaxDepth)
+                throw EngineError("the embedded storage nests too deeply", UnreadableReason::TooLarge);
             for (const std::uint32_t id : source_.children(from)) {
                 WorkBudget::charge();
                 const CompoundFile::Entry& entry = source_.entry(id);
-                if (entry.type != CompoundFile::EntryType::Storage && entry.type != CompoundFile::EntryType::Stream) continue;
-                if (entries_.size() >= kMaxEntries) throw EngineError("the embedded storage has too many entries", UnreadableReason::TooLarge);
+                if (entry.type != CompoundFile::EntryType::Storage && entry.type != CompoundFile::EntryType::Stream)
+                    continue;
+                if (entries_.size() >= kMaxEntries)
+                    throw EngineError("the embedded storage has too many entries", UnreadableReason::TooLarge);
                 OutEntry copy{entry.name.substr(0, 31), entry.type, {}, {}};
                 if (entry.type == CompoundFile::EntryType::Stream) {
                     copy.data = source_.readStream(id);
                     total_ += copy.data.size();
-                    if (total_ > kMaxStreamBytes) throw EngineError("the embedded storage is too large", UnreadableReason::TooLarge);
+                    if (total_ > kMaxStreamBytes)
+                        throw EngineError("the embedded storage is too large", UnreadableReason::TooLarge);
                 }
                 entries_.push_back(std::move(copy));
                 entries_[to].children.push_back(entries_.size() - 1);
@@ -106,7 +111,8 @@ private:
     static std::uint32_t chain(std::vector<std::uint32_t>& table, std::size_t& next, std::size_t count) {
         if (count == 0) return kEndOfChain;
         const std::size_t first = next;
-        for (std::size_t i = 0; i < count; ++i) table.push_back(i + 1 < count ? static_cast<std::uint32_t>(first + i + 1) : kEndOfChain);
+        for (std::size_t i = 0; i < count; ++i)
+            table.push_back(i + 1 < count ? static_cast<std::uint32_t>(first + i + 1) : kEndOfChain);
         next += count;
         return static_cast<std::uint32_t>(first);
     }
@@ -138,7 +144,8 @@ private:
         const std::uint32_t directoryStart = chain(fat, nextSector, directorySectors);
         std::size_t fatSectors = 1;
         while (fatSectors * (kSector / 4) < nextSector + fatSectors) ++fatSectors;
-        if (fatSectors > kHeaderFatSlots) throw EngineError("the embedded storage is too large", UnreadableReason::TooLarge);
+        if (fatSectors > kHeaderFatSlots)
+            throw EngineError("the embedded storage is too large", UnreadableReason::TooLarge);
         const std::size_t fatStart = nextSector;
         for (std::size_t i = 0; i < fatSectors; ++i) fat.push_back(kFatSector);
         nextSector += fatSectors;

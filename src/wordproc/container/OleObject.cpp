@@ -55,7 +55,8 @@ std::optional<EmbeddedDocument> oleObjectDocument(const CompoundFile& file, std:
         if (const auto id = file.find(stream, storage); id && file.entry(*id).type == CompoundFile::EntryType::Stream)
             return EmbeddedDocument{std::move(fallbackName), file.readStream(*id)};
     bool holdsContent = false;
-    for (const std::uint32_t child : file.children(storage)) holdsContent |= !isObjectBookkeeping(file.entry(child).name);
+    for (const std::uint32_t child : file.children(storage))
+        holdsContent |= !isObjectBookkeeping(file.entry(child).name);
     if (!holdsContent) return std::nullopt;
     if (storage == CompoundFile::kRoot) return EmbeddedDocument{std::move(fallbackName), std::string(wholeFile)};
     return EmbeddedDocument{std::move(fallbackName), writeStorageAsCompoundFile(file, storage)};

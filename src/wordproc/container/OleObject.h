@@ -15,7 +15,7 @@
 namespace harvelux::wordproc {
 
 struct EmbeddedDocument {
-    std::string name;   // the packaged file's name, else `fallbackName`
+    std::string name;  // the packaged file's name, else `fallbackName`
     std::string bytes;
 };
 

@@ -48,7 +48,8 @@ std::string firstText(const OutlookProperties& properties, std::initializer_list
 void addSenders(const OutlookProperties& message, OutlookMessageParts& parts) {
     const std::string sender = firstText(message, {tag::kSenderSmtpAddress, tag::kSenderEmail});
     parts.people.emplace_back(firstText(message, {tag::kSenderName}), sender);
-    const std::string represented = firstText(message, {tag::kSentRepresentingSmtpAddress, tag::kSentRepresentingEmail});
+    const std::string represented =
+        firstText(message, {tag::kSentRepresentingSmtpAddress, tag::kSentRepresentingEmail});
     if (!represented.empty() && represented != sender)
         parts.people.emplace_back(firstText(message, {tag::kSentRepresentingName}), represented);
 }
@@ -61,7 +62,8 @@ std::string attachmentName(const OutlookProperties& attachment, std::size_t numb
 bool endsWithMsg(const std::string& name) {
     if (name.size() < 4) return false;
     std::string end = name.substr(name.size() - 4);
-    std::transform(end.begin(), end.end(), end.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(end.begin(), end.end(), end.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return end == ".msg";
 }
 

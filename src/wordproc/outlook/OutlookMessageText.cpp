@@ -23,11 +23,12 @@ void appendLine(TextBuilder& text, std::string_view line) {
 std::string utf16LeToUtf8(std::string_view bytes) {
     std::string out;
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        char32_t unit = static_cast<unsigned char>(bytes[i]) | (static_cast<char32_t>(static_cast<unsigned char>(bytes[i + 1])) << 8);
+        char32_t unit = static_cast<unsigned char>(bytes[i]) |
+                        (static_cast<char32_t>(static_cast<unsigned char>(bytes[i + 1])) << 8);
         if (unit == 0) break;
         if (unit >= 0xD800 && unit < 0xDC00 && i + 3 < bytes.size()) {
-            const char32_t low =
-                static_cast<unsigned char>(bytes[i + 2]) | (static_cast<char32_t>(static_cast<unsigned char>(bytes[i + 3])) << 8);
+            const char32_t low = static_cast<unsigned char>(bytes[i + 2]) |
+                                 (static_cast<char32_t>(static_cast<unsigned char>(bytes[i + 3])) << 8);
             if (low >= 0xDC00 && low < 0xE000) {
                 unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
                 i += 2;

@@ -14,9 +14,9 @@ namespace harvelux::wordproc {
 struct OutlookMessageParts {
     std::vector<std::pair<std::string, std::string>> people;  // display name, address (UTF-8)
     std::string subject;
-    std::string plainBody;       // UTF-8
-    std::string htmlBody;        // HTML as stored
-    std::string compressedRtf;   // PR_RTF_COMPRESSED as stored
+    std::string plainBody;      // UTF-8
+    std::string htmlBody;       // HTML as stored
+    std::string compressedRtf;  // PR_RTF_COMPRESSED as stored
     std::string transportHeaders;
 };
 

@@ -64,7 +64,8 @@ std::optional<std::string> OutlookProperties::binary(std::uint16_t tag) const {
 
 std::optional<std::uint32_t> OutlookProperties::integer(std::uint16_t tag) const {
     for (std::size_t at = 0; at + kEntryBytes <= fixed_.size(); at += kEntryBytes) {
-        if (le16(fixed_, at, "a property's type") != kInteger || le16(fixed_, at + 2, "a property's tag") != tag) continue;
+        if (le16(fixed_, at, "a property's type") != kInteger || le16(fixed_, at + 2, "a property's tag") != tag)
+            continue;
         return le32(fixed_, at + 8, "a property's value");
     }
     return std::nullopt;
