@@ -26,6 +26,7 @@ enum class Format {
     OldWordProcessor,  // WordPerfect, Works, Write, Word for DOS, old Mac formats
     OutlookMessage,    // an Outlook item saved as a file (.msg)
     Tnef,              // winmail.dat: an Outlook message inside an Internet mail
+    MailStore,         // an Outlook mail store (.pst, .ost)
 };
 
 // The format of the bytes; Unknown when no reader takes them.

@@ -12,6 +12,7 @@
 #include "wordproc/ooxml/OoxmlPackageReader.h"
 #include "wordproc/ooxml/WordXmlReader.h"
 #include "wordproc/outlook/OutlookMessage.h"
+#include "wordproc/outlook/PstReader.h"
 #include "wordproc/outlook/TnefReader.h"
 #include "wordproc/pdf/PdfSignature.h"
 #include "wordproc/plain/PlainTextReader.h"
@@ -110,6 +111,15 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_outlook_tnef",
+     ""},
+    {Format::MailStore,
+     "Outlook mail store",
+     {{{LeadingBytes, bytesTest<looksLikePst>}}},
+     bytesReader<readPstText>,
+     "pst ost",
+     FormatModule::None,
+     true,
+     "fuzz_outlook_pst",
      ""},
     {Format::Ooxml,
      "Office Open XML",

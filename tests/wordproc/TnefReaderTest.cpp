@@ -31,7 +31,7 @@ void attribute(std::string& out, std::uint8_t level, std::uint32_t id, const std
 
 std::string sampleTnef() {
     std::string out("\x78\x9F\x3E\x22", 4);
-    putLe(out, 0x0001, 2);                                            // key
+    putLe(out, 0x0001, 2);                                              // key
     attribute(out, 1, 0x00089006, std::string("\x00\x00\x01\x00", 4));  // TNEF version
     attribute(out, 1, 0x00018004, std::string("Order from buyer@example.com", 29));
     attribute(out, 2, 0x00069002, std::string(14, '\0'));  // an attachment starts

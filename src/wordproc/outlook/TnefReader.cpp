@@ -40,7 +40,8 @@ public:
     explicit ParsedTnef(std::string_view data) : copy_(data) {
         if (data.size() > kMaxFileBytes) throw EngineError("the TNEF stream is too large", UnreadableReason::TooLarge);
         TNEFInitialize(&tnef_);
-        if (TNEFParseMemory(reinterpret_cast<unsigned char*>(copy_.data()), static_cast<long>(copy_.size()), &tnef_) != 0) {
+        if (TNEFParseMemory(reinterpret_cast<unsigned char*>(copy_.data()), static_cast<long>(copy_.size()), &tnef_) !=
+            0) {
             TNEFFree(&tnef_);
             throw EngineError("the TNEF stream cannot be read");
         }
@@ -63,16 +64,13 @@ std::string bytesOf(const variableLength& value) {
 
 // A string property of `props` as UTF-8, or empty.
 std::string textProperty(MAPIProps& props, std::uint16_t id) {
-    if (variableLength* value = findProperty(props, propertyTag(kUnicode, id)))
-        return utf16LeToUtf8(bytesOf(*value));
-    if (variableLength* value = findProperty(props, propertyTag(kString8, id)))
-        return eightBitToUtf8(bytesOf(*value));
+    if (variableLength* value = findProperty(props, propertyTag(kUnicode, id))) return utf16LeToUtf8(bytesOf(*value));
+    if (variableLength* value = findProperty(props, propertyTag(kString8, id))) return eightBitToUtf8(bytesOf(*value));
     return {};
 }
 
 std::string binaryProperty(MAPIProps& props, std::uint16_t id) {
-    if (variableLength* value = findProperty(props, propertyTag(kBinary, id)))
-        return bytesOf(*value);
+    if (variableLength* value = findProperty(props, propertyTag(kBinary, id))) return bytesOf(*value);
     return {};
 }
 
@@ -87,8 +85,9 @@ std::string readTnefText(std::string_view data, const ReadOptions& options) {
     TNEFStruct& tnef = parsed.get();
     MAPIProps& props = tnef.MapiProperties;
     OutlookMessageParts parts;
-    parts.people.emplace_back(textProperty(props, tag::kSenderName),
-                              firstOf(textProperty(props, tag::kSenderSmtpAddress), textProperty(props, tag::kSenderEmail)));
+    parts.people.emplace_back(
+        textProperty(props, tag::kSenderName),
+        firstOf(textProperty(props, tag::kSenderSmtpAddress), textProperty(props, tag::kSenderEmail)));
     parts.subject = firstOf(textProperty(props, tag::kSubject), eightBitToUtf8(bytesOf(tnef.subject)));
     parts.plainBody = firstOf(textProperty(props, tag::kBody), eightBitToUtf8(bytesOf(tnef.body)));
     parts.htmlBody = firstOf(binaryProperty(props, tag::kHtml), textProperty(props, tag::kHtml));
@@ -102,7 +101,8 @@ void listTnefMembers(std::string_view data, MemberSink& sink) {
     std::size_t number = 0;
     for (Attachment* each = parsed.get().starting_attach.next; each && number < kMaxAttachments; each = each->next) {
         ++number;
-        std::string name = firstOf(textProperty(each->MAPI, tag::kAttachLongFilename), eightBitToUtf8(bytesOf(each->Title)));
+        std::string name =
+            firstOf(textProperty(each->MAPI, tag::kAttachLongFilename), eightBitToUtf8(bytesOf(each->Title)));
         if (name.empty()) name = "attachment " + std::to_string(number);
         std::string bytes = bytesOf(each->FileData);
         if (bytes.empty()) bytes = binaryProperty(each->MAPI, tag::kAttachData);
