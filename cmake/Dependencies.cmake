@@ -8,6 +8,8 @@ find_package(Threads REQUIRED)
 # The document engine and its two reader modules.
 pkg_check_modules(LIBZIP REQUIRED IMPORTED_TARGET libzip)
 pkg_check_modules(PUGIXML REQUIRED IMPORTED_TARGET pugixml)
+pkg_check_modules(LIBARCHIVE REQUIRED IMPORTED_TARGET libarchive)
+pkg_check_modules(GMIME REQUIRED IMPORTED_TARGET gmime-3.0)
 # winmail.dat (TNEF), read from memory.
 pkg_check_modules(YTNEF REQUIRED IMPORTED_TARGET libytnef)
 # Outlook mail stores (.pst, .ost).

@@ -72,6 +72,13 @@ public:
         return inner_.ReturnDocumentString(path);
     }
     bool WarnIfWordOpen() override { return false; }
+    std::vector<extract::InnerText> takeInnerDocuments() override {
+        std::vector<extract::InnerText> inner = inner_.takeInnerDocuments();
+        innerRead_ += inner.size();
+        return inner;
+    }
+    // Documents read inside the listed ones (an archive's, an e-mail's).
+    std::size_t innerDocuments() const { return innerRead_; }
     void beginRun(std::vector<std::string> paths) override { inner_.beginRun(std::move(paths)); }
     void endRun() override { inner_.endRun(); }
     void finishProgress() {
@@ -85,6 +92,7 @@ private:
     extract::DocumentTextReader& inner_;
     int total_;
     int read_ = 0;
+    std::size_t innerRead_ = 0;
     std::ostream& err_;
     bool showProgress_;
     ProgressLine* line_ = nullptr;
@@ -234,7 +242,8 @@ void setUpEngineReader(extract::Word1& word, const CliOptions& options, std::vec
 // The extraction run over `documents`: the addresses go to `table`, the
 // documents not read to `failures`. False when a step failed.
 bool collectAddresses(const CliOptions& options, const std::vector<std::string>& documents,
-                      results::InMemoryListView& table, std::vector<Failure>& failures, std::ostream& err) {
+                      results::InMemoryListView& table, std::vector<Failure>& failures, std::size_t& inner,
+                      std::ostream& err) {
     ConsolePlatform console;
     platform::RememberedPointer pointer;
     wordproc::BuiltInEngineFactory factory;
@@ -257,10 +266,12 @@ bool collectAddresses(const CliOptions& options, const std::vector<std::string>&
         [] {}};
     wiring.reportFailure = steps.reportFor("the run");
     extract::Start(wiring);
+    inner = reader.innerDocuments();
     reader.finishProgress();
     return !steps.any();
 }
 
+// `documents` counts those inside others too, as the failures do.
 void printStats(std::size_t documents, const std::vector<Failure>& failures, int addresses, double seconds,
                 std::ostream& err) {
     err << "documents read: " << documents - failures.size() << '\n';
@@ -299,7 +310,8 @@ int runExtractor(const CliOptions& options, std::ostream& out, std::ostream& err
 
     results::InMemoryListView table = results::InMemoryListView::forOption(options.withFilename);
     std::vector<Failure> failures;
-    const bool stepsRan = collectAddresses(options, documents, table, failures, err);
+    std::size_t inner = 0;
+    const bool stepsRan = collectAddresses(options, documents, table, failures, inner, err);
     int status = failures.empty() && stepsRan ? scanStatus : 1;
     std::string error;
     if (!deliverResults(options, table, out, error)) {
@@ -308,7 +320,7 @@ int runExtractor(const CliOptions& options, std::ostream& out, std::ostream& err
     }
     if (options.stats) {
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-        printStats(documents.size(), failures, table.rowCount(), seconds, err);
+        printStats(documents.size() + inner, failures, table.rowCount(), seconds, err);
     }
     return status;
 }

@@ -23,12 +23,14 @@ DocumentReadout readDocument(wordproc::ApplicationFactory& engine, const std::st
         const std::unique_ptr<wordproc::Document> document = word->open(path, options);
         const wordproc::Range range = document->content();
         std::string text = range.text();
+        readout.inner = document->takeInnerDocuments();
         document->close();
         word->quit();
         readout.status = DocumentReadout::Status::Read;
         readout.text = std::move(text);
     } catch (...) {
         readout.status = DocumentReadout::Status::Unreadable;
+        readout.inner.clear();
         readout.error = describeException(std::current_exception());
         try {
             throw;

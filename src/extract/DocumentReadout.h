@@ -5,7 +5,9 @@
 #include "wordproc/EngineInterface.h"
 #include "wordproc/WorkBudget.h"
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 namespace harvelux::extract {
 
@@ -20,6 +22,16 @@ struct DocumentReadout {
     std::string error;
     // Why an unreadable document could not be read.
     wordproc::UnreadableReason reason = wordproc::UnreadableReason::Damaged;
+    // When read: the documents it holds (an archive's, an e-mail's), depth
+    // first, named from the document down ("b.tar::c.doc").
+    std::vector<wordproc::InnerDocument> inner;
+
+    // The bytes of text it holds, its inner documents' included.
+    std::size_t textBytes() const {
+        std::size_t bytes = text.size();
+        for (const wordproc::InnerDocument& each : inner) bytes += each.text.size();
+        return bytes;
+    }
 };
 
 // Starts an instance, opens the document (with `options`), reads its range, closes the

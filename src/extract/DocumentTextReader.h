@@ -6,6 +6,15 @@
 
 namespace harvelux::extract {
 
+// A document inside the one last asked for (an archive's member, an
+// e-mail's attachment): its name is the outer document's path and its path
+// inside, joined by "::" ("mail.zip::inbox.mbox::invoice.pdf").
+struct InnerText {
+    std::string name;
+    std::string text;                         // "" when it could not be read
+    std::optional<std::string> unreadReason;  // why not, in words
+};
+
 // What the extraction run needs of the document text reader.
 class DocumentTextReader {
 public:
@@ -26,6 +35,10 @@ public:
     // Why the document last asked for could not be read, in words; nothing
     // when it was read.
     virtual std::optional<std::string> unreadReason() const { return std::nullopt; }
+
+    // The documents inside the document last asked for, depth first, in its
+    // order; each is handed over once.
+    virtual std::vector<InnerText> takeInnerDocuments() { return {}; }
 };
 
 }  // namespace harvelux::extract

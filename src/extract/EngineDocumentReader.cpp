@@ -19,6 +19,29 @@ constexpr const char* kEngineUnavailable = "the document engine could not start"
 
 using platform::PointerShape;
 
+namespace {
+
+// The inner documents of a readout, named from `path` down; those not read
+// are told to the observer.
+std::vector<InnerText> innerTexts(const std::string& path, DocumentReadout& readout,
+                                  const Word1::UnreadableObserver& onUnreadable) {
+    std::vector<InnerText> texts;
+    texts.reserve(readout.inner.size());
+    for (wordproc::InnerDocument& inner : readout.inner) {
+        // A cap reached in the outer document itself is named after it.
+        std::string name = inner.name.empty() ? path : path + "::" + inner.name;
+        if (!inner.read) {
+            if (onUnreadable) onUnreadable(name, inner.error, inner.reason);
+            texts.push_back({std::move(name), {}, wordproc::describeReason(inner.reason)});
+            continue;
+        }
+        texts.push_back({std::move(name), std::move(inner.text), std::nullopt});
+    }
+    return texts;
+}
+
+}  // namespace
+
 Word1::Word1(wordproc::ApplicationFactory& engine, platform::Platform& platform, platform::Pointer& pointer,
              std::function<bool()> isRunning)
     : engine_(engine), platform_(platform), pointer_(pointer), isRunning_(std::move(isRunning)) {}
@@ -56,6 +79,7 @@ std::string Word1::ReturnDocumentString(const std::string& path) {
     // Outside a run the read-ahead has no list, and take reads the document
     // directly.
     lastUnread_.reset();
+    lastInner_.clear();
     DocumentReadout readout = readAhead_ ? readAhead_->take(path, pump) : readDocument(engine_, path, options_);
     if (readout.status == DocumentReadout::Status::EngineUnavailable) lastUnread_ = kEngineUnavailable;
     if (readout.status == DocumentReadout::Status::Unreadable) lastUnread_ = wordproc::describeReason(readout.reason);
@@ -78,6 +102,7 @@ std::string Word1::ReturnDocumentString(const std::string& path) {
         if (onUnreadable_) onUnreadable_(path, readout.error, readout.reason);
         return std::string();
     }
+    lastInner_ = innerTexts(path, readout, onUnreadable_);
     // Handed on, not copied: a text may run to many megabytes.
     return std::move(readout.text);
 }

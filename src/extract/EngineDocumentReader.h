@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace harvelux::extract {
 
@@ -52,6 +53,7 @@ public:
     void beginRun(std::vector<std::string> paths) override;
     void endRun() override;
     std::optional<std::string> unreadReason() const override { return lastUnread_; }
+    std::vector<InnerText> takeInnerDocuments() override { return std::move(lastInner_); }
 
 private:
     wordproc::ApplicationFactory& engine_;
@@ -63,6 +65,7 @@ private:
     wordproc::ReadOptions options_;
     unsigned readAheadJobs_ = 1;
     std::optional<std::string> lastUnread_;
+    std::vector<InnerText> lastInner_;
     std::unique_ptr<class ReadAhead> readAhead_;
 };
 

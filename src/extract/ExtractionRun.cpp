@@ -117,6 +117,7 @@ public:
     // Steps 134-140: a row per address, with the document's path in front
     // when the option asks for it (read anew for every row).
     void addRows() {
+        if (w_.summary) w_.summary->addresses += addresses_.size();
         for (const std::string& address : addresses_) {
             int option = 0;
             trap_.step(134, [&] { option = w_.option(); });
@@ -133,12 +134,27 @@ public:
         }
     }
 
+    // The documents inside the one just read (an archive's members, an
+    // e-mail's attachments), each under its own name, through the same
+    // steps 124-140 as a document of the list.
+    void readInnerDocuments() {
+        std::vector<InnerText> inner;
+        trap_.step(124, [&] { inner = w_.reader.takeInnerDocuments(); });
+        for (InnerText& document : inner) {
+            path_ = std::move(document.name);
+            text_ = std::move(document.text);
+            if (w_.summary && document.unreadReason)
+                w_.summary->unread.push_back({path_, std::move(*document.unreadReason)});
+            extractAddresses();
+            addRows();
+        }
+    }
+
     // Steps 144-146, after document `i` of `count`; true when the run is to
     // end here.
     bool finishDocument(int i, int count) {
         if (w_.summary) {
             w_.summary->documentsDone = i;
-            w_.summary->addresses += addresses_.size();
         }
         trap_.step(144, [&] { hourglass(); });
         trap_.step(146, [&] { hourglass(); });
@@ -226,6 +242,7 @@ RunOutcome Start(const RunWiring& wiring) {
         run.readDocument(i);
         run.extractAddresses();
         run.addRows();
+        run.readInnerDocuments();
         if (run.finishDocument(i, count)) break;
     }
     return run.end();

@@ -90,7 +90,7 @@ void ReadAhead::work() {
         // A document of an old list, or one the run has passed over (its
         // slot may already hold a later document), is dropped.
         if (generation == generation_ && index >= nextToTake_) {
-            waitingBytes_ += readout.text.size();
+            waitingBytes_ += readout.textBytes();
             slot(index) = std::move(readout);
         }
         if (worthWaking()) documentReady_.notify_one();
@@ -106,7 +106,7 @@ DocumentReadout ReadAhead::take(const std::string& path, const std::function<voi
         // positions aligned and read this one directly.
         if (index < paths_.size()) {
             if (index < nextToRead_) {
-                if (slot(index)) waitingBytes_ -= slot(index)->text.size();
+                if (slot(index)) waitingBytes_ -= slot(index)->textBytes();
                 slot(index).reset();
             } else {
                 nextToRead_ = index + 1;  // not started: no worker will read it now
@@ -139,7 +139,7 @@ DocumentReadout ReadAhead::take(const std::string& path, const std::function<voi
     runWaiting_ = false;
     DocumentReadout readout = std::move(*slot(index));
     slot(index).reset();
-    waitingBytes_ -= readout.text.size();
+    waitingBytes_ -= readout.textBytes();
     ++nextToTake_;
     const bool wakeWorkers = workersWaiting_ > 0 && workersMayStart();
     lock.unlock();

@@ -2,6 +2,7 @@
 
 #include "wordproc/DocumentFile.h"
 #include "wordproc/FormatDispatch.h"
+#include "wordproc/InnerDocuments.h"
 #include "wordproc/text/TextBuilder.h"
 
 namespace harvelux::wordproc {
@@ -10,15 +11,18 @@ namespace {
 
 class LoadedDocument final : public Document {
 public:
-    explicit LoadedDocument(std::string text) : text_(std::make_shared<const std::string>(std::move(text))) {}
+    explicit LoadedDocument(DocumentTree tree)
+        : text_(std::make_shared<const std::string>(std::move(tree.text))), inner_(std::move(tree.inner)) {}
     Range content() override {
         if (closed_) throw EngineError("The document is closed");
         return Range(text_);
     }
+    std::vector<InnerDocument> takeInnerDocuments() override { return std::move(inner_); }
     void close() override { closed_ = true; }
 
 private:
     std::shared_ptr<const std::string> text_;
+    std::vector<InnerDocument> inner_;
     bool closed_ = false;
 };
 
@@ -29,11 +33,11 @@ public:
         const DocumentBytes bytes = readDocumentBytes(path);
         const std::size_t limit = textLimitFor(bytes.view().size());
         const TextLimitScope scope(limit);
-        std::string text = readDocumentText(bytes.view(), options);
+        DocumentTree tree = readDocumentTree(bytes.view(), options);
         // Readers that do not collect through a TextBuilder are held to the
         // same limit here.
-        if (text.size() > limit) throw EngineError("document text exceeds the limit", UnreadableReason::TooLarge);
-        return std::make_unique<LoadedDocument>(std::move(text));
+        if (tree.text.size() > limit) throw EngineError("document text exceeds the limit", UnreadableReason::TooLarge);
+        return std::make_unique<LoadedDocument>(std::move(tree));
     }
     void quit() override { quit_ = true; }
 

@@ -15,6 +15,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace harvelux::wordproc {
 
@@ -40,10 +41,25 @@ private:
     std::shared_ptr<const std::string> text_;
 };
 
+// A document held inside another (an archive's member, an e-mail's
+// attachment), read as a document of its own. `name` is its path from the
+// outer document down, the levels joined by "::" ("letters.tar::a.doc").
+struct InnerDocument {
+    std::string name;
+    bool read = true;  // false: `error` and `reason` say why it was not read
+    std::string text;  // when read: its text, as a range gives it
+    std::string error;
+    UnreadableReason reason = UnreadableReason::Damaged;
+};
+
 class Document {
 public:
     virtual ~Document() = default;
     virtual Range content() = 0;
+    // The documents it holds, in its order, each followed by those it holds
+    // in turn (depth first); empty for a document that holds none. Handed
+    // over once: a second call gives none.
+    virtual std::vector<InnerDocument> takeInnerDocuments() { return {}; }
     virtual void close() = 0;
 };
 

@@ -2,6 +2,7 @@
 
 #include "wordproc/EngineInterface.h"
 #include "wordproc/FormatTable.h"
+#include "wordproc/WorkBudget.h"
 #include "wordproc/container/CompoundFile.h"
 #include "wordproc/container/ZipArchive.h"
 
@@ -46,8 +47,16 @@ public:
 
     Format format() const { return entry_ ? entry_->format : Format::Unknown; }
 
-    std::string read(const ReadOptions& options) const {
-        if (entry_) return entry_->read(input_, options);
+    std::string read(const ReadOptions& options, MemberSink* members = nullptr,
+                     std::chrono::steady_clock::time_point membersDeadline = {}) const {
+        if (entry_) {
+            std::string text = entry_->read(input_, options);
+            if (members && entry_->members) {
+                const WorkBudget listing(membersDeadline, {});
+                entry_->members(input_, options, *members);
+            }
+            return text;
+        }
         if (!damage_.empty()) throw EngineError(damage_);
         throw EngineError("unknown document format", UnreadableReason::UnknownFormat);
     }
@@ -81,6 +90,11 @@ Format detectFormat(std::string_view data) { return Detection(data).format(); }
 
 std::string readDocumentText(std::string_view data, const ReadOptions& options) {
     return Detection(data).read(options);
+}
+
+std::string readDocumentText(std::string_view data, const ReadOptions& options, MemberSink& members,
+                             std::chrono::steady_clock::time_point membersDeadline) {
+    return Detection(data).read(options, &members, membersDeadline);
 }
 
 }  // namespace harvelux::wordproc

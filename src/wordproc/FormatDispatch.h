@@ -4,10 +4,13 @@
 
 #include "wordproc/ReadOptions.h"
 
+#include <chrono>
 #include <string>
 #include <string_view>
 
 namespace harvelux::wordproc {
+
+class MemberSink;
 
 enum class Format {
     Unknown,
@@ -24,6 +27,9 @@ enum class Format {
     Pdf,
     WebArchive,
     OldWordProcessor,  // WordPerfect, Works, Write, Word for DOS, old Mac formats
+    Archive,           // ZIP, 7-Zip, tar, RAR, single compressed files: a container
+    MailMessage,       // an RFC 5322 message (.eml); its attachments are members
+    Mailbox,           // mbox: messages one after the other
     OutlookMessage,    // an Outlook item saved as a file (.msg)
     Tnef,              // winmail.dat: an Outlook message inside an Internet mail
     MailStore,         // an Outlook mail store (.pst, .ost)
@@ -36,5 +42,11 @@ Format detectFormat(std::string_view data);
 // after it); throws EngineError for an unknown, damaged or encrypted
 // document.
 std::string readDocumentText(std::string_view data, const ReadOptions& options = {});
+
+// The same, and when the format is a container (an archive, an e-mail), its
+// members handed to `members` after the text is read. Listing the members
+// (and reading them) has the work budget that ends at `membersDeadline`.
+std::string readDocumentText(std::string_view data, const ReadOptions& options, MemberSink& members,
+                             std::chrono::steady_clock::time_point membersDeadline);
 
 }  // namespace harvelux::wordproc

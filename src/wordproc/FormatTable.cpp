@@ -1,14 +1,19 @@
 #include "wordproc/FormatTable.h"
 
 #include "wordproc/EngineInterface.h"
+#include "wordproc/archive/ArchiveReader.h"
+#include "wordproc/archive/ArchiveSignature.h"
 #include "wordproc/container/CompoundFile.h"
 #include "wordproc/container/ZipArchive.h"
 #include "wordproc/html/HtmlSignature.h"
 #include "wordproc/html/WebArchive.h"
 #include "wordproc/legacy/LegacySignature.h"
+#include "wordproc/mail/MailReader.h"
+#include "wordproc/mail/MailSignature.h"
 #include "wordproc/module/LegacyModule.h"
 #include "wordproc/module/PdfHtmlModule.h"
 #include "wordproc/odf/OdfReader.h"
+#include "wordproc/ooxml/OoxmlEmbeddedObjects.h"
 #include "wordproc/ooxml/OoxmlPackageReader.h"
 #include "wordproc/ooxml/WordXmlReader.h"
 #include "wordproc/outlook/OutlookMessage.h"
@@ -19,6 +24,7 @@
 #include "wordproc/rtf/RtfReader.h"
 #include "wordproc/word/Word2Reader.h"
 #include "wordproc/word/WordBinaryReader.h"
+#include "wordproc/word/WordObjectPool.h"
 
 #include <algorithm>
 #include <utility>
@@ -70,6 +76,26 @@ std::string readWebArchive(const FormatInput& input, const ReadOptions& options)
     return readHtmlThroughModule(page, options);
 }
 
+// An archive has no text of its own: its members are its documents.
+std::string noText(const FormatInput&, const ReadOptions&) { return {}; }
+
+template <void (*list)(std::string_view, MemberSink&)>
+void bytesMembers(const FormatInput& input, const ReadOptions&, MemberSink& sink) {
+    list(input.data, sink);
+}
+
+template <void (*list)(const ZipArchive&, const ReadOptions&, MemberSink&)>
+void zipMembers(const FormatInput& input, const ReadOptions& options, MemberSink& sink) {
+    list(*input.zip, options, sink);
+}
+template <void (*list)(const CompoundFile&, const ReadOptions&, MemberSink&)>
+void compoundMembers(const FormatInput& input, const ReadOptions& options, MemberSink& sink) {
+    list(*input.compound, options, sink);
+}
+void outlookMessageMembers(const FormatInput& input, const ReadOptions&, MemberSink& sink) {
+    listOutlookMessageMembers(*input.compound, sink);
+}
+
 bool hasDistinctLegacySignature(const FormatInput& input) {
     return distinctLegacyFamily(input.data) != LegacyFamily::None;
 }
@@ -111,7 +137,8 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_outlook_tnef",
-     ""},
+     "",
+     bytesMembers<listTnefMembers>},
     {Format::MailStore,
      "Outlook mail store",
      {{{LeadingBytes, bytesTest<looksLikePst>}}},
@@ -120,7 +147,8 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_outlook_pst",
-     ""},
+     "",
+     bytesMembers<listPstMembers>},
     {Format::Ooxml,
      "Office Open XML",
      {{{InsideZip, zipTest<isOoxmlPackage>}}},
@@ -129,7 +157,8 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_ooxml",
-     kWordDocuments},
+     kWordDocuments,
+     zipMembers<listOoxmlEmbeddedObjects>},
     {Format::OpenDocument,
      "OpenDocument text",
      {{{InsideZip, zipTest<isOpenDocumentTextPackage>}}},
@@ -147,7 +176,8 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_word_binary",
-     kWordDocuments},
+     kWordDocuments,
+     compoundMembers<listWordObjectPool>},
     {Format::OutlookMessage,
      "Outlook message",
      {{{InsideCompoundFile, compoundTest<isOutlookMessage>}}},
@@ -156,7 +186,8 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_outlook_msg",
-     ""},
+     "",
+     outlookMessageMembers},
     {Format::EncryptedPackage,
      "password-protected Office Open XML (refused as encrypted)",
      {{{InsideCompoundFile, holdsEncryptedPackage}}},
@@ -183,7 +214,8 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::PdfHtml,
      false,
      "fuzz_pdf",
-     ""},
+     "",
+     outlookMessageMembers},
     // Works documents are compound files; the other families are told by
     // their first bytes, the ones whose header says little only last.
     {Format::OldWordProcessor,
@@ -233,6 +265,27 @@ constexpr FormatEntry kFormats[] = {
      true,
      "fuzz_html",
      ""},
+    // Before plain text, which a message also is.
+    {Format::Mailbox,
+     "mailbox (mbox)",
+     {{{Content, bytesTest<looksLikeMailbox>}}},
+     noText,
+     "mbox mbx",
+     FormatModule::None,
+     false,
+     "fuzz_archive",
+     "",
+     bytesMembers<listMailboxMembers>},
+    {Format::MailMessage,
+     "e-mail message (RFC 5322, MIME)",
+     {{{Content, bytesTest<looksLikeMailMessage>}}},
+     bytesReader<readMailText>,
+     "eml msg822",
+     FormatModule::None,
+     true,
+     "fuzz_archive",
+     "",
+     bytesMembers<listMailMembers>},
     {Format::PlainText,
      "plain text",
      {{{Content, bytesTest<looksLikePlainText>}}},
@@ -242,6 +295,18 @@ constexpr FormatEntry kFormats[] = {
      false,
      "fuzz_dispatch",
      ""},
+    // Last, so that every document format that is a ZIP archive claims its
+    // own first.
+    {Format::Archive,
+     "archives and compressed files (ZIP, 7-Zip, tar, RAR, gzip, bzip2, xz, zstd)",
+     {{{LeadingBytes, bytesTest<looksLikeArchive>}, {InsideZip, zipTest<isPlainZipArchive>}}},
+     noText,
+     "zip 7z tar tgz gz tbz2 bz2 txz xz tzst zst rar",
+     FormatModule::None,
+     false,
+     "fuzz_archive",
+     "",
+     bytesMembers<listArchiveMembers>},
 };
 
 // Each format has one row, with its usual names and a fuzzer. (That each

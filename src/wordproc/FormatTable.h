@@ -17,6 +17,7 @@
 namespace harvelux::wordproc {
 
 class CompoundFile;
+class MemberSink;
 class ZipArchive;
 
 // What a signature test and a reader are given: the document's bytes and,
@@ -62,6 +63,11 @@ struct FormatEntry {
     // takes this format's files; empty when a scan passes them over (they
     // are read when named or when every file is asked for).
     std::string_view folderScanPattern;
+    // A container's members (an archive's files, an e-mail's attachments),
+    // handed to the sink in the container's order; each is then recognised
+    // and read as a document of its own. Null for a format that holds none.
+    // Throws EngineError when the container cannot be opened at all.
+    void (*members)(const FormatInput&, const ReadOptions&, MemberSink&) = nullptr;
 
     // Whether one of the signatures of `stage` matches.
     bool matches(DetectStage stage, const FormatInput& input) const;

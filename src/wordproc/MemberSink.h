@@ -6,6 +6,8 @@
 
 #include "wordproc/UnreadableReason.h"
 
+#include <cstdint>
+#include <limits>
 #include <string>
 
 namespace harvelux::wordproc {
@@ -19,6 +21,9 @@ public:
     virtual bool add(std::string name, std::string bytes) = 0;
     // A member that could not be taken out, and why.
     virtual void unreadable(std::string name, UnreadableReason reason) = 0;
+    // The most bytes the next member may have: a reader stops inflating a
+    // member beyond this and reports it as ExpandsTooFar instead.
+    virtual std::uint64_t roomLeft() const { return std::numeric_limits<std::uint64_t>::max(); }
 };
 
 }  // namespace harvelux::wordproc

@@ -6,13 +6,16 @@
 namespace harvelux::wordproc {
 
 enum class UnreadableReason {
-    Damaged,        // the format is known but its content is broken or cannot be used
-    Encrypted,      // a password is needed
-    NotADocument,   // a folder, a device or some other thing that is not a file
-    UnknownFormat,  // a file whose content is no format the engine reads
-    Missing,        // no such file (any more)
-    NoPermission,   // the file may not be read by this user
-    TooLarge,       // the file or its text is beyond the engine's limits
+    Damaged,         // the format is known but its content is broken or cannot be used
+    Encrypted,       // a password is needed
+    NotADocument,    // a folder, a device or some other thing that is not a file
+    UnknownFormat,   // a file whose content is no format the engine reads
+    Missing,         // no such file (any more)
+    NoPermission,    // the file may not be read by this user
+    TooLarge,        // the file or its text is beyond the engine's limits
+    TooManyMembers,  // a container with more members than are read of one
+    NestedTooDeep,   // a container inside containers beyond the depth that is followed
+    ExpandsTooFar,   // a container whose members inflate beyond what its size allows
 };
 
 // The reason in words, for people: "encrypted", "damaged", ...
@@ -32,6 +35,12 @@ constexpr const char* describeReason(UnreadableReason reason) {
             return "no permission";
         case UnreadableReason::TooLarge:
             return "too large";
+        case UnreadableReason::TooManyMembers:
+            return "too many members (the rest not read)";
+        case UnreadableReason::NestedTooDeep:
+            return "nested too deeply";
+        case UnreadableReason::ExpandsTooFar:
+            return "expands too far (the rest not read)";
     }
     return "damaged";
 }

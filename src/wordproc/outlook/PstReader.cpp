@@ -86,7 +86,8 @@ bool visitFolder(pst_file& file, pst_desc_tree* folder, const std::string& path,
         if (!item) continue;
         if (item->folder) {
             const std::string name = utf8(*item, item->file_as);
-            if (!visitFolder(file, node, path.empty() ? name : path + "/" + name, depth + 1, items, visit)) return false;
+            if (!visitFolder(file, node, path.empty() ? name : path + "/" + name, depth + 1, items, visit))
+                return false;
         } else if (item->email) {
             if (!visit(file, *item, path)) return false;
         }
@@ -108,7 +109,8 @@ OutlookMessageParts messageParts(pst_item& item) {
     // An Exchange sender's first address is a directory name; the second,
     // when there is one, its Internet address.
     std::string sender = utf8(item, email.sender_address);
-    if (std::string second = utf8(item, email.sender2_address); sender.find('@') == std::string::npos && !second.empty())
+    if (std::string second = utf8(item, email.sender2_address);
+        sender.find('@') == std::string::npos && !second.empty())
         sender = std::move(second);
     parts.people.emplace_back(utf8(item, email.outlook_sender_name), std::move(sender));
     for (pst_string* list : {&email.sentto_address, &email.cc_address, &email.bcc_address})
@@ -116,8 +118,7 @@ OutlookMessageParts messageParts(pst_item& item) {
     parts.subject = utf8(item, item.subject);
     parts.plainBody = utf8(item, item.body);
     parts.htmlBody = utf8(item, email.htmlbody);
-    if (email.rtf_compressed.data)
-        parts.compressedRtf.assign(email.rtf_compressed.data, email.rtf_compressed.size);
+    if (email.rtf_compressed.data) parts.compressedRtf.assign(email.rtf_compressed.data, email.rtf_compressed.size);
     parts.transportHeaders = utf8(item, email.header);
     return parts;
 }

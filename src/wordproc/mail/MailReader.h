@@ -1,0 +1,23 @@
+// E-mail messages and mailboxes through GMime. A message's text is its
+// address fields (From, To, Cc, Bcc, Reply-To, Sender), one address a line
+// as "Display Name <address>" or the bare address, then its subject, then
+// its plain-text body (the HTML body, read as HTML, when there is no plain
+// one; with every story read, both). Its attachments are its members, by
+// file name; an attached message is a member too.
+#pragma once
+
+#include "wordproc/ReadOptions.h"
+
+#include <string>
+#include <string_view>
+
+namespace harvelux::wordproc {
+
+class MemberSink;
+
+std::string readMailText(std::string_view data, const ReadOptions& options);
+void listMailMembers(std::string_view data, MemberSink& sink);
+// Each message of an mbox, in turn ("message 1", "message 2", ...).
+void listMailboxMembers(std::string_view data, MemberSink& sink);
+
+}  // namespace harvelux::wordproc
