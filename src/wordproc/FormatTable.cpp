@@ -86,14 +86,14 @@ void bytesMembers(const FormatInput& input, const ReadOptions&, MemberSink& sink
 
 template <void (*list)(const ZipArchive&, const ReadOptions&, MemberSink&)>
 void zipMembers(const FormatInput& input, const ReadOptions& options, MemberSink& sink) {
-    list(*input.zip, options, sink);
+    if (input.zip) list(*input.zip, options, sink);
 }
 template <void (*list)(const CompoundFile&, const ReadOptions&, MemberSink&)>
 void compoundMembers(const FormatInput& input, const ReadOptions& options, MemberSink& sink) {
-    list(*input.compound, options, sink);
+    if (input.compound) list(*input.compound, options, sink);
 }
 void outlookMessageMembers(const FormatInput& input, const ReadOptions&, MemberSink& sink) {
-    listOutlookMessageMembers(*input.compound, sink);
+    if (input.compound) listOutlookMessageMembers(*input.compound, sink);
 }
 
 bool hasDistinctLegacySignature(const FormatInput& input) {
