@@ -10,6 +10,10 @@ pkg_check_modules(LIBZIP REQUIRED IMPORTED_TARGET libzip)
 pkg_check_modules(PUGIXML REQUIRED IMPORTED_TARGET pugixml)
 pkg_check_modules(LIBARCHIVE REQUIRED IMPORTED_TARGET libarchive)
 pkg_check_modules(GMIME REQUIRED IMPORTED_TARGET gmime-3.0)
+# winmail.dat (TNEF), read from memory.
+pkg_check_modules(YTNEF REQUIRED IMPORTED_TARGET libytnef)
+# Outlook mail stores (.pst, .ost).
+pkg_check_modules(LIBPST REQUIRED IMPORTED_TARGET libpst)
 pkg_check_modules(LIBXML2 REQUIRED IMPORTED_TARGET libxml-2.0)
 pkg_check_modules(POPPLER_CPP REQUIRED IMPORTED_TARGET poppler-cpp)
 pkg_check_modules(LEGACY_LIBS REQUIRED IMPORTED_TARGET

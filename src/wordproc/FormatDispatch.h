@@ -30,6 +30,9 @@ enum class Format {
     Archive,           // ZIP, 7-Zip, tar, RAR, single compressed files: a container
     MailMessage,       // an RFC 5322 message (.eml); its attachments are members
     Mailbox,           // mbox: messages one after the other
+    OutlookMessage,    // an Outlook item saved as a file (.msg)
+    Tnef,              // winmail.dat: an Outlook message inside an Internet mail
+    MailStore,         // an Outlook mail store (.pst, .ost)
 };
 
 // The format of the bytes; Unknown when no reader takes them.

@@ -13,13 +13,18 @@
 #include "wordproc/module/LegacyModule.h"
 #include "wordproc/module/PdfHtmlModule.h"
 #include "wordproc/odf/OdfReader.h"
+#include "wordproc/ooxml/OoxmlEmbeddedObjects.h"
 #include "wordproc/ooxml/OoxmlPackageReader.h"
 #include "wordproc/ooxml/WordXmlReader.h"
+#include "wordproc/outlook/OutlookMessage.h"
+#include "wordproc/outlook/PstReader.h"
+#include "wordproc/outlook/TnefReader.h"
 #include "wordproc/pdf/PdfSignature.h"
 #include "wordproc/plain/PlainTextReader.h"
 #include "wordproc/rtf/RtfReader.h"
 #include "wordproc/word/Word2Reader.h"
 #include "wordproc/word/WordBinaryReader.h"
+#include "wordproc/word/WordObjectPool.h"
 
 #include <algorithm>
 #include <utility>
@@ -79,6 +84,18 @@ void bytesMembers(const FormatInput& input, const ReadOptions&, MemberSink& sink
     list(input.data, sink);
 }
 
+template <void (*list)(const ZipArchive&, const ReadOptions&, MemberSink&)>
+void zipMembers(const FormatInput& input, const ReadOptions& options, MemberSink& sink) {
+    if (input.zip) list(*input.zip, options, sink);
+}
+template <void (*list)(const CompoundFile&, const ReadOptions&, MemberSink&)>
+void compoundMembers(const FormatInput& input, const ReadOptions& options, MemberSink& sink) {
+    if (input.compound) list(*input.compound, options, sink);
+}
+void outlookMessageMembers(const FormatInput& input, const ReadOptions&, MemberSink& sink) {
+    if (input.compound) listOutlookMessageMembers(*input.compound, sink);
+}
+
 bool hasDistinctLegacySignature(const FormatInput& input) {
     return distinctLegacyFamily(input.data) != LegacyFamily::None;
 }
@@ -109,6 +126,26 @@ constexpr FormatEntry kFormats[] = {
      true,
      "fuzz_rtf",
      FormatFamily::Text},
+    {Format::Tnef,
+     "TNEF (winmail.dat)",
+     {{{LeadingBytes, bytesTest<looksLikeTnef>}}},
+     bytesReader<readTnefText>,
+     "dat",
+     FormatModule::None,
+     true,
+     "fuzz_outlook_tnef",
+     FormatFamily::Mail,
+     bytesMembers<listTnefMembers>},
+    {Format::MailStore,
+     "Outlook mail store",
+     {{{LeadingBytes, bytesTest<looksLikePst>}}},
+     bytesReader<readPstText>,
+     "pst ost",
+     FormatModule::None,
+     true,
+     "fuzz_outlook_pst",
+     FormatFamily::Mail,
+     bytesMembers<listPstMembers>},
     {Format::Ooxml,
      "Office Open XML",
      {{{InsideZip, zipTest<isOoxmlPackage>}}},
@@ -117,7 +154,8 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_ooxml",
-     FormatFamily::Text},
+     FormatFamily::Text,
+     zipMembers<listOoxmlEmbeddedObjects>},
     {Format::OpenDocument,
      "OpenDocument text",
      {{{InsideZip, zipTest<isOpenDocumentTextPackage>}}},
@@ -135,7 +173,18 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_word_binary",
-     FormatFamily::Text},
+     FormatFamily::Text,
+     compoundMembers<listWordObjectPool>},
+    {Format::OutlookMessage,
+     "Outlook message",
+     {{{InsideCompoundFile, compoundTest<isOutlookMessage>}}},
+     compoundReader<readOutlookMessageText>,
+     "msg",
+     FormatModule::None,
+     true,
+     "fuzz_outlook_msg",
+     FormatFamily::Mail,
+     outlookMessageMembers},
     {Format::EncryptedPackage,
      "password-protected Office Open XML (refused as encrypted)",
      {{{InsideCompoundFile, holdsEncryptedPackage}}},

@@ -37,6 +37,14 @@ bool ZipArchive::looksLikeZip(std::string_view data) {
 
 bool ZipArchive::contains(const std::string& name) const { return zip_name_locate(archive_, name.c_str(), 0) >= 0; }
 
+std::vector<std::string> ZipArchive::names(std::size_t most) const {
+    std::vector<std::string> result;
+    const zip_int64_t count = zip_get_num_entries(archive_, 0);
+    for (zip_int64_t i = 0; i < count && result.size() < most; ++i)
+        if (const char* name = zip_get_name(archive_, static_cast<zip_uint64_t>(i), 0)) result.emplace_back(name);
+    return result;
+}
+
 std::optional<std::string> ZipArchive::read(const std::string& name, std::uint64_t limit) const {
     const zip_int64_t index = zip_name_locate(archive_, name.c_str(), 0);
     if (index < 0) return std::nullopt;

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct zip;
 
@@ -24,6 +25,8 @@ public:
     static bool looksLikeZip(std::string_view data);
 
     bool contains(const std::string& name) const;
+    // The names of the entries in the archive's order, at most `most`.
+    std::vector<std::string> names(std::size_t most) const;
     // The decompressed part, or nothing when there is no such entry. A part
     // that is damaged or inflates beyond the caps (or beyond `limit` bytes)
     // throws EngineError.

@@ -1,0 +1,35 @@
+// Feeds bytes to the mail store (.pst) reader, text and members; input
+// without the signature is given it, so that every input reaches the parser.
+#include "FuzzOptions.h"
+#include "wordproc/EngineInterface.h"
+#include "wordproc/MemberSink.h"
+#include "wordproc/outlook/PstReader.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+using namespace harvelux::wordproc;
+
+namespace {
+
+class DroppingSink : public MemberSink {
+public:
+    bool add(std::string, std::string) override { return true; }
+    void unreadable(std::string, UnreadableReason) override {}
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
+    std::string data(reinterpret_cast<const char*>(bytes), size);
+    if (!looksLikePst(data)) data.insert(0, "!BDN", 4);
+    try {
+        (void)readPstText(data, fuzzReadOptions(bytes, size));
+    } catch (const EngineError&) {}
+    try {
+        DroppingSink sink;
+        listPstMembers(data, sink);
+    } catch (const EngineError&) {}
+    return 0;
+}

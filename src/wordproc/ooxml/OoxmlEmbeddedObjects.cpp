@@ -1,0 +1,35 @@
+#include "wordproc/ooxml/OoxmlEmbeddedObjects.h"
+
+#include "wordproc/EngineInterface.h"
+#include "wordproc/container/CompoundFile.h"
+#include "wordproc/container/OleObject.h"
+
+namespace harvelux::wordproc {
+
+namespace {
+
+constexpr std::size_t kMaxParts = 100000;
+
+}  // namespace
+
+void listOoxmlEmbeddedObjects(const ZipArchive& zip, const ReadOptions& options, MemberSink& sink) {
+    if (!options.allStories) return;
+    for (std::string& name : zip.names(kMaxParts)) {
+        if (name.find("/embeddings/") == std::string::npos || name.ends_with("/")) continue;
+        try {
+            std::optional<std::string> bytes = zip.read(name);
+            if (!bytes) continue;
+            if (!CompoundFile::hasSignature(*bytes)) {
+                if (!sink.add(std::move(name), std::move(*bytes))) return;
+                continue;
+            }
+            const CompoundFile object(*bytes);
+            if (auto document = oleObjectDocument(object, CompoundFile::kRoot, *bytes, name))
+                if (!sink.add(std::move(document->name), std::move(document->bytes))) return;
+        } catch (const EngineError& error) {
+            sink.unreadable(std::move(name), error.reason());
+        }
+    }
+}
+
+}  // namespace harvelux::wordproc

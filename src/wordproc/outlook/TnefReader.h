@@ -1,0 +1,24 @@
+// Transport-neutral encapsulation (winmail.dat, application/ms-tnef): the
+// Outlook message that travels inside an Internet mail, read from memory
+// through libytnef. Its text is read like an Outlook message's; its
+// attachments are members named by their file names.
+#pragma once
+
+#include "wordproc/MemberSink.h"
+#include "wordproc/ReadOptions.h"
+
+#include <string>
+#include <string_view>
+
+namespace harvelux::wordproc {
+
+// Whether the bytes start with the TNEF signature.
+bool looksLikeTnef(std::string_view data);
+
+// Throws EngineError when the stream cannot be parsed.
+std::string readTnefText(std::string_view data, const ReadOptions& options = {});
+
+// Hands each attachment to `sink` until the sink's caps are reached.
+void listTnefMembers(std::string_view data, MemberSink& sink);
+
+}  // namespace harvelux::wordproc
