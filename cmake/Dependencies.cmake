@@ -8,6 +8,8 @@ find_package(Threads REQUIRED)
 # The document engine and its two reader modules.
 pkg_check_modules(LIBZIP REQUIRED IMPORTED_TARGET libzip)
 pkg_check_modules(PUGIXML REQUIRED IMPORTED_TARGET pugixml)
+# Excel 97-2003 and 5.0/95 workbooks.
+pkg_check_modules(FREEXL REQUIRED IMPORTED_TARGET freexl)
 pkg_check_modules(LIBXML2 REQUIRED IMPORTED_TARGET libxml-2.0)
 pkg_check_modules(POPPLER_CPP REQUIRED IMPORTED_TARGET poppler-cpp)
 pkg_check_modules(LEGACY_LIBS REQUIRED IMPORTED_TARGET

@@ -24,6 +24,14 @@ enum class Format {
     Pdf,
     WebArchive,
     OldWordProcessor,  // WordPerfect, Works, Write, Word for DOS, old Mac formats
+    SpreadsheetML,     // .xlsx and its kin
+    OpenDocumentSpreadsheet,
+    FlatOpenDocumentSpreadsheet,
+    ExcelBinary,     // Excel 97-2003 and 5.0/95
+    PresentationML,  // .pptx and its kin
+    OpenDocumentPresentation,
+    FlatOpenDocumentPresentation,
+    PowerPointBinary,  // PowerPoint 97-2003
 };
 
 // The format of the bytes; Unknown when no reader takes them.
