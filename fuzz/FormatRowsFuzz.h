@@ -31,9 +31,8 @@ inline int fuzzFormatRows(std::string_view fuzzer, const std::uint8_t* data, std
             compound.emplace(bytes);
             stage = DetectStage::InsideCompoundFile;
         }
-        const wordproc::FormatInput input{.data = bytes,
-                                          .zip = zip ? &*zip : nullptr,
-                                          .compound = compound ? &*compound : nullptr};
+        const wordproc::FormatInput input{
+            .data = bytes, .zip = zip ? &*zip : nullptr, .compound = compound ? &*compound : nullptr};
         for (const wordproc::FormatEntry& entry : wordproc::formatTable()) {
             if (entry.fuzzer != fuzzer || !entry.matches(stage, input)) continue;
             entry.read(input, options);

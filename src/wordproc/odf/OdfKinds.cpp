@@ -53,7 +53,8 @@ pugi::xml_node officeBody(const pugi::xml_document& document, XmlNamespaces& ns,
     throw EngineError("the document has no body of its kind");
 }
 
-std::string readOpenDocumentPackageOf(const ZipArchive& zip, const ReadOptions& options, const OdfBodyReader& readBody) {
+std::string readOpenDocumentPackageOf(const ZipArchive& zip, const ReadOptions& options,
+                                      const OdfBodyReader& readBody) {
     if (const auto manifest = zip.read("META-INF/manifest.xml");
         manifest && manifest->find("encryption-data") != std::string::npos)
         throw EngineError("the document is encrypted", UnreadableReason::Encrypted);

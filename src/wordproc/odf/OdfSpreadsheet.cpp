@@ -44,7 +44,8 @@ void readTable(const pugi::xml_node& table, XmlNamespaces& ns, OtherStories* lin
     forEachElement(table, [&](const pugi::xml_node& element, XmlNamespaces& inner) {
         if (inner.uriOf(element) != odf::kTable) return false;
         const std::string_view name = localName(element);
-        if (name != "table-row") return name == "table-row-group" || name == "table-header-rows" || name == "table-rows";
+        if (name != "table-row")
+            return name == "table-row-group" || name == "table-header-rows" || name == "table-rows";
         std::string row;
         SheetText once;
         for (const pugi::xml_node& cell : element.children()) {

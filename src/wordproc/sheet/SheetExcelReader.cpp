@@ -4,6 +4,7 @@
 #include "wordproc/WorkBudget.h"
 #include "wordproc/container/CompoundFile.h"
 #include "wordproc/container/PropertySet.h"
+#include "wordproc/sheet/SheetExcelComments.h"
 #include "wordproc/text/OtherStories.h"
 #include "wordproc/text/SheetText.h"
 
@@ -102,6 +103,9 @@ std::string readExcelText(std::string_view data, const CompoundFile& file, const
     std::string text = sheets.take();
     if (!options.allStories) return text;
     OtherStories stories;
+    const ExcelStories more = readExcelStories(file);
+    stories.add(StoryKind::Comments, more.comments);
+    stories.add(StoryKind::HeadersFooters, more.headersFooters);
     stories.add(StoryKind::Properties, propertyStrings(file));
     return stories.appendTo(std::move(text));
 }

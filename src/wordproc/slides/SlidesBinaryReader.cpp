@@ -68,8 +68,7 @@ bool isPowerPointBinary(const CompoundFile& file) {
 }
 
 std::string readPowerPointText(const CompoundFile& file, const ReadOptions& options) {
-    if (file.find(u"EncryptedSummary"))
-        throw EngineError("the presentation is encrypted", UnreadableReason::Encrypted);
+    if (file.find(u"EncryptedSummary")) throw EngineError("the presentation is encrypted", UnreadableReason::Encrypted);
     const auto id = file.find(kStream);
     if (!id) throw EngineError("the presentation has no document stream");
     const std::string stream = file.readStream(*id);
