@@ -66,7 +66,11 @@ std::string readPresentationMLText(const ZipArchive& zip, const ReadOptions& opt
         if (found == relationships.end() || found->second.external) continue;
         // A missing or damaged slide is passed over; the others are read.
         try {
-            text.append(drawingText(zip, found->second.target));
+            const std::string slide = drawingText(zip, found->second.target);
+            if (!slide.empty()) {
+                text.append(slide);
+                text.append(chars::kPageBreak);
+            }
         } catch (const EngineError& error) {
             if (error.reason() == UnreadableReason::TooLarge) throw;
         }

@@ -1,5 +1,6 @@
 // PresentationML packages (.pptx .pptm .potx .ppsx): the text of every
-// slide in the presentation's order, a paragraph a line; with
+// slide in the presentation's order, a paragraph a line and a slide ending
+// in a form feed; with
 // ReadOptions::allStories also the speaker notes, the comments, the slide
 // masters' text and the addresses of mailto: hyperlinks.
 #pragma once

@@ -57,7 +57,7 @@ ExcelStories readExcelStories(const CompoundFile& file) {
     const auto id = file.find(u"Workbook");
     if (!id || file.entry(*id).type != CompoundFile::EntryType::Stream) return stories;
     const std::string stream = file.readStream(*id);
-    TextBuilder comments;  // under the text cap
+    TextBuilder comments;     // under the text cap
     std::size_t pending = 0;  // characters of a TXO still to come in CONTINUE records
     try {
         for (std::size_t at = 0; at + 4 <= stream.size();) {
@@ -79,8 +79,7 @@ ExcelStories readExcelStories(const CompoundFile& file) {
             } else if ((type == kHeader || type == kFooter) && body.size() >= 3) {
                 pending = 0;
                 std::string code;
-                appendCharacters(body.substr(3), le16(body, 0, "a header"), (byteAt(body, 2) & kHighBytes) != 0,
-                                 code);
+                appendCharacters(body.substr(3), le16(body, 0, "a header"), (byteAt(body, 2) & kHighBytes) != 0, code);
                 const std::string text = withoutCodes(code);
                 if (text.find_first_not_of(' ') != std::string::npos) stories.headersFooters += text + '\r';
             } else {
