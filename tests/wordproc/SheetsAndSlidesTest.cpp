@@ -25,8 +25,8 @@ std::string containersDir() { return testfiles::corpusDir() + "/../containers"; 
 struct RealFile {
     const char* name;
     Format format;
-    std::vector<std::string> mainText;     // found without reading whole documents
-    std::vector<std::string> wholeOnly;    // found only when reading whole documents
+    std::vector<std::string> mainText;   // found without reading whole documents
+    std::vector<std::string> wholeOnly;  // found only when reading whole documents
 };
 
 const RealFile kRealFiles[] = {
@@ -77,13 +77,13 @@ std::string workbook(const std::string& sheetData, const std::string& sharedStri
                             "/officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>"},
         {"xl/workbook.xml", std::string("<workbook xmlns=\"") + kMain + "\" xmlns:r=\"" + rel +
                                 "\"><sheets><sheet name=\"A\" r:id=\"s1\"/></sheets></workbook>"},
-        {"xl/_rels/workbook.xml.rels",
-         "<Relationships><Relationship Id=\"s1\" Type=\"" + rel +
-             "/worksheet\" Target=\"sheet1.xml\"/><Relationship Id=\"ss\" Type=\"" + rel +
-             "/sharedStrings\" Target=\"strings.xml\"/></Relationships>"},
-        {"xl/sheet1.xml", std::string("<worksheet xmlns=\"") + kMain + "\"><sheetData>" + sheetData +
-                              "</sheetData></worksheet>"},
-        {"xl/strings.xml", std::string("<sst xmlns=\"") + kMain + "\" count=\"4000000000\">" + sharedStrings + "</sst>"},
+        {"xl/_rels/workbook.xml.rels", "<Relationships><Relationship Id=\"s1\" Type=\"" + rel +
+                                           "/worksheet\" Target=\"sheet1.xml\"/><Relationship Id=\"ss\" Type=\"" + rel +
+                                           "/sharedStrings\" Target=\"strings.xml\"/></Relationships>"},
+        {"xl/sheet1.xml",
+         std::string("<worksheet xmlns=\"") + kMain + "\"><sheetData>" + sheetData + "</sheetData></worksheet>"},
+        {"xl/strings.xml",
+         std::string("<sst xmlns=\"") + kMain + "\" count=\"4000000000\">" + sharedStrings + "</sst>"},
     });
 }
 
@@ -92,7 +92,8 @@ TEST(SpreadsheetText, TextCellsOnlyTabBetweenCellsCrAfterRowsFormFeedAfterTheShe
         R"(<row><c t="s"><v>0</v></c><c><v>42</v></c><c/><c t="inlineStr"><is><t>in</t><t>line</t></is></c></row>)"
         R"(<row><c t="b"><v>1</v></c><c t="s"><v>99</v></c></row>)"
         R"(<row><c t="str"><f>A1</f><v>formula result</v></c><c t="s"><v>1</v></c></row>)";
-    const std::string strings = "<si><t>shared</t></si><si><r><t>two</t></r><r><t> runs</t></r><rPh><t>x</t></rPh></si>";
+    const std::string strings =
+        "<si><t>shared</t></si><si><r><t>two</t></r><r><t> runs</t></r><rPh><t>x</t></rPh></si>";
     EXPECT_EQ(readDocumentText(workbook(cells, strings)), "shared\tinline\rformula result\ttwo runs\r\f");
 }
 

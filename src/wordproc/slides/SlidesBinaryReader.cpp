@@ -22,6 +22,7 @@ constexpr std::uint16_t kSlide = 0x03EE;
 constexpr std::uint16_t kNotes = 0x03F0;
 constexpr std::uint16_t kMainMaster = 0x03F8;
 constexpr std::uint16_t kSlideListWithText = 0x0FF0;
+constexpr std::uint16_t kSlidePersistAtom = 0x03F3;
 constexpr std::uint16_t kTextCharsAtom = 0x0FA0;
 constexpr std::uint16_t kTextBytesAtom = 0x0FA8;
 constexpr std::uint16_t kContainerVersion = 0x0F;
@@ -60,6 +61,11 @@ void appendAtom(std::uint16_t type, std::string_view body, TextBuilder& out) {
     if (!out.endsWith('\r')) out.append(chars::kParagraph);
 }
 
+// A slide's text ends in a form feed, once, and only when it has text.
+void endSlide(TextBuilder& slides) {
+    if (!slides.text().empty() && !slides.endsWith('\f')) slides.append(chars::kPageBreak);
+}
+
 }  // namespace
 
 bool isPowerPointBinary(const CompoundFile& file) {
@@ -88,6 +94,9 @@ std::string readPowerPointText(const CompoundFile& file, const ReadOptions& opti
         const std::uint32_t length = le32(stream, at + 4, "a record");
         const Story outer = open.empty() ? Story::Slides : open.back().story;
         const std::uint64_t end = at + kHeaderBytes + length;
+        // A slide begins with its container, or in the slide list with the
+        // atom that names it.
+        if ((type == kSlide || type == kSlidePersistAtom) && outer == Story::Slides) endSlide(slides);
         if ((versionAndInstance & 0x0F) == kContainerVersion) {
             if (open.size() >= kMaxNesting) throw EngineError("the presentation nests too deeply");
             open.push_back(Open{end, storyOf(type, static_cast<std::uint16_t>(versionAndInstance >> 4), outer)});
@@ -101,6 +110,7 @@ std::string readPowerPointText(const CompoundFile& file, const ReadOptions& opti
         }
         at = end;
     }
+    endSlide(slides);
     if (!options.allStories) return slides.take();
     OtherStories stories;
     stories.add(StoryKind::Notes, notes.text());

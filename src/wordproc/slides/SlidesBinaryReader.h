@@ -1,7 +1,7 @@
 // PowerPoint 97-2003 presentations (.ppt .pps .pot): compound files with a
 // "PowerPoint Document" stream of records. The text atoms of the slides, in
 // the order the stream keeps them (the slide list's placeholders, then the
-// slides' own text boxes); with ReadOptions::allStories also the notes, the
+// slides' own text boxes), a slide ending in a form feed; with ReadOptions::allStories also the notes, the
 // masters' text and the document properties.
 #pragma once
 
