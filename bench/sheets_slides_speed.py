@@ -62,7 +62,7 @@ def main():
     here = os.path.dirname(os.path.abspath(__file__))
     parser.add_argument("--build", default=os.path.join(here, "..", "build"))
     parser.add_argument("--containers", default=os.path.join(here, "..", "..", "shared", "containers"))
-    parser.add_argument("--copies", type=int, default=200)
+    parser.add_argument("--copies", type=int, default=1000)
     parser.add_argument("--repeat", type=int, default=3)
     parser.add_argument("--soffice-sample", type=int, default=3)
     args = parser.parse_args()
@@ -96,7 +96,7 @@ def main():
                 rates["LibreOffice"] = len(few) / seconds
             others = [rate for tool, rate in rates.items() if not tool.startswith("harvelux")]
             ratio = f"{rates['harvelux'] / max(others):.0f}x" if others else "-"
-            cell = lambda tool: f"{rates[tool]:.0f}" if tool in rates else "-"
+            cell = lambda tool: (f"{rates[tool]:.0f}" if rates[tool] >= 10 else f"{rates[tool]:.2f}") if tool in rates else "-"
             catdoc = rates.get("xls2csv", rates.get("catppt"))
             print(f"| {kind} | {name} | {rates['harvelux']:.0f} | {rates['harvelux each']:.0f} | "
                   f"{catdoc:.0f} | " if catdoc else f"| {kind} | {name} | {rates['harvelux']:.0f} | "

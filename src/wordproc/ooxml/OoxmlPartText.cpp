@@ -47,6 +47,12 @@ std::string runText(const pugi::xml_node& node, std::string_view run, std::strin
     return text.take();
 }
 
+pugi::xml_node childNamed(const pugi::xml_node& parent, std::string_view name) {
+    for (const pugi::xml_node& child : parent.children())
+        if (child.type() == pugi::node_element && localName(child) == name) return child;
+    return {};
+}
+
 std::string_view relationshipIdOf(const pugi::xml_node& element) {
     for (const pugi::xml_attribute& attribute : element.attributes()) {
         const std::string_view name = attribute.name();

@@ -19,6 +19,9 @@ class ZipArchive;
 std::string runText(const pugi::xml_node& node, std::string_view run, std::string_view paragraph = {},
                     std::string_view skip = {});
 
+// The first child element with this local name, or a null node.
+pugi::xml_node childNamed(const pugi::xml_node& parent, std::string_view name);
+
 // The value of the attribute whose name ends in ":id" (r:id, whatever the
 // prefix).
 std::string_view relationshipIdOf(const pugi::xml_node& element);

@@ -14,12 +14,6 @@ namespace {
 
 constexpr std::string_view kDefaultPresentation = "ppt/presentation.xml";
 
-pugi::xml_node childNamed(const pugi::xml_node& parent, std::string_view name) {
-    for (const pugi::xml_node& child : parent.children())
-        if (child.type() == pugi::node_element && localName(child) == name) return child;
-    return {};
-}
-
 // The text of a slide-like part (slide, notes, master): DrawingML
 // paragraphs of every shape and table, in the part's order.
 std::string drawingText(const ZipArchive& zip, const std::string& part) {

@@ -24,12 +24,6 @@ std::string workbookPart(const ZipArchive& zip) {
     return named.empty() ? std::string(kDefaultWorkbook) : named;
 }
 
-pugi::xml_node childNamed(const pugi::xml_node& parent, std::string_view name) {
-    for (const pugi::xml_node& child : parent.children())
-        if (child.type() == pugi::node_element && localName(child) == name) return child;
-    return {};
-}
-
 // The shared strings table, each string's runs joined (phonetic guides left
 // out). Its size follows the part's, never a count the part claims.
 std::vector<std::string> readSharedStrings(const ZipArchive& zip, const Relationships& relationships) {
