@@ -5,6 +5,7 @@
 #include "wordproc/container/XmlNamespaces.h"
 #include "wordproc/container/ZipArchive.h"
 #include "wordproc/odf/OdfNamespaces.h"
+#include "wordproc/odf/OdfReader.h"
 #include "wordproc/odf/OdfStories.h"
 #include "wordproc/text/AsciiText.h"
 #include "wordproc/text/OtherStories.h"
@@ -55,9 +56,7 @@ pugi::xml_node officeBody(const pugi::xml_document& document, XmlNamespaces& ns,
 
 std::string readOpenDocumentPackageOf(const ZipArchive& zip, const ReadOptions& options,
                                       const OdfBodyReader& readBody) {
-    if (const auto manifest = zip.read("META-INF/manifest.xml");
-        manifest && manifest->find("encryption-data") != std::string::npos)
-        throw EngineError("the document is encrypted", UnreadableReason::Encrypted);
+    if (isEncryptedOpenDocument(zip)) throw EngineError("the document is encrypted", UnreadableReason::Encrypted);
     const auto content = zip.read("content.xml");
     if (!content) throw EngineError("the package has no content.xml");
     pugi::xml_document document;
