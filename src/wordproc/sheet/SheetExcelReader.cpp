@@ -97,7 +97,10 @@ std::string readExcelText(std::string_view data, const CompoundFile& file, const
     if (workbook.info(FREEXL_BIFF_PASSWORD) == FREEXL_BIFF_OBFUSCATED)
         throw EngineError("the workbook is encrypted", UnreadableReason::Encrypted);
     SheetText sheets;
+    // Every workbook Excel writes has a sheet; a stream in which the
+    // library finds none is no workbook.
     const unsigned count = workbook.info(FREEXL_BIFF_SHEET_COUNT);
+    if (count == 0) throw EngineError("the workbook has no sheets");
     for (unsigned index = 0; index < count && index <= 0xFFFF; ++index)
         readSheet(workbook, static_cast<unsigned short>(index), sheets);
     std::string text = sheets.take();
