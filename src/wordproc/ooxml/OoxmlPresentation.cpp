@@ -24,7 +24,9 @@ std::string drawingText(const ZipArchive& zip, const std::string& part) {
 
 void readSlideStories(const ZipArchive& zip, const std::string& slide, OtherStories& stories) {
     const Relationships relationships = readRelationships(zip, slide);
-    for (const auto& [id, relationship] : relationships) {
+    // Named, not bound: clang 14 cannot capture a structured binding.
+    for (const auto& entry : relationships) {
+        const Relationship& relationship = entry.second;
         if (relationship.external) {
             stories.addLink(relationship.target);
         } else if (relationship.type.ends_with("/notesSlide")) {
@@ -71,9 +73,11 @@ std::string readPresentationMLText(const ZipArchive& zip, const ReadOptions& opt
         if (options.allStories) readSlideStories(zip, found->second.target, stories);
     }
     if (!options.allStories) return text.take();
-    for (const auto& [id, relationship] : relationships)
+    for (const auto& entry : relationships) {
+        const Relationship& relationship = entry.second;
         if (!relationship.external && relationship.type.ends_with("/slideMaster"))
             stories.read(StoryKind::HeadersFooters, [&] { return drawingText(zip, relationship.target); });
+    }
     return stories.appendTo(text.take());
 }
 
