@@ -290,7 +290,7 @@ constexpr FormatEntry kFormats[] = {
      "plain text",
      {{{Content, bytesTest<looksLikePlainText>}}},
      readPlain,
-     "txt md csv tsv",
+     "txt md",
      FormatModule::None,
      false,
      "fuzz_dispatch",
