@@ -34,7 +34,7 @@ public:
     }
     std::string folderDialog(const std::string&) override { return folder_; }
     std::string saveDialog(const std::string&, const std::vector<platform::FileFilter>&) override { return savePath_; }
-    void shellOpen(const std::string&) override {}
+    bool shellOpen(const std::string&) override { return false; }
     void setClipboardText(const std::string& text) override {
         if (realClipboard) real_.setClipboardText(text);
     }

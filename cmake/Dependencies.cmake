@@ -15,6 +15,19 @@ pkg_check_modules(POPPLER_CPP REQUIRED IMPORTED_TARGET poppler-cpp)
 pkg_check_modules(LEGACY_LIBS REQUIRED IMPORTED_TARGET
   libwpd-0.10 libwps-0.4 libmwaw-0.3 librevenge-0.0 librevenge-stream-0.0)
 
+# The libraries the About box names, with the versions found. A library
+# added above gets a line here.
+set(HARVELUX_LIBRARY_VERSIONS
+  "libzip ${LIBZIP_VERSION}"
+  "pugixml ${PUGIXML_VERSION}"
+  "libxml2 ${LIBXML2_VERSION}"
+  "Poppler ${POPPLER_CPP_VERSION}"
+  "libwpd ${LEGACY_LIBS_libwpd-0.10_VERSION}"
+  "libwps ${LEGACY_LIBS_libwps-0.4_VERSION}"
+  "libmwaw ${LEGACY_LIBS_libmwaw-0.3_VERSION}"
+  "librevenge ${LEGACY_LIBS_librevenge-0.0_VERSION}"
+)
+
 # The desktop program (and the tests of its windows). The engine, the
 # extractor and harvelux-extract need no Qt; only the desktop program's
 # targets do, and they turn on AUTOMOC themselves.

@@ -33,7 +33,7 @@ public:
     }
     std::string folderDialog(const std::string&) override { return {}; }
     std::string saveDialog(const std::string&, const std::vector<platform::FileFilter>&) override { return {}; }
-    void shellOpen(const std::string&) override {}
+    bool shellOpen(const std::string&) override { return false; }
     void setClipboardText(const std::string&) override {}
     void processEvents() override {}
 };

@@ -58,11 +58,13 @@ std::string Word1::ReturnDocumentString(const std::string& path) {
     lastUnread_.reset();
     DocumentReadout readout = readAhead_ ? readAhead_->take(path, pump) : readDocument(engine_, path, options_);
     if (readout.status == DocumentReadout::Status::EngineUnavailable) lastUnread_ = kEngineUnavailable;
-    if (readout.status == DocumentReadout::Status::Unreadable) lastUnread_ = wordproc::describeReason(readout.reason);
-    // An other file's reason is its kind: "picture", "program".
+    // The cause as the engine words it ("not a readable ZIP archive"), as
+    // harvelux-extract gives it; the kind alone when there are no words. An
+    // other file's cause is its kind: "picture", "program".
+    if (readout.status == DocumentReadout::Status::Unreadable)
+        lastUnread_ = readout.error.empty() ? wordproc::describeReason(readout.reason) : readout.error;
     lastOtherFile_ = readout.status == DocumentReadout::Status::Unreadable &&
                      readout.reason == wordproc::UnreadableReason::OtherFile;
-    if (lastOtherFile_) lastUnread_ = readout.error;
 
     ErrorTrap trap(platform_, "Word1", "ReturnDocumentString", reportFailure_);
     trap.step(100, [&] { pointer_.set(PointerShape::Hourglass); });

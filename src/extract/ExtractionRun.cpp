@@ -63,7 +63,10 @@ public:
         trap_.step(112, [&] { seen_ = std::make_unique<SeenAddresses>(); });
         int count = 0;
         trap_.step(114, [&] { count = w_.files.count(); });
-        if (w_.summary) *w_.summary = RunSummary{count, 0, 0, false, {}};
+        if (w_.summary) {
+            *w_.summary = RunSummary{};
+            w_.summary->documents = count;
+        }
         return count;
     }
 
@@ -90,6 +93,7 @@ public:
             const int now = w_.files.count();
             if (now == 0) throw std::domain_error("Division by zero");
             w_.progress.setValue(static_cast<double>(i) / now * 100.0);
+            w_.progress.setDocument(i, now);
         });
         trap_.step(118, [&] { hourglass(); });
         trap_.step(120, [&] { path_ = w_.files.itemText(i); });

@@ -21,8 +21,9 @@
 namespace harvelux::extract {
 
 inline constexpr const char* kNoFilesAdded = "No files added.";
-inline constexpr const char* kProgressWorking =
-    "Extracting emails.. please wait patiently. Do not click or do anything to interrupt.";
+// The text as the run begins; a window that shows counts replaces it as
+// each document starts (ProgressSink::setDocument).
+inline constexpr const char* kProgressWorking = "Extracting emails.. \u00B7 Esc to stop";
 inline constexpr const char* kProgressIdle = "Progress Bar";
 
 // The documents to read, items numbered from 1.
@@ -49,6 +50,8 @@ public:
     virtual ~ProgressSink() = default;
     virtual void setValue(double percent) = 0;
     virtual void setText(const std::string& text) = 0;
+    // Document `index` (from 1) of `count` starts; after setValue.
+    virtual void setDocument(int /*index*/, int /*count*/) {}
 };
 
 struct RunWiring {

@@ -22,6 +22,7 @@ struct RunSummary {
     std::size_t addresses = 0;        // addresses found (rows added)
     bool stopped = false;             // the user stopped the run before its end
     std::vector<UnreadEntry> unread;  // in list order
+    std::vector<std::string> modes;   // the options the run used, in words ("whole documents")
 };
 
 }  // namespace harvelux::extract

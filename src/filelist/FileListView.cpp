@@ -31,10 +31,11 @@ FileListView::FileListView(QWidget* parent) : QTreeView(parent), model_(new File
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSortingEnabled(false);
-    // No header until the list gets its column; the column keeps the width
-    // it is given.
+    // No header until the list gets its column. The column is given its
+    // width, and the header then runs on to the list's right edge: a
+    // header that stops short looks cut off.
     setHeaderHidden(true);
-    header()->setStretchLastSection(false);
+    header()->setStretchLastSection(true);
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DropOnly);

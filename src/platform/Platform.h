@@ -42,8 +42,9 @@ public:
     virtual std::string saveDialog(const std::string& title, const std::vector<FileFilter>& filters) = 0;
 
     // Opens a web address ("https://...") or a local file or folder (an
-    // absolute path) in the desktop shell. The outcome is not examined.
-    virtual void shellOpen(const std::string& target) = 0;
+    // absolute path) in the desktop shell. False when it could not be opened:
+    // a missing file or folder, nothing on the desktop to open it with.
+    virtual bool shellOpen(const std::string& target) = 0;
 
     // Replaces the clipboard's contents with plain text.
     virtual void setClipboardText(const std::string& text) = 0;

@@ -7,13 +7,19 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
 
 namespace harvelux::platform {
 
 namespace {
+
+// How long the desktop's opener is given to say it cannot open a target.
+constexpr int kOpenerAnswerMs = 2000;
 
 QString toQ(const std::string& s) { return QString::fromStdString(s); }
 
@@ -28,6 +34,8 @@ QString filterString(const std::vector<FileFilter>& filters) {
 Answer QtPlatform::messageBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title) {
     QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, toQ(title), toQ(text),
                     QMessageBox::NoButton, parent_);
+    // A message that names an address or a path lets the user copy it.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     if (buttons != Buttons::Ok) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(buttons == Buttons::YesNo ? QMessageBox::Yes : QMessageBox::No);
@@ -61,10 +69,25 @@ std::string QtPlatform::saveDialog(const std::string& title, const std::vector<F
         .toStdString();
 }
 
-void QtPlatform::shellOpen(const std::string& target) {
+bool QtPlatform::shellOpen(const std::string& target) {
     const QString t = toQ(target);
-    const QUrl url = t.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(t) : QUrl(t);
-    QDesktopServices::openUrl(url);
+    const bool local = t.startsWith(QLatin1Char('/'));
+    if (local && !QFileInfo::exists(t)) return false;
+    const QUrl url = local ? QUrl::fromLocalFile(t) : QUrl(t);
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) return QDesktopServices::openUrl(url);
+    // xdg-open says within moments when the desktop has nothing to open the
+    // target with; one still running by then has started a program (which
+    // may keep it waiting) and is left to finish on its own.
+    auto* process = new QProcess(qApp);
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    process->start(opener, {url.toString(QUrl::FullyEncoded)});
+    if (!process->waitForStarted(kOpenerAnswerMs)) {
+        process->deleteLater();
+        return false;
+    }
+    if (!process->waitForFinished(kOpenerAnswerMs)) return true;
+    return process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
 }
 
 void QtPlatform::setClipboardText(const std::string& text) {

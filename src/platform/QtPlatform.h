@@ -20,7 +20,7 @@ public:
     std::vector<std::string> openFilesDialog(const std::string& title, const std::vector<FileFilter>& filters) override;
     std::string folderDialog(const std::string& prompt) override;
     std::string saveDialog(const std::string& title, const std::vector<FileFilter>& filters) override;
-    void shellOpen(const std::string& target) override;
+    bool shellOpen(const std::string& target) override;
     void setClipboardText(const std::string& text) override;
     void processEvents() override;
 

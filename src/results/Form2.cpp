@@ -4,10 +4,13 @@
 #include "platform/QtPlatform.h"
 #include "results/ResultsIcons.h"
 #include "results/ResultsLayout.h"
+#include "results/ResultsMenu.h"
 #include "results/RunStatusText.h"
+#include "results/SelectedRows.h"
 #include "results/UnreadDialog.h"
 #include "ui/CenterForm.h"
 #include "ui/CommandToolbar.h"
+#include "ui/FitToScreen.h"
 #include "ui/SetFormBackColors.h"
 
 #include <QAbstractItemView>
@@ -17,6 +20,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QToolBar>
 
@@ -49,6 +53,7 @@ Form2::Form2(platform::Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window),
       platform_(platform),
       endProgram_([] { QCoreApplication::exit(0); }),
+      menuBar_(new QMenuBar(this)),
       toolBar_(new QToolBar(QStringLiteral("Standard"), this)),
       list_(*this),
       status_(new QLabel(this)),
@@ -67,6 +72,11 @@ Form2::Form2(platform::Platform& platform, QWidget* parent)
 
     connect(toolBar_, &QToolBar::actionTriggered, this,
             [this](QAction* action) { CommandBars_Execute(action->data().toInt()); });
+    connect(menuBar_, &QMenuBar::triggered, this,
+            [this](QAction* action) { CommandBars_Execute(action->data().toInt()); });
+    menuBar_->setAccessibleName(QStringLiteral("Menu bar"));
+    toolBar_->setAccessibleName(QStringLiteral("Toolbar"));
+    list_.widget().setAccessibleName(QStringLiteral("Addresses found"));
 
     status_->setObjectName(QStringLiteral("StatusLine"));
     status_->setTextFormat(Qt::RichText);
@@ -198,6 +208,12 @@ void Form2::CopyResultsToClipboard() {
     runExclusively([this] { copyListToClipboard(list_, platform_); });
 }
 
+void Form2::CopySelectedRows() {
+    ensureLoaded();
+    const std::string text = selectedRowsText(list_.widget());
+    if (!text.empty()) platform_.setClipboardText(text);
+}
+
 void Form2::CommandBars_Execute(int id) {
     switch (id) {
         case kCommandBack:
@@ -215,6 +231,12 @@ void Form2::CommandBars_Execute(int id) {
         case kCommandClearResults:
             ClearResults();
             break;
+        case kCommandCopySelected:
+            CopySelectedRows();
+            break;
+        case kCommandExit:
+            close();
+            break;
         default:
             break;
     }
@@ -229,6 +251,7 @@ void Form2::ensureLoaded() {
 void Form2::Form_Load() {
     SetFormBackColors(*this);
     CenterForm(*this);
+    FitToScreen(*this);
     setWindowTitle(QString::fromUtf8(platform::kApplicationTitle));
     setWindowIcon(QGuiApplication::windowIcon());
     CreateStaticBar();
@@ -238,18 +261,30 @@ void Form2::CreateStaticBar() {
     toolBar_->clear();
     toolBar_->setOrientation(Qt::Horizontal);
     fillToolbar(*toolBar_, kToolbarButtons, &resultsCommandIcon);
+    CreateResultsMenu(*menuBar_);
+    NameShortcutsOnResultsToolbar(*toolBar_, *menuBar_);
     placeToolBar();
+    Form_Resize();
 }
 
-void Form2::placeToolBar() { toolBar_->setGeometry(0, 0, width(), toolBar_->sizeHint().height()); }
+int Form2::menuHeight() const { return menuBar_->sizeHint().height(); }
+
+void Form2::placeToolBar() {
+    menuBar_->setGeometry(0, 0, width(), menuHeight());
+    toolBar_->setGeometry(0, menuHeight(), width(), toolBar_->sizeHint().height());
+}
 
 void Form2::Form_Resize() {
     if (isMinimized()) return;
     const QSize outer = frameGeometry().size();
     const ResultsListSize size = resultsListSize(pixelsToTwips(outer.width()), pixelsToTwips(outer.height()));
     QWidget& view = list_.widget();
+    // The menu bar above the toolbar moves the list down and takes its
+    // height off the list's.
+    view.move(twipsToPixels(kResultsListLeft), twipsToPixels(kResultsListTop) + menuHeight());
     if (size.width) view.resize(twipsToPixels(*size.width), view.height());
-    if (size.height) view.resize(view.width(), twipsToPixels(*size.height));
+    if (size.height && twipsToPixels(*size.height) >= menuHeight())
+        view.resize(view.width(), twipsToPixels(*size.height) - menuHeight());
 }
 
 void Form2::Form_Unload() {

@@ -22,6 +22,7 @@
 #include <optional>
 
 class QLabel;
+class QMenuBar;
 class QToolBar;
 
 namespace harvelux::results {
@@ -69,6 +70,9 @@ public:
     bool isLoaded() const { return loaded_; }
     ResultsList& list();
     QToolBar& toolBar() const { return *toolBar_; }
+    QMenuBar& menuBar() const { return *menuBar_; }
+    // Ctrl+C: the selected rows to the clipboard.
+    void CopySelectedRows();
     QLabel& statusLine() const { return *status_; }
     // Opens the list of what the last run could not read (the status line's
     // link does this); the dialog, or null when none is open.
@@ -93,6 +97,8 @@ private:
     void ListView1_MouseMove();
     void resetPointer();
     void placeToolBar();
+    // The menu bar's height: what the list's place below the toolbar moves by.
+    int menuHeight() const;
     void placeStatusLine();
     void updateStatusLine();
     template <typename Command>
@@ -101,6 +107,7 @@ private:
     platform::Platform& platform_;
     std::function<void()> showMain_;
     std::function<void()> endProgram_;
+    QMenuBar* menuBar_;
     QToolBar* toolBar_;
     ResultsList list_;
     QLabel* status_;

@@ -39,7 +39,8 @@ ResultsList::ResultsList(QWidget& parent) : view_(new QTreeView(&parent)), model
     view_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     view_->setModel(model_);
     // Columns keep the widths they are given, as in a report-view list.
-    view_->header()->setStretchLastSection(false);
+    // The last column's header runs on to the list's right edge.
+    view_->header()->setStretchLastSection(true);
     view_->header()->setSectionsMovable(false);
 }
 

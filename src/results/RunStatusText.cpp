@@ -22,6 +22,7 @@ RunStatusText runStatusText(const extract::RunSummary& summary, std::size_t rows
     } else {
         status.counts += " from " + counted(static_cast<std::size_t>(summary.documentsDone), "document", "documents");
     }
+    for (const std::string& mode : summary.modes) status.counts += " \u00B7 " + mode;
     const auto others =
         static_cast<std::size_t>(std::count_if(summary.unread.begin(), summary.unread.end(),
                                                [](const extract::UnreadEntry& entry) { return entry.otherFile; }));

@@ -2,6 +2,7 @@
 //
 //     "87 addresses from 5000 documents · 3 could not be read · 12 other files skipped"
 //     "87 addresses (80 ticked), stopped after 1234 of 5000 documents"
+//     "87 addresses from 5000 documents · whole documents"
 //
 // The unread part is shown as a link that opens the list of what could not
 // be read.

@@ -12,6 +12,8 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include <utility>
+
 namespace harvelux::shell {
 
 namespace {
@@ -24,20 +26,24 @@ constexpr ToolbarButton kToolbarButtons[] = {
     {command::kStartExtracting, "Start Extracting", 110},
 };
 
+// A menu item. `shortcuts` lists its keys ("Ctrl+Return; F5"), the first
+// shown in the menu; a checkable item shows a check mark instead of an icon.
 struct MenuItem {
     int id;
     const char* caption;
     bool beginGroup;
     bool checkable = false;
+    const char* shortcuts = "";
 };
 
 constexpr MenuItem kFileMenu[] = {
-    {command::kMenuAddFiles, "&Add Files", false},
-    {command::kMenuAddFolder, "Add &Folder", false},
+    {command::kMenuAddFiles, "&Add Files", false, false, "Ctrl+O"},
+    {command::kMenuAddFolder, "Add &Folder", false, false, "Ctrl+Shift+O"},
+    {command::kMenuStartExtracting, kStartCaption, true, false, "Ctrl+Return; Ctrl+Enter; F5"},
     {command::kMenuClearSelected, "&Clear Selected Files", true},
     {command::kMenuClearAll, "&Clear All Files", false},
     {command::kMenuAllStories, kAllStoriesCaption, true, true},
-    {command::kMenuExit, "&Exit", true},
+    {command::kMenuExit, "&Exit", true, false, "Ctrl+Q"},
 };
 
 constexpr MenuItem kHelpMenu[] = {
@@ -46,6 +52,17 @@ constexpr MenuItem kHelpMenu[] = {
     {command::kMenuVideo, "&Watch Old Demo Video", false},
     {command::kMenuHelp, "&Additional Help", false},
     {command::kMenuHomePage, kHomePageCaption, false},
+    {command::kMenuAbout, "A&bout Harvelux", true},
+};
+
+// The toolbar button and the menu item that run the same command: the
+// button's tooltip names the item's keys.
+constexpr std::pair<int, int> kToolbarToMenu[] = {
+    {command::kAddFiles, command::kMenuAddFiles},
+    {command::kAddFolder, command::kMenuAddFolder},
+    {command::kClearList, command::kMenuClearAll},
+    {command::kLoadSamples, command::kMenuLoadSamples},
+    {command::kStartExtracting, command::kMenuStartExtracting},
 };
 
 QMenu* addPopup(QMenuBar& menuBar, const char* caption) {
@@ -61,9 +78,14 @@ void fillMenu(QMenu& menu, const MenuItem (&items)[N]) {
     for (const MenuItem& item : items) {
         QAction* control = CJ::AddControl(menu, CJ::kControlButton, item.id, QString::fromUtf8(item.caption),
                                           item.beginGroup, QString(), 0, QStringLiteral("Controls"));
-        control->setIcon(commandIcon(item.id));
-        control->setIconVisibleInMenu(true);
+        // Styles draw a checked item with an icon as a framed icon, which
+        // hardly shows: a checkable item has a check mark and no icon.
         control->setCheckable(item.checkable);
+        if (!item.checkable) {
+            control->setIcon(commandIcon(item.id));
+            control->setIconVisibleInMenu(true);
+        }
+        control->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(item.shortcuts)));
     }
 }
 
@@ -82,6 +104,30 @@ void CreateToolbar(QToolBar& toolbar, QMenuBar& menuBar) {
 void CreateMenu(QMenuBar& menuBar) {
     fillMenu(*addPopup(menuBar, "&File"), kFileMenu);
     fillMenu(*addPopup(menuBar, "&Help"), kHelpMenu);
+}
+
+void ShowRunState(QToolBar& toolbar, const QMenuBar& menuBar, bool running) {
+    QAction* item = findMenuCommand(menuBar, command::kMenuStartExtracting);
+    if (item) {
+        item->setText(QString::fromUtf8(running ? kStopCaption : kStartCaption));
+        item->setIcon(running ? stopIcon(kMenuIconSize) : commandIcon(command::kMenuStartExtracting));
+    }
+    for (QAction* button : toolbar.actions()) {
+        if (CJ::controlId(*button) != command::kStartExtracting) continue;
+        button->setText(QString::fromUtf8(running ? "Stop Extracting" : "Start Extracting"));
+        button->setIcon(running ? stopIcon(kToolbarIconSize) : commandIcon(command::kStartExtracting));
+        QList<QKeySequence> keys{QKeySequence(Qt::Key_Escape)};
+        if (!running) keys = item ? item->shortcuts() : QList<QKeySequence>{};
+        describeButton(*button, keys);
+    }
+}
+
+void NameShortcutsOnToolbar(QToolBar& toolbar, const QMenuBar& menuBar) {
+    for (const auto& [button, item] : kToolbarToMenu) {
+        const QAction* menuItem = findMenuCommand(menuBar, item);
+        for (QAction* control : toolbar.actions())
+            if (CJ::controlId(*control) == button && menuItem) describeButton(*control, menuItem->shortcuts());
+    }
 }
 
 }  // namespace harvelux::shell

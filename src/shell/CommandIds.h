@@ -1,5 +1,5 @@
 // The main window's command IDs: toolbar buttons 1000-1004, menu items
-// 2000-2004 and 2007-2012. Toolbar and menu lead to the same operation where
+// 2000-2012. Toolbar and menu lead to the same operation where
 // they mean the same thing.
 #pragma once
 
@@ -18,7 +18,8 @@ inline constexpr int kMenuAddFolder = 2001;
 inline constexpr int kMenuClearSelected = 2002;
 inline constexpr int kMenuClearAll = 2003;
 inline constexpr int kMenuExit = 2004;
-inline constexpr int kMenuAllStories = 2012;  // checkable: read whole documents
+inline constexpr int kMenuStartExtracting = 2005;  // "Stop Extracting" during a run
+inline constexpr int kMenuAllStories = 2012;       // checkable: read whole documents
 
 // Menu "&Help".
 inline constexpr int kMenuHelp = 2007;
@@ -26,6 +27,7 @@ inline constexpr int kMenuLoadSamples = 2008;
 inline constexpr int kMenuVideo = 2009;
 inline constexpr int kMenuFaq = 2010;
 inline constexpr int kMenuHomePage = 2011;
+inline constexpr int kMenuAbout = 2006;
 
 // Pop-up menus carry this ID and raise no command.
 inline constexpr int kPopup = 0;

@@ -8,6 +8,7 @@
 #include "filelist/DropExpansion.h"
 #include "filelist/FileListView.h"
 #include "filelist/SampleFiles.h"
+#include "shell/AboutBox.h"
 #include "shell/AllStoriesOption.h"
 #include "shell/ApplySkin.h"
 #include "shell/CommandBarControls.h"
@@ -19,6 +20,7 @@
 #include "shell/IconStore.h"
 #include "shell/OptionFrame.h"
 #include "ui/CenterForm.h"
+#include "ui/FitToScreen.h"
 #include "ui/WidgetLook.h"
 
 #include <QAction>
@@ -27,8 +29,11 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 
+#include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QToolBar>
+
 #include <optional>
 
 namespace harvelux::shell {
@@ -114,6 +119,24 @@ Form1::Form1(Form1Services services, QWidget* parent)
     progress_->setFont(controlFont());
 
     menuBar_->setObjectName(QStringLiteral("CommandBars"));
+    menuBar_->setAccessibleName(QStringLiteral("Menu bar"));
+    toolbar_->setAccessibleName(QStringLiteral("Toolbar"));
+    listView_->setAccessibleName(QStringLiteral("Documents"));
+    listView_->setAccessibleDescription(QString::fromUtf8(filelist::kFileListToolTip));
+    frame_->setAccessibleName(QString::fromUtf8(kFrameCaption));
+    check_->setAccessibleName(QString::fromUtf8(kOptionCaption));
+    check_->setAccessibleDescription(
+        QStringLiteral("Each address is shown beside the path of the document it was found in."));
+    progress_->setAccessibleName(QStringLiteral("Progress"));
+    progress_->setAccessibleDescription(QStringLiteral("How far the extraction has come"));
+    // F10 opens the menu bar, from where the arrow keys go on.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        if (!menuBar_->actions().isEmpty()) {
+            menuBar_->setFocus(Qt::ShortcutFocusReason);
+            menuBar_->setActiveAction(menuBar_->actions().first());
+        }
+    });
 
     connect(menuBar_, &QMenuBar::triggered, this, &Form1::dispatch);
     connect(toolbar_, &QToolBar::actionTriggered, this, &Form1::dispatch);
@@ -133,6 +156,7 @@ Form1::~Form1() = default;
 void Form1::Form_Load() {
     ApplySkin(*this, services_.programFolder);
     CenterForm(*this, {kOuterExtraWidth, kOuterExtraHeight});
+    FitToScreen(*this, {kOuterExtraWidth, kOuterExtraHeight});
     setWindowTitle(QString::fromUtf8(platform::kApplicationTitle));
     setWindowIcon(applicationIcon());
     fileList_.SetUpColumn();
@@ -147,6 +171,10 @@ void Form1::Form_Load() {
 
     CreateToolbar(*toolbar_, *menuBar_);
     CreateMenu(*menuBar_);
+    NameShortcutsOnToolbar(*toolbar_, *menuBar_);
+    for (QAction* popup : menuBar_->actions())
+        if (popup->menu()) connect(popup->menu(), &QMenu::aboutToShow, this, &Form1::offerVideoWhenThere);
+    offerVideoWhenThere();
     allStories_ = loadAllStories(settings_);
     if (QAction* control = findMenuCommand(*menuBar_, command::kMenuAllStories)) control->setChecked(allStories_);
     placeCommandBars();
@@ -184,9 +212,13 @@ void Form1::keyPressEvent(QKeyEvent* event) {
         return;
     }
     event->accept();
+    askToStop();
+}
+
+void Form1::askToStop() {
     // The question lets messages through while it is up: a second Escape
     // then must not ask again, nor a stop already chosen be asked for anew.
-    if (askingToStop_ || stopRequested_ || ending_) return;
+    if (work_ != Work::Run || askingToStop_ || stopRequested_ || ending_) return;
     askingToStop_ = true;
     const platform::Answer answer = services_.platform.messageBox(kStopQuestion, platform::Buttons::YesNoDefaultNo,
                                                                   platform::Icon::None, platform::kApplicationTitle);
@@ -257,7 +289,12 @@ void Form1::CommandBars_Execute(int id) {
             LoadSamples();
             break;
         case command::kStartExtracting:
-            Start();
+        case command::kMenuStartExtracting:
+            // During a run the same control reads "Stop Extracting".
+            if (work_ == Work::Run)
+                askToStop();
+            else
+                Start();
             break;
         case command::kMenuExit:
             Form_Unload(0);
@@ -269,13 +306,16 @@ void Form1::CommandBars_Execute(int id) {
             Help();
             break;
         case command::kMenuFaq:
-            services_.platform.shellOpen(kFaqPage);
+            openOrTell(services_.platform, kFaqPage);
             break;
         case command::kMenuVideo:
-            services_.platform.shellOpen(videoTarget(services_.programFolder));
+            openOrTell(services_.platform, videoTarget(services_.programFolder));
             break;
         case command::kMenuHomePage:
-            services_.platform.shellOpen(kHomePage);
+            openOrTell(services_.platform, kHomePage);
+            break;
+        case command::kMenuAbout:
+            services_.platform.messageBox(aboutText(), platform::Buttons::Ok, platform::Icon::None, kAboutTitle);
             break;
         default:
             break;
@@ -323,6 +363,9 @@ void Form1::Start() {
     word.setReadAhead(services_.readAheadJobs);
     EndingAwareReader reader(word, ending_);
     stopRequested_ = false;
+    const std::vector<std::string> modes = runModes();
+    progressSink_.beginRun(modes);
+    ShowRunState(*toolbar_, *menuBar_, true);
     extract::RunSummary summary;
     const extract::RunWiring wiring{
         fileList_,
@@ -332,8 +375,9 @@ void Form1::Start() {
         pointer_,
         services_.platform,
         reader,
-        [this, &summary] {
+        [this, &summary, &modes] {
             if (ending_) return;
+            summary.modes = modes;
             services_.results.setRunSummary(summary);
             services_.results.showResults();
         },
@@ -345,6 +389,7 @@ void Form1::Start() {
         [this] { return stopRequested_; },
     };
     extract::Start(wiring);
+    ShowRunState(*toolbar_, *menuBar_, false);
 }
 
 void Form1::AddFiles() {
@@ -409,9 +454,20 @@ void Form1::LoadSamples() {
     if (isBusy()) return;
     fileList_.AppendItems(filelist::samplePaths(services_.programFolder));
     if (platform::askYesNo(services_.platform, kSamplesQuestion))
-        services_.platform.shellOpen(filelist::samplesFolder(services_.programFolder));
+        openOrTell(services_.platform, filelist::samplesFolder(services_.programFolder));
 }
 
-void Form1::Help() { services_.platform.shellOpen(kHelpPage); }
+void Form1::Help() { openOrTell(services_.platform, kHelpPage); }
+
+void Form1::offerVideoWhenThere() {
+    if (QAction* video = findMenuCommand(*menuBar_, command::kMenuVideo))
+        video->setVisible(hasVideoFolder(services_.programFolder));
+}
+
+std::vector<std::string> Form1::runModes() const {
+    std::vector<std::string> modes;
+    if (allStories_) modes.emplace_back("whole documents");
+    return modes;
+}
 
 }  // namespace harvelux::shell

@@ -8,8 +8,9 @@
 // ignored: starting a run, adding files or folders or samples, dropping,
 // clearing and removing items, and (during a run) changing the options. The
 // help commands and "&Exit" still work; ending the program during long work
-// abandons it. Escape during a run asks whether to stop it; Yes ends it
-// after the document being read and shows what was found.
+// abandons it. Escape during a run, or "Stop Extracting" (what "Start
+// Extracting" reads then), asks whether to stop it; Yes ends it after the
+// document being read and shows what was found.
 #pragma once
 
 #include "filelist/FileList.h"
@@ -130,6 +131,12 @@ private:
     class WorkScope;
 
     void dispatch(QAction* control);
+    // Escape or "Stop Extracting" during a run: asks whether to stop.
+    void askToStop();
+    // "&Watch Old Demo Video" is in the Help menu only when there is a video.
+    void offerVideoWhenThere();
+    // The modes a run uses, in words ("whole documents").
+    std::vector<std::string> runModes() const;
     void placeCommandBars();
     std::function<void()> scanPump();
     // One message after a scan that could not look everywhere.

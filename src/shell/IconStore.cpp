@@ -44,6 +44,11 @@ QIcon commandIcon(int id) {
     return iconFromResource(QStringLiteral(":/icons/menu/%1.svg").arg(id), {kMenuIconSize});
 }
 
+QIcon stopIcon(int size) {
+    if (size == kToolbarIconSize) return iconFromResource(QStringLiteral(":/icons/toolbar/stop.svg"), {size});
+    return iconFromResource(QStringLiteral(":/icons/menu/stop.svg"), {size});
+}
+
 QIcon applicationIcon() {
     // Rendered once, on the first call (which comes after the application
     // object exists, as pixmaps need); both windows share it.

@@ -15,6 +15,9 @@ inline constexpr int kMenuIconSize = 16;
 // The icon of a command, or a null icon for an ID without one.
 QIcon commandIcon(int id);
 
+// The stop icon that "Start Extracting" shows during a run, at 16 or 48.
+QIcon stopIcon(int size);
+
 // The application icon, in the usual sizes from 16 to 256 pixels.
 QIcon applicationIcon();
 

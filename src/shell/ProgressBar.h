@@ -9,6 +9,7 @@
 #pragma once
 
 #include "extract/ExtractionRun.h"
+#include "shell/RunProgressText.h"
 
 #include <QProgressBar>
 
@@ -38,15 +39,23 @@ private:
     int steps_ = 0;
 };
 
-// The extraction run's view of the progress bar.
+// The extraction run's view of the progress bar: as each document starts,
+// the bar names it, the count, the run's modes and the time left.
 class ProgressBarSink final : public extract::ProgressSink {
 public:
-    explicit ProgressBarSink(ProgressBar& bar) : bar_(bar) {}
+    explicit ProgressBarSink(ProgressBar& bar, RunProgressText::Clock clock = &std::chrono::steady_clock::now)
+        : bar_(bar), text_(std::move(clock)) {}
+    // Before a run: the modes it uses.
+    void beginRun(std::vector<std::string> modes) { text_.begin(std::move(modes)); }
     void setValue(double percent) override { bar_.setPercent(percent); }
     void setText(const std::string& text) override { bar_.setDisplayText(QString::fromStdString(text)); }
+    void setDocument(int index, int count) override {
+        bar_.setDisplayText(QString::fromStdString(text_.at(index, count)));
+    }
 
 private:
     ProgressBar& bar_;
+    RunProgressText text_;
 };
 
 }  // namespace harvelux::shell

@@ -5,10 +5,13 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QList>
 
 #include <functional>
 #include <span>
 
+class QAction;
+class QKeySequence;
 class QToolBar;
 
 namespace harvelux {
@@ -26,7 +29,12 @@ QFont commandBarFont();
 
 // Gives the toolbar the shared look, then adds one button per entry, in
 // order: its action carries the command ID as data and as object name and
-// shows `iconOf(id)`, and its button is `width` pixels wide.
+// shows `iconOf(id)`, and its button is `width` pixels wide, reached with
+// Tab and named for screen readers.
 void fillToolbar(QToolBar& toolbar, std::span<const ToolbarButton> buttons, const std::function<QIcon(int)>& iconOf);
+
+// The button's tooltip (and accessible description): its caption and the
+// keys that run its command, "Add Files (Ctrl+O)".
+void describeButton(QAction& button, const QList<QKeySequence>& keys);
 
 }  // namespace harvelux

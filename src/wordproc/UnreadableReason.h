@@ -14,6 +14,7 @@ enum class UnreadableReason {
     NoPermission,   // the file may not be read by this user
     TooLarge,       // the file or its text is beyond the engine's limits
     OtherFile,      // a picture, sound, a program or another file that holds no document: skipped, not failed
+    ReaderMissing,  // the reader module for the format is not installed (or will not load)
 };
 
 // The reason in words, for people: "encrypted", "damaged", ...
@@ -35,6 +36,8 @@ constexpr const char* describeReason(UnreadableReason reason) {
             return "too large";
         case UnreadableReason::OtherFile:
             return "other file";
+        case UnreadableReason::ReaderMissing:
+            return "reader not installed";
     }
     return "damaged";
 }

@@ -319,14 +319,17 @@ TEST(ExtractionRun, UnreadableDocumentsGiveNoRowsAndNoMessages) {
     EXPECT_EQ(f.cells(), (std::vector<std::vector<std::string>>{{"ok@example.com"}}));
     EXPECT_EQ(unreadable, (std::vector<std::string>{dir.file("missing.docx"), dir.path(), dir.file("pipe.docx"),
                                                     dir.file("random.docx"), dir.file("noise.docx")}));
-    // The run keeps each one with its reason in words, in list order.
+    // The run keeps each one with its cause in the engine's words (as
+    // harvelux-extract gives it), in list order.
     std::vector<std::pair<std::string, std::string>> unread;
     for (const auto& entry : summary.unread) unread.emplace_back(entry.path, entry.reason);
-    EXPECT_EQ(unread, (std::vector<std::pair<std::string, std::string>>{{dir.file("missing.docx"), "missing"},
-                                                                        {dir.path(), "not a document"},
-                                                                        {dir.file("pipe.docx"), "not a document"},
-                                                                        {dir.file("random.docx"), "damaged"},
-                                                                        {dir.file("noise.docx"), "unknown format"}}));
+    const auto cannotOpen = [](const std::string& path, const char* why) { return "Cannot open " + path + ": " + why; };
+    EXPECT_EQ(unread, (std::vector<std::pair<std::string, std::string>>{
+                          {dir.file("missing.docx"), cannotOpen(dir.file("missing.docx"), "No such file or directory")},
+                          {dir.path(), cannotOpen(dir.path(), "not a regular file")},
+                          {dir.file("pipe.docx"), cannotOpen(dir.file("pipe.docx"), "not a regular file")},
+                          {dir.file("random.docx"), "not a readable ZIP archive"},
+                          {dir.file("noise.docx"), "unknown document format"}}));
     EXPECT_EQ(summary.documents, 7);
     EXPECT_EQ(summary.documentsDone, 7);
     EXPECT_EQ(summary.addresses, 1u);

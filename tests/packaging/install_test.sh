@@ -53,7 +53,7 @@ printf 'Write to plain.text@example.org today\r\n' > "$prefix/page.txt"
 if "$prefix/a/b/harvelux-extract" --stats "$prefix/page.html" "$prefix/page.txt" > "$prefix/out" 2> "$prefix/err"; then
   echo "without the module, an HTML document was counted as read"; exit 1
 fi
-grep -q 'the HTML reader cannot be loaded: harvelux-pdf-html.so is not installed beside the program' "$prefix/err" \
+grep -q 'the reader for HTML files is not installed' "$prefix/err" \
   || { echo "without the module: unexpected report"; cat "$prefix/err"; exit 1; }
 [[ "$(tr -d '\r' < "$prefix/out")" == "plain.text@example.org" ]] || { echo "without the module, text was not read"; exit 1; }
 

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -172,7 +173,9 @@ TEST_F(Form2Test, ToolbarHasFourCaptionedIconButtonsAndThereIsNoMenuBar) {
     EXPECT_EQ(bar.objectName(), QStringLiteral("Standard"));
     EXPECT_EQ(bar.toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
     EXPECT_EQ(bar.iconSize(), QSize(48, 48));
-    EXPECT_TRUE(form->findChildren<QMenuBar*>().isEmpty());
+    // A menu bar above the toolbar (the keyboard's way to every command).
+    EXPECT_EQ(form->findChildren<QMenuBar*>().size(), 1);
+    EXPECT_LE(form->menuBar().geometry().bottom(), bar.geometry().top());
 
     const QList<QAction*> actions = bar.actions();
     ASSERT_EQ(actions.size(), 4);
@@ -207,14 +210,17 @@ TEST_F(Form2Test, ListFollowsTheWindowSizeAndKeepsSizesThatWouldBeNegative) {
     form->showResults();
     QAbstractItemView& view = form->list().widget();
     form->resize(800, 600);
-    const QSize expected = listSizeFor(form->frameGeometry().size());
-    EXPECT_EQ(view.geometry(), QRect(QPoint(8, 85), expected));
+    // The menu bar moves the list down and takes its height off the list's.
+    const int menu = form->menuBar().height();
+    const QPoint corner(8, 85 + menu);
+    const QSize expected = listSizeFor(form->frameGeometry().size()) - QSize(0, menu);
+    EXPECT_EQ(view.geometry(), QRect(corner, expected));
 
     form->resize(10, 10);  // both would be negative: both kept
-    EXPECT_EQ(view.geometry(), QRect(QPoint(8, 85), expected));
+    EXPECT_EQ(view.geometry(), QRect(corner, expected));
     form->resize(10, 700);  // only the width is kept
     EXPECT_EQ(view.geometry(),
-              QRect(QPoint(8, 85), QSize(expected.width(), listSizeFor(form->frameGeometry().size()).height())));
+              QRect(corner, QSize(expected.width(), listSizeFor(form->frameGeometry().size()).height() - menu)));
 }
 
 TEST_F(Form2Test, MinimisedWindowLaysTheListOutOnlyOnRestore) {
@@ -226,7 +232,7 @@ TEST_F(Form2Test, MinimisedWindowLaysTheListOutOnlyOnRestore) {
     form->resize(900, 700);
     EXPECT_EQ(view.size(), before);
     form->showNormal();
-    EXPECT_EQ(view.size(), listSizeFor(form->frameGeometry().size()));
+    EXPECT_EQ(view.size(), listSizeFor(form->frameGeometry().size()) - QSize(0, form->menuBar().height()));
     EXPECT_NE(view.size(), before);
 }
 
@@ -254,6 +260,37 @@ TEST_F(Form2Test, ClosingTheWindowEndsTheProgramWithoutTheMainWindow) {
     form->close();
     EXPECT_EQ(programEnded, 1);
     EXPECT_EQ(mainShown, 0);
+}
+
+}  // namespace
+}  // namespace harvelux::results::testing
+
+namespace harvelux::results::testing {
+namespace {
+
+// The menu bar's keys: Ctrl+S saves (the save dialog), Ctrl+C copies the
+// selected rows, Alt+Left and Backspace go back; the buttons' tooltips say so.
+TEST_F(Form2Test, MenuKeysSaveCopyTheSelectedRowsAndGoBack) {
+    form->setFilenameColumns(true);
+    for (const char* address : {"a@x.cc", "b@x.cc", "c@x.cc"})
+        form->resultRows().setSecondColumn(form->resultRows().addRow("/d/1.doc"), address);
+    form->showResults();
+    QApplication::setActiveWindow(form.get());
+
+    QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(platform.dialogTitles.size(), 1u);
+
+    QAbstractItemView& view = form->list().widget();
+    view.selectionModel()->select(view.model()->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    view.selectionModel()->select(view.model()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QTest::keyClick(form.get(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(platform.clipboard(), "/d/1.doc\ta@x.cc\r\n/d/1.doc\tc@x.cc\r\n");
+
+    EXPECT_EQ(form->toolBar().actions()[0]->toolTip(), "Back (Alt+Left, Backspace)");
+    EXPECT_EQ(form->toolBar().actions()[1]->toolTip(), "Save Results (Ctrl+S)");
+    QTest::keyClick(form.get(), Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(mainShown, 1);
+    EXPECT_FALSE(form->isVisible());
 }
 
 }  // namespace

@@ -166,7 +166,7 @@ TEST_F(ResultsModelTest, ClearingDropsRowsPendingOrShownAndKeepsTheColumns) {
     EXPECT_EQ(model.rowCount(), 0);
     EXPECT_EQ(list.columnCount(), 2);
     EXPECT_EQ(list.columnWidthTwips(1), 4500);
-    EXPECT_EQ(list.columnWidthTwips(2), 4500);
+    EXPECT_GE(list.columnWidthTwips(2), 4500);  // the last runs on to the right edge
 
     // Rows added afterwards start again from the first.
     form->resultRows().setSecondColumn(form->resultRows().addRow("/d/new.doc"), "n@e.ww");

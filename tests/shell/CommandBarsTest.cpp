@@ -58,13 +58,15 @@ TEST_F(CommandBars, MenuBarHasFileAndHelpWithTheirItemsAndGroups) {
     EXPECT_THAT(
         controlsOf(menus[0]->menu()->actions()),
         ElementsAre(Control{2000, "&Add Files"}, Control{2001, "Add &Folder"}, Control{-1, "---"},
-                    Control{2002, "&Clear Selected Files"}, Control{2003, "&Clear All Files"}, Control{-1, "---"},
+                    Control{2005, "&Start Extracting"}, Control{-1, "---"}, Control{2002, "&Clear Selected Files"},
+                    Control{2003, "&Clear All Files"}, Control{-1, "---"},
                     Control{2012, "Search &Whole Documents (Headers, Notes, Text Boxes, Links)"}, Control{-1, "---"},
                     Control{2004, "&Exit"}));
     EXPECT_THAT(controlsOf(menus[1]->menu()->actions()),
                 ElementsAre(Control{2008, "&Load Sample/Example Files To Test With"}, Control{2010, "Quenbrook &FAQ"},
                             Control{2009, "&Watch Old Demo Video"}, Control{2007, "&Additional Help"},
-                            Control{2011, "&Go To Quenbrook.com For More Apps"}));
+                            Control{2011, "&Go To Quenbrook.com For More Apps"}, Control{-1, "---"},
+                            Control{2006, "A&bout Harvelux"}));
     EXPECT_EQ(menuBar.font().family(), "Calibri");
     EXPECT_EQ(menus[1]->menu()->font().pointSize(), 11);
 }

@@ -10,7 +10,9 @@
 
 #include <gmock/gmock.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QTest>
 
 namespace harvelux::shell::testing {
 namespace {
@@ -235,7 +237,7 @@ TEST_F(Commands, ClosingTheWindowEndsTheProgramOnce) {
 
 TEST_F(Commands, IdsWithoutACommandDoNothing) {
     form->fileList().AppendItem("/a.doc");
-    for (const int id : {0, 999, 1005, 2005, 2006, 2012, 3000, -1}) form->CommandBars_Execute(id);
+    for (const int id : {0, 999, 1005, 2099, 3000, -1}) form->CommandBars_Execute(id);
     EXPECT_THAT(items(), ElementsAre("/a.doc"));
     EXPECT_THAT(platform.messages, IsEmpty());
     EXPECT_THAT(platform.dialogTitles, IsEmpty());
@@ -249,6 +251,77 @@ TEST_F(Commands, PopupMenusRaiseNoCommand) {
     form->commandMenuBar().actions()[1]->trigger();
     EXPECT_THAT(platform.dialogTitles, IsEmpty());
     EXPECT_THAT(platform.messages, IsEmpty());
+}
+
+}  // namespace
+}  // namespace harvelux::shell::testing
+
+namespace harvelux::shell::testing {
+namespace {
+
+TEST_F(Commands, F5AndCtrlReturnStartARunAndTooltipsNameTheKeys) {
+    listNumberedDocuments(1);
+    // A run hides the window: it is shown again for the next key.
+    for (const QKeyCombination key :
+         {QKeyCombination(Qt::Key_F5), QKeyCombination(Qt::ControlModifier, Qt::Key_Return)}) {
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        QTest::keyClick(form.get(), key.key(), key.keyboardModifiers());
+    }
+    EXPECT_EQ(results.shown, 2);
+
+    const std::pair<int, const char*> tips[] = {
+        {command::kAddFiles, "Add Files (Ctrl+O)"},
+        {command::kAddFolder, "Add Folder (Ctrl+Shift+O)"},
+        {command::kStartExtracting, "Start Extracting (Ctrl+Return, Ctrl+Enter, F5)"},
+        {command::kClearList, "Clear List"}};
+    for (const auto& [id, tip] : tips) EXPECT_EQ(action(id)->toolTip().toStdString(), tip);
+    EXPECT_EQ(action(command::kMenuExit)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+    EXPECT_EQ(form->standardToolbar().widgetForAction(action(command::kAddFiles))->focusPolicy(), Qt::TabFocus);
+}
+
+// "Start Extracting" reads "Stop Extracting" during the run and asks what
+// Escape asks; Yes ends the run with what was found.
+TEST_F(Commands, StopOnTheToolbarAsksAndEndsTheRun) {
+    listNumberedDocuments(4);
+    platform.answers.push_back(Answer::Yes);
+    std::string caption;
+    platform.onPump = [this, &caption] {
+        if (form->ProgressBar1().percent() != 50 || !caption.empty()) return;
+        caption = action(command::kStartExtracting)->text().toStdString();
+        pick(command::kStartExtracting);
+    };
+    pick(command::kStartExtracting);
+    EXPECT_EQ(caption, "Stop Extracting");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, kStopQuestion);
+    EXPECT_EQ(results.rows().size(), 2u);
+    EXPECT_TRUE(results.summary.stopped);
+    EXPECT_EQ(action(command::kStartExtracting)->text(), "Start Extracting");
+}
+
+TEST_F(Commands, HelpSaysWhereWhenTheDesktopCannotOpenItAndAboutNamesTheVersion) {
+    platform.shellOpens = false;
+    pick(command::kMenuFaq);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "No web browser could be opened. The page's address is:\r\rhttps://www.quenbrook.com/question/");
+
+    // The video is offered only when its folder is there.
+    QMenu* help = form->commandMenuBar().actions()[1]->menu();
+    emit help->aboutToShow();
+    EXPECT_FALSE(action(command::kMenuVideo)->isVisible());
+    program.folder("Video");
+    emit help->aboutToShow();
+    EXPECT_TRUE(action(command::kMenuVideo)->isVisible());
+
+    pick(command::kMenuAbout);
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[1].title, "About Harvelux");
+    EXPECT_THAT(platform.messages[1].text, ::testing::StartsWith("Harvelux 0."));
+    EXPECT_THAT(platform.messages[1].text, ::testing::HasSubstr("Licence"));
+    EXPECT_THAT(platform.messages[1].text, ::testing::HasSubstr("Qt 6"));
+    EXPECT_THAT(platform.messages[1].text, ::testing::HasSubstr("Poppler "));
 }
 
 }  // namespace

@@ -23,6 +23,7 @@ namespace {
 using platform::Answer;
 using Row = std::vector<std::string>;
 using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
 
 class RunReport : public ApplicationFixture {
 protected:
@@ -71,11 +72,17 @@ TEST_F(RunReport, CountsAndTheListOfDocumentsThatCouldNotBeRead) {
     openUnreadList();
     ASSERT_NE(resultsWindow().unreadDialog(), nullptr);
     EXPECT_TRUE(resultsWindow().unreadDialog()->isVisible());
-    EXPECT_THAT(unreadRows(), ElementsAre(Row{encrypted, "encrypted"}, Row{damaged, "damaged"}, Row{broken, "damaged"},
-                                          Row{missing, "missing"}, Row{unknown, "unknown format"}));
+    // Each with its cause, as harvelux-extract words it.
+    const Row expected[] = {{encrypted, "the document is encrypted"},
+                            {damaged, "not a readable ZIP archive"},
+                            {broken, "the main document is not well-formed XML"},
+                            {missing, "Cannot open " + missing + ": No such file or directory"},
+                            {unknown, "unknown document format"}};
+    EXPECT_THAT(unreadRows(), ElementsAreArray(expected));
     clickInDialog("CopyList");
-    EXPECT_EQ(platform.clipboard(), encrypted + "\tencrypted\n" + damaged + "\tdamaged\n" + broken + "\tdamaged\n" +
-                                        missing + "\tmissing\n" + unknown + "\tunknown format\n");
+    std::string copied;
+    for (const Row& row : expected) copied += row[0] + "\t" + row[1] + "\n";
+    EXPECT_EQ(platform.clipboard(), copied);
     clickInDialog("Close");
     QCoreApplication::processEvents();
     EXPECT_EQ(resultsWindow().unreadDialog(), nullptr);
@@ -158,7 +165,8 @@ TEST_F(RunReport, EscapeAsksAndStopsAfterTheCurrentDocument) {
         // The bar's text is that of any run: at rest before the first document.
         ASSERT_GT(barTexts.size(), 2u);
         EXPECT_EQ(barTexts.front(), extract::kProgressIdle);
-        for (std::size_t i = 1; i < barTexts.size(); ++i) EXPECT_EQ(barTexts[i], extract::kProgressWorking);
+        for (std::size_t i = 1; i < barTexts.size(); ++i)
+            EXPECT_THAT(barTexts[i], ::testing::StartsWith("Extracting emails.. ")) << i;
         if (answer == Answer::Yes) {
             EXPECT_THAT(resultRows(), ElementsAre(Row{"a1@example.com"}, Row{"a2@example.com"}));
             EXPECT_EQ(statusLine(), "2 addresses, stopped after 2 of 4 documents");

@@ -33,7 +33,10 @@ std::string ScriptedPlatform::saveDialog(const std::string& title, const std::ve
     return takeFront(saveAnswers, std::string{});
 }
 
-void ScriptedPlatform::shellOpen(const std::string& target) { shellTargets.push_back(target); }
+bool ScriptedPlatform::shellOpen(const std::string& target) {
+    shellTargets.push_back(target);
+    return shellOpens;
+}
 
 void ScriptedPlatform::setClipboardText(const std::string& text) { clipboardWrites.push_back(text); }
 

@@ -26,6 +26,8 @@ public:
     std::deque<std::vector<std::string>> openFilesAnswers;
     std::deque<std::string> folderAnswers;
     std::deque<std::string> saveAnswers;
+    // Whether the desktop opens what it is asked to.
+    bool shellOpens = true;
 
     // What happened.
     std::vector<MessageCall> messages;
@@ -41,7 +43,7 @@ public:
     std::vector<std::string> openFilesDialog(const std::string& title, const std::vector<FileFilter>& filters) override;
     std::string folderDialog(const std::string& prompt) override;
     std::string saveDialog(const std::string& title, const std::vector<FileFilter>& filters) override;
-    void shellOpen(const std::string& target) override;
+    bool shellOpen(const std::string& target) override;
     void setClipboardText(const std::string& text) override;
     void processEvents() override;
 

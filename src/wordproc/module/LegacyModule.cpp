@@ -11,13 +11,28 @@ bool isComplete(const LegacyModuleTable& table) { return table.abiVersion == kLe
 
 using Reader = ProgramModule<LegacyModuleTable, kLegacyModuleFile, kLegacyModuleEntry, isComplete>;
 
+// The family as users know it, for "the reader for WordPerfect files".
+const char* legacyFamilyName(LegacyFamily family) {
+    switch (family) {
+        case LegacyFamily::WordPerfect:
+            return "WordPerfect";
+        case LegacyFamily::Works:
+            return "Works";
+        case LegacyFamily::Mac:
+            return "older Mac word-processor";
+        case LegacyFamily::None:
+            break;
+    }
+    return "older word-processor";
+}
+
 }  // namespace
 
 LegacyStories readLegacyThroughModule(LegacyFamily family, std::string_view data) {
     LegacyStories stories;
     const ReaderLimits limits = readerLimitsOfThisThread();
     const int outcome =
-        Reader::table("reader of older word-processor formats")
+        Reader::table(legacyFamilyName(family))
             .read(static_cast<int>(family), data.data(), data.size(), &limits, &stories.main, &stories.others);
     stories.main = finishModuleRead(outcome, std::move(stories.main));
     return stories;

@@ -58,7 +58,8 @@ void* openProgramModule(const char* fileName, const char* entryName, std::string
 
 std::string finishModuleRead(int outcome, std::string&& text) {
     // An engine error comes with its reason added to kReaderEngineError.
-    if (outcome >= kReaderEngineError && outcome <= kReaderEngineError + static_cast<int>(UnreadableReason::TooLarge))
+    if (outcome >= kReaderEngineError &&
+        outcome <= kReaderEngineError + static_cast<int>(UnreadableReason::ReaderMissing))
         throw EngineError(text, static_cast<UnreadableReason>(outcome - kReaderEngineError));
     switch (outcome) {
         case kReaderRead:

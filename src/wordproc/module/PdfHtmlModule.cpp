@@ -26,11 +26,11 @@ std::string readThrough(ModuleRead read, std::string_view data, const ReadOption
 }  // namespace
 
 std::string readHtmlThroughModule(std::string_view data, const ReadOptions& options) {
-    return readThrough(Readers::table("HTML reader").readHtml, data, options);
+    return readThrough(Readers::table("HTML").readHtml, data, options);
 }
 
 std::string readPdfThroughModule(std::string_view data, const ReadOptions& options) {
-    return readThrough(Readers::table("PDF reader").readPdf, data, options);
+    return readThrough(Readers::table("PDF").readPdf, data, options);
 }
 
 void useLinkedPdfHtmlReaders(const PdfHtmlModuleTable* table) { Readers::useLinked(table); }

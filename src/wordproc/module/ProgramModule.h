@@ -21,26 +21,36 @@ public:
     // loading the module.
     static void useLinked(const Table* table) { linked_.store(table, std::memory_order_release); }
 
-    // The table of readers. Throws EngineError ("the <reader> cannot be
-    // loaded: <why>") when the module cannot be loaded.
-    static const Table& table(const char* reader) {
+    // The table of readers. Throws EngineError (ReaderMissing: "the reader
+    // for <format> files is not installed", or "... cannot be loaded: <why>")
+    // when the module is not there or cannot be loaded.
+    static const Table& table(const char* format) {
         if (const Table* linked = linked_.load(std::memory_order_acquire)) return *linked;
         static const Loaded loaded = open();  // thread-safe, once
-        if (!loaded.table) throw EngineError(std::string("the ") + reader + " cannot be loaded: " + loaded.error);
+        if (!loaded.table) {
+            const std::string reader = std::string("the reader for ") + format + " files";
+            throw EngineError(
+                loaded.missing ? reader + " is not installed" : reader + " cannot be loaded: " + loaded.error,
+                UnreadableReason::ReaderMissing);
+        }
         return *loaded.table;
     }
 
 private:
     struct Loaded {
         const Table* table = nullptr;
-        std::string error;  // why it could not be loaded
+        std::string error;     // why it could not be loaded
+        bool missing = false;  // the module is not installed at all
     };
 
     static Loaded open() {
         Loaded loaded;
         using EntryPoint = const Table* (*)();
         const auto entry = reinterpret_cast<EntryPoint>(openProgramModule(fileName, entryName, loaded.error));
-        if (!entry) return loaded;
+        if (!entry) {
+            loaded.missing = loaded.error.find("is not installed") != std::string::npos;
+            return loaded;
+        }
         const Table* table = entry();
         if (!table || !accepts(*table)) {
             loaded.error = std::string(fileName) + " is not this program's reader module";
