@@ -14,6 +14,8 @@ pkg_check_modules(GMIME REQUIRED IMPORTED_TARGET gmime-3.0)
 pkg_check_modules(YTNEF REQUIRED IMPORTED_TARGET libytnef)
 # Outlook mail stores (.pst, .ost).
 pkg_check_modules(LIBPST REQUIRED IMPORTED_TARGET libpst)
+# Excel 97-2003 and 5.0/95 workbooks.
+pkg_check_modules(FREEXL REQUIRED IMPORTED_TARGET freexl)
 pkg_check_modules(LIBXML2 REQUIRED IMPORTED_TARGET libxml-2.0)
 pkg_check_modules(POPPLER_CPP REQUIRED IMPORTED_TARGET poppler-cpp)
 pkg_check_modules(LEGACY_LIBS REQUIRED IMPORTED_TARGET

@@ -33,6 +33,14 @@ enum class Format {
     OutlookMessage,    // an Outlook item saved as a file (.msg)
     Tnef,              // winmail.dat: an Outlook message inside an Internet mail
     MailStore,         // an Outlook mail store (.pst, .ost)
+    SpreadsheetML,     // .xlsx and its kin
+    OpenDocumentSpreadsheet,
+    FlatOpenDocumentSpreadsheet,
+    ExcelBinary,     // Excel 97-2003 and 5.0/95
+    PresentationML,  // .pptx and its kin
+    OpenDocumentPresentation,
+    FlatOpenDocumentPresentation,
+    PowerPointBinary,  // PowerPoint 97-2003
 };
 
 // The format of the bytes; Unknown when no reader takes them.

@@ -12,9 +12,13 @@
 #include "wordproc/mail/MailSignature.h"
 #include "wordproc/module/LegacyModule.h"
 #include "wordproc/module/PdfHtmlModule.h"
+#include "wordproc/odf/OdfPresentation.h"
 #include "wordproc/odf/OdfReader.h"
 #include "wordproc/ooxml/OoxmlEmbeddedObjects.h"
+#include "wordproc/odf/OdfSpreadsheet.h"
 #include "wordproc/ooxml/OoxmlPackageReader.h"
+#include "wordproc/ooxml/OoxmlPresentation.h"
+#include "wordproc/ooxml/OoxmlWorkbook.h"
 #include "wordproc/ooxml/WordXmlReader.h"
 #include "wordproc/outlook/OutlookMessage.h"
 #include "wordproc/outlook/PstReader.h"
@@ -22,6 +26,8 @@
 #include "wordproc/pdf/PdfSignature.h"
 #include "wordproc/plain/PlainTextReader.h"
 #include "wordproc/rtf/RtfReader.h"
+#include "wordproc/sheet/SheetExcelReader.h"
+#include "wordproc/slides/SlidesBinaryReader.h"
 #include "wordproc/word/Word2Reader.h"
 #include "wordproc/word/WordBinaryReader.h"
 #include "wordproc/word/WordObjectPool.h"
@@ -65,6 +71,12 @@ bool holdsEncryptedPackage(const FormatInput& input) { return input.compound->fi
 
 std::string refuseEncrypted(const FormatInput&, const ReadOptions&) {
     throw EngineError("the document is encrypted", UnreadableReason::Encrypted);
+}
+
+// libfreexl reads the workbook from the file's bytes, not from our
+// compound-file reader.
+std::string readExcel(const FormatInput& input, const ReadOptions& options) {
+    return readExcelText(input.data, *input.compound, options);
 }
 
 std::string readPlain(const FormatInput& input, const ReadOptions&) { return readPlainText(input.data); }
@@ -146,6 +158,26 @@ constexpr FormatEntry kFormats[] = {
      "fuzz_outlook_pst",
      FormatFamily::Mail,
      bytesMembers<listPstMembers>},
+    // Spreadsheet and presentation packages are OPC packages too: they are
+    // told by their main part before the Word row takes any package.
+    {Format::SpreadsheetML,
+     "Office Open XML spreadsheet",
+     {{{InsideZip, zipTest<isSpreadsheetMLPackage>}}},
+     zipReader<readSpreadsheetMLText>,
+     "xlsx xlsm xltx xltm",
+     FormatModule::None,
+     true,
+     "fuzz_sheet",
+     FormatFamily::Spreadsheet},
+    {Format::PresentationML,
+     "Office Open XML presentation",
+     {{{InsideZip, zipTest<isPresentationMLPackage>}}},
+     zipReader<readPresentationMLText>,
+     "pptx pptm potx ppsx",
+     FormatModule::None,
+     true,
+     "fuzz_slides",
+     FormatFamily::Presentation},
     {Format::Ooxml,
      "Office Open XML",
      {{{InsideZip, zipTest<isOoxmlPackage>}}},
@@ -194,6 +226,42 @@ constexpr FormatEntry kFormats[] = {
      false,
      "fuzz_word_binary",
      FormatFamily::Text},
+    {Format::ExcelBinary,
+     "Excel 97-2003, Excel 5.0/95",
+     {{{InsideCompoundFile, compoundTest<isExcelWorkbook>}}},
+     readExcel,
+     "xls xlt",
+     FormatModule::None,
+     true,
+     "fuzz_sheet",
+     FormatFamily::Spreadsheet},
+    {Format::PowerPointBinary,
+     "PowerPoint 97-2003",
+     {{{InsideCompoundFile, compoundTest<isPowerPointBinary>}}},
+     compoundReader<readPowerPointText>,
+     "ppt pps pot",
+     FormatModule::None,
+     true,
+     "fuzz_slides",
+     FormatFamily::Presentation},
+    {Format::OpenDocumentSpreadsheet,
+     "OpenDocument spreadsheet",
+     {{{InsideZip, zipTest<isOpenDocumentSpreadsheetPackage>}}},
+     zipReader<readOpenDocumentSpreadsheetText>,
+     "ods ots",
+     FormatModule::None,
+     true,
+     "fuzz_sheet",
+     FormatFamily::Spreadsheet},
+    {Format::OpenDocumentPresentation,
+     "OpenDocument presentation",
+     {{{InsideZip, zipTest<isOpenDocumentPresentationPackage>}}},
+     zipReader<readOpenDocumentPresentationText>,
+     "odp otp",
+     FormatModule::None,
+     true,
+     "fuzz_slides",
+     FormatFamily::Presentation},
     {Format::Word2,
      "Word for Windows 1.x and 2.0",
      {{{Content, bytesTest<looksLikeWord2>}}},
@@ -243,6 +311,24 @@ constexpr FormatEntry kFormats[] = {
      true,
      "fuzz_odt",
      FormatFamily::Text},
+    {Format::FlatOpenDocumentSpreadsheet,
+     "flat OpenDocument spreadsheet",
+     {{{Content, bytesTest<looksLikeFlatOpenDocumentSpreadsheet>}}},
+     bytesReader<readFlatOpenDocumentSpreadsheetText>,
+     "fods",
+     FormatModule::None,
+     true,
+     "fuzz_sheet",
+     FormatFamily::Spreadsheet},
+    {Format::FlatOpenDocumentPresentation,
+     "flat OpenDocument presentation",
+     {{{Content, bytesTest<looksLikeFlatOpenDocumentPresentation>}}},
+     bytesReader<readFlatOpenDocumentPresentationText>,
+     "fodp",
+     FormatModule::None,
+     true,
+     "fuzz_slides",
+     FormatFamily::Presentation},
     {Format::WordXml,
      "Word 2003 XML",
      {{{Content, bytesTest<looksLikeWordXml>}}},

@@ -2,8 +2,11 @@
 // engine reads (tests/wordproc/data/crossformat): paragraphs, a tab, a line
 // break, a no-break space, a two-by-two table and several addresses. Every
 // format must give the same text, except where the format cannot carry a
-// construct; those normalisations are spelled out below. The formats tested
-// are those of the engine's table that have a file in the folder.
+// construct; those normalisations are spelled out below. A spreadsheet
+// (written as CSV, saved by LibreOffice Calc) and a presentation (written as
+// a flat OpenDocument presentation, saved by LibreOffice Impress) stand for
+// their families, each family giving one text. The formats tested are those
+// of the engine's table that have a file in the folder.
 #include "wordproc/DocumentFile.h"
 #include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
@@ -30,6 +33,21 @@ const std::string kExpected =
     "Frank\r\afrank_1@mail.example.com\r\a\r\a"
     "The end.\r";
 
+// Text cells only (the number 3 and the row holding only 42 give nothing),
+// empty cells without a TAB.
+const std::string kExpectedSheet =
+    "Contact list for the spring meeting\r"
+    "Name\tAddress\tCount\r"
+    "Eve\teve@example.co.uk\r"
+    "Frank\tfrank_1@mail.example.com\r"
+    "The end.\r\f";
+
+const std::string kExpectedSlides =
+    "Contact list for the spring meeting\r"
+    "Write to alice@example.com\r"
+    "or bob.smith@example.org\r\f"
+    "The end.\r\f";
+
 const std::string kFolder = HARVELUX_TEST_DATA_DIR "/crossformat/";
 
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
@@ -55,6 +73,16 @@ std::string expectedIn(Format format) {
             expected = replaced(expected, "\t", " ");
             return replaced(expected, "\u00A0", " ");
         }
+        case Format::SpreadsheetML:
+        case Format::OpenDocumentSpreadsheet:
+        case Format::FlatOpenDocumentSpreadsheet:
+        case Format::ExcelBinary:
+            return kExpectedSheet;
+        case Format::PresentationML:
+        case Format::OpenDocumentPresentation:
+        case Format::FlatOpenDocumentPresentation:
+        case Format::PowerPointBinary:
+            return kExpectedSlides;
         default:
             return kExpected;
     }

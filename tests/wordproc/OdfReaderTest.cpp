@@ -168,7 +168,10 @@ TEST(OdfReader, PackagesAreRecognisedByMimetypeOrManifest) {
     EXPECT_EQ(detectFormat(package(content("<t:p>x</t:p>"))), Format::OpenDocument);
     EXPECT_EQ(detectFormat(package(content("<t:p>x</t:p>"), std::string(kTextType) + "-template")),
               Format::OpenDocument);
-    EXPECT_EQ(detectFormat(package(content(""), "application/vnd.oasis.opendocument.spreadsheet")), Format::Unknown);
+    // A spreadsheet package is a spreadsheet, not a text.
+    EXPECT_EQ(detectFormat(package(content(""), "application/vnd.oasis.opendocument.spreadsheet")),
+              Format::OpenDocumentSpreadsheet);
+    EXPECT_EQ(detectFormat(package(content(""), "application/vnd.oasis.opendocument.graphics")), Format::Unknown);
     EXPECT_EQ(detectFormat(package(content(""), std::string(100000, 'x'))), Format::Unknown);
 
     const std::string manifest =

@@ -5,6 +5,7 @@
 #include "wordproc/container/XmlNamespaces.h"
 #include "wordproc/container/ZipArchive.h"
 #include "wordproc/odf/OdfBody.h"
+#include "wordproc/odf/OdfKinds.h"
 #include "wordproc/odf/OdfNamespaces.h"
 #include "wordproc/odf/OdfStories.h"
 #include "wordproc/text/AsciiText.h"
@@ -54,7 +55,9 @@ void forEachManifestEntry(const ZipArchive& zip, Visit visit) {
     }
 }
 
-bool isEncrypted(const ZipArchive& zip) {
+}  // namespace
+
+bool isEncryptedOpenDocument(const ZipArchive& zip) {
     bool encrypted = false;
     forEachManifestEntry(zip, [&](const pugi::xml_node& entry, const XmlNamespaces& ns) {
         if (ns.attribute(entry, kManifest, "full-path") != "content.xml") return;
@@ -63,8 +66,6 @@ bool isEncrypted(const ZipArchive& zip) {
     });
     return encrypted;
 }
-
-}  // namespace
 
 bool isOpenDocumentTextPackage(const ZipArchive& zip) {
     if (!zip.contains("content.xml")) return false;
@@ -85,25 +86,9 @@ bool looksLikeFlatOpenDocumentText(std::string_view data) {
 }
 
 std::string readOpenDocumentPackageText(const ZipArchive& zip, const ReadOptions& options) {
-    if (isEncrypted(zip)) throw EngineError("the document is encrypted", UnreadableReason::Encrypted);
-    const auto content = zip.read("content.xml");
-    if (!content) throw EngineError("the package has no content.xml");
-    pugi::xml_document document;
-    parseXml(document, *content, "content.xml", true);
-    if (!options.allStories) return readOpenDocumentBody(document);
-    OtherStories stories;
-    std::string main = readOpenDocumentBody(document, &stories);
-    // Missing or damaged styles leave the headers and footers unread.
-    pugi::xml_document styles;
-    bool haveStyles = false;
-    if (const auto bytes = zip.read("styles.xml")) {
-        try {
-            parseXml(styles, *bytes, "styles.xml", true);
-            haveStyles = true;
-        } catch (const EngineError&) {}
-    }
-    readOpenDocumentStories(document, haveStyles ? &styles : nullptr, stories);
-    return stories.appendTo(std::move(main));
+    return readOpenDocumentPackageOf(zip, options, [](const pugi::xml_document& document, OtherStories* stories) {
+        return readOpenDocumentBody(document, stories);
+    });
 }
 
 std::string readFlatOpenDocumentText(std::string_view data, const ReadOptions& options) {

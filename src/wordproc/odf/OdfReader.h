@@ -16,6 +16,10 @@ class ZipArchive;
 // manifest.
 bool isOpenDocumentTextPackage(const ZipArchive& zip);
 
+// Whether the manifest marks content.xml as encrypted (of any kind of
+// OpenDocument package).
+bool isEncryptedOpenDocument(const ZipArchive& zip);
+
 // Whether the bytes look like a flat OpenDocument text document.
 bool looksLikeFlatOpenDocumentText(std::string_view data);
 

@@ -4,11 +4,9 @@
 #include "wordproc/container/XmlDocument.h"
 #include "wordproc/container/XmlNamespaces.h"
 #include "wordproc/odf/OdfBody.h"
+#include "wordproc/odf/OdfElementWalk.h"
 #include "wordproc/odf/OdfNamespaces.h"
 #include "wordproc/text/OtherStories.h"
-#include "wordproc/text/TreeWalk.h"
-
-#include <vector>
 
 namespace harvelux::wordproc {
 
@@ -18,60 +16,6 @@ using odf::kDrawing;
 using odf::kOffice;
 using odf::kStyle;
 using odf::kText;
-
-struct Frame {
-    pugi::xml_node next;
-    std::size_t scopeMark;
-};
-
-// Enters the declarations of `node` and its ancestors, outermost first.
-void enterScopesDownTo(XmlNamespaces& ns, const pugi::xml_node& node) {
-    std::vector<pugi::xml_node> ancestors;
-    for (pugi::xml_node at = node; at && at.type() == pugi::node_element; at = at.parent()) ancestors.push_back(at);
-    for (auto it = ancestors.rbegin(); it != ancestors.rend(); ++it) ns.enter(*it);
-}
-
-// Calls `visit(element, namespaces)` for each element under `root` in
-// document order, with the namespaces in scope at the element; a visit
-// that returns false keeps the walk out of the element.
-template <typename Visit>
-void forEachElement(const pugi::xml_node& root, Visit visit) {
-    XmlNamespaces ns;
-    enterScopesDownTo(ns, root);
-    std::vector<Frame> stack{{root.first_child(), 0}};
-    walkTree(
-        stack, [](const pugi::xml_node& node) { return node.next_sibling(); },
-        [&](const pugi::xml_node& node) {
-            if (node.type() != pugi::node_element) return;
-            const std::size_t mark = ns.enter(node);
-            if (visit(node, ns)) {
-                pushFrame(stack, Frame{node.first_child(), mark});
-            } else {
-                ns.leave(mark);
-            }
-        },
-        [&](const Frame& done) {
-            if (stack.empty()) return;  // the root's own frame
-            ns.leave(done.scopeMark);
-        });
-}
-
-// Whether a drawing element holds text of its own (a text box, or a shape
-// with paragraphs).
-bool holdsText(const pugi::xml_node& element, const XmlNamespaces& ns) {
-    for (const pugi::xml_node& child : element.children()) {
-        if (child.type() != pugi::node_element || ns.uriOf(child) != kText) continue;
-        const std::string_view name = localName(child);
-        if (name == "p" || name == "h" || name == "list" || name == "section" || name == "table") return true;
-    }
-    return false;
-}
-
-pugi::xml_node officeChild(const pugi::xml_node& parent, std::string_view name) {
-    for (const pugi::xml_node& child : parent.children())
-        if (child.type() == pugi::node_element && localName(child) == name) return child;
-    return pugi::xml_node();
-}
 
 void readBodyStories(const pugi::xml_node& text, OtherStories& stories) {
     // Tracked deletions inside the stories are read where they were made, as
@@ -141,7 +85,9 @@ void readMasterPages(const pugi::xml_document& styles, OtherStories& stories) {
 void readOpenDocumentStories(const pugi::xml_document& content, const pugi::xml_document* styles,
                              OtherStories& stories) {
     const pugi::xml_node body = officeChild(content.document_element(), "body");
-    const pugi::xml_node text = officeChild(body, "text");
+    // A spreadsheet's comments and shapes are stories as a text's are.
+    pugi::xml_node text = officeChild(body, "text");
+    if (!text) text = officeChild(body, "spreadsheet");
     if (text) readBodyStories(text, stories);
     if (styles) readMasterPages(*styles, stories);
 }

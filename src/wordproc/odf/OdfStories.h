@@ -9,7 +9,8 @@ namespace harvelux::wordproc {
 
 class OtherStories;
 
-// Adds the notes, comments and text boxes of the body of `content`, and the
+// Adds the notes, comments and text boxes of the body of `content` (a text
+// or a spreadsheet), and the
 // headers and footers of the master pages in `styles` (styles.xml of a
 // package; the document itself when flat). `styles` may be null.
 void readOpenDocumentStories(const pugi::xml_document& content, const pugi::xml_document* styles,

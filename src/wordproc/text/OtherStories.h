@@ -1,7 +1,8 @@
 // The stories of a document beyond its main story, gathered while a reader
 // reads with ReadOptions::allStories, and appended after the main story in
 // a fixed order: footnotes, endnotes, comments, text boxes and frames,
-// headers and footers, then the addresses of mailto: links.
+// headers and footers, notes, properties, then the addresses of mailto:
+// links.
 #pragma once
 
 #include "wordproc/EngineInterface.h"
@@ -15,7 +16,9 @@
 
 namespace harvelux::wordproc {
 
-enum class StoryKind : std::size_t { Footnotes, Endnotes, Comments, TextBoxes, HeadersFooters };
+// Notes are a presentation's speaker notes; Properties the strings of a
+// document's properties (title, author, custom properties).
+enum class StoryKind : std::size_t { Footnotes, Endnotes, Comments, TextBoxes, HeadersFooters, Notes, Properties };
 
 class OtherStories {
 public:
@@ -46,7 +49,7 @@ public:
     std::string appendTo(std::string main) const;
 
 private:
-    static constexpr std::size_t kKinds = 5;
+    static constexpr std::size_t kKinds = 7;
     std::array<std::string, kKinds> stories_;
     std::vector<std::string> links_;
     std::unordered_set<std::string> seenLinks_;
