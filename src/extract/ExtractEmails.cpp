@@ -59,21 +59,7 @@ public:
                 --i;
                 continue;
             }
-            if (kind == ByteKind::Break) break;
-            const TextChar c = charEndingAt(text_, i, floor);
-            if (c.role == CharRole::Break) break;
-            const std::size_t start = i - c.length;
-            if (c.role == CharRole::Apostrophe) {
-                if (start == floor || !apostropheJoins(charEndingAt(text_, start, floor), c, charAt(text_, i))) break;
-            } else if (isSpacelessLetter(c)) {
-                if (cutsBetween(c, charAt(text_, i), international_)) break;
-                if (start > floor && cutsBetween(charEndingAt(text_, start, floor), c, international_)) {
-                    i = start;
-                    break;
-                }
-            }
-            special_ = special_ || c.role != CharRole::Word;
-            i = start;
+            if (kind == ByteKind::Break || !stepBack(i, floor)) break;
         }
         return i;
     }
@@ -89,18 +75,7 @@ public:
                 ++i;
                 continue;
             }
-            if (kind == ByteKind::Break) break;
-            const TextChar c = charAt(text_, i);
-            if (c.role == CharRole::Break || c.role == CharRole::Apostrophe) break;
-            if (isSpacelessLetter(c)) {
-                if (cutsBetween(charEndingAt(text_, i, from - 1), c, international_)) break;
-                if (i + c.length < n && cutsBetween(c, charAt(text_, i + c.length), international_)) {
-                    i += c.length;
-                    break;
-                }
-            }
-            special_ = special_ || c.role != CharRole::Word;
-            i += c.length;
+            if (kind == ByteKind::Break || !stepForward(i, from)) break;
         }
         return i;
     }
@@ -110,6 +85,45 @@ public:
 
 private:
     unsigned char byte(std::size_t i) const { return static_cast<unsigned char>(text_[i]); }
+
+    // Past the character that is no plain ASCII word character and ends at
+    // `i`: false when the word begins at `i` (or at the new `i`, set to the
+    // start of a letter of a script without spaces that begins the word).
+    // Kept out of line so the loops over ASCII stay small.
+    [[gnu::noinline]] bool stepBack(std::size_t& i, std::size_t floor) {
+        const TextChar c = charEndingAt(text_, i, floor);
+        if (c.role == CharRole::Break) return false;
+        const std::size_t start = i - c.length;
+        if (c.role == CharRole::Apostrophe) {
+            if (start == floor || !apostropheJoins(charEndingAt(text_, start, floor), c, charAt(text_, i)))
+                return false;
+        } else if (isSpacelessLetter(c)) {
+            if (cutsBetween(c, charAt(text_, i), international_)) return false;
+            if (start > floor && cutsBetween(charEndingAt(text_, start, floor), c, international_)) {
+                i = start;
+                return false;
+            }
+        }
+        special_ = special_ || c.role != CharRole::Word;
+        i = start;
+        return true;
+    }
+
+    // Past the character at `i` the same way, reading forward from `from`.
+    [[gnu::noinline]] bool stepForward(std::size_t& i, std::size_t from) {
+        const TextChar c = charAt(text_, i);
+        if (c.role == CharRole::Break || c.role == CharRole::Apostrophe) return false;
+        if (isSpacelessLetter(c)) {
+            if (cutsBetween(charEndingAt(text_, i, from - 1), c, international_)) return false;
+            if (i + c.length < text_.size() && cutsBetween(c, charAt(text_, i + c.length), international_)) {
+                i += c.length;
+                return false;
+            }
+        }
+        special_ = special_ || c.role != CharRole::Word;
+        i += c.length;
+        return true;
+    }
 
     bool apostropheJoins(const TextChar& left, const TextChar& apostrophe, const TextChar& right) const {
         return isLetterOrDigit(left) && isLetterOrDigit(right) && !cutsBetween(left, apostrophe, international_) &&
