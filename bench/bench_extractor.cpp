@@ -31,10 +31,10 @@ std::string prose(std::size_t bytes, int addressEvery) {
     return text;
 }
 
-void run(benchmark::State& state, const std::string& text) {
+void run(benchmark::State& state, const std::string& text, bool international = false) {
     for (auto _ : state) {
         SeenAddresses seen;
-        auto found = ExtractEmails(text, seen);
+        auto found = ExtractEmails(text, seen, {}, {international});
         benchmark::DoNotOptimize(found);
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(text.size()));
@@ -45,6 +45,13 @@ void BM_ProseFewAddresses(benchmark::State& state) {
     run(state, text);
 }
 BENCHMARK(BM_ProseFewAddresses)->Unit(benchmark::kMillisecond);
+
+// The same with "Find International Addresses".
+void BM_ProseFewAddressesInternational(benchmark::State& state) {
+    static const std::string text = prose(16 << 20, 2000);
+    run(state, text, true);
+}
+BENCHMARK(BM_ProseFewAddressesInternational)->Unit(benchmark::kMillisecond);
 
 void BM_TypographicProseManyAddresses(benchmark::State& state) {
     // Prose outside ASCII (accents, curly quotes, dashes, CJK) with an
@@ -93,9 +100,10 @@ void BM_ManyCandidates(benchmark::State& state) {
                 break;
         }
     }
-    run(state, text);
+    run(state, text, state.range(0) != 0);
 }
-BENCHMARK(BM_ManyCandidates)->Unit(benchmark::kMillisecond);
+// 0: as usual; 1: with "Find International Addresses".
+BENCHMARK(BM_ManyCandidates)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -23,7 +23,9 @@ import unicodedata
 # and digits of any script, and the punctuation addresses are made of.
 # It looks at the text as a reader sees it: optional hyphens are invisible,
 # non-breaking hyphens are hyphens.
-LOOSE = re.compile(r"[\w.+-]+@[\w.-]+\.[\w-]+")
+# Apostrophes count in a local part (the finder's own are trimmed off its
+# ends), and U+2010 and U+2019 read as "-" and "'".
+LOOSE = re.compile(r"[\w.+'-]+@[\w.-]+\.[\w-]+")
 ESCAPE = re.compile(r"\\(\\|r\n|a|v|f|t|u[0-9A-F]{4})")
 PLAIN = {"\\": "\\", "r\n": "\r", "a": "\a", "v": "\v", "f": "\f", "t": "\t"}
 
@@ -34,7 +36,8 @@ def unescape(dump):
 
 def as_seen(text):
     text = text.replace("\u001f", "").replace("\u00ad", "")
-    return text.replace("\u001e", "-").replace("\u2011", "-")
+    text = text.replace("\u001e", "-").replace("\u2011", "-").replace("\u2010", "-")
+    return text.replace("\u2019", "'")
 
 
 def documents_text(extract, path):
@@ -118,7 +121,7 @@ def main():
         ours = reported(extract, path)
         looked = set()
         for match in LOOSE.finditer(text):
-            address = match.group(0).rstrip(".")
+            address = match.group(0).rstrip(".").lstrip("'")
             if address.lower() in looked or "." not in address.split("@", 1)[1]:
                 continue
             looked.add(address.lower())

@@ -21,6 +21,16 @@ pkg_check_modules(POPPLER_CPP REQUIRED IMPORTED_TARGET poppler-cpp)
 pkg_check_modules(LEGACY_LIBS REQUIRED IMPORTED_TARGET
   libwpd-0.10 libwps-0.4 libmwaw-0.3 librevenge-0.0 librevenge-stream-0.0)
 
+# International addresses: libidn2 checks their domains (IDNA 2008, UTS #46);
+# libunistring lower-cases and normalises them. libunistring has no
+# pkg-config file, so it is found as a plain library.
+pkg_check_modules(LIBIDN2 REQUIRED IMPORTED_TARGET libidn2)
+find_path(LIBUNISTRING_INCLUDE_DIR uninorm.h REQUIRED)
+find_library(LIBUNISTRING_LIBRARY unistring REQUIRED)
+add_library(harvelux_libunistring INTERFACE IMPORTED)
+target_include_directories(harvelux_libunistring INTERFACE ${LIBUNISTRING_INCLUDE_DIR})
+target_link_libraries(harvelux_libunistring INTERFACE ${LIBUNISTRING_LIBRARY})
+
 # The libraries the About box names, with the versions found. A library
 # added above gets a line here.
 set(HARVELUX_LIBRARY_VERSIONS
@@ -32,6 +42,12 @@ set(HARVELUX_LIBRARY_VERSIONS
   "libwps ${LEGACY_LIBS_libwps-0.4_VERSION}"
   "libmwaw ${LEGACY_LIBS_libmwaw-0.3_VERSION}"
   "librevenge ${LEGACY_LIBS_librevenge-0.0_VERSION}"
+  "libarchive ${LIBARCHIVE_VERSION}"
+  "GMime ${GMIME_VERSION}"
+  "libytnef ${YTNEF_VERSION}"
+  "libpst ${LIBPST_VERSION}"
+  "FreeXL ${FREEXL_VERSION}"
+  "libidn2 ${LIBIDN2_VERSION}"
 )
 
 # The desktop program (and the tests of its windows). The engine, the

@@ -20,6 +20,8 @@ const char* usageText() {
            "      --all-stories     read whole documents: after the main text also\n"
            "                        footnotes, endnotes, comments, text boxes, headers,\n"
            "                        footers and the addresses of mailto: links\n"
+           "      --international   also find addresses with letters outside ASCII\n"
+           "                        (\"jürgen@bücher.de\", RFC 6531)\n"
            "      --raw             read each PATH as UTF-8 text, exactly as it is\n"
            "      --dump-text       print the text read from each document instead of\n"
            "                        addresses\n"
@@ -77,6 +79,7 @@ constexpr Flag kFlags[] = {
     {nullptr, "--all-files", &CliOptions::allFiles},
     {nullptr, "--stats", &CliOptions::stats},
     {nullptr, "--all-stories", &CliOptions::allStories},
+    {nullptr, "--international", &CliOptions::international},
     {nullptr, "--progress", &CliOptions::progress},
     {nullptr, "--help", &CliOptions::help},
     {nullptr, "--version", &CliOptions::version},

@@ -28,7 +28,8 @@ struct CliOptions {
     bool raw = false;
     bool dumpText = false;
     bool allFiles = false;
-    bool allStories = false;  // also headers, footers, notes, comments, text boxes, links
+    bool allStories = false;     // also headers, footers, notes, comments, text boxes, links
+    bool international = false;  // addresses with letters of every script
     bool stats = false;
     int jobs = 0;  // 0: the number of cores
     bool help = false;

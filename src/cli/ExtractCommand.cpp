@@ -270,6 +270,7 @@ bool collectAddresses(const CliOptions& options, const std::vector<std::string>&
         files, [&options] { return options.withFilename ? 1 : 0; }, table, progress, pointer, console, reader, [] {},
         [] {}};
     wiring.reportFailure = steps.reportFor("the run");
+    wiring.internationalAddresses = options.international;
     extract::Start(wiring);
     inner = reader.innerDocuments();
     reader.finishProgress();

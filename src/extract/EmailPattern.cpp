@@ -9,8 +9,8 @@ namespace {
 constexpr bool isAsciiAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 constexpr bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 constexpr bool isLabelChar(char c) { return isAsciiAlpha(c) || isAsciiDigit(c) || c == '-'; }
-constexpr bool isLocalFirstChar(char c) { return isLabelChar(c) || c == '_'; }
-constexpr bool isLocalChar(char c) { return isLocalFirstChar(c) || c == '.'; }
+constexpr bool isLocalFirstChar(char c) { return isLabelChar(c) || c == '_' || c == '+'; }
+constexpr bool isLocalChar(char c) { return isLocalFirstChar(c) || c == '.' || c == '\''; }
 
 // A decimal number from 0 to 255 without leading zeros.
 bool isOctet(std::string_view s) {

@@ -1,6 +1,7 @@
 #include "extract/ExtractEmails.h"
 
 #include "extract/EmailPattern.h"
+#include "extract/InternationalAddress.h"
 #include "extract/WordEdges.h"
 
 #include <array>
@@ -42,14 +43,14 @@ const std::array<ByteKind, 256>& byteKinds() {
     return kinds;
 }
 
-constexpr bool isContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
-
 class WordFinder {
 public:
-    explicit WordFinder(std::string_view text) : text_(text), kinds_(byteKinds()) {}
+    WordFinder(std::string_view text, bool international)
+        : text_(text), kinds_(byteKinds()), international_(international) {}
 
-    // The start of the word that holds the byte before `from`, not before `floor`
-    // (where a break starts).
+    // The start of the word that holds the byte before `from` (an "@"), not
+    // before `floor` (where the word before it ended). No "@" lies between
+    // `floor` and `from`, so every apostrophe met here is in a local part.
     std::size_t startBefore(std::size_t from, std::size_t floor) {
         std::size_t i = from;
         while (i > floor) {
@@ -58,18 +59,13 @@ public:
                 --i;
                 continue;
             }
-            if (kind == ByteKind::Break) break;
-            std::size_t length = 1;
-            CharRole role = CharRole::Dropped;  // an ASCII hyphen of Word's
-            if (kind == ByteKind::Multi) role = roleEndingAt(i, floor, length);
-            if (role == CharRole::Break) break;
-            special_ = special_ || role != CharRole::Word;
-            i -= length;
+            if (kind == ByteKind::Break || !stepBack(i, floor)) break;
         }
         return i;
     }
 
-    // The end of the word that holds the byte at `from`.
+    // The end of the word that holds the byte at `from`, just after its "@":
+    // from here on every apostrophe ends the word.
     std::size_t endFrom(std::size_t from) {
         std::size_t i = from;
         const std::size_t n = text_.size();
@@ -79,67 +75,89 @@ public:
                 ++i;
                 continue;
             }
-            if (kind == ByteKind::Break) break;
-            std::size_t length = 1;
-            CharRole role = CharRole::Dropped;
-            if (kind == ByteKind::Multi) {
-                char32_t cp = 0;
-                length = decodeUtf8At(text_, i, cp);
-                role = length == 0 ? CharRole::Word : roleOf(cp);
-                if (length == 0) length = 1;
-            }
-            if (role == CharRole::Break) break;
-            special_ = special_ || role != CharRole::Word;
-            i += length;
+            if (kind == ByteKind::Break || !stepForward(i, from)) break;
         }
         return i;
     }
 
-    // Whether a word found since the last call held a hyphen to remove or replace.
+    // Whether a word found since the last call held a character to remove or replace.
     bool takeSpecial() { return std::exchange(special_, false); }
 
 private:
     unsigned char byte(std::size_t i) const { return static_cast<unsigned char>(text_[i]); }
 
-    // The role and length of the character that ends just before `end`. Its
-    // lead byte is the nearest byte before that is no continuation byte; it
-    // counts only when the character it starts ends exactly at `end`, which
-    // is how reading forward sees it too. Otherwise the last byte stands
-    // alone and belongs to a word.
-    CharRole roleEndingAt(std::size_t end, std::size_t floor, std::size_t& length) {
-        length = 1;
-        if (!isContinuation(byte(end - 1))) return CharRole::Word;  // a lone lead byte
-        for (std::size_t back = 2; back <= 4 && end - floor >= back; ++back) {
-            if (isContinuation(byte(end - back))) continue;
-            char32_t cp = 0;
-            if (decodeUtf8At(text_, end - back, cp) != back) return CharRole::Word;
-            length = back;
-            return roleOf(cp);
+    // Past the character that is no plain ASCII word character and ends at
+    // `i`: false when the word begins at `i` (or at the new `i`, set to the
+    // start of a letter of a script without spaces that begins the word).
+    // Kept out of line so the loops over ASCII stay small.
+    [[gnu::noinline]] bool stepBack(std::size_t& i, std::size_t floor) {
+        const TextChar c = charEndingAt(text_, i, floor);
+        if (c.role == CharRole::Break) return false;
+        const std::size_t start = i - c.length;
+        if (c.role == CharRole::Apostrophe) {
+            if (start == floor || !apostropheJoins(charEndingAt(text_, start, floor), c, charAt(text_, i)))
+                return false;
+        } else if (isSpacelessLetter(c)) {
+            if (cutsBetween(c, charAt(text_, i), international_)) return false;
+            if (start > floor && cutsBetween(charEndingAt(text_, start, floor), c, international_)) {
+                i = start;
+                return false;
+            }
         }
-        return CharRole::Word;
+        special_ = special_ || c.role != CharRole::Word;
+        i = start;
+        return true;
+    }
+
+    // Past the character at `i` the same way, reading forward from `from`.
+    [[gnu::noinline]] bool stepForward(std::size_t& i, std::size_t from) {
+        const TextChar c = charAt(text_, i);
+        if (c.role == CharRole::Break || c.role == CharRole::Apostrophe) return false;
+        if (isSpacelessLetter(c)) {
+            if (cutsBetween(charEndingAt(text_, i, from - 1), c, international_)) return false;
+            if (i + c.length < text_.size() && cutsBetween(c, charAt(text_, i + c.length), international_)) {
+                i += c.length;
+                return false;
+            }
+        }
+        special_ = special_ || c.role != CharRole::Word;
+        i += c.length;
+        return true;
+    }
+
+    bool apostropheJoins(const TextChar& left, const TextChar& apostrophe, const TextChar& right) const {
+        return isLetterOrDigit(left) && isLetterOrDigit(right) && !cutsBetween(left, apostrophe, international_) &&
+               !cutsBetween(apostrophe, right, international_);
     }
 
     std::string_view text_;
     const std::array<ByteKind, 256>& kinds_;
+    bool international_;
     bool special_ = false;
 };
 
-// The word with optional hyphens removed and non-breaking ones as "-".
-std::string withHyphensSettled(std::string_view word) {
+// The word with optional hyphens removed, the other hyphens as "-" and the
+// apostrophes (all of them joined ones here) as "'".
+std::string settled(std::string_view word) {
     std::string out;
     out.reserve(word.size());
     for (std::size_t i = 0; i < word.size();) {
-        char32_t cp = 0;
-        std::size_t length = decodeUtf8At(word, i, cp);
-        const CharRole role = length == 0 ? CharRole::Word : roleOf(cp);
-        if (length == 0) length = 1;
-        if (role == CharRole::Hyphen)
+        const TextChar c = charAt(word, i);
+        if (c.role == CharRole::Hyphen)
             out += '-';
-        else if (role == CharRole::Word)
-            out.append(word.substr(i, length));
-        i += length;
+        else if (c.role == CharRole::Apostrophe)
+            out += '\'';
+        else if (c.role == CharRole::Word)
+            out.append(word.substr(i, c.length));
+        i += c.length;
     }
     return out;
+}
+
+bool isAscii(std::string_view word) {
+    for (const char c : word)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
 }
 
 std::string toLowerAscii(std::string_view word) {
@@ -151,14 +169,15 @@ std::string toLowerAscii(std::string_view word) {
 
 }  // namespace
 
-std::vector<std::string> ExtractEmails(std::string_view text, SeenAddresses& seen, const CandidatePump& pump) {
+std::vector<std::string> ExtractEmails(std::string_view text, SeenAddresses& seen, const CandidatePump& pump,
+                                       AddressOptions options) {
     // Every candidate contains "@", so instead of cutting the whole text into
     // words, jump from one "@" to the next and widen it to its word.
     std::vector<std::string> result;
-    WordFinder finder(text);
+    WordFinder finder(text, options.international);
     const std::size_t n = text.size();
     std::size_t done = 0;  // everything before this offset has been examined
-    std::string settled;
+    std::string settledWord;
     while (done < n) {
         const void* hit = std::memchr(text.data() + done, '@', n - done);
         if (!hit) break;
@@ -169,14 +188,18 @@ std::vector<std::string> ExtractEmails(std::string_view text, SeenAddresses& see
 
         std::string_view word = text.substr(begin, end - begin);
         if (finder.takeSpecial()) {
-            settled = withHyphensSettled(word);
-            word = settled;
+            settledWord = settled(word);
+            word = settledWord;
         }
         while (!word.empty() && word.back() == '.') word.remove_suffix(1);
         if (word.find('.') == std::string_view::npos) continue;
         if (pump) pump();
-        if (word.size() > kMaxAddressLength || !IsValidEmail(word)) continue;
-        if (seen.insert(toLowerAscii(word))) result.emplace_back(word);
+        if (word.size() > kMaxAddressLength) continue;
+        if (options.international && !isAscii(word)) {
+            if (IsValidInternationalEmail(word) && seen.insert(internationalKey(word))) result.emplace_back(word);
+            continue;
+        }
+        if (IsValidEmail(word) && seen.insert(toLowerAscii(word))) result.emplace_back(word);
     }
     return result;
 }

@@ -1,11 +1,13 @@
 // Finds e-mail addresses in a document's text.
 //
 // The text is cut into words where WordEdges.h says; within a word the
-// optional hyphens are removed and the non-breaking ones read as "-", and
-// full stops at its end are taken off. A word containing "@" and "." is an
-// address when it is at most 254 characters long and passes IsValidEmail.
-// Addresses already found earlier in the same extraction run (letter case
-// ignored) are dropped; the first spelling wins.
+// optional hyphens are removed, the other hyphens read as "-" and the
+// apostrophes as "'", and full stops at its end are taken off. A word
+// containing "@" and "." is an address when it is at most 254 bytes long and
+// passes IsValidEmail (or, with international addresses,
+// IsValidInternationalEmail). Addresses already found earlier in the same
+// extraction run (letter case ignored; an international one also compared
+// in its Unicode normal form) are dropped; the first spelling wins.
 //
 // Text is UTF-8.
 #pragma once
@@ -17,6 +19,11 @@
 #include <vector>
 
 namespace harvelux::extract {
+
+struct AddressOptions {
+    // Letters of every script in local parts and domains (RFC 6531).
+    bool international = false;
+};
 
 // The longest address, in characters: what a mail path may carry.
 inline constexpr std::size_t kMaxAddressLength = 254;
@@ -39,6 +46,7 @@ using CandidatePump = std::function<void()>;
 
 // The addresses of `text` not yet in `seen`, in order of first occurrence,
 // spelled as found; each one returned is added to `seen`.
-std::vector<std::string> ExtractEmails(std::string_view text, SeenAddresses& seen, const CandidatePump& pump = {});
+std::vector<std::string> ExtractEmails(std::string_view text, SeenAddresses& seen, const CandidatePump& pump = {},
+                                       AddressOptions options = {});
 
 }  // namespace harvelux::extract

@@ -110,7 +110,7 @@ public:
             // document's must not be added again under this path.
             addresses_.clear();
             if (!seen_) throw std::runtime_error("Object variable or With block variable not set");
-            addresses_ = ExtractEmails(text_, *seen_, candidatePump_);
+            addresses_ = ExtractEmails(text_, *seen_, candidatePump_, {w_.internationalAddresses});
         });
         // A document without candidate words lets messages through after it.
         trap_.step(130, [&] {

@@ -77,6 +77,8 @@ struct RunWiring {
     std::function<bool()> stopRequested = {};
     // Where a failed step goes; empty: the "Application Error" message box.
     StepFailureReport reportFailure = {};
+    // "Find International Addresses": letters of every script in addresses.
+    bool internationalAddresses = false;
 };
 
 enum class RunOutcome { NoFiles, Declined, Completed };

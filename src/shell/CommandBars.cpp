@@ -4,6 +4,7 @@
 #include "shell/CommandBarControls.h"
 #include "shell/CommandIds.h"
 #include "shell/IconStore.h"
+#include "shell/InternationalOption.h"
 #include "ui/CommandToolbar.h"
 
 #include <QAction>
@@ -43,6 +44,7 @@ constexpr MenuItem kFileMenu[] = {
     {command::kMenuClearSelected, "&Clear Selected Files", true},
     {command::kMenuClearAll, "&Clear All Files", false},
     {command::kMenuAllStories, kAllStoriesCaption, true, true},
+    {command::kMenuInternational, kInternationalCaption, false, true},
     {command::kMenuExit, "&Exit", true, false, "Ctrl+Q"},
 };
 

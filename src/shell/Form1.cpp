@@ -18,6 +18,7 @@
 #include "shell/Form1Settings.h"
 #include "shell/HelpTargets.h"
 #include "shell/IconStore.h"
+#include "shell/InternationalOption.h"
 #include "shell/OptionFrame.h"
 #include "ui/CenterForm.h"
 #include "ui/FitToScreen.h"
@@ -177,6 +178,8 @@ void Form1::Form_Load() {
     offerVideoWhenThere();
     allStories_ = loadAllStories(settings_);
     if (QAction* control = findMenuCommand(*menuBar_, command::kMenuAllStories)) control->setChecked(allStories_);
+    international_ = loadInternational(settings_);
+    if (QAction* control = findMenuCommand(*menuBar_, command::kMenuInternational)) control->setChecked(international_);
     placeCommandBars();
     extract::CheckWordInstalled(services_.engine, services_.platform);
 }
@@ -302,6 +305,9 @@ void Form1::CommandBars_Execute(int id) {
         case command::kMenuAllStories:
             toggleAllStories();
             break;
+        case command::kMenuInternational:
+            toggleInternational();
+            break;
         case command::kMenuHelp:
             Help();
             break;
@@ -353,6 +359,15 @@ void Form1::toggleAllStories() {
     if (QAction* control = findMenuCommand(*menuBar_, command::kMenuAllStories)) control->setChecked(allStories_);
 }
 
+void Form1::toggleInternational() {
+    // A run finds addresses by the rule it started with.
+    if (work_ != Work::Run) {
+        international_ = !international_;
+        storeInternational(settings_, international_);
+    }
+    if (QAction* control = findMenuCommand(*menuBar_, command::kMenuInternational)) control->setChecked(international_);
+}
+
 void Form1::Start() {
     if (isBusy() || ending_ || services_.results.isBusy()) return;
     WorkScope scope(work_, Work::Run);
@@ -387,6 +402,8 @@ void Form1::Start() {
         &platform::ThrottledPump::coarseNow,
         &summary,
         [this] { return stopRequested_; },
+        {},
+        international_,
     };
     extract::Start(wiring);
     ShowRunState(*toolbar_, *menuBar_, false);

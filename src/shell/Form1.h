@@ -115,6 +115,9 @@ public:
     // story of each document. Clicks during a run are ignored.
     bool allStories() const { return allStories_; }
     void toggleAllStories();
+    // "Find International Addresses" in the File menu.
+    bool international() const { return international_; }
+    void toggleInternational();
 
     // True while a run or a folder scan is under way.
     bool isBusy() const { return work_ != Work::None; }
@@ -156,6 +159,7 @@ private:
     Work work_ = Work::None;
     bool ending_ = false;
     bool allStories_ = false;
+    bool international_ = false;
     // The user chose to stop the run under way; the question is up.
     bool stopRequested_ = false;
     bool askingToStop_ = false;

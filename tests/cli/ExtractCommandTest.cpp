@@ -49,7 +49,8 @@ TEST(ExtractCommand, RawTextsDeduplicateAcrossTheRun) {
     EXPECT_EQ(o.status, 0);
     // Line feeds and form feeds end words; a full stop at a word's end is not part of it.
     EXPECT_EQ(o.out,
-              "x@example.com\r\ny@example.org\r\nz@example.net\r\nw@example.com\r\nx..y@example.com\r\n"
+              "x@example.com\r\ny@example.org\r\nz@example.net\r\nw@example.com\r\na+b@example.com\r\n"
+              "x..y@example.com\r\n"
               "-x@example.com\r\na@b.cc\r\nc@d.ee\r\ne@f.gg\r\nv@example.com\r\n");
 }
 
@@ -217,6 +218,22 @@ TEST(ExtractCommand, AllStoriesReadsHeadersNotesBoxesAndLinksAlsoForDumpText) {
     EXPECT_EQ(run({"--dump-text", "--all-stories", rtf}).out,
               "== " + rtf + "\nBody body@example.com\\r\nLee\\r\nhead@example.com\\r\nlink@example.com\\r\n");
     EXPECT_EQ(run({"--all-stories=1", rtf}).status, 2);
+}
+
+TEST(ExtractCommand, InternationalFindsAddressesWithLettersOfEveryScript) {
+    const std::string docx = HARVELUX_SOURCE_DIR "/tests/extract/data/addresses/addresses.docx";
+    const std::string plain = run({docx}).out;
+    EXPECT_EQ(plain.find("zo\xC3\xA9@example.fr"), std::string::npos);
+    const Outcome o = run({"--international", docx});
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.out.substr(0, plain.size()), plain);
+    EXPECT_EQ(o.out.substr(plain.size()),
+              "zo\xC3\xA9@example.fr\r\nj\xC3\xBCrgen@b\xC3\xBC"
+              "cher.de\r\n"
+              "\xE7\x94\xA8\xE6\x88\xB7@\xE4\xBE\x8B\xE5\xAD\x90.\xE5\xB9\xBF\xE5\x91\x8A\r\n"
+              "\xD0\xB8\xD0\xB2\xD0\xB0\xD0\xBD@\xD0\xBF\xD1\x80\xD0\xB8\xD0\xBC\xD0\xB5"
+              "\xD1\x80.\xD1\x80\xD1\x84\r\n");
+    EXPECT_EQ(run({"--international=1", docx}).status, 2);
 }
 
 // --files-from lists join the PATH arguments where they stand, one path a

@@ -20,7 +20,7 @@ public:
 
     // Random words over the characters that matter to the pattern.
     std::string noise() {
-        static const std::string alphabet = "aZk09125-_.@[]+x";
+        static const std::string alphabet = "aZk09125-_.@[]+x'";
         std::string word;
         const int length = pick(1, 14);
         for (int i = 0; i < length; ++i) {
@@ -36,7 +36,7 @@ public:
     // Words shaped like addresses, with mistakes thrown in, so that both
     // answers are common.
     std::string nearAddress() {
-        std::string word = part("aB3_-.", pick(0, 4) == 0 ? 0 : pick(1, 5));
+        std::string word = part("aB3_-.+'", pick(0, 4) == 0 ? 0 : pick(1, 5));
         word += pick(0, 15) == 0 ? "" : "@";
         if (pick(0, 3) == 0) {
             word += "[";
@@ -98,12 +98,13 @@ TEST(EmailPattern, AgreesWithEcmaScriptRegexOnGeneratedWords) {
 
 TEST(EmailPattern, AcceptsAndRejectsTheDocumentedForms) {
     for (const char* good : {"x@example.com", "x..y@example.com", "-x@example.com", "x.y@sub.example.com", "_@a.bc",
-                             "a@1.2.com", "a@[1.2.3.4]", "a@[1.2.3.com", "a@b.255]", "A@B-C.DE"})
+                             "a@1.2.com", "a@[1.2.3.4]", "a@[1.2.3.com", "a@b.255]", "A@B-C.DE", "a+b@example.com",
+                             "+a@example.com", "o'brien@example.ie"})
         EXPECT_TRUE(IsValidEmail(good)) << good;
-    for (const char* bad :
-         {"", "a+b@example.com", "x@example", "x@example.c", ".x@example.com", "x@example..com", "x@example.com.",
-          "x@example.com-", "x@example.com\n", "x@1.2.3.4", "x@[1.2.3.256]", "x@[01.2.3.4]", "x@@example.com",
-          "x@exa_mple.com", "caf\xC3\xA9@example.com", "x@example.c\xC3\xA9m", "@example.com"})
+    for (const char* bad : {"", "'x@example.com", "x@o'brien.ie", "x@ex+ample.com", "x@example", "x@example.c",
+                            ".x@example.com", "x@example..com", "x@example.com.", "x@example.com-", "x@example.com\n",
+                            "x@1.2.3.4", "x@[1.2.3.256]", "x@[01.2.3.4]", "x@@example.com", "x@exa_mple.com",
+                            "caf\xC3\xA9@example.com", "x@example.c\xC3\xA9m", "@example.com"})
         EXPECT_FALSE(IsValidEmail(bad)) << bad;
 }
 

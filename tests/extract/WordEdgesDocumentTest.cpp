@@ -28,7 +28,9 @@ TEST_P(WordEdgesDocument, GivesTheSameAddressesInEveryFormat) {
         harvelux::extract::ExtractEmails(textOf(GetParam()), seen),
         (Strings{"contact@agency.gov", "curly@example.com", "single@example.com", "guillemet@example.com",
                  "sales@example.cn", "info@example.jp", "note@example.com", "page@example.com", "section@example.com",
-                 "opthyphen@example.com", "non-break@example.com", "dash@example.com", "dots@example.com"}));
+                 "opthyphen@example.com", "non-break@example.com", "dash@example.com", "dots@example.com",
+                 // the last line's Chinese letters end the word before "ab", and "+" may stand in a local part
+                 "ab@example.com", "a+b@example.com"}));
 }
 
 TEST_P(WordEdgesDocument, KeepsTheNoteMarkSoNoWordsAreGlued) {

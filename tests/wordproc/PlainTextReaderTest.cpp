@@ -28,15 +28,19 @@ TEST(PlainTextReader, EncodingsAndLineEnds) {
 TEST(PlainTextReader, BinaryIsNotText) {
     EXPECT_TRUE(wordproc::looksLikePlainText(""));
     EXPECT_TRUE(wordproc::looksLikePlainText("plain\ttext\f\r\n"));
-    // At most 1% control characters, NUL counted.
-    EXPECT_FALSE(wordproc::looksLikePlainText(std::string("ab\0cd", 5)));
+    // At most two, or at most 1%, control characters, NUL counted.
+    EXPECT_TRUE(wordproc::looksLikePlainText(std::string("ab\0cd", 5)));
+    EXPECT_TRUE(wordproc::looksLikePlainText(std::string("Write to x@example.com\0 today, thank you all!\n", 45)));
+    EXPECT_TRUE(wordproc::looksLikePlainText(std::string("\x01\x02", 2)));
+    EXPECT_FALSE(wordproc::looksLikePlainText(std::string("ab\0c\0d\0", 7)));
     EXPECT_TRUE(wordproc::looksLikePlainText(std::string(99, 'a') + '\0'));
-    EXPECT_FALSE(wordproc::looksLikePlainText(std::string(98, 'a') + std::string(2, '\0')));
+    EXPECT_TRUE(wordproc::looksLikePlainText(std::string(98, 'a') + std::string(2, '\0')));
+    EXPECT_FALSE(wordproc::looksLikePlainText(std::string(197, 'a') + std::string(3, '\0')));
     EXPECT_FALSE(wordproc::looksLikePlainText(std::string(10, '\x01') + std::string(100, 'a')));
     std::string utf16(200, '\0');
     for (std::size_t i = 0; i < utf16.size(); i += 2) utf16[i] = 'a';
     EXPECT_TRUE(wordproc::looksLikePlainText(utf16));
-    utf16[0] = utf16[2] = '\x01';
+    utf16[0] = utf16[2] = utf16[4] = '\x01';
     EXPECT_FALSE(wordproc::looksLikePlainText(utf16));
     EXPECT_EQ(wordproc::detectFormat(std::string("\x01\x02\x03\x04\x05", 5)), wordproc::Format::Unknown);
 }

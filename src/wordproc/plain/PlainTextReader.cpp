@@ -33,9 +33,12 @@ Utf16Order unmarkedUtf16(std::string_view data) {
 // Control characters that plain text does not hold (NUL among them).
 bool isStrayControl(char32_t c) { return c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f' && c != '\v'; }
 
-// At most 1% stray control characters: text with a few NULs or other codes
-// is still text, pictures and other binary files are not.
-bool fewStrayControls(std::size_t controls, std::size_t characters) { return controls * 100 <= characters; }
+// At most two stray control characters, or at most 1% of them: text with a
+// few NULs or other codes is still text, also when it is short; pictures and
+// other binary files hold far more.
+bool fewStrayControls(std::size_t controls, std::size_t characters) {
+    return controls <= 2 || controls * 100 <= characters;
+}
 
 char16_t utf16UnitAt(std::string_view data, std::size_t i, bool bigEndian) {
     const auto a = static_cast<unsigned char>(data[2 * i]);

@@ -10,7 +10,8 @@
 namespace harvelux::wordproc {
 
 // Whether the bytes can be taken for text: a UTF-16 byte-order mark, or at
-// most 1% control characters other than TAB, LF, VT, FF and CR (NUL counts).
+// most two, or at most 1%, control characters other than TAB, LF, VT, FF and
+// CR (NUL counts).
 bool looksLikePlainText(std::string_view data);
 
 std::string readPlainText(std::string_view data);

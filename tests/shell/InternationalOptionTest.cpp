@@ -1,0 +1,64 @@
+// "Find International Addresses" in the File menu: a checkable command, off
+// at first, remembered as "International", left alone during a run, and
+// read by the next run.
+#include "FormFixture.h"
+#include "shell/InternationalOption.h"
+
+#include <gmock/gmock.h>
+
+#include <QSettings>
+
+namespace harvelux::shell::testing {
+namespace {
+
+QString storedInternational() {
+    return QSettings(QStringLiteral("Quenbrook"), QStringLiteral("Harvelux")).value("International").toString();
+}
+
+class InternationalOption : public FormFixture {
+protected:
+    QAction& option() { return *action(command::kMenuInternational); }
+
+    void restart() {
+        form.reset();
+        form = std::make_unique<Form1>(
+            Form1Services{platform, results, program.root(), engine, [] { return false; }, [] {}, readAheadJobs});
+        form->Form_Load();
+    }
+
+    std::vector<std::string> foundAddresses() {
+        std::vector<std::string> found;
+        for (const auto& row : results.rows()) found.push_back(row.at(0));
+        return found;
+    }
+};
+
+TEST_F(InternationalOption, IsOffAtFirstTicksOnClickAndIsRememberedAcrossARestart) {
+    ASSERT_NE(action(command::kMenuInternational), nullptr);
+    EXPECT_TRUE(option().isCheckable());
+    EXPECT_FALSE(option().isChecked());
+    EXPECT_FALSE(option().icon().isNull());
+    EXPECT_EQ(storedInternational(), "0");
+    pick(command::kMenuInternational);
+    EXPECT_TRUE(form->international());
+    EXPECT_EQ(storedInternational(), "1");
+    restart();
+    EXPECT_TRUE(option().isChecked());
+}
+
+TEST_F(InternationalOption, ARunFindsInternationalAddressesOnlyWhenTickedAndClicksDuringItAreIgnored) {
+    form->fileList().AppendItem(document("one.txt", "zo\xC3\xA9@example.fr x@example.com"));
+    pick(command::kStartExtracting);
+    EXPECT_THAT(foundAddresses(), ::testing::ElementsAre("x@example.com"));
+
+    pick(command::kMenuInternational);
+    platform.onPump = [&] { pick(command::kMenuInternational); };
+    results.table = results::InMemoryListView::forOption(false);
+    pick(command::kStartExtracting);
+    platform.onPump = nullptr;
+    EXPECT_TRUE(option().isChecked());
+    EXPECT_THAT(foundAddresses(), ::testing::ElementsAre("zo\xC3\xA9@example.fr", "x@example.com"));
+}
+
+}  // namespace
+}  // namespace harvelux::shell::testing
