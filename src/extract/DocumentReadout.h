@@ -5,6 +5,7 @@
 #include "wordproc/EngineInterface.h"
 #include "wordproc/WorkBudget.h"
 
+#include <optional>
 #include <string>
 
 namespace harvelux::extract {
@@ -20,6 +21,8 @@ struct DocumentReadout {
     std::string error;
     // Why an unreadable document could not be read.
     wordproc::UnreadableReason reason = wordproc::UnreadableReason::Damaged;
+    // Why part of a document that was read is not in `text`.
+    std::optional<wordproc::UnreadableReason> partNotRead;
 };
 
 // Starts an instance, opens the document (with `options`), reads its range, closes the

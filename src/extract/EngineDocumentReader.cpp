@@ -59,6 +59,11 @@ std::string Word1::ReturnDocumentString(const std::string& path) {
     DocumentReadout readout = readAhead_ ? readAhead_->take(path, pump) : readDocument(engine_, path, options_);
     if (readout.status == DocumentReadout::Status::EngineUnavailable) lastUnread_ = kEngineUnavailable;
     if (readout.status == DocumentReadout::Status::Unreadable) lastUnread_ = wordproc::describeReason(readout.reason);
+    // Read, but not whole: the run lists it with what it left out.
+    if (readout.status == DocumentReadout::Status::Read && readout.partNotRead) {
+        lastUnread_ = wordproc::describeReason(*readout.partNotRead);
+        if (onUnreadable_) onUnreadable_(path, *lastUnread_, *readout.partNotRead);
+    }
 
     ErrorTrap trap(platform_, "Word1", "ReturnDocumentString", reportFailure_);
     trap.step(100, [&] { pointer_.set(PointerShape::Hourglass); });

@@ -2,6 +2,7 @@
 
 #include "wordproc/DocumentFile.h"
 #include "wordproc/FormatDispatch.h"
+#include "wordproc/ReadNotes.h"
 #include "wordproc/text/TextBuilder.h"
 
 namespace harvelux::wordproc {
@@ -10,15 +11,18 @@ namespace {
 
 class LoadedDocument final : public Document {
 public:
-    explicit LoadedDocument(std::string text) : text_(std::make_shared<const std::string>(std::move(text))) {}
+    LoadedDocument(std::string text, std::optional<UnreadableReason> partNotRead)
+        : text_(std::make_shared<const std::string>(std::move(text))), partNotRead_(partNotRead) {}
     Range content() override {
         if (closed_) throw EngineError("The document is closed");
         return Range(text_);
     }
     void close() override { closed_ = true; }
+    std::optional<UnreadableReason> partNotRead() const override { return partNotRead_; }
 
 private:
     std::shared_ptr<const std::string> text_;
+    std::optional<UnreadableReason> partNotRead_;
     bool closed_ = false;
 };
 
@@ -29,11 +33,14 @@ public:
         const DocumentBytes bytes = readDocumentBytes(path);
         const std::size_t limit = textLimitFor(bytes.view().size());
         const TextLimitScope scope(limit);
+        ReadNotes::reset();
         std::string text = readDocumentText(bytes.view(), options);
         // Readers that do not collect through a TextBuilder are held to the
         // same limit here.
         if (text.size() > limit) throw EngineError("document text exceeds the limit", UnreadableReason::TooLarge);
-        return std::make_unique<LoadedDocument>(std::move(text));
+        std::optional<UnreadableReason> partNotRead;
+        if (ReadNotes::scannedPagesUnread()) partNotRead = UnreadableReason::ScannedNotRead;
+        return std::make_unique<LoadedDocument>(std::move(text), partNotRead);
     }
     void quit() override { quit_ = true; }
 

@@ -24,6 +24,7 @@ enum class Format {
     Pdf,
     WebArchive,
     OldWordProcessor,  // WordPerfect, Works, Write, Word for DOS, old Mac formats
+    Picture,           // scans, faxes and photographs: PNG, JPEG, TIFF, BMP, GIF, WebP, Netpbm
 };
 
 // The format of the bytes; Unknown when no reader takes them.

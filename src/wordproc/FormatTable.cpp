@@ -7,7 +7,9 @@
 #include "wordproc/html/WebArchive.h"
 #include "wordproc/legacy/LegacySignature.h"
 #include "wordproc/module/LegacyModule.h"
+#include "wordproc/module/OcrModule.h"
 #include "wordproc/module/PdfHtmlModule.h"
+#include "wordproc/ocr/PictureSignature.h"
 #include "wordproc/odf/OdfReader.h"
 #include "wordproc/ooxml/OoxmlPackageReader.h"
 #include "wordproc/ooxml/WordXmlReader.h"
@@ -86,6 +88,11 @@ std::string readOldWordProcessor(const FormatInput& input, const ReadOptions& op
 }
 
 using enum DetectStage;
+
+// Pictures are read by optical character recognition, when it is on.
+std::string readPicture(const FormatInput& input, const ReadOptions& options) {
+    return readPictureThroughModule(input.data, options);
+}
 
 // Today's folder scan takes the Word documents by their names.
 constexpr std::string_view kWordDocuments = "*.do*";
@@ -202,6 +209,15 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::PdfHtml,
      true,
      "fuzz_html",
+     ""},
+    {Format::Picture,
+     "pictures: PNG, JPEG, TIFF, BMP, GIF, WebP, Netpbm (optical character recognition)",
+     {{{LeadingBytes, bytesTest<looksLikePicture>}}},
+     readPicture,
+     "png jpg jpeg tif tiff bmp gif webp pnm pbm pgm ppm",
+     FormatModule::Ocr,
+     false,
+     "fuzz_picture",
      ""},
     {Format::PlainText,
      "plain text",

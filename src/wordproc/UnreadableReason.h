@@ -6,14 +6,18 @@
 namespace harvelux::wordproc {
 
 enum class UnreadableReason {
-    Damaged,        // the format is known but its content is broken or cannot be used
-    Encrypted,      // a password is needed
-    NotADocument,   // a folder, a device or some other thing that is not a file
-    UnknownFormat,  // a file whose content is no format the engine reads
-    Missing,        // no such file (any more)
-    NoPermission,   // the file may not be read by this user
-    TooLarge,       // the file or its text is beyond the engine's limits
+    Damaged,         // the format is known but its content is broken or cannot be used
+    Encrypted,       // a password is needed
+    NotADocument,    // a folder, a device or some other thing that is not a file
+    UnknownFormat,   // a file whose content is no format the engine reads
+    Missing,         // no such file (any more)
+    NoPermission,    // the file may not be read by this user
+    TooLarge,        // the file or its text is beyond the engine's limits
+    ScannedNotRead,  // a picture or scanned pages, left unread while optical character recognition is off
 };
+
+// The last reason, for code that checks a reason's number.
+inline constexpr UnreadableReason kLastUnreadableReason = UnreadableReason::ScannedNotRead;
 
 // The reason in words, for people: "encrypted", "damaged", ...
 constexpr const char* describeReason(UnreadableReason reason) {
@@ -32,6 +36,8 @@ constexpr const char* describeReason(UnreadableReason reason) {
             return "no permission";
         case UnreadableReason::TooLarge:
             return "too large";
+        case UnreadableReason::ScannedNotRead:
+            return "scanned pages not read (turn on Read Scanned Pages and Pictures)";
     }
     return "damaged";
 }
