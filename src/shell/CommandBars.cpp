@@ -4,6 +4,7 @@
 #include "shell/CommandBarControls.h"
 #include "shell/CommandIds.h"
 #include "shell/IconStore.h"
+#include "shell/OcrOption.h"
 #include "ui/CommandToolbar.h"
 
 #include <QAction>
@@ -37,6 +38,7 @@ constexpr MenuItem kFileMenu[] = {
     {command::kMenuClearSelected, "&Clear Selected Files", true},
     {command::kMenuClearAll, "&Clear All Files", false},
     {command::kMenuAllStories, kAllStoriesCaption, true, true},
+    {command::kMenuOcr, kOcrCaption, false, true},
     {command::kMenuExit, "&Exit", true},
 };
 

@@ -1,5 +1,5 @@
 // The main window's command IDs: toolbar buttons 1000-1004, menu items
-// 2000-2004 and 2007-2012. Toolbar and menu lead to the same operation where
+// 2000-2004, 2007-2012 and 2016. Toolbar and menu lead to the same operation where
 // they mean the same thing.
 #pragma once
 
@@ -19,6 +19,7 @@ inline constexpr int kMenuClearSelected = 2002;
 inline constexpr int kMenuClearAll = 2003;
 inline constexpr int kMenuExit = 2004;
 inline constexpr int kMenuAllStories = 2012;  // checkable: read whole documents
+inline constexpr int kMenuOcr = 2016;         // checkable: read scanned pages and pictures
 
 // Menu "&Help".
 inline constexpr int kMenuHelp = 2007;

@@ -17,6 +17,7 @@
 #include "shell/Form1Settings.h"
 #include "shell/HelpTargets.h"
 #include "shell/IconStore.h"
+#include "shell/OcrOption.h"
 #include "shell/OptionFrame.h"
 #include "ui/CenterForm.h"
 #include "ui/WidgetLook.h"
@@ -148,6 +149,8 @@ void Form1::Form_Load() {
     CreateMenu(*menuBar_);
     allStories_ = loadAllStories(settings_);
     if (QAction* control = findMenuCommand(*menuBar_, command::kMenuAllStories)) control->setChecked(allStories_);
+    ocr_ = loadOcr(settings_);
+    if (QAction* control = findMenuCommand(*menuBar_, command::kMenuOcr)) control->setChecked(ocr_);
     placeCommandBars();
     extract::CheckWordInstalled(services_.engine, services_.platform);
 }
@@ -264,6 +267,9 @@ void Form1::CommandBars_Execute(int id) {
         case command::kMenuAllStories:
             toggleAllStories();
             break;
+        case command::kMenuOcr:
+            toggleOcr();
+            break;
         case command::kMenuHelp:
             Help();
             break;
@@ -312,13 +318,23 @@ void Form1::toggleAllStories() {
     if (QAction* control = findMenuCommand(*menuBar_, command::kMenuAllStories)) control->setChecked(allStories_);
 }
 
+void Form1::toggleOcr() {
+    if (work_ != Work::Run) {
+        ocr_ = !ocr_;
+        storeOcr(settings_, ocr_);
+    }
+    if (QAction* control = findMenuCommand(*menuBar_, command::kMenuOcr)) control->setChecked(ocr_);
+}
+
 void Form1::Start() {
     if (isBusy() || ending_ || services_.results.isBusy()) return;
     WorkScope scope(work_, Work::Run);
     extract::Word1 word(services_.engine, services_.platform, pointer_, services_.wordProcessorRunning);
     // Documents are read ahead on worker threads while the run takes their
     // texts in list order, pumping window messages while it waits.
-    word.setReadOptions(wordproc::ReadOptions{allStories_});
+    wordproc::ReadOptions readOptions{allStories_};
+    readOptions.ocr = ocr_;
+    word.setReadOptions(readOptions);
     word.setReadAhead(services_.readAheadJobs);
     EndingAwareReader reader(word, ending_);
     stopRequested_ = false;

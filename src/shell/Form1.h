@@ -114,6 +114,10 @@ public:
     // story of each document. Clicks during a run are ignored.
     bool allStories() const { return allStories_; }
     void toggleAllStories();
+    // "Read Scanned Pages and Pictures" in the File menu: whether runs read
+    // pictures and scanned pages by optical character recognition.
+    bool ocr() const { return ocr_; }
+    void toggleOcr();
 
     // True while a run or a folder scan is under way.
     bool isBusy() const { return work_ != Work::None; }
@@ -149,6 +153,7 @@ private:
     Work work_ = Work::None;
     bool ending_ = false;
     bool allStories_ = false;
+    bool ocr_ = false;
     // The user chose to stop the run under way; the question is up.
     bool stopRequested_ = false;
     bool askingToStop_ = false;

@@ -17,6 +17,8 @@ std::string corpusDir() { return sharedFolder("corpus"); }
 
 std::string formatsDir() { return sharedFolder("formats"); }
 
+std::string ocrDir() { return sharedFolder("ocr"); }
+
 std::string missingSharedFolder(const std::string& folder) {
     std::error_code error;
     if (std::filesystem::is_directory(folder, error)) return std::string();
