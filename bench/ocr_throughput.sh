@@ -38,7 +38,7 @@ done
 
 # Scores "file<TAB>address" lines against the truth.
 score() {
-  tr 'A-Z' 'a-z' | sort -u > "$work/found"
+  { grep -v '^[[:space:]]*$' || true; } | tr 'A-Z' 'a-z' | sort -u > "$work/found"
   local found missed invented
   found=$(comm -12 "$work/truth" "$work/found" | wc -l)
   missed=$(comm -23 "$work/truth" "$work/found" | wc -l)
@@ -68,7 +68,7 @@ baseline_s=$(echo "$(date +%s.%N) - $start" | bc -l)
 read -r b_found b_missed b_invented < <(score < "$work/baseline")
 
 start=$(date +%s.%N)
-"$extract" --ocr -j "$jobs" -f --format=comma "${files[@]}" 2> /dev/null | tail -n +2 |
+"$extract" --ocr -j "$jobs" -f --format=comma "${files[@]}" 2> /dev/null | tr -d '\r' | tail -n +2 |
   sed 's|^.*/\([^/]*\), \(.*\)$|\1\t\2|' > "$work/harvelux" || true
 harvelux_s=$(echo "$(date +%s.%N) - $start" | bc -l)
 read -r h_found h_missed h_invented < <(score < "$work/harvelux")
