@@ -5,6 +5,7 @@
 #include "cli/TextDump.h"
 #include "filelist/FolderScan.h"
 
+#include "SharedFolders.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -189,6 +190,20 @@ TEST(ExtractCommand, AllStoriesReadsHeadersNotesBoxesAndLinksAlsoForDumpText) {
     EXPECT_EQ(run({"--dump-text", "--all-stories", rtf}).out,
               "== " + rtf + "\nBody body@example.com\\r\nLee\\r\nhead@example.com\\r\nlink@example.com\\r\n");
     EXPECT_EQ(run({"--all-stories=1", rtf}).status, 2);
+}
+
+TEST(ExtractCommand, ScannedPagesAreReportedUnreadWithoutOcrAndLanguagesAreChecked) {
+    HARVELUX_REQUIRE_SHARED_FOLDER(testfiles::ocrDir());
+    const std::string fax = testfiles::ocrDir() + "/testNPEOpenDocument_p2_fax.tif";
+    const Outcome off = run({"--stats", fax});
+    EXPECT_EQ(off.status, 1);
+    EXPECT_NE(off.err.find(": scanned pages not read (turn on Read Scanned Pages and Pictures)\n"), std::string::npos)
+        << off.err;
+    EXPECT_EQ(run({"--ocr", "--ocr-lang=eng++deu", fax}).status, 2);
+    EXPECT_EQ(run({"--ocr", "--ocr-lang", "", fax}).status, 2);
+    const Outcome missing = run({"--ocr", "--ocr-lang", "zzz", "--stats", fax});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("\"zzz\""), std::string::npos) << missing.err;
 }
 
 // --files-from lists join the PATH arguments where they stand, one path a
