@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <cctype>
 #include <string>
+#include <utility>
 
 namespace harvelux::wordproc {
 namespace {
@@ -91,6 +92,17 @@ TEST_F(OcrReader, PicturesAreKnownByContentAndLookalikeTextIsNot) {
     EXPECT_EQ(pictureKind("P5\n12 8\n255\n"), PictureKind::Pnm);
     for (const char* text : {"BMW report: a@example.com", "P1 is the first point", "GIF stands for"})
         EXPECT_EQ(detectFormat(text), Format::PlainText) << text;
+}
+
+// The fuzzer's seeds: one small picture of every kind, each decoded whole.
+TEST_F(OcrReader, EveryKindOfPictureIsDecoded) {
+    const std::pair<const char*, int> seeds[] = {{"a.bmp", 1}, {"a.gif", 1}, {"a.jpg", 1},  {"a.pgm", 1},
+                                                 {"a.png", 1}, {"a.tif", 1}, {"a.webp", 1}, {"two-pages.tiff", 2}};
+    for (const auto& [name, pages] : seeds) {
+        const std::string bytes = testfiles::readFile(HARVELUX_SOURCE_DIR "/fuzz/seeds/picture/" + std::string(name));
+        EXPECT_EQ(detectFormat(bytes), Format::Picture) << name;
+        EXPECT_EQ(decodePicturePages(bytes), pages) << name;
+    }
 }
 
 TEST_F(OcrReader, HostilePicturesAreRefusedWithAReason) {
