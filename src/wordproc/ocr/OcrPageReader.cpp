@@ -68,7 +68,7 @@ void appendRecognised(tesseract::TessBaseAPI& api, TextBuilder& out) {
         WorkBudget::charge();
         if (words->IsAtBeginningOf(tesseract::RIL_TEXTLINE)) endLine();
         const std::unique_ptr<const char[]> text(words->GetUTF8Text(kWord));
-        if (!text || !*text.get()) continue;
+        if (!text || text[0] == 0) continue;
         line.push_back({text.get(), words->Confidence(kWord)});
     } while (words->Next(kWord));
     endLine();
