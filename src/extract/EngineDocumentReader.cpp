@@ -64,6 +64,10 @@ std::string Word1::ReturnDocumentString(const std::string& path) {
         lastUnread_ = wordproc::describeReason(*readout.partNotRead);
         if (onUnreadable_) onUnreadable_(path, *lastUnread_, *readout.partNotRead);
     }
+    // An other file's reason is its kind: "picture", "program".
+    lastOtherFile_ = readout.status == DocumentReadout::Status::Unreadable &&
+                     readout.reason == wordproc::UnreadableReason::OtherFile;
+    if (lastOtherFile_) lastUnread_ = readout.error;
 
     ErrorTrap trap(platform_, "Word1", "ReturnDocumentString", reportFailure_);
     trap.step(100, [&] { pointer_.set(PointerShape::Hourglass); });

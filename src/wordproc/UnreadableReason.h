@@ -13,6 +13,7 @@ enum class UnreadableReason {
     Missing,         // no such file (any more)
     NoPermission,    // the file may not be read by this user
     TooLarge,        // the file or its text is beyond the engine's limits
+    OtherFile,       // a picture, sound, a program or another file that holds no document: skipped, not failed
     ScannedNotRead,  // a picture or scanned pages, left unread while optical character recognition is off
 };
 
@@ -36,6 +37,8 @@ constexpr const char* describeReason(UnreadableReason reason) {
             return "no permission";
         case UnreadableReason::TooLarge:
             return "too large";
+        case UnreadableReason::OtherFile:
+            return "other file";
         case UnreadableReason::ScannedNotRead:
             return "scanned pages not read (turn on Read Scanned Pages and Pictures)";
     }
