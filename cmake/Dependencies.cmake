@@ -5,7 +5,7 @@
 find_package(PkgConfig REQUIRED)
 find_package(Threads REQUIRED)
 
-# The document engine and its two reader modules.
+# The document engine and its reader modules.
 pkg_check_modules(LIBZIP REQUIRED IMPORTED_TARGET libzip)
 pkg_check_modules(PUGIXML REQUIRED IMPORTED_TARGET pugixml)
 pkg_check_modules(LIBARCHIVE REQUIRED IMPORTED_TARGET libarchive)
@@ -18,6 +18,7 @@ pkg_check_modules(LIBPST REQUIRED IMPORTED_TARGET libpst)
 pkg_check_modules(FREEXL REQUIRED IMPORTED_TARGET freexl)
 pkg_check_modules(LIBXML2 REQUIRED IMPORTED_TARGET libxml-2.0)
 pkg_check_modules(POPPLER_CPP REQUIRED IMPORTED_TARGET poppler-cpp)
+pkg_check_modules(TESSERACT REQUIRED IMPORTED_TARGET tesseract lept)
 pkg_check_modules(LEGACY_LIBS REQUIRED IMPORTED_TARGET
   libwpd-0.10 libwps-0.4 libmwaw-0.3 librevenge-0.0 librevenge-stream-0.0)
 

@@ -22,6 +22,12 @@ const char* usageText() {
            "                        footers and the addresses of mailto: links\n"
            "      --international   also find addresses with letters outside ASCII\n"
            "                        (\"jürgen@bücher.de\", RFC 6531)\n"
+           "      --ocr             read scanned pages and pictures (PNG, JPEG, TIFF, BMP,\n"
+           "                        GIF, WebP, PNM; PDF pages without text) by optical\n"
+           "                        character recognition; without it they are reported as\n"
+           "                        scanned pages not read\n"
+           "      --ocr-lang=LANGS  the languages of --ocr, Tesseract's names joined by \"+\"\n"
+           "                        (default eng; for example eng+deu)\n"
            "      --raw             read each PATH as UTF-8 text, exactly as it is\n"
            "      --dump-text       print the text read from each document instead of\n"
            "                        addresses\n"
@@ -80,6 +86,7 @@ constexpr Flag kFlags[] = {
     {nullptr, "--stats", &CliOptions::stats},
     {nullptr, "--all-stories", &CliOptions::allStories},
     {nullptr, "--international", &CliOptions::international},
+    {nullptr, "--ocr", &CliOptions::ocr},
     {nullptr, "--progress", &CliOptions::progress},
     {nullptr, "--help", &CliOptions::help},
     {nullptr, "--version", &CliOptions::version},
@@ -112,6 +119,20 @@ bool setJobs(CliOptions& options, const std::string& value, std::string& error) 
     return false;
 }
 
+// Tesseract's language names (letters, digits, "_" and "-"), joined by "+".
+bool setOcrLanguages(CliOptions& options, const std::string& value, std::string& error) {
+    bool valid = !value.empty() && value.front() != '+' && value.back() != '+' && value.find("++") == std::string::npos;
+    for (const char c : value)
+        valid = valid && ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+                          c == '-' || c == '+');
+    if (!valid) {
+        error = "invalid OCR languages '" + value + "' (use names such as eng or eng+deu)";
+        return false;
+    }
+    options.ocrLanguages = value;
+    return true;
+}
+
 // The list joins the paths before the next path argument.
 bool addPathList(CliOptions& options, const std::string& value, std::string&) {
     options.pathLists.push_back({options.paths.size(), value});
@@ -130,6 +151,7 @@ constexpr ValueOption kValueOptions[] = {
     {"-o", "--output", &setOutput},
     {"-j", "--jobs", &setJobs},
     {nullptr, "--files-from", &addPathList},
+    {nullptr, "--ocr-lang", &setOcrLanguages},
 };
 
 template <typename Option, std::size_t N>

@@ -28,7 +28,9 @@ struct CliOptions {
     bool raw = false;
     bool dumpText = false;
     bool allFiles = false;
-    bool allStories = false;     // also headers, footers, notes, comments, text boxes, links
+    bool allStories = false;           // also headers, footers, notes, comments, text boxes, links
+    bool ocr = false;                  // read pictures and scanned pages through OCR
+    std::string ocrLanguages = "eng";  // Tesseract's language names joined by "+"
     bool international = false;  // addresses with letters of every script
     bool stats = false;
     int jobs = 0;  // 0: the number of cores

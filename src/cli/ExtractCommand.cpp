@@ -196,6 +196,8 @@ unsigned jobsFor(const CliOptions& options, std::ostream& err) {
 wordproc::ReadOptions readOptionsFor(const CliOptions& options) {
     wordproc::ReadOptions readOptions;
     readOptions.allStories = options.allStories;
+    readOptions.ocr = options.ocr;
+    readOptions.ocrLanguages = options.ocrLanguages;
     return readOptions;
 }
 

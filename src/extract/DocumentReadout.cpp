@@ -7,6 +7,10 @@
 
 namespace harvelux::extract {
 
+namespace {
+constexpr int kOcrBudgetFactor = 10;
+}  // namespace
+
 DocumentReadout readDocument(wordproc::ApplicationFactory& engine, const std::string& path,
                              const wordproc::ReadOptions& options, const wordproc::WorkBudget::Settings& budget) {
     DocumentReadout readout;
@@ -19,11 +23,17 @@ DocumentReadout readDocument(wordproc::ApplicationFactory& engine, const std::st
         return readout;
     }
     try {
-        const wordproc::WorkBudget reading(budget);
+        // Recognising a scanned page takes about a second of a core where
+        // text takes milliseconds: with OCR on, a document may take ten
+        // times the budget (each page is held to its own budget as well).
+        wordproc::WorkBudget::Settings settings = budget;
+        if (options.ocr) settings.limit *= kOcrBudgetFactor;
+        const wordproc::WorkBudget reading(settings);
         const std::unique_ptr<wordproc::Document> document = word->open(path, options);
         const wordproc::Range range = document->content();
         std::string text = range.text();
         readout.inner = document->takeInnerDocuments();
+        readout.partNotRead = document->partNotRead();
         document->close();
         word->quit();
         readout.status = DocumentReadout::Status::Read;

@@ -6,6 +6,7 @@
 #include "wordproc/WorkBudget.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,8 @@ struct DocumentReadout {
         for (const wordproc::InnerDocument& each : inner) bytes += each.text.size();
         return bytes;
     }
+    // Why part of a document that was read is not in `text`.
+    std::optional<wordproc::UnreadableReason> partNotRead;
 };
 
 // Starts an instance, opens the document (with `options`), reads its range, closes the

@@ -87,6 +87,11 @@ std::string Word1::ReturnDocumentString(const std::string& path) {
     // other file's cause is its kind: "picture", "program".
     if (readout.status == DocumentReadout::Status::Unreadable)
         lastUnread_ = readout.error.empty() ? wordproc::describeReason(readout.reason) : readout.error;
+    // Read, but not whole: the run lists it with what it left out.
+    if (readout.status == DocumentReadout::Status::Read && readout.partNotRead) {
+        lastUnread_ = wordproc::describeReason(*readout.partNotRead);
+        if (onUnreadable_) onUnreadable_(path, *lastUnread_, *readout.partNotRead);
+    }
     lastOtherFile_ = readout.status == DocumentReadout::Status::Unreadable &&
                      readout.reason == wordproc::UnreadableReason::OtherFile;
 

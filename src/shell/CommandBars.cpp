@@ -5,6 +5,7 @@
 #include "shell/CommandIds.h"
 #include "shell/IconStore.h"
 #include "shell/InternationalOption.h"
+#include "shell/OcrOption.h"
 #include "ui/CommandToolbar.h"
 
 #include <QAction>
@@ -45,6 +46,7 @@ constexpr MenuItem kFileMenu[] = {
     {command::kMenuClearAll, "&Clear All Files", false},
     {command::kMenuAllStories, kAllStoriesCaption, true, true},
     {command::kMenuInternational, kInternationalCaption, false, true},
+    {command::kMenuOcr, kOcrCaption, false, true},
     {command::kMenuExit, "&Exit", true, false, "Ctrl+Q"},
 };
 

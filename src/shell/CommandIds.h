@@ -1,5 +1,5 @@
 // The main window's command IDs: toolbar buttons 1000-1004, menu items
-// 2000-2012 and 2016. Toolbar and menu lead to the same operation where
+// 2000-2012 2016 and 2017. Toolbar and menu lead to the same operation where
 // they mean the same thing.
 #pragma once
 
@@ -21,6 +21,7 @@ inline constexpr int kMenuExit = 2004;
 inline constexpr int kMenuStartExtracting = 2005;  // "Stop Extracting" during a run
 inline constexpr int kMenuAllStories = 2012;       // checkable: read whole documents
 inline constexpr int kMenuInternational = 2016;  // checkable: international addresses
+inline constexpr int kMenuOcr = 2017;         // checkable: read scanned pages and pictures
 
 // Menu "&Help".
 inline constexpr int kMenuHelp = 2007;

@@ -19,6 +19,7 @@
 #include "shell/HelpTargets.h"
 #include "shell/IconStore.h"
 #include "shell/InternationalOption.h"
+#include "shell/OcrOption.h"
 #include "shell/OptionFrame.h"
 #include "ui/CenterForm.h"
 #include "ui/FitToScreen.h"
@@ -180,6 +181,8 @@ void Form1::Form_Load() {
     if (QAction* control = findMenuCommand(*menuBar_, command::kMenuAllStories)) control->setChecked(allStories_);
     international_ = loadInternational(settings_);
     if (QAction* control = findMenuCommand(*menuBar_, command::kMenuInternational)) control->setChecked(international_);
+    ocr_ = loadOcr(settings_);
+    if (QAction* control = findMenuCommand(*menuBar_, command::kMenuOcr)) control->setChecked(ocr_);
     placeCommandBars();
     extract::CheckWordInstalled(services_.engine, services_.platform);
 }
@@ -307,6 +310,8 @@ void Form1::CommandBars_Execute(int id) {
             break;
         case command::kMenuInternational:
             toggleInternational();
+        case command::kMenuOcr:
+            toggleOcr();
             break;
         case command::kMenuHelp:
             Help();
@@ -368,13 +373,23 @@ void Form1::toggleInternational() {
     if (QAction* control = findMenuCommand(*menuBar_, command::kMenuInternational)) control->setChecked(international_);
 }
 
+void Form1::toggleOcr() {
+    if (work_ != Work::Run) {
+        ocr_ = !ocr_;
+        storeOcr(settings_, ocr_);
+    }
+    if (QAction* control = findMenuCommand(*menuBar_, command::kMenuOcr)) control->setChecked(ocr_);
+}
+
 void Form1::Start() {
     if (isBusy() || ending_ || services_.results.isBusy()) return;
     WorkScope scope(work_, Work::Run);
     extract::Word1 word(services_.engine, services_.platform, pointer_, services_.wordProcessorRunning);
     // Documents are read ahead on worker threads while the run takes their
     // texts in list order, pumping window messages while it waits.
-    word.setReadOptions(wordproc::ReadOptions{allStories_});
+    wordproc::ReadOptions readOptions{allStories_};
+    readOptions.ocr = ocr_;
+    word.setReadOptions(readOptions);
     word.setReadAhead(services_.readAheadJobs);
     EndingAwareReader reader(word, ending_);
     stopRequested_ = false;

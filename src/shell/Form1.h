@@ -118,6 +118,10 @@ public:
     // "Find International Addresses" in the File menu.
     bool international() const { return international_; }
     void toggleInternational();
+    // "Read Scanned Pages and Pictures" in the File menu: whether runs read
+    // pictures and scanned pages by optical character recognition.
+    bool ocr() const { return ocr_; }
+    void toggleOcr();
 
     // True while a run or a folder scan is under way.
     bool isBusy() const { return work_ != Work::None; }
@@ -160,6 +164,7 @@ private:
     bool ending_ = false;
     bool allStories_ = false;
     bool international_ = false;
+    bool ocr_ = false;
     // The user chose to stop the run under way; the question is up.
     bool stopRequested_ = false;
     bool askingToStop_ = false;

@@ -3,6 +3,7 @@
 #include "wordproc/DocumentFile.h"
 #include "wordproc/FormatDispatch.h"
 #include "wordproc/InnerDocuments.h"
+#include "wordproc/ReadNotes.h"
 #include "wordproc/text/TextBuilder.h"
 
 namespace harvelux::wordproc {
@@ -11,18 +12,22 @@ namespace {
 
 class LoadedDocument final : public Document {
 public:
-    explicit LoadedDocument(DocumentTree tree)
-        : text_(std::make_shared<const std::string>(std::move(tree.text))), inner_(std::move(tree.inner)) {}
+    LoadedDocument(DocumentTree tree, std::optional<UnreadableReason> partNotRead)
+        : text_(std::make_shared<const std::string>(std::move(tree.text))),
+          inner_(std::move(tree.inner)),
+          partNotRead_(partNotRead) {}
     Range content() override {
         if (closed_) throw EngineError("The document is closed");
         return Range(text_);
     }
     std::vector<InnerDocument> takeInnerDocuments() override { return std::move(inner_); }
     void close() override { closed_ = true; }
+    std::optional<UnreadableReason> partNotRead() const override { return partNotRead_; }
 
 private:
     std::shared_ptr<const std::string> text_;
     std::vector<InnerDocument> inner_;
+    std::optional<UnreadableReason> partNotRead_;
     bool closed_ = false;
 };
 
@@ -33,11 +38,14 @@ public:
         const DocumentBytes bytes = readDocumentBytes(path);
         const std::size_t limit = textLimitFor(bytes.view().size());
         const TextLimitScope scope(limit);
+        ReadNotes::reset();
         DocumentTree tree = readDocumentTree(bytes.view(), options);
         // Readers that do not collect through a TextBuilder are held to the
         // same limit here.
         if (tree.text.size() > limit) throw EngineError("document text exceeds the limit", UnreadableReason::TooLarge);
-        return std::make_unique<LoadedDocument>(std::move(tree));
+        std::optional<UnreadableReason> partNotRead;
+        if (ReadNotes::scannedPagesUnread()) partNotRead = UnreadableReason::ScannedNotRead;
+        return std::make_unique<LoadedDocument>(std::move(tree), partNotRead);
     }
     void quit() override { quit_ = true; }
 

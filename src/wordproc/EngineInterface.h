@@ -13,6 +13,7 @@
 #include "wordproc/UnreadableReason.h"
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -61,6 +62,10 @@ public:
     // over once: a second call gives none.
     virtual std::vector<InnerDocument> takeInnerDocuments() { return {}; }
     virtual void close() = 0;
+    // Why part of the document was left out of its text (pages that are
+    // pictures, with optical character recognition off); nothing when
+    // everything was read.
+    virtual std::optional<UnreadableReason> partNotRead() const { return std::nullopt; }
 };
 
 class Application {

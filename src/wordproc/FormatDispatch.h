@@ -41,6 +41,7 @@ enum class Format {
     OpenDocumentPresentation,
     FlatOpenDocumentPresentation,
     PowerPointBinary,  // PowerPoint 97-2003
+    Picture,           // scans, faxes and photographs: PNG, JPEG, TIFF, BMP, GIF, WebP, Netpbm
 };
 
 // The format of the bytes; Unknown when no reader takes them.

@@ -18,6 +18,7 @@ constexpr FamilyDescription kFamilies[] = {
     {Presentation, "Presentations", "pptx pptm potx ppsx odp otp fodp ppt pps pot"},
     {Mail, "E-mail", "eml msg mbox pst ost"},
     {Archive, "Archives", "zip tar tgz gz bz2 xz 7z rar cab"},
+    {Picture, "Scanned Pages and Pictures", "png jpg jpeg tif tiff bmp gif webp pnm pbm pgm ppm"},
 };
 
 bool sameLetters(std::string_view a, std::string_view b) {

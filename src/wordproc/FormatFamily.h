@@ -19,6 +19,7 @@ enum class FormatFamily {
     Presentation,
     Mail,
     Archive,
+    Picture,  // scans, faxes and photographs of pages, read by optical character recognition
 };
 
 struct FamilyDescription {

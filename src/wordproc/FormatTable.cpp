@@ -11,8 +11,10 @@
 #include "wordproc/mail/MailReader.h"
 #include "wordproc/mail/MailSignature.h"
 #include "wordproc/module/LegacyModule.h"
+#include "wordproc/module/OcrModule.h"
 #include "wordproc/module/PdfHtmlModule.h"
 #include "wordproc/odf/OdfPresentation.h"
+#include "wordproc/ocr/PictureSignature.h"
 #include "wordproc/odf/OdfReader.h"
 #include "wordproc/ooxml/OoxmlEmbeddedObjects.h"
 #include "wordproc/odf/OdfSpreadsheet.h"
@@ -127,6 +129,11 @@ std::string readOldWordProcessor(const FormatInput& input, const ReadOptions& op
 }
 
 using enum DetectStage;
+
+// Pictures are read by optical character recognition, when it is on.
+std::string readPicture(const FormatInput& input, const ReadOptions& options) {
+    return readPictureThroughModule(input.data, options);
+}
 
 constexpr FormatEntry kFormats[] = {
     {Format::Rtf,
@@ -368,6 +375,15 @@ constexpr FormatEntry kFormats[] = {
      "fuzz_archive",
      FormatFamily::Mail,
      bytesMembers<listMailMembers>},
+    {Format::Picture,
+     "pictures: PNG, JPEG, TIFF, BMP, GIF, WebP, Netpbm (optical character recognition)",
+     {{{LeadingBytes, bytesTest<looksLikePicture>}}},
+     readPicture,
+     "png jpg jpeg tif tiff bmp gif webp pnm pbm pgm ppm",
+     FormatModule::Ocr,
+     false,
+     "fuzz_picture",
+     FormatFamily::Picture},
     {Format::PlainText,
      "plain text",
      {{{Content, bytesTest<looksLikePlainText>}}},

@@ -48,7 +48,7 @@ struct FormatSignature {
 
 // Where a format's reader lives: in the engine, or in a module loaded the
 // first time a document of the format is read.
-enum class FormatModule { None, PdfHtml, Legacy };
+enum class FormatModule { None, PdfHtml, Legacy, Ocr };
 
 struct FormatEntry {
     Format format;

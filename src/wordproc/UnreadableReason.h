@@ -18,7 +18,11 @@ enum class UnreadableReason {
     NestedTooDeep,   // a container inside containers beyond the depth that is followed
     ExpandsTooFar,   // a container whose members inflate beyond what its size allows
     ReaderMissing,   // the reader module for the format is not installed (or will not load)
+    ScannedNotRead,  // a picture or scanned pages, left unread while optical character recognition is off
 };
+
+// The last reason, for code that checks a reason's number.
+inline constexpr UnreadableReason kLastUnreadableReason = UnreadableReason::ScannedNotRead;
 
 // The reason in words, for people: "encrypted", "damaged", ...
 constexpr const char* describeReason(UnreadableReason reason) {
@@ -47,6 +51,8 @@ constexpr const char* describeReason(UnreadableReason reason) {
             return "nested too deeply";
         case UnreadableReason::ExpandsTooFar:
             return "expands too far (the rest not read)";
+        case UnreadableReason::ScannedNotRead:
+            return "scanned pages not read (turn on Read Scanned Pages and Pictures)";
     }
     return "damaged";
 }

@@ -174,7 +174,8 @@ TEST(ExtractCommand, OtherFilesAreSkippedNotFailed) {
     HARVELUX_REQUIRE_SHARED_FOLDER(pictures);
     testfiles::TempDir dir;
     testfiles::writeFile(dir.file("note.log"), "kept@example.com\r\n");
-    testfiles::writeFile(dir.file("scan.png"), testfiles::readFile(pictures + "/bigfile-01_p2_clean300.png"));
+    // A Photoshop picture: no format of the table (a PNG is one, read by OCR).
+    testfiles::writeFile(dir.file("scan.psd"), std::string("8BPS\0\x01", 6) + std::string(64, '\0'));
     testfiles::writeFile(dir.file("song.mp3"), std::string("ID3\x03\0\0\0\0\0\0", 10) + std::string(64, '\0'));
     testfiles::writeFile(dir.file("tool"), testfiles::readFile("/bin/true"));
 
@@ -182,7 +183,7 @@ TEST(ExtractCommand, OtherFilesAreSkippedNotFailed) {
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.out, "kept@example.com\r\n");
     EXPECT_NE(o.err.find("documents not read: 0\nother files skipped: 3\n"), std::string::npos) << o.err;
-    EXPECT_NE(o.err.find(dir.file("scan.png") + ": picture\n"), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find(dir.file("scan.psd") + ": picture\n"), std::string::npos) << o.err;
     EXPECT_NE(o.err.find(dir.file("song.mp3") + ": sound\n"), std::string::npos) << o.err;
     EXPECT_NE(o.err.find(dir.file("tool") + ": program\n"), std::string::npos) << o.err;
 
@@ -234,6 +235,20 @@ TEST(ExtractCommand, InternationalFindsAddressesWithLettersOfEveryScript) {
               "\xD0\xB8\xD0\xB2\xD0\xB0\xD0\xBD@\xD0\xBF\xD1\x80\xD0\xB8\xD0\xBC\xD0\xB5"
               "\xD1\x80.\xD1\x80\xD1\x84\r\n");
     EXPECT_EQ(run({"--international=1", docx}).status, 2);
+}
+
+TEST(ExtractCommand, ScannedPagesAreReportedUnreadWithoutOcrAndLanguagesAreChecked) {
+    HARVELUX_REQUIRE_SHARED_FOLDER(testfiles::ocrDir());
+    const std::string fax = testfiles::ocrDir() + "/testNPEOpenDocument_p2_fax.tif";
+    const Outcome off = run({"--stats", fax});
+    EXPECT_EQ(off.status, 1);
+    EXPECT_NE(off.err.find(": scanned pages not read (turn on Read Scanned Pages and Pictures)\n"), std::string::npos)
+        << off.err;
+    EXPECT_EQ(run({"--ocr", "--ocr-lang=eng++deu", fax}).status, 2);
+    EXPECT_EQ(run({"--ocr", "--ocr-lang", "", fax}).status, 2);
+    const Outcome missing = run({"--ocr", "--ocr-lang", "zzz", "--stats", fax});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("\"zzz\""), std::string::npos) << missing.err;
 }
 
 // --files-from lists join the PATH arguments where they stand, one path a

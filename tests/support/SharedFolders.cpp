@@ -18,6 +18,7 @@ std::string corpusDir() { return sharedFolder("corpus"); }
 std::string formatsDir() { return sharedFolder("formats"); }
 
 std::string containersDir() { return sharedFolder("containers"); }
+std::string ocrDir() { return sharedFolder("ocr"); }
 
 std::string missingSharedFolder(const std::string& folder) {
     std::error_code error;

@@ -17,6 +17,7 @@ namespace harvelux::testfiles {
 std::string corpusDir();
 std::string formatsDir();
 std::string containersDir();
+std::string ocrDir();  // scanned-looking pages and pictures
 
 // Empty when `folder` is a folder; else the sentence that names it.
 std::string missingSharedFolder(const std::string& folder);

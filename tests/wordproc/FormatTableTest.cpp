@@ -25,6 +25,8 @@ std::string moduleColumn(FormatModule module) {
             return "the PDF and HTML module";
         case FormatModule::Legacy:
             return "the legacy module";
+        case FormatModule::Ocr:
+            return "the OCR module";
     }
     return {};
 }

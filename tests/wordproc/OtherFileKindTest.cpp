@@ -44,7 +44,11 @@ TEST(OtherFileKind, FilesThatHoldNoDocumentAreSkippedByKind) {
     };
     for (const auto& [bytes, kind] : files) {
         EXPECT_EQ(otherFileKind(bytes), kind);
-        EXPECT_EQ(refusal(bytes), std::make_pair(UnreadableReason::OtherFile, std::string(kind)));
+        // A picture is a format of the table, read by OCR when that is on:
+        // it is refused as scanned pages not read, never skipped.
+        const bool picture = std::string(kind) == "picture";
+        const UnreadableReason reason = picture ? UnreadableReason::ScannedNotRead : UnreadableReason::OtherFile;
+        EXPECT_EQ(refusal(bytes), std::make_pair(reason, picture ? std::string(describeReason(reason)) : kind));
     }
 }
 

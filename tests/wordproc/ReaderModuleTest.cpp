@@ -91,11 +91,15 @@ int scripted(const char*, std::size_t, unsigned, const ReaderLimits*, std::strin
     *text = "scripted message";
     return g_outcome;
 }
+int scriptedPdf(const char* data, std::size_t size, unsigned options, const ReaderLimits* limits, const PageOcrHook*,
+                std::string* text) {
+    return scripted(data, size, options, limits, text);
+}
 
 // What the readers report becomes what the rest of the engine expects:
 // text, an EngineError, out of memory, or another failure with its message.
 TEST(ReaderModule, OutcomesBecomeTextOrTheMatchingException) {
-    static const PdfHtmlModuleTable table{kPdfHtmlModuleAbi, &scripted, &scripted};
+    static const PdfHtmlModuleTable table{kPdfHtmlModuleAbi, &scripted, &scriptedPdf};
     useLinkedPdfHtmlReaders(&table);
     const std::string pdf = "%PDF-1.4\n";
     const std::string html = "<!DOCTYPE html><p>x</p>";

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "wordproc/EngineInterface.h"
+#include "wordproc/ReadNotes.h"
 #include "wordproc/module/ModuleAbi.h"
 #include "wordproc/text/ReaderLimits.h"
 
@@ -30,8 +31,9 @@ template <typename Read>
 int guardedModuleRead(const ReaderLimits* limits, std::string* message, Read read) noexcept {
     try {
         const ReaderLimitsScope scope(limits);
+        ReadNotes::reset();
         read();
-        return kReaderRead;
+        return ReadNotes::scannedPagesUnread() ? kReaderReadScannedPagesUnread : kReaderRead;
     } catch (const EngineError& error) {
         return failedModuleRead(message, error.what(), kReaderEngineError + static_cast<int>(error.reason()));
     } catch (const std::bad_alloc&) {

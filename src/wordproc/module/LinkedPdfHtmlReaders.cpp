@@ -15,10 +15,16 @@ int guarded(const char* data, std::size_t size, unsigned options, const ReaderLi
                              [&] { *text = Read(std::string_view(data, size), readOptionsFrom(options)); });
 }
 
+int guardedPdf(const char* data, std::size_t size, unsigned options, const ReaderLimits* limits, const PageOcrHook* ocr,
+               std::string* text) noexcept {
+    return guardedModuleRead(limits, text,
+                             [&] { *text = readPdfText(std::string_view(data, size), readOptionsFrom(options), ocr); });
+}
+
 }  // namespace
 
 const PdfHtmlModuleTable& linkedPdfHtmlReaders() {
-    static const PdfHtmlModuleTable table{kPdfHtmlModuleAbi, &guarded<readHtmlText>, &guarded<readPdfText>};
+    static const PdfHtmlModuleTable table{kPdfHtmlModuleAbi, &guarded<readHtmlText>, &guardedPdf};
     return table;
 }
 

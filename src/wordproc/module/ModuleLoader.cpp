@@ -2,6 +2,7 @@
 
 #include "common/ProgramFolder.h"
 #include "wordproc/EngineInterface.h"
+#include "wordproc/ReadNotes.h"
 #include "wordproc/module/ModuleAbi.h"
 
 #include <dlfcn.h>
@@ -58,11 +59,13 @@ void* openProgramModule(const char* fileName, const char* entryName, std::string
 
 std::string finishModuleRead(int outcome, std::string&& text) {
     // An engine error comes with its reason added to kReaderEngineError.
-    if (outcome >= kReaderEngineError &&
-        outcome <= kReaderEngineError + static_cast<int>(UnreadableReason::ReaderMissing))
+    if (outcome >= kReaderEngineError && outcome <= kReaderEngineError + static_cast<int>(kLastUnreadableReason))
         throw EngineError(text, static_cast<UnreadableReason>(outcome - kReaderEngineError));
     switch (outcome) {
         case kReaderRead:
+            return std::move(text);
+        case kReaderReadScannedPagesUnread:
+            ReadNotes::noteScannedPagesUnread();
             return std::move(text);
         case kReaderOutOfMemory:
             throw std::bad_alloc();

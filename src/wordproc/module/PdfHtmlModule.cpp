@@ -1,6 +1,7 @@
 #include "wordproc/module/PdfHtmlModule.h"
 
 #include "wordproc/module/ModuleLoader.h"
+#include "wordproc/module/OcrModule.h"
 #include "wordproc/module/ProgramModule.h"
 
 namespace harvelux::wordproc {
@@ -30,7 +31,13 @@ std::string readHtmlThroughModule(std::string_view data, const ReadOptions& opti
 }
 
 std::string readPdfThroughModule(std::string_view data, const ReadOptions& options) {
-    return readThrough(Readers::table("PDF").readPdf, data, options);
+    const auto read = Readers::table("PDF").readPdf;
+    std::string text;
+    const ReaderLimits limits = readerLimitsOfThisThread();
+    const PageOcrHook hook = pageOcrHookFor(options);
+    const int outcome =
+        read(data.data(), data.size(), moduleOptions(options), &limits, options.ocr ? &hook : nullptr, &text);
+    return finishModuleRead(outcome, std::move(text));
 }
 
 void useLinkedPdfHtmlReaders(const PdfHtmlModuleTable* table) { Readers::useLinked(table); }

@@ -12,6 +12,7 @@
 
 #include "wordproc/ReadOptions.h"
 #include "wordproc/module/ModuleAbi.h"
+#include "wordproc/module/PageOcrHook.h"
 #include "wordproc/text/ReaderLimits.h"
 
 namespace harvelux::wordproc {
@@ -21,10 +22,13 @@ struct PdfHtmlModuleTable {
     // `limits` may be null: the readers' own defaults.
     int (*readHtml)(const char* data, std::size_t size, unsigned options, const ReaderLimits* limits,
                     std::string* text);
-    int (*readPdf)(const char* data, std::size_t size, unsigned options, const ReaderLimits* limits, std::string* text);
+    // `ocr`: where scanned pages go to be recognised; null: they are left
+    // unread.
+    int (*readPdf)(const char* data, std::size_t size, unsigned options, const ReaderLimits* limits,
+                   const PageOcrHook* ocr, std::string* text);
 };
 
-inline constexpr int kPdfHtmlModuleAbi = 3;
+inline constexpr int kPdfHtmlModuleAbi = 4;
 inline constexpr char kPdfHtmlModuleFile[] = "harvelux-pdf-html.so";
 inline constexpr char kPdfHtmlModuleEntry[] = "harvelux_reader_module";
 
