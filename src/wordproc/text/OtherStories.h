@@ -5,6 +5,7 @@
 #pragma once
 
 #include "wordproc/EngineInterface.h"
+#include "wordproc/StoryKind.h"
 
 #include <array>
 #include <cstddef>
@@ -14,8 +15,6 @@
 #include <vector>
 
 namespace harvelux::wordproc {
-
-enum class StoryKind : std::size_t { Footnotes, Endnotes, Comments, TextBoxes, HeadersFooters };
 
 class OtherStories {
 public:
@@ -42,7 +41,8 @@ public:
     // field to a mailto: address.
     void addFieldCode(std::string_view code);
 
-    // `main` followed by the stories and then the link addresses, one a line.
+    // `main` followed by the stories and then the link addresses, one a line;
+    // each story marked where it begins when this thread marks stories.
     std::string appendTo(std::string main) const;
 
 private:
