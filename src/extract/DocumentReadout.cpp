@@ -23,10 +23,12 @@ DocumentReadout readDocument(wordproc::ApplicationFactory& engine, const std::st
         const std::unique_ptr<wordproc::Document> document = word->open(path, options);
         const wordproc::Range range = document->content();
         std::string text = range.text();
+        wordproc::StorySpans stories = range.stories();
         document->close();
         word->quit();
         readout.status = DocumentReadout::Status::Read;
         readout.text = std::move(text);
+        readout.stories = std::move(stories);
     } catch (...) {
         readout.status = DocumentReadout::Status::Unreadable;
         readout.error = describeException(std::current_exception());

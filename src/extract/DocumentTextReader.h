@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wordproc/StoryKind.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,6 +28,9 @@ public:
     // Why the document last asked for could not be read, in words; nothing
     // when it was read.
     virtual std::optional<std::string> unreadReason() const { return std::nullopt; }
+
+    // Where each story of the text last returned begins (none: all main text).
+    virtual wordproc::StorySpans takeStories() { return {}; }
 };
 
 }  // namespace harvelux::extract

@@ -56,6 +56,7 @@ std::string Word1::ReturnDocumentString(const std::string& path) {
     // Outside a run the read-ahead has no list, and take reads the document
     // directly.
     lastUnread_.reset();
+    lastStories_.clear();
     DocumentReadout readout = readAhead_ ? readAhead_->take(path, pump) : readDocument(engine_, path, options_);
     if (readout.status == DocumentReadout::Status::EngineUnavailable) lastUnread_ = kEngineUnavailable;
     if (readout.status == DocumentReadout::Status::Unreadable) lastUnread_ = wordproc::describeReason(readout.reason);
@@ -78,6 +79,7 @@ std::string Word1::ReturnDocumentString(const std::string& path) {
         if (onUnreadable_) onUnreadable_(path, readout.error, readout.reason);
         return std::string();
     }
+    lastStories_ = std::move(readout.stories);
     // Handed on, not copied: a text may run to many megabytes.
     return std::move(readout.text);
 }

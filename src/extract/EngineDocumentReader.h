@@ -52,6 +52,7 @@ public:
     void beginRun(std::vector<std::string> paths) override;
     void endRun() override;
     std::optional<std::string> unreadReason() const override { return lastUnread_; }
+    wordproc::StorySpans takeStories() override { return std::move(lastStories_); }
 
 private:
     wordproc::ApplicationFactory& engine_;
@@ -63,6 +64,7 @@ private:
     wordproc::ReadOptions options_;
     unsigned readAheadJobs_ = 1;
     std::optional<std::string> lastUnread_;
+    wordproc::StorySpans lastStories_;
     std::unique_ptr<class ReadAhead> readAhead_;
 };
 

@@ -151,7 +151,8 @@ std::string toLowerAscii(std::string_view word) {
 
 }  // namespace
 
-std::vector<std::string> ExtractEmails(std::string_view text, SeenAddresses& seen, const CandidatePump& pump) {
+std::vector<std::string> ExtractEmails(std::string_view text, SeenAddresses& seen, const CandidatePump& pump,
+                                       const AddressObserver& observe) {
     // Every candidate contains "@", so instead of cutting the whole text into
     // words, jump from one "@" to the next and widen it to its word.
     std::vector<std::string> result;
@@ -176,6 +177,7 @@ std::vector<std::string> ExtractEmails(std::string_view text, SeenAddresses& see
         if (word.find('.') == std::string_view::npos) continue;
         if (pump) pump();
         if (word.size() > kMaxAddressLength || !IsValidEmail(word)) continue;
+        if (observe) observe(word, begin, end);
         if (seen.insert(toLowerAscii(word))) result.emplace_back(word);
     }
     return result;

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "common/ErrorReport.h"
+#include "extract/AddressIndex.h"
 #include "extract/DocumentTextReader.h"
 #include "extract/RunSummary.h"
 #include "platform/Platform.h"
@@ -74,6 +75,9 @@ struct RunWiring {
     std::function<bool()> stopRequested = {};
     // Where a failed step goes; empty: the "Application Error" message box.
     StepFailureReport reportFailure = {};
+    // Filled in as the run goes, when given: every occurrence of every
+    // address, with its document, story and display name.
+    AddressIndex* index = nullptr;
 };
 
 enum class RunOutcome { NoFiles, Declined, Completed };
