@@ -11,9 +11,14 @@ const char* usageText() {
            "documents whose extension starts with \"do\" (.doc, .docx, .dot, ...).\n"
            "\n"
            "  -f, --with-filename   write each address beside the document it came from\n"
-           "      --format=FORMAT   lines (default, the clipboard text), text (the\n"
-           "                        \"Save Results\" file) or comma (the \"Save Results With\n"
-           "                        Commas\" file)\n"
+           "      --format=FORMAT   lines (default, the clipboard text with LF line ends),\n"
+           "                        text (the \"Save Results\" file), comma (the \"Save\n"
+           "                        Results With Commas\" file), csv (RFC 4180, one row\n"
+           "                        per address with its names, counts and documents) or\n"
+           "                        jsonl (the same as JSON Lines)\n"
+           "      --crlf            end the lines output's lines with CR LF\n"
+           "  -q, --quiet           no warning on standard error for each document that\n"
+           "                        cannot be read\n"
            "  -o, --output=FILE     write to FILE (whole or not at all) instead of standard\n"
            "                        output\n"
            "      --all-files       scan folders for every file, not only documents\n"
@@ -23,20 +28,23 @@ const char* usageText() {
            "      --raw             read each PATH as UTF-8 text, exactly as it is\n"
            "      --dump-text       print the text read from each document instead of\n"
            "                        addresses\n"
-           "  -j, --jobs=N          read up to N documents at a time (default: the number\n"
-           "                        of cores); the output is the same for every N\n"
+           "  -j, --jobs=N          read up to N documents at a time, N from 1 to 1024,\n"
+           "                        at most 4 per core (default: the number of cores);\n"
+           "                        the output is the same for every N\n"
            "      --files-from=FILE read more PATHs from FILE, one a line (\"-\": standard\n"
            "                        input); they join the PATH arguments in order\n"
            "  -0, --null            the PATHs in --files-from lists end with NUL, not with\n"
            "                        a line end\n"
-           "      --progress        show documents read, addresses and unread documents\n"
-           "                        on standard error while the run goes on\n"
+           "      --progress[=always] show documents read, addresses and unread documents\n"
+           "                        on standard error while the run goes on, when it is a\n"
+           "                        terminal (always: also when it is not)\n"
            "      --stats           print a summary on standard error\n"
            "      --help            display this help and exit\n"
            "      --version         output version information and exit\n"
            "\n"
            "Exit status: 0 when every document was read, 1 when some could not be read\n"
-           "(the addresses of the others are still written), 2 for a usage error.\n";
+           "(the addresses of the others are still written) or no document was found,\n"
+           "2 for a usage error.\n";
 }
 
 namespace {
@@ -78,6 +86,8 @@ constexpr Flag kFlags[] = {
     {nullptr, "--stats", &CliOptions::stats},
     {nullptr, "--all-stories", &CliOptions::allStories},
     {nullptr, "--progress", &CliOptions::progress},
+    {nullptr, "--crlf", &CliOptions::crlf},
+    {"-q", "--quiet", &CliOptions::quiet},
     {nullptr, "--help", &CliOptions::help},
     {nullptr, "--version", &CliOptions::version},
 };
@@ -89,8 +99,12 @@ bool setFormat(CliOptions& options, const std::string& value, std::string& error
         options.format = OutputFormat::Text;
     else if (value == "comma")
         options.format = OutputFormat::Comma;
+    else if (value == "csv")
+        options.format = OutputFormat::Csv;
+    else if (value == "jsonl")
+        options.format = OutputFormat::JsonLines;
     else {
-        error = "invalid format '" + value + "' (use lines, text or comma)";
+        error = "invalid format '" + value + "' (use lines, text, comma, csv or jsonl)";
         return false;
     }
     return true;
@@ -162,6 +176,10 @@ private:
         const OptionArgument option = splitOption(arg);
         if (option.name == "--") {
             onlyPaths_ = true;
+            return true;
+        }
+        if (option.name == "--progress" && option.inlineValue == std::optional<std::string>("always")) {
+            options_.progress = options_.forceProgress = true;
             return true;
         }
         if (const Flag* flag = named(kFlags, option.name)) {

@@ -8,7 +8,7 @@
 
 namespace harvelux::cli {
 
-enum class OutputFormat { Lines, Text, Comma };
+enum class OutputFormat { Lines, Text, Comma, Csv, JsonLines };
 
 // --files-from FILE: a list of paths read from FILE ("-": standard input),
 // which goes into `paths` before the path argument numbered `position`.
@@ -30,7 +30,10 @@ struct CliOptions {
     bool allFiles = false;
     bool allStories = false;  // also headers, footers, notes, comments, text boxes, links
     bool stats = false;
-    int jobs = 0;  // 0: the number of cores
+    bool crlf = false;           // the lines output ends its lines in CR LF, as the clipboard text does
+    bool quiet = false;          // no warning for each document that cannot be read
+    bool forceProgress = false;  // --progress=always: also when standard error is no terminal
+    int jobs = 0;                // 0: the number of cores
     bool help = false;
     bool version = false;
 };
