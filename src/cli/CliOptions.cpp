@@ -38,6 +38,12 @@ const char* usageText() {
            "      --progress[=always] show documents read, addresses and unread documents\n"
            "                        on standard error while the run goes on, when it is a\n"
            "                        terminal (always: also when it is not)\n"
+           "      --first-position=N the first document is number N of a longer list that\n"
+           "                        was split into parts (the positions --format jsonl\n"
+           "                        writes)\n"
+           "      --merge           the PATHs are the --format jsonl outputs of runs over\n"
+           "                        the parts of one list: write what one run over the\n"
+           "                        whole list writes, in any --format, with or without -f\n"
            "      --stats           print a summary on standard error\n"
            "      --help            display this help and exit\n"
            "      --version         output version information and exit\n"
@@ -87,6 +93,7 @@ constexpr Flag kFlags[] = {
     {nullptr, "--all-stories", &CliOptions::allStories},
     {nullptr, "--progress", &CliOptions::progress},
     {nullptr, "--crlf", &CliOptions::crlf},
+    {nullptr, "--merge", &CliOptions::merge},
     {"-q", "--quiet", &CliOptions::quiet},
     {nullptr, "--help", &CliOptions::help},
     {nullptr, "--version", &CliOptions::version},
@@ -123,6 +130,14 @@ bool setJobs(CliOptions& options, const std::string& value, std::string& error) 
     return false;
 }
 
+bool setFirstPosition(CliOptions& options, const std::string& value, std::string& error) {
+    const char* end = value.data() + value.size();
+    const auto [ptr, ec] = std::from_chars(value.data(), end, options.firstPosition);
+    if (ec == std::errc() && ptr == end && options.firstPosition >= 1) return true;
+    error = "invalid first position '" + value + "'";
+    return false;
+}
+
 // The list joins the paths before the next path argument.
 bool addPathList(CliOptions& options, const std::string& value, std::string&) {
     options.pathLists.push_back({options.paths.size(), value});
@@ -141,6 +156,7 @@ constexpr ValueOption kValueOptions[] = {
     {"-o", "--output", &setOutput},
     {"-j", "--jobs", &setJobs},
     {nullptr, "--files-from", &addPathList},
+    {nullptr, "--first-position", &setFirstPosition},
 };
 
 template <typename Option, std::size_t N>

@@ -30,10 +30,12 @@ struct CliOptions {
     bool allFiles = false;
     bool allStories = false;  // also headers, footers, notes, comments, text boxes, links
     bool stats = false;
-    bool crlf = false;           // the lines output ends its lines in CR LF, as the clipboard text does
-    bool quiet = false;          // no warning for each document that cannot be read
-    bool forceProgress = false;  // --progress=always: also when standard error is no terminal
-    int jobs = 0;                // 0: the number of cores
+    bool crlf = false;              // the lines output ends its lines in CR LF, as the clipboard text does
+    bool quiet = false;             // no warning for each document that cannot be read
+    bool forceProgress = false;     // --progress=always: also when standard error is no terminal
+    bool merge = false;             // the PATHs are parts' --format jsonl outputs to merge
+    std::size_t firstPosition = 1;  // the list position of the first document
+    int jobs = 0;                   // 0: the number of cores
     bool help = false;
     bool version = false;
 };

@@ -1,6 +1,7 @@
 #include "cli/ExtractCommand.h"
 
 #include "cli/ConsolePlatform.h"
+#include "cli/PartMerge.h"
 #include "cli/ProgressLine.h"
 #include "cli/TerminalText.h"
 #include "cli/TextDump.h"
@@ -261,8 +262,8 @@ void setUpEngineReader(extract::Word1& word, const CliOptions& options, std::vec
     word.setReadOptions(readOptionsFor(options));
     word.setReadAhead(jobsFor(options, err));
     word.setUnreadableObserver(
-        [&failures](const std::string& path, const std::string&, wordproc::UnreadableReason reason) {
-            failures.push_back({path, wordproc::describeReason(reason)});
+        [&failures](const std::string& path, const std::string& message, wordproc::UnreadableReason) {
+            failures.push_back({path, message});
         });
     word.setFailureReport(steps.reportFor("reading a document"));
 }
@@ -295,6 +296,7 @@ bool collectAddresses(const CliOptions& options, const std::vector<std::string>&
         [] {}};
     wiring.reportFailure = steps.reportFor("the run");
     wiring.index = &run.index;
+    run.index.setFirstPosition(options.firstPosition);
     extract::Start(wiring);
     reader.finishProgress();
     return !steps.any();
@@ -307,6 +309,37 @@ void printStats(std::size_t documents, const std::vector<Failure>& failures, int
     for (const Failure& f : failures) err << "  " << escapeControls(f.path) << ": " << escapeControls(f.reason) << '\n';
     err << "addresses: " << addresses << '\n';
     err << "seconds: " << seconds << '\n';
+}
+
+// --merge: the parts read and merged; their rows as one run lists them.
+int mergeParts(const CliOptions& options, std::ostream& out, std::ostream& err) {
+    std::vector<PartEntry> entries;
+    for (const std::string& path : options.paths) {
+        std::string error;
+        std::string part;
+        try {
+            part = wordproc::readDocumentFile(path);
+        } catch (const std::exception& e) {
+            error = e.what();
+        }
+        if (error.empty() && mergeJsonLines(part, entries, error)) continue;
+        err << "harvelux-extract: " << escapeControls(path) << ": " << escapeControls(error) << '\n';
+        return 1;
+    }
+    RunResults run{results::InMemoryListView::forOption(options.withFilename), mergedIndex(std::move(entries))};
+    for (std::size_t i = 0; i < run.index.size(); ++i) {
+        const extract::AddressIndex::Entry& entry = run.index.entry(i);
+        if (!options.withFilename) {
+            run.table.addRow(entry.spelling);
+            continue;
+        }
+        const auto row = run.table.addRow(run.index.documentName(entry.documents.front().document));
+        run.table.setSecondColumn(row, entry.spelling);
+    }
+    std::string error;
+    if (deliverResults(options, run, out, error)) return 0;
+    err << "harvelux-extract: " << escapeControls(error) << '\n';
+    return 1;
 }
 
 }  // namespace
@@ -331,15 +364,15 @@ std::vector<std::string> expandPaths(const CliOptions& options, filelist::ScanPr
 
 int runExtractor(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const auto started = std::chrono::steady_clock::now();
+    if (options.merge) return mergeParts(options, out, err);
     filelist::ScanProblems scanProblems;
     const std::vector<std::string> documents = expandPaths(options, &scanProblems);
     const int scanStatus = reportScanProblems(scanProblems, err);
     if (options.dumpText) return std::max(dumpTexts(documents, readOptionsFor(options), out, err), scanStatus);
 
-    if (documents.empty()) {
-        err << "harvelux-extract: no documents found\n";
-        return 1;
-    }
+    // A run over nothing is no success: a misspelt folder must not pass unseen.
+    const bool noDocuments = documents.empty();
+    if (noDocuments) err << "harvelux-extract: no documents found\n";
 
     RunResults run{results::InMemoryListView::forOption(options.withFilename), {}};
     const results::InMemoryListView& table = run.table;
@@ -348,7 +381,7 @@ int runExtractor(const CliOptions& options, std::ostream& out, std::ostream& err
     if (!options.quiet && !options.stats)
         for (const Failure& f : failures)
             err << "harvelux-extract: " << escapeControls(f.path) << ": " << escapeControls(f.reason) << '\n';
-    int status = failures.empty() && stepsRan ? scanStatus : 1;
+    int status = failures.empty() && stepsRan && !noDocuments ? scanStatus : 1;
     std::string error;
     if (!deliverResults(options, run, out, error)) {
         err << "harvelux-extract: " << escapeControls(error) << '\n';

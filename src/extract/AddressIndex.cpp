@@ -16,7 +16,7 @@ void lowerInto(std::string_view address, std::string& key) {
 }  // namespace
 
 void AddressIndex::beginDocument(std::string name, std::size_t position) {
-    documents_.push_back({std::move(name), position});
+    documents_.push_back({std::move(name), position + positionBase_});
 }
 
 AddressIndex::Entry& AddressIndex::entryFor(std::string_view address) {
@@ -32,8 +32,7 @@ AddressIndex::Entry& AddressIndex::entryFor(std::string_view address) {
 AddressIndex::DocumentRef& AddressIndex::currentDocumentOf(Entry& entry) {
     if (documents_.empty()) beginDocument(std::string(), 0);
     const auto current = static_cast<std::uint32_t>(documents_.size() - 1);
-    if (entry.documents.empty() || entry.documents.back().document != current)
-        entry.documents.push_back({current, 0});
+    if (entry.documents.empty() || entry.documents.back().document != current) entry.documents.push_back({current, 0});
     return entry.documents.back();
 }
 
@@ -72,20 +71,25 @@ std::optional<std::size_t> AddressIndex::find(std::string_view address) const {
 
 std::vector<std::string_view> AddressIndex::namesByFrequency(const Entry& entry) const {
     std::vector<NameCount> sorted = entry.names;
-    std::stable_sort(sorted.begin(), sorted.end(), [](const NameCount& a, const NameCount& b) { return a.count > b.count; });
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const NameCount& a, const NameCount& b) { return a.count > b.count; });
     std::vector<std::string_view> names;
     names.reserve(sorted.size());
     for (const NameCount& name : sorted) names.emplace_back(names_[name.name]);
     return names;
 }
 
-void AddressIndex::clear() { *this = AddressIndex(); }
+void AddressIndex::clear() {
+    const std::size_t base = positionBase_;
+    *this = AddressIndex();
+    positionBase_ = base;
+}
 
 std::vector<std::string_view> storyNames(wordproc::StorySet stories) {
     // Main text first, then the others in the order they follow it.
     static constexpr wordproc::StoryKind kOrder[] = {
-        wordproc::StoryKind::Main,       wordproc::StoryKind::MailHeader,     wordproc::StoryKind::Footnotes,
-        wordproc::StoryKind::Endnotes,   wordproc::StoryKind::Comments,       wordproc::StoryKind::TextBoxes,
+        wordproc::StoryKind::Main,           wordproc::StoryKind::MailHeader,  wordproc::StoryKind::Footnotes,
+        wordproc::StoryKind::Endnotes,       wordproc::StoryKind::Comments,    wordproc::StoryKind::TextBoxes,
         wordproc::StoryKind::HeadersFooters, wordproc::StoryKind::LinkTargets,
     };
     std::vector<std::string_view> names;

@@ -41,6 +41,9 @@ public:
     // The occurrences that follow belong to this document, numbered
     // `position` in the run's list (the number a sharded run is merged by).
     void beginDocument(std::string name, std::size_t position);
+    // Positions given from now on count from `first` instead of 1: a run over
+    // a part of a list numbers its documents as the whole list does.
+    void setFirstPosition(std::size_t first) { positionBase_ = first > 0 ? first - 1 : 0; }
     // An occurrence in the current document; `displayName` may be empty.
     void add(std::string_view address, wordproc::StoryKind story, std::string_view displayName = {});
     // For merging indexes: the address's occurrences in the current
@@ -76,6 +79,7 @@ private:
     std::vector<std::string> names_;
     std::unordered_map<std::string, std::uint32_t> nameIds_;
     std::string key_;  // reused for look-ups
+    std::size_t positionBase_ = 0;
 };
 
 // The stories of a set, in the order of their kinds, by name.

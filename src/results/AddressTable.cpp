@@ -55,8 +55,9 @@ std::string jsonLine(const AddressIndex& index, const AddressIndex::Entry& entry
     line += ",\"names\":[";
     // Counted, most frequent first, so that merged parts count them again.
     std::vector<AddressIndex::NameCount> counted = entry.names;
-    std::stable_sort(counted.begin(), counted.end(),
-                     [](const AddressIndex::NameCount& a, const AddressIndex::NameCount& b) { return a.count > b.count; });
+    std::stable_sort(
+        counted.begin(), counted.end(),
+        [](const AddressIndex::NameCount& a, const AddressIndex::NameCount& b) { return a.count > b.count; });
     for (std::size_t i = 0; i < counted.size(); ++i) {
         if (i > 0) line += ',';
         line += "{\"name\":" + jsonString(index.displayName(counted[i].name)) +
@@ -153,7 +154,8 @@ std::string namesCell(const AddressIndex& index, const AddressIndex::Entry& entr
 
 std::string documentsCell(const AddressIndex& index, const AddressIndex::Entry& entry) {
     std::vector<std::string_view> names;
-    for (const AddressIndex::DocumentRef& document : entry.documents) names.emplace_back(index.documentName(document.document));
+    for (const AddressIndex::DocumentRef& document : entry.documents)
+        names.emplace_back(index.documentName(document.document));
     return joined(names, "\n");
 }
 

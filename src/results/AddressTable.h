@@ -21,8 +21,7 @@
 
 namespace harvelux::results {
 
-inline constexpr const char* kCsvHeader =
-    "address,name,documents,times,first_document,all_documents,where\r\n";
+inline constexpr const char* kCsvHeader = "address,name,documents,times,first_document,all_documents,where\r\n";
 
 // The entries of `index` to write, in the order given; all: every entry in
 // order of first occurrence.

@@ -14,10 +14,8 @@ constexpr std::array<std::string_view, kStoryKinds> kNames = {
 }  // namespace
 
 StoryKind storyAt(const StorySpans& spans, std::size_t offset) {
-    const auto after =
-        std::upper_bound(spans.begin(), spans.end(), offset, [](std::size_t at, const StorySpan& span) {
-            return at < span.begin;
-        });
+    const auto after = std::upper_bound(spans.begin(), spans.end(), offset,
+                                        [](std::size_t at, const StorySpan& span) { return at < span.begin; });
     if (after == spans.begin()) return StoryKind::Main;
     return std::prev(after)->kind;
 }
