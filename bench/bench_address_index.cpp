@@ -6,6 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -38,17 +39,18 @@ void BM_IndexOneMillionOccurrences(benchmark::State& state) {
         auto index = std::make_unique<AddressIndex>();
         std::size_t next = 0;
         for (std::size_t d = 0; d < kDocuments; ++d) {
-            index->beginDocument("/archive/folder" + std::to_string(d % 100) + "/document" + std::to_string(d) + ".docx",
-                                 d + 1);
+            index->beginDocument(
+                "/archive/folder" + std::to_string(d % 100) + "/document" + std::to_string(d) + ".docx", d + 1);
             for (std::size_t k = 0; k < kOccurrences / kDocuments; ++k, ++next) {
                 const std::size_t a = (next * 7919) % kAddresses;
-                const auto story = next % 5 == 0 ? harvelux::wordproc::StoryKind::HeadersFooters
-                                                 : harvelux::wordproc::StoryKind::Main;
+                const auto story =
+                    next % 5 == 0 ? harvelux::wordproc::StoryKind::HeadersFooters : harvelux::wordproc::StoryKind::Main;
                 index->add(addresses[a], story, next % 3 == 0 ? names[a % names.size()] : std::string());
             }
         }
         benchmark::DoNotOptimize(index->size());
-        megabytes = static_cast<double>(residentKiB() - before) / 1024.0;
+        // The first pass shows the growth; later ones reuse the memory freed.
+        megabytes = std::max(megabytes, static_cast<double>(residentKiB() - before) / 1024.0);
         state.PauseTiming();
         index.reset();
         state.ResumeTiming();

@@ -42,11 +42,21 @@ public:
             if (at_ >= text_.size()) break;
             const char e = text_[at_++];
             switch (e) {
-                case 'n': out += '\n'; break;
-                case 'r': out += '\r'; break;
-                case 't': out += '\t'; break;
-                case 'u': out += unicodeEscape(); break;
-                default: out += e; break;
+                case 'n':
+                    out += '\n';
+                    break;
+                case 'r':
+                    out += '\r';
+                    break;
+                case 't':
+                    out += '\t';
+                    break;
+                case 'u':
+                    out += unicodeEscape();
+                    break;
+                default:
+                    out += e;
+                    break;
             }
         }
         expect('"');
@@ -135,7 +145,8 @@ PartEntry readEntry(std::string_view line) {
                     } else {
                         json.array([&] {
                             wordproc::StoryKind kind{};
-                            if (wordproc::storyFromName(json.string(), kind)) document.stories |= wordproc::storyBit(kind);
+                            if (wordproc::storyFromName(json.string(), kind))
+                                document.stories |= wordproc::storyBit(kind);
                         });
                     }
                 });

@@ -323,7 +323,7 @@ void Form1::Start() {
     EndingAwareReader reader(word, ending_);
     stopRequested_ = false;
     extract::RunSummary summary;
-    const extract::RunWiring wiring{
+    extract::RunWiring wiring{
         fileList_,
         [this] { return optionValue(); },
         services_.results.resultRows(),
@@ -343,6 +343,7 @@ void Form1::Start() {
         &summary,
         [this] { return stopRequested_; },
     };
+    wiring.index = services_.results.addressIndex();
     extract::Start(wiring);
 }
 
