@@ -33,15 +33,24 @@ mkdir -p "$artifacts"
 
 # copy_seeds DIR PATTERN...: files of the corpus and of our test data whose
 # names match one of the patterns, up to 1 MiB each, under unique names.
+# With $HARVELUX_FUZZ_MAX_SEEDS set, at most that many, evenly spread over the
+# sorted list, plus every regression input: libFuzzer runs each seed once
+# before its time starts to count, so a short run needs a short seed list.
 copy_seeds() {
-  local dir=$1 n=0 args=() file
+  local dir=$1 n=0 args=() file files=() step=1 max=${HARVELUX_FUZZ_MAX_SEEDS:-0}
   shift
   for pattern in "$@"; do args+=(-o -iname "$pattern"); done
   mkdir -p "$dir"
+  mapfile -d '' files < <(find "$corpus" "$formats" tests/wordproc/data fuzz/seeds -type f -size -1025k \( -false "${args[@]}" \) -print0 2>/dev/null | sort -z)
+  if ((max > 0 && ${#files[@]} > max)); then step=$(((${#files[@]} + max - 1) / max)); fi
+  for ((i = 0; i < ${#files[@]}; i += step)); do
+    cp "${files[i]}" "$dir/$n-$(basename "${files[i]}")"
+    n=$((n + 1))
+  done
   while IFS= read -r -d '' file; do
     cp "$file" "$dir/$n-$(basename "$file")"
     n=$((n + 1))
-  done < <(find "$corpus" "$formats" tests/wordproc/data fuzz/seeds fuzz/regressions -type f -size -1025k \( -false "${args[@]}" \) -print0 2>/dev/null)
+  done < <(find fuzz/regressions -type f \( -false "${args[@]}" \) -print0 2>/dev/null)
 }
 
 # extract_part DIR PART EXTENSION: the XML part PART of every package with
