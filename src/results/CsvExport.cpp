@@ -11,7 +11,8 @@ namespace harvelux::results {
 
 std::string withCsvExtension(const std::string& name) {
     const std::size_t slash = name.find_last_of('/');
-    const std::string_view file = slash == std::string::npos ? std::string_view(name) : std::string_view(name).substr(slash + 1);
+    const std::string_view file =
+        slash == std::string::npos ? std::string_view(name) : std::string_view(name).substr(slash + 1);
     // A leading dot makes a hidden file, not an extension.
     const std::size_t dot = file.find_last_of('.');
     if (dot != std::string_view::npos && dot > 0) return name;

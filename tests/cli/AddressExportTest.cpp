@@ -8,10 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <array>
 #include <cstdio>
 #include <sstream>
-#include <sys/wait.h>
 
 namespace {
 
@@ -47,9 +47,10 @@ struct ThreeDocuments {
     std::string footer = dir.file("Smith, \"J\" é.rtf");
     std::string links = dir.file("links.html");
     ThreeDocuments() {
-        testfiles::writeFile(body, testfiles::makeDocxWithParagraphs({"Jane Doe &lt;jane@example.org&gt; writes.",
-                                                                      "Or JANE@example.org, \"Doe, Jane\" "
-                                                                      "&lt;jane@example.org&gt;; Jane Doe &lt;jane@example.org&gt;"}));
+        testfiles::writeFile(
+            body, testfiles::makeDocxWithParagraphs({"Jane Doe &lt;jane@example.org&gt; writes.",
+                                                     "Or JANE@example.org, \"Doe, Jane\" "
+                                                     "&lt;jane@example.org&gt;; Jane Doe &lt;jane@example.org&gt;"}));
         testfiles::writeFile(footer, "{\\rtf1{\\footer jane@example.org\\par}Body\\par}");
         testfiles::writeFile(links, "<html><body><a href=\"mailto:jane@example.org\">Write</a></body></html>");
     }
@@ -72,30 +73,33 @@ TEST(AddressExport, AnAddressInThreeDocumentsShowsEachWithItsStory) {
     const std::string csv = extract(docs.args("csv"));
     std::string footerInCsv;  // quotes doubled inside the quoted field
     for (const char c : docs.footer) footerInCsv += c == '"' ? std::string("\"\"") : std::string(1, c);
-    EXPECT_EQ(csv, "\xEF\xBB\xBF"
-                   "address,name,documents,times,first_document,all_documents,where\r\n"
-                   "jane@example.org,Jane Doe,3,6," +
-                       docs.body + ",\"" + docs.body + "\n" + footerInCsv + "\n" + docs.links +
-                       "\",\"main text\nheader or footer\nlink target\"\r\n");
+    EXPECT_EQ(csv,
+              "\xEF\xBB\xBF"
+              "address,name,documents,times,first_document,all_documents,where\r\n"
+              "jane@example.org,Jane Doe,3,6," +
+                  docs.body + ",\"" + docs.body + "\n" + footerInCsv + "\n" + docs.links +
+                  "\",\"main text\nheader or footer\nlink target\"\r\n");
 
     const std::string jsonl = extract(docs.args("jsonl"));
-    EXPECT_EQ(jsonl, "{\"address\":\"jane@example.org\",\"name\":\"Jane Doe\",\"names\":[{\"name\":\"Jane "
-                     "Doe\",\"times\":2},{\"name\":\"Doe, Jane\",\"times\":1}],\"documents\":3,\"times\":6,"
-                     "\"first_document\":\"" +
-                         docs.body + "\",\"all_documents\":[{\"path\":\"" + docs.body +
-                         "\",\"position\":1,\"stories\":[\"main text\"]},{\"path\":\"" + jsonQuoted(docs.footer) +
-                         "\",\"position\":2,\"stories\":[\"header or footer\"]},{\"path\":\"" + docs.links +
-                         "\",\"position\":3,\"stories\":[\"link target\"]}]}\n");
+    EXPECT_EQ(jsonl,
+              "{\"address\":\"jane@example.org\",\"name\":\"Jane Doe\",\"names\":[{\"name\":\"Jane "
+              "Doe\",\"times\":2},{\"name\":\"Doe, Jane\",\"times\":1}],\"documents\":3,\"times\":6,"
+              "\"first_document\":\"" +
+                  docs.body + "\",\"all_documents\":[{\"path\":\"" + docs.body +
+                  "\",\"position\":1,\"stories\":[\"main text\"]},{\"path\":\"" + jsonQuoted(docs.footer) +
+                  "\",\"position\":2,\"stories\":[\"header or footer\"]},{\"path\":\"" + docs.links +
+                  "\",\"position\":3,\"stories\":[\"link target\"]}]}\n");
 }
 
 TEST(AddressExport, PythonAndLibreOfficeReadTheSameCells) {
     const ThreeDocuments docs;
     const std::string file = docs.dir.file("out.csv");
     testfiles::writeFile(file, extract(docs.args("csv")));
-    const std::string cells = "[[\"address\", \"name\", \"documents\", \"times\", \"first_document\", "
-                              "\"all_documents\", \"where\"], [\"jane@example.org\", \"Jane Doe\", \"3\", \"6\", \"" +
-                              docs.body + "\", \"" + docs.body + "\\n" + jsonQuoted(docs.footer) + "\\n" + docs.links +
-                              "\", \"main text\\nheader or footer\\nlink target\"]]\n";
+    const std::string cells =
+        "[[\"address\", \"name\", \"documents\", \"times\", \"first_document\", "
+        "\"all_documents\", \"where\"], [\"jane@example.org\", \"Jane Doe\", \"3\", \"6\", \"" +
+        docs.body + "\", \"" + docs.body + "\\n" + jsonQuoted(docs.footer) + "\\n" + docs.links +
+        "\", \"main text\\nheader or footer\\nlink target\"]]\n";
     const auto [python, pythonStatus] = readCells("'" + file + "'");
     if (pythonStatus == 127) GTEST_SKIP() << "no python3";
     EXPECT_EQ(python, cells);

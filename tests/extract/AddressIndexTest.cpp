@@ -24,8 +24,8 @@ TEST(DisplayName, TheNameBeforeAnAddressInAngleBrackets) {
         {"\rJane Doe\r<jane@example.org>", ""},  // the name ends at the paragraph
         {"<jane@example.org>", ""},
         {"Jane Doe jane@example.org", ""},
-        {"Jane Doe <jane@example.org", ""},                // never closed
-        {"other@example.org <jane@example.org>", ""},      // an address is no name
+        {"Jane Doe <jane@example.org", ""},                   // never closed
+        {"other@example.org <jane@example.org>", ""},         // an address is no name
         {std::string(200, 'x') + " <jane@example.org>", ""},  // too long to be one
     };
     for (const auto& c : cases) {
