@@ -142,6 +142,8 @@ PartEntry readEntry(std::string_view line) {
                         document.path = json.string();
                     } else if (field == "position") {
                         document.position = static_cast<std::size_t>(json.number());
+                    } else if (field == "member") {
+                        document.read = static_cast<std::size_t>(json.number());
                     } else {
                         json.array([&] {
                             wordproc::StoryKind kind{};
@@ -196,20 +198,22 @@ extract::AddressIndex mergedIndex(std::vector<PartEntry> entries) {
         std::size_t entry;
         wordproc::StorySet stories;
     };
-    std::map<std::size_t, std::pair<std::string, std::vector<Occurrence>>> byDocument;
+    std::map<std::pair<std::size_t, std::size_t>, std::pair<std::string, std::vector<Occurrence>>> byDocument;
     for (std::size_t i = 0; i < entries.size(); ++i)
         for (const PartEntry::Document& document : entries[i].documents) {
-            auto& slot = byDocument[document.position];
+            auto& slot = byDocument[{document.position, document.read}];
             slot.first = document.path;
             slot.second.push_back({i, document.stories});
         }
     extract::AddressIndex index;
-    for (auto& [position, document] : byDocument) {
+    for (auto& [key, document] : byDocument) {
+        const std::size_t position = key.first;
         index.beginDocument(document.first, position);
         for (const Occurrence& occurrence : document.second) {
             const PartEntry& entry = entries[occurrence.entry];
             // An address found in several parts counts the times of each.
-            const bool first = entry.documents.front().position == position;
+            const bool first =
+                entry.documents.front().position == position && entry.documents.front().read == key.second;
             index.addCounted(entry.address, occurrence.stories, first ? entry.times : 0);
             if (first)
                 for (const auto& [name, count] : entry.names) index.addName(entry.address, name, count);

@@ -22,6 +22,9 @@ struct PartEntry {
     struct Document {
         std::string path;
         std::size_t position = 0;
+        // Its number among the documents of its position: the inner
+        // documents of one container share their container's position.
+        std::size_t read = 0;
         wordproc::StorySet stories = 0;
     };
     std::string address;

@@ -16,7 +16,10 @@ void lowerInto(std::string_view address, std::string& key) {
 }  // namespace
 
 void AddressIndex::beginDocument(std::string name, std::size_t position) {
-    documents_.push_back({std::move(name), position + positionBase_});
+    position += positionBase_;
+    const std::size_t member =
+        !documents_.empty() && documents_.back().position == position ? documents_.back().member + 1 : 0;
+    documents_.push_back({std::move(name), position, member});
 }
 
 AddressIndex::Entry& AddressIndex::entryFor(std::string_view address) {

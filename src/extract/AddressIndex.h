@@ -58,6 +58,9 @@ public:
 
     const std::string& documentName(std::uint32_t document) const { return documents_[document].name; }
     std::size_t documentPosition(std::uint32_t document) const { return documents_[document].position; }
+    // 0 for the first document of its position, 1 for the next (the inner
+    // documents of a container share its position), and so on.
+    std::size_t documentMember(std::uint32_t document) const { return documents_[document].member; }
     std::size_t documentCount() const { return documents_.size(); }
     const std::string& displayName(std::uint32_t name) const { return names_[name]; }
     // The entry's names, most frequent first (ties: first used first).
@@ -72,6 +75,7 @@ private:
     struct Document {
         std::string name;
         std::size_t position;
+        std::size_t member;
     };
     std::vector<Entry> entries_;
     std::unordered_map<std::string, std::uint32_t> byKey_;  // lower-case address -> entry

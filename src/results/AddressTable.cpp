@@ -72,6 +72,7 @@ std::string jsonLine(const AddressIndex& index, const AddressIndex::Entry& entry
         if (i > 0) line += ',';
         line += "{\"path\":" + jsonString(index.documentName(document.document)) +
                 ",\"position\":" + std::to_string(index.documentPosition(document.document)) +
+                ",\"member\":" + std::to_string(index.documentMember(document.document)) +
                 ",\"stories\":" + jsonArray(extract::storyNames(document.stories)) + '}';
     }
     line += "]}\n";

@@ -86,9 +86,9 @@ TEST(AddressExport, AnAddressInThreeDocumentsShowsEachWithItsStory) {
               "Doe\",\"times\":2},{\"name\":\"Doe, Jane\",\"times\":1}],\"documents\":3,\"times\":6,"
               "\"first_document\":\"" +
                   docs.body + "\",\"all_documents\":[{\"path\":\"" + docs.body +
-                  "\",\"position\":1,\"stories\":[\"main text\"]},{\"path\":\"" + jsonQuoted(docs.footer) +
-                  "\",\"position\":2,\"stories\":[\"header or footer\"]},{\"path\":\"" + docs.links +
-                  "\",\"position\":3,\"stories\":[\"link target\"]}]}\n");
+                  "\",\"position\":1,\"member\":0,\"stories\":[\"main text\"]},{\"path\":\"" + jsonQuoted(docs.footer) +
+                  "\",\"position\":2,\"member\":0,\"stories\":[\"header or footer\"]},{\"path\":\"" + docs.links +
+                  "\",\"position\":3,\"member\":0,\"stories\":[\"link target\"]}]}\n");
 }
 
 TEST(AddressExport, PythonAndLibreOfficeReadTheSameCells) {
