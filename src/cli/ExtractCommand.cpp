@@ -48,7 +48,10 @@ public:
 struct Failure {
     std::string path;
     std::string reason;
+    bool otherFile = false;  // no document at all (a picture, a program): skipped, not failed
 };
+
+bool isRealFailure(const Failure& failure) { return !failure.otherFile; }
 
 // Wraps the reader: counts documents, notes failures, shows a progress line
 // on a terminal, or the --progress line when one is given.
@@ -103,7 +106,7 @@ public:
         try {
             return wordproc::readDocumentFile(path);
         } catch (const std::exception& e) {
-            failures_.push_back({path, e.what()});
+            failures_.push_back({path, e.what(), false});
             return std::string();
         }
     }
@@ -262,8 +265,8 @@ void setUpEngineReader(extract::Word1& word, const CliOptions& options, std::vec
     word.setReadOptions(readOptionsFor(options));
     word.setReadAhead(jobsFor(options, err));
     word.setUnreadableObserver(
-        [&failures](const std::string& path, const std::string& message, wordproc::UnreadableReason) {
-            failures.push_back({path, message});
+        [&failures](const std::string& path, const std::string& message, wordproc::UnreadableReason reason) {
+            failures.push_back({path, message, reason == wordproc::UnreadableReason::OtherFile});
         });
     word.setFailureReport(steps.reportFor("reading a document"));
 }
@@ -288,7 +291,9 @@ bool collectAddresses(const CliOptions& options, const std::vector<std::string>&
     if (options.progress && (options.forceProgress || ::isatty(STDERR_FILENO) != 0))
         reader.setProgressLine(
             &progressLine, [&table] { return static_cast<std::size_t>(table.rowCount()); },
-            [&failures] { return failures.size(); });
+            [&failures] {
+                return static_cast<std::size_t>(std::count_if(failures.begin(), failures.end(), isRealFailure));
+            });
     const PathList files(documents);
     NoProgress progress;
     extract::RunWiring wiring{
@@ -304,9 +309,20 @@ bool collectAddresses(const CliOptions& options, const std::vector<std::string>&
 
 void printStats(std::size_t documents, const std::vector<Failure>& failures, int addresses, double seconds,
                 std::ostream& err) {
+    const auto failed = static_cast<std::size_t>(std::count_if(failures.begin(), failures.end(), isRealFailure));
+    const std::size_t others = failures.size() - failed;
     err << "documents read: " << documents - failures.size() << '\n';
-    err << "documents not read: " << failures.size() << '\n';
-    for (const Failure& f : failures) err << "  " << escapeControls(f.path) << ": " << escapeControls(f.reason) << '\n';
+    err << "documents not read: " << failed << '\n';
+    const auto list = [&](bool otherFiles) {
+        for (const Failure& f : failures)
+            if (f.otherFile == otherFiles)
+                err << "  " << escapeControls(f.path) << ": " << escapeControls(f.reason) << '\n';
+    };
+    list(false);
+    if (others > 0) {
+        err << "other files skipped: " << others << '\n';
+        list(true);
+    }
     err << "addresses: " << addresses << '\n';
     err << "seconds: " << seconds << '\n';
 }
@@ -380,8 +396,11 @@ int runExtractor(const CliOptions& options, std::ostream& out, std::ostream& err
     const bool stepsRan = collectAddresses(options, documents, run, failures, err);
     if (!options.quiet && !options.stats)
         for (const Failure& f : failures)
-            err << "harvelux-extract: " << escapeControls(f.path) << ": " << escapeControls(f.reason) << '\n';
-    int status = failures.empty() && stepsRan && !noDocuments ? scanStatus : 1;
+            if (isRealFailure(f))
+                err << "harvelux-extract: " << escapeControls(f.path) << ": " << escapeControls(f.reason) << '\n';
+    // Pictures, programs and other files that hold no document fail nothing.
+    const bool allRead = std::none_of(failures.begin(), failures.end(), isRealFailure);
+    int status = allRead && stepsRan && !noDocuments ? scanStatus : 1;
     std::string error;
     if (!deliverResults(options, run, out, error)) {
         err << "harvelux-extract: " << escapeControls(error) << '\n';

@@ -28,6 +28,9 @@ public:
     // Why the document last asked for could not be read, in words; nothing
     // when it was read.
     virtual std::optional<std::string> unreadReason() const { return std::nullopt; }
+    // Whether that document is no document at all (a picture, music, a
+    // program): skipped, not failed.
+    virtual bool unreadIsOtherFile() const { return false; }
 
     // Where each story of the text last returned begins (none: all main text).
     virtual wordproc::StorySpans takeStories() { return {}; }

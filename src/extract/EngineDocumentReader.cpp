@@ -60,6 +60,10 @@ std::string Word1::ReturnDocumentString(const std::string& path) {
     DocumentReadout readout = readAhead_ ? readAhead_->take(path, pump) : readDocument(engine_, path, options_);
     if (readout.status == DocumentReadout::Status::EngineUnavailable) lastUnread_ = kEngineUnavailable;
     if (readout.status == DocumentReadout::Status::Unreadable) lastUnread_ = wordproc::describeReason(readout.reason);
+    // An other file's reason is its kind: "picture", "program".
+    lastOtherFile_ = readout.status == DocumentReadout::Status::Unreadable &&
+                     readout.reason == wordproc::UnreadableReason::OtherFile;
+    if (lastOtherFile_) lastUnread_ = readout.error;
 
     ErrorTrap trap(platform_, "Word1", "ReturnDocumentString", reportFailure_);
     trap.step(100, [&] { pointer_.set(PointerShape::Hourglass); });

@@ -52,6 +52,7 @@ public:
     void beginRun(std::vector<std::string> paths) override;
     void endRun() override;
     std::optional<std::string> unreadReason() const override { return lastUnread_; }
+    bool unreadIsOtherFile() const override { return lastOtherFile_; }
     wordproc::StorySpans takeStories() override { return std::move(lastStories_); }
 
 private:
@@ -64,6 +65,7 @@ private:
     wordproc::ReadOptions options_;
     unsigned readAheadJobs_ = 1;
     std::optional<std::string> lastUnread_;
+    bool lastOtherFile_ = false;
     wordproc::StorySpans lastStories_;
     std::unique_ptr<class ReadAhead> readAhead_;
 };

@@ -187,7 +187,8 @@ private:
     void noteUnread() {
         if (!w_.summary) return;
         try {
-            if (auto reason = w_.reader.unreadReason()) w_.summary->unread.push_back({path_, std::move(*reason)});
+            if (auto reason = w_.reader.unreadReason())
+                w_.summary->unread.push_back({path_, std::move(*reason), w_.reader.unreadIsOtherFile()});
         } catch (...) {}
     }
 

@@ -13,6 +13,7 @@ namespace harvelux::extract {
 struct UnreadEntry {
     std::string path;
     std::string reason;
+    bool otherFile = false;  // no document at all (a picture, a program): skipped, not failed
 };
 
 struct RunSummary {

@@ -7,9 +7,17 @@
 namespace harvelux::filelist {
 
 std::vector<platform::FileFilter> addFilesFilters() {
-    // The documents a folder scan takes.
-    const std::string documents(wordproc::folderScanPattern());
-    return {{"Word Documents (" + documents + ")", documents}, {"All Files (*)", "*"}};
+    // Every document a folder scan takes, the design's Word documents, each
+    // family, everything.
+    const auto entry = [](std::string_view name, std::string patterns) {
+        return platform::FileFilter{std::string(name) + " (" + patterns + ")", std::move(patterns)};
+    };
+    std::vector<platform::FileFilter> filters{entry("All Documents", std::string(wordproc::folderScanPattern())),
+                                              entry("Word Documents", std::string(wordproc::kWordDocumentsPattern))};
+    for (const wordproc::FamilyDescription& family : wordproc::formatFamilies())
+        filters.push_back(entry(family.filterName, wordproc::familyPattern(family.family)));
+    filters.push_back({"All Files (*)", "*"});
+    return filters;
 }
 
 std::vector<std::string> chosenFilesToAdd(const std::vector<std::string>& chosen) {

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cerrno>
 #include <set>
 #include <utility>
@@ -76,20 +77,33 @@ std::string withoutTrailingSeparators(std::string path) {
     return path;
 }
 
-bool matchesPattern(std::string_view name, std::string_view pattern) {
+namespace {
+// One pattern of a ListFiles pattern list.
+bool matchesOne(std::string_view name, std::string_view pattern) {
     if (pattern == "*" || pattern == "*.*") return true;
     if (pattern.substr(0, 2) != "*.") return name == pattern;
-    std::string_view prefix = pattern.substr(2);
-    if (!prefix.empty() && prefix.back() == '*') prefix.remove_suffix(1);
+    std::string_view wanted = pattern.substr(2);
+    const bool prefix = !wanted.empty() && wanted.back() == '*';
+    if (prefix) wanted.remove_suffix(1);
     const std::size_t dot = name.rfind('.');
     if (dot == std::string_view::npos) return false;
     const std::string_view extension = name.substr(dot + 1);
-    if (extension.size() < prefix.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
+    if (prefix ? extension.size() < wanted.size() : extension.size() != wanted.size()) return false;
+    for (std::size_t i = 0; i < wanted.size(); ++i) {
         const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (lower(extension[i]) != lower(prefix[i])) return false;
+        if (lower(extension[i]) != lower(wanted[i])) return false;
     }
     return true;
+}
+}  // namespace
+
+bool matchesPattern(std::string_view name, std::string_view pattern) {
+    for (std::size_t at = 0; at < pattern.size();) {
+        const std::size_t end = std::min(pattern.find(' ', at), pattern.size());
+        if (end > at && matchesOne(name, pattern.substr(at, end - at))) return true;
+        at = end + 1;
+    }
+    return false;
 }
 
 void CollectSubfolders(std::vector<std::string>& list, bool recurse, const ScanPump& pump, ScanProblems* problems) {

@@ -42,9 +42,10 @@ void CollectSubfolders(std::vector<std::string>& list, bool recurse, const ScanP
 
 // The names of the files in `folder` (hidden ones included, folders and
 // system entries excluded) that match `pattern`, in listing order. The
-// pattern is "*" (every file) or "*." followed by a prefix of the extension
-// ("*.do*": the part of the name after its last dot starts with "do", case
-// ignored).
+// pattern is a list of patterns separated by spaces, a name matching any of
+// them: "*" (every file), "*." and an extension ("*.rtf": the part of the
+// name after its last dot is "rtf") or "*." and the start of one ("*.do*":
+// that part starts with "do"), case ignored.
 std::vector<std::string> ListFiles(const std::string& folder, const std::string& pattern,
                                    ScanProblems* problems = nullptr);
 

@@ -1,5 +1,7 @@
 #include "results/RunStatusText.h"
 
+#include <algorithm>
+
 namespace harvelux::results {
 
 namespace {
@@ -20,7 +22,13 @@ RunStatusText runStatusText(const extract::RunSummary& summary, std::size_t rows
     } else {
         status.counts += " from " + counted(static_cast<std::size_t>(summary.documentsDone), "document", "documents");
     }
-    if (!summary.unread.empty()) status.unread = std::to_string(summary.unread.size()) + " could not be read";
+    const auto others =
+        static_cast<std::size_t>(std::count_if(summary.unread.begin(), summary.unread.end(),
+                                               [](const extract::UnreadEntry& entry) { return entry.otherFile; }));
+    const std::size_t failed = summary.unread.size() - others;
+    if (failed > 0) status.unread = std::to_string(failed) + " could not be read";
+    if (others > 0)
+        status.unread += (failed > 0 ? " \u00B7 " : "") + counted(others, "other file skipped", "other files skipped");
     return status;
 }
 

@@ -1,6 +1,6 @@
 // The results window's status line: what the run went through, in words.
 //
-//     "87 addresses from 5000 documents · 3 could not be read"
+//     "87 addresses from 5000 documents · 3 could not be read · 12 other files skipped"
 //     "87 addresses (80 ticked), stopped after 1234 of 5000 documents"
 //
 // The unread part is shown as a link that opens the list of what could not
@@ -16,7 +16,9 @@ namespace harvelux::results {
 
 struct RunStatusText {
     std::string counts;  // addresses, documents, a stop
-    std::string unread;  // "3 could not be read", or "" when all were read
+    // "3 could not be read", "12 other files skipped" (pictures, programs...),
+    // both separated by " · ", or "" when all were read
+    std::string unread;
 };
 
 // `rows` and `ticked` are the rows of the list now and how many of them are

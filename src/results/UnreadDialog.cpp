@@ -1,5 +1,7 @@
 #include "results/UnreadDialog.h"
 
+#include <algorithm>
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -9,14 +11,27 @@
 
 namespace harvelux::results {
 
+namespace {
+// The real failures first, then the other files, each in list order.
+std::vector<extract::UnreadEntry> failuresFirst(std::vector<extract::UnreadEntry> entries) {
+    std::stable_partition(entries.begin(), entries.end(),
+                          [](const extract::UnreadEntry& entry) { return !entry.otherFile; });
+    return entries;
+}
+
+QTreeWidgetItem* itemFor(const extract::UnreadEntry& entry) {
+    return new QTreeWidgetItem({QString::fromStdString(entry.path), QString::fromStdString(entry.reason)});
+}
+}  // namespace
+
 std::string unreadListText(const std::vector<extract::UnreadEntry>& entries) {
     std::string text;
-    for (const extract::UnreadEntry& entry : entries) text += entry.path + "\t" + entry.reason + "\n";
+    for (const extract::UnreadEntry& entry : failuresFirst(entries)) text += entry.path + "\t" + entry.reason + "\n";
     return text;
 }
 
 UnreadDialog::UnreadDialog(std::vector<extract::UnreadEntry> entries, platform::Platform& platform, QWidget* parent)
-    : QDialog(parent), entries_(std::move(entries)), platform_(platform), list_(new QTreeWidget(this)) {
+    : QDialog(parent), entries_(failuresFirst(std::move(entries))), platform_(platform), list_(new QTreeWidget(this)) {
     setObjectName(QStringLiteral("UnreadDialog"));
     setWindowTitle(QString::fromUtf8(kUnreadDialogTitle));
 
@@ -26,14 +41,28 @@ UnreadDialog::UnreadDialog(std::vector<extract::UnreadEntry> entries, platform::
     list_->setObjectName(QStringLiteral("UnreadList"));
     list_->setColumnCount(2);
     list_->setHeaderLabels({QStringLiteral("Document"), QStringLiteral("Reason")});
-    list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Pictures, music and programs a dropped folder brought along are no
+    // failures: they wait, collapsed, under one item of their own.
     QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(entries_.size()));
-    for (const extract::UnreadEntry& entry : entries_)
-        items.append(new QTreeWidgetItem({QString::fromStdString(entry.path), QString::fromStdString(entry.reason)}));
+    QTreeWidgetItem* others = nullptr;
+    for (const extract::UnreadEntry& entry : entries_) {
+        if (!entry.otherFile) {
+            items.append(itemFor(entry));
+            continue;
+        }
+        if (!others) {
+            others = new QTreeWidgetItem();
+            others->setFlags(Qt::ItemIsEnabled);
+            items.append(others);
+        }
+        others->addChild(itemFor(entry));
+    }
+    if (others) others->setText(0, QStringLiteral("Other files skipped (%1): not documents").arg(others->childCount()));
+    list_->setRootIsDecorated(others != nullptr);
     list_->addTopLevelItems(items);
+    if (others) others->setExpanded(false);
     list_->header()->setStretchLastSection(false);
     list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     list_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);

@@ -54,6 +54,7 @@ public:
     void beginRun(std::vector<std::string> paths) override { reader_.beginRun(std::move(paths)); }
     void endRun() override { reader_.endRun(); }
     std::optional<std::string> unreadReason() const override { return ending_ ? std::nullopt : reader_.unreadReason(); }
+    bool unreadIsOtherFile() const override { return !ending_ && reader_.unreadIsOtherFile(); }
 
 private:
     extract::DocumentTextReader& reader_;

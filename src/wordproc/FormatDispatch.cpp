@@ -2,6 +2,7 @@
 
 #include "wordproc/EngineInterface.h"
 #include "wordproc/FormatTable.h"
+#include "wordproc/OtherFileKind.h"
 #include "wordproc/container/CompoundFile.h"
 #include "wordproc/container/ZipArchive.h"
 
@@ -49,6 +50,10 @@ public:
     std::string read(const ReadOptions& options) const {
         if (entry_) return entry_->read(input_, options);
         if (!damage_.empty()) throw EngineError(damage_);
+        // Only what no format takes is looked at as a picture, a program...:
+        // a format that reads such files comes first.
+        const std::string_view kind = otherFileKind(input_.data);
+        if (!kind.empty()) throw EngineError(std::string(kind), UnreadableReason::OtherFile);
         throw EngineError("unknown document format", UnreadableReason::UnknownFormat);
     }
 

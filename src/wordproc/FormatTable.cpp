@@ -87,9 +87,6 @@ std::string readOldWordProcessor(const FormatInput& input, const ReadOptions& op
 
 using enum DetectStage;
 
-// Today's folder scan takes the Word documents by their names.
-constexpr std::string_view kWordDocuments = "*.do*";
-
 constexpr FormatEntry kFormats[] = {
     {Format::Rtf,
      "RTF",
@@ -99,7 +96,7 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_rtf",
-     ""},
+     FormatFamily::Text},
     {Format::Ooxml,
      "Office Open XML",
      {{{InsideZip, zipTest<isOoxmlPackage>}}},
@@ -108,7 +105,7 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_ooxml",
-     kWordDocuments},
+     FormatFamily::Text},
     {Format::OpenDocument,
      "OpenDocument text",
      {{{InsideZip, zipTest<isOpenDocumentTextPackage>}}},
@@ -117,7 +114,7 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_odt",
-     ""},
+     FormatFamily::Text},
     {Format::WordBinary,
      "Word 97-2003, Word 6.0/95",
      {{{InsideCompoundFile, compoundTest<isWordBinary>}}},
@@ -126,7 +123,7 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_word_binary",
-     kWordDocuments},
+     FormatFamily::Text},
     {Format::EncryptedPackage,
      "password-protected Office Open XML (refused as encrypted)",
      {{{InsideCompoundFile, holdsEncryptedPackage}}},
@@ -135,7 +132,7 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      false,
      "fuzz_word_binary",
-     kWordDocuments},
+     FormatFamily::Text},
     {Format::Word2,
      "Word for Windows 1.x and 2.0",
      {{{Content, bytesTest<looksLikeWord2>}}},
@@ -144,7 +141,7 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_word2",
-     kWordDocuments},
+     FormatFamily::Text},
     {Format::Pdf,
      "PDF",
      {{{Content, bytesTest<looksLikePdf>}}},
@@ -153,7 +150,7 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::PdfHtml,
      false,
      "fuzz_pdf",
-     ""},
+     FormatFamily::Pdf},
     // Works documents are compound files; the other families are told by
     // their first bytes, the ones whose header says little only last.
     {Format::OldWordProcessor,
@@ -162,11 +159,11 @@ constexpr FormatEntry kFormats[] = {
        {Content, hasDistinctLegacySignature},
        {Fallback, hasWeakLegacySignature}}},
      readOldWordProcessor,
-     "wpd wp wp5 wp6 wps wri doc",
+     "wpd wp wp5 wp6 wps wri mcw cwk doc",
      FormatModule::Legacy,
      true,
      "fuzz_legacy",
-     ""},
+     FormatFamily::Text},
     {Format::WebArchive,
      "web archive",
      {{{Content, bytesTest<looksLikeWebArchive>}}},
@@ -175,7 +172,7 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::PdfHtml,
      true,
      "fuzz_web_archive",
-     ""},
+     FormatFamily::WebPage},
     {Format::FlatOpenDocument,
      "flat OpenDocument text",
      {{{Content, bytesTest<looksLikeFlatOpenDocumentText>}}},
@@ -184,7 +181,7 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_odt",
-     ""},
+     FormatFamily::Text},
     {Format::WordXml,
      "Word 2003 XML",
      {{{Content, bytesTest<looksLikeWordXml>}}},
@@ -193,25 +190,25 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_ooxml",
-     ""},
+     FormatFamily::Text},
     {Format::Html,
      "HTML",
      {{{Content, bytesTest<looksLikeHtml>}}},
      bytesReader<readHtmlThroughModule>,
-     "htm html",
+     "htm html xhtml",
      FormatModule::PdfHtml,
      true,
      "fuzz_html",
-     ""},
+     FormatFamily::WebPage},
     {Format::PlainText,
      "plain text",
      {{{Content, bytesTest<looksLikePlainText>}}},
      readPlain,
-     "txt",
+     "txt md",
      FormatModule::None,
      false,
      "fuzz_dispatch",
-     ""},
+     FormatFamily::PlainText},
 };
 
 // Each format has one row, with its usual names and a fuzzer. (That each
@@ -230,17 +227,22 @@ constexpr bool rowsAreWhole() {
 }
 static_assert(rowsAreWhole(), "a format without an extension or fuzzer, or with two rows");
 
-// A folder scan takes one pattern; a wider scan will take several.
-constexpr std::string_view scanPattern() {
-    std::string_view pattern;
-    for (const FormatEntry& entry : kFormats) {
-        if (entry.folderScanPattern.empty()) continue;
-        if (!pattern.empty() && pattern != entry.folderScanPattern) return {};
-        pattern = entry.folderScanPattern;
+std::vector<std::string_view> words(std::string_view list) {
+    std::vector<std::string_view> found;
+    for (std::size_t at = 0; at < list.size();) {
+        const std::size_t end = std::min(list.find(' ', at), list.size());
+        found.push_back(list.substr(at, end - at));
+        at = end + 1;
     }
-    return pattern;
+    return found;
 }
-static_assert(!scanPattern().empty(), "the rows a folder scan takes give one pattern");
+
+std::string lowerCase(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
 
 }  // namespace
 
@@ -250,15 +252,7 @@ bool FormatEntry::matches(DetectStage stage, const FormatInput& input) const {
     });
 }
 
-std::vector<std::string_view> FormatEntry::extensionList() const {
-    std::vector<std::string_view> list;
-    for (std::size_t at = 0; at < extensions.size();) {
-        const std::size_t end = std::min(extensions.find(' ', at), extensions.size());
-        list.push_back(extensions.substr(at, end - at));
-        at = end + 1;
-    }
-    return list;
-}
+std::vector<std::string_view> FormatEntry::extensionList() const { return words(extensions); }
 
 std::span<const FormatEntry> formatTable() { return kFormats; }
 
@@ -267,6 +261,45 @@ const FormatEntry& formatEntry(Format format) {
                          [&](const FormatEntry& entry) { return entry.format == format; });
 }
 
-std::string_view folderScanPattern() { return scanPattern(); }
+FormatFamily familyOf(const FormatEntry& entry) {
+    if (entry.family != FormatFamily::ByExtension) return entry.family;
+    const std::vector<std::string_view> extensions = entry.extensionList();
+    return extensions.empty() ? FormatFamily::Text : familyOfExtension(extensions.front());
+}
+
+std::string_view folderScanPattern() {
+    static const std::string pattern = [] {
+        std::string built(kWordDocumentsPattern);
+        std::vector<std::string> taken;
+        for (const FormatEntry& entry : kFormats)
+            for (const std::string_view extension : entry.extensionList()) {
+                std::string name = lowerCase(extension);
+                if (name.starts_with("do") || std::find(taken.begin(), taken.end(), name) != taken.end()) continue;
+                built += " *." + name;
+                taken.push_back(std::move(name));
+            }
+        return built;
+    }();
+    return pattern;
+}
+
+std::string familyPattern(FormatFamily family) {
+    std::vector<std::string> names;
+    const auto add = [&names](std::string_view extension) {
+        std::string name = lowerCase(extension);
+        if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(std::move(name));
+    };
+    for (const FormatEntry& entry : kFormats)
+        if (familyOf(entry) == family)
+            for (const std::string_view extension : entry.extensionList()) add(extension);
+    if (names.empty())
+        for (const FamilyDescription& description : formatFamilies())
+            if (description.family == family) {
+                for (const std::string_view extension : words(description.usualExtensions)) add(extension);
+            }
+    std::string pattern;
+    for (const std::string& name : names) pattern += (pattern.empty() ? "*." : " *.") + name;
+    return pattern;
+}
 
 }  // namespace harvelux::wordproc

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "wordproc/FormatDispatch.h"
+#include "wordproc/FormatFamily.h"
 #include "wordproc/ReadOptions.h"
 
 #include <array>
@@ -58,10 +59,9 @@ struct FormatEntry {
     FormatModule module;
     bool otherStories;        // whether ReadOptions::allStories reads more than the main text
     std::string_view fuzzer;  // the fuzzer (fuzz/<fuzzer>.cpp) that feeds this format's reader
-    // The name pattern (see filelist/FolderScan.h) by which a folder scan
-    // takes this format's files; empty when a scan passes them over (they
-    // are read when named or when every file is asked for).
-    std::string_view folderScanPattern;
+    // The Add Files dialog's entry that lists this format's extensions; a
+    // row that leaves it out is put in the family of its first extension.
+    FormatFamily family = FormatFamily::ByExtension;
 
     // Whether one of the signatures of `stage` matches.
     bool matches(DetectStage stage, const FormatInput& input) const;
@@ -74,8 +74,19 @@ std::span<const FormatEntry> formatTable();
 // The entry of a format other than Unknown.
 const FormatEntry& formatEntry(Format format);
 
-// The name pattern of the files a folder scan takes ("*.do*" until the scan
-// is widened): the one pattern the table's rows give.
+// The family a row's documents are offered under.
+FormatFamily familyOf(const FormatEntry& entry);
+
+// The name of the Word documents the first folder scan took, still taken.
+inline constexpr std::string_view kWordDocumentsPattern = "*.do*";
+
+// The name patterns (see filelist/FolderScan.h) of the files a folder scan
+// takes: "*.do*", then "*.ext" for every other extension of every row, in
+// lower case and in the table's order ("*.do* *.rtf *.odt ...").
 std::string_view folderScanPattern();
+
+// The patterns of one family's extensions ("*.pdf"): those of its rows, or
+// the family's usual extensions while the table has no row of it.
+std::string familyPattern(FormatFamily family);
 
 }  // namespace harvelux::wordproc

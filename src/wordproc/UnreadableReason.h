@@ -13,6 +13,7 @@ enum class UnreadableReason {
     Missing,        // no such file (any more)
     NoPermission,   // the file may not be read by this user
     TooLarge,       // the file or its text is beyond the engine's limits
+    OtherFile,      // a picture, sound, a program or another file that holds no document: skipped, not failed
 };
 
 // The reason in words, for people: "encrypted", "damaged", ...
@@ -32,6 +33,8 @@ constexpr const char* describeReason(UnreadableReason reason) {
             return "no permission";
         case UnreadableReason::TooLarge:
             return "too large";
+        case UnreadableReason::OtherFile:
+            return "other file";
     }
     return "damaged";
 }

@@ -5,11 +5,13 @@
 #include "cli/TextDump.h"
 #include "filelist/FolderScan.h"
 
+#include "SharedFolders.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <cstdio>
 #include <map>
 #include <set>
 #include <sstream>
@@ -62,7 +64,7 @@ TEST(ExtractCommand, FormatsOverAFolderMatchTheSaveFilesByteForByte) {
                          testfiles::makeDocxWithParagraphs({"Ann ann@example.com", "bob@example.org"}));
     testfiles::writeFile(dir.file("two.docx"),
                          testfiles::makeDocxWithParagraphs({"ANN@example.com and carol@example.net"}));
-    testfiles::writeFile(dir.file("three.txt"), "dave@example.com\r\n");
+    testfiles::writeFile(dir.file("three.log"), "dave@example.com\r\n");
     testfiles::writeFile(dir.file("~$one.docx"), testfiles::makeDocxWithParagraphs({"lock@example.com"}));
 
     // The folder is listed in the file system's order; the expected rows follow it.
@@ -70,7 +72,7 @@ TEST(ExtractCommand, FormatsOverAFolderMatchTheSaveFilesByteForByte) {
     const std::map<std::string, std::vector<std::string>> inText = {
         {dir.file("one.docx"), {"ann@example.com", "bob@example.org"}},
         {dir.file("two.docx"), {"ANN@example.com", "carol@example.net"}},
-        {dir.file("three.txt"), {"dave@example.com"}}};
+        {dir.file("three.log"), {"dave@example.com"}}};
     std::vector<std::pair<std::string, std::string>> rows;
     std::set<std::string> seen;
     for (const std::string& path : order)
@@ -109,7 +111,8 @@ TEST(ExtractCommand, FormatsOverAFolderMatchTheSaveFilesByteForByte) {
     // out.txt now sits in the folder but was not there when the folder was scanned.
     EXPECT_EQ(testfiles::readFile(dir.file("out.txt")), text);
 
-    // Without --all-files only the documents are taken: no three.txt, no out.txt.
+    // Without --all-files only the documents are taken: no three.log.
+    ASSERT_EQ(std::remove(dir.file("out.txt").c_str()), 0);
     o = run({"--format", "lines", dir.path()});
     EXPECT_EQ(o.status, 0);
     EXPECT_EQ(o.out.find("dave@"), std::string::npos);
@@ -153,9 +156,9 @@ TEST(ExtractCommand, ReadsUndecodableNamesAndNamesWhatItCouldNotScan) {
     EXPECT_EQ(o.err, "harvelux-extract: could not scan " + tooLong + ": File name too long\n");
 }
 
-// WordPerfect files and web archives are not "*.do*" documents: a folder
-// scan passes them over, --all-files and named files read them, and --stats
-// names the format of one that cannot be read.
+// WordPerfect files and web archives are no "*.do*" documents, but a folder
+// scan takes them as it takes every format read, and --stats names the
+// format of one that cannot be read.
 TEST(ExtractCommand, OlderFormatsAreReadWhenNamedOrWithAllFiles) {
     testfiles::TempDir dir;
     const std::string wpd = testfiles::readFile(HARVELUX_LEGACY_DATA_DIR "/wordperfect6.wpd");
@@ -165,7 +168,9 @@ TEST(ExtractCommand, OlderFormatsAreReadWhenNamedOrWithAllFiles) {
                          "--b\r\nContent-Type: text/html\r\n\r\n<p>web@example.org</p>\r\n--b--\r\n");
     testfiles::writeFile(dir.file("cut.wpd"), wpd.substr(0, 40));
 
-    const Outcome none = run({"--stats", dir.path()});
+    EXPECT_NE(run({"--stats", dir.path()}).err.find("documents read: 2\n"), std::string::npos);
+    testfiles::TempDir empty;
+    const Outcome none = run({"--stats", empty.path()});
     EXPECT_NE(none.err.find("documents read: 0\n"), std::string::npos);
     EXPECT_NE(none.err.find("no documents found\n"), std::string::npos);
     EXPECT_EQ(none.status, 1);
@@ -174,6 +179,31 @@ TEST(ExtractCommand, OlderFormatsAreReadWhenNamedOrWithAllFiles) {
     EXPECT_NE(named.err.find("documents read: 2\n"), std::string::npos) << named.err;
     EXPECT_NE(named.err.find(dir.file("cut.wpd") + ": the WordPerfect document"), std::string::npos) << named.err;
     EXPECT_NE(run({"--stats", "--all-files", dir.path()}).err.find("documents read: 2\n"), std::string::npos);
+}
+
+// Pictures, sound and programs that --all-files brings along are counted
+// apart and fail nothing; a real failure still does.
+TEST(ExtractCommand, OtherFilesAreSkippedNotFailed) {
+    const std::string pictures = testfiles::formatsDir() + "/../ocr";
+    HARVELUX_REQUIRE_SHARED_FOLDER(pictures);
+    testfiles::TempDir dir;
+    testfiles::writeFile(dir.file("note.log"), "kept@example.com\r\n");
+    testfiles::writeFile(dir.file("scan.png"), testfiles::readFile(pictures + "/bigfile-01_p2_clean300.png"));
+    testfiles::writeFile(dir.file("song.mp3"), std::string("ID3\x03\0\0\0\0\0\0", 10) + std::string(64, '\0'));
+    testfiles::writeFile(dir.file("tool"), testfiles::readFile("/bin/true"));
+
+    Outcome o = run({"--stats", "--all-files", dir.path()});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, "kept@example.com\n");
+    EXPECT_NE(o.err.find("documents not read: 0\nother files skipped: 3\n"), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find(dir.file("scan.png") + ": picture\n"), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find(dir.file("song.mp3") + ": sound\n"), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find(dir.file("tool") + ": program\n"), std::string::npos) << o.err;
+
+    testfiles::writeFile(dir.file("cut.docx"), testfiles::makeDocx("<w:p>").substr(0, 200));
+    o = run({"--stats", "--all-files", dir.path()});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("documents not read: 1\n  " + dir.file("cut.docx")), std::string::npos) << o.err;
 }
 
 TEST(ExtractCommand, DumpTextShowsWhatTheEngineRead) {

@@ -3,6 +3,7 @@
 #include "filelist/AddFiles.h"
 #include "filelist/DropExpansion.h"
 #include "filelist/SampleFiles.h"
+#include "wordproc/FormatTable.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@ namespace {
 using harvelux::testing::TempTree;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+using ::testing::StartsWith;
 using ::testing::UnorderedElementsAre;
 
 TEST(DropExpansion, FilesAreTakenAsTheyAreInTheDroppedOrder) {
@@ -88,13 +90,25 @@ TEST(AddFilesChoice, SeveralFilesKeepTheirOrderWithRootReduced) {
     EXPECT_THAT(chosenFilesToAdd({}), IsEmpty());
 }
 
-TEST(AddFilesChoice, DialogOffersWordDocumentsThenAllFiles) {
+TEST(AddFilesChoice, DialogOffersAllDocumentsWordDocumentsEachFamilyThenAllFiles) {
     const auto filters = addFilesFilters();
-    ASSERT_EQ(filters.size(), 2u);
-    EXPECT_EQ(filters[0].label, "Word Documents (*.do*)");
-    EXPECT_EQ(filters[0].patterns, "*.do*");
-    EXPECT_EQ(filters[1].label, "All Files (*)");
-    EXPECT_EQ(filters[1].patterns, "*");
+    ASSERT_EQ(filters.size(), 3 + wordproc::formatFamilies().size());
+    EXPECT_EQ(filters[0].label, "All Documents (" + std::string(wordproc::folderScanPattern()) + ")");
+    EXPECT_EQ(filters[0].patterns, wordproc::folderScanPattern());
+    EXPECT_EQ(filters[1].label, "Word Documents (*.do*)");
+    EXPECT_EQ(filters[1].patterns, "*.do*");
+    const std::pair<std::size_t, const char*> families[] = {
+        {2, "Text Documents (*.rtf *.docx *.docm *.dotx *.dotm *.odt *.ott *.doc *.dot"},
+        {3, "PDF Documents (*.pdf)"},
+        {4, "Web Pages (*.mht *.mhtml *.htm *.html *.xhtml)"},
+        {5, "Plain Text (*.txt *.md)"},
+        {6, "Spreadsheets (*.xlsx"},
+        {7, "Presentations (*.pptx"},
+        {8, "E-mail (*.eml"},
+        {9, "Archives (*.zip"}};
+    for (const auto& [index, label] : families) EXPECT_THAT(filters[index].label, StartsWith(label));
+    EXPECT_EQ(filters.back().label, "All Files (*)");
+    EXPECT_EQ(filters.back().patterns, "*");
 }
 
 TEST(SampleFiles, EveryFileDirectlyInSamples) {

@@ -85,6 +85,29 @@ TEST_F(RunReport, CountsAndTheListOfDocumentsThatCouldNotBeRead) {
     EXPECT_EQ(statusLine(), "2 addresses (1 ticked) from 6 documents \u00B7 5 could not be read");
 }
 
+// A dropped folder's pictures and programs are no failures: counted apart,
+// listed after the real ones in a collapsed group.
+TEST_F(RunReport, OtherFilesAreCountedApartAndListedLast) {
+    const std::string tool = docs.file("tool", testfiles::readFile("/bin/true"));
+    const std::string sound = docs.file("song.mp3", std::string("ID3\x03\0\0\0\0\0\0", 10) + std::string(64, '\0'));
+    const std::string missing = docs.path("gone.doc");
+    start();
+    main().fileList().AppendItems({tool, docs.file("a.txt", "a@example.com"), sound, missing});
+    pickMain(command::kStartExtracting);
+    EXPECT_EQ(statusLine(), "1 address from 4 documents \u00B7 1 could not be read \u00B7 2 other files skipped");
+
+    openUnreadList();
+    ASSERT_NE(resultsWindow().unreadDialog(), nullptr);
+    EXPECT_THAT(unreadRows(), ElementsAre(Row{missing, "missing"}, Row{"Other files skipped (2): not documents", ""}));
+    const QTreeWidgetItem* others = resultsWindow().unreadDialog()->list().topLevelItem(1);
+    EXPECT_FALSE(others->isExpanded());
+    ASSERT_EQ(others->childCount(), 2);
+    EXPECT_EQ(others->child(0)->text(1).toStdString(), "program");
+    EXPECT_EQ(others->child(1)->text(1).toStdString(), "sound");
+    clickInDialog("CopyList");
+    EXPECT_EQ(platform.clipboard(), missing + "\tmissing\n" + tool + "\tprogram\n" + sound + "\tsound\n");
+}
+
 TEST_F(RunReport, BackAndASecondRunShowTheSecondRun) {
     start();
     main().fileList().AppendItems({docs.file("one.txt", "a@example.com"), docs.path("gone.doc")});

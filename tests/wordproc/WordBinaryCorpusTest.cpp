@@ -71,5 +71,22 @@ TEST(WordBinaryCorpus, EncryptedAndCutOffDocumentsAreRefused) {
     EXPECT_THROW(corpusText("word-extractor/badfile-01-bad-header.doc"), EngineError);
 }
 
+// A fast-saved Word 6/95 document whose header says its characters are
+// 16-bit: every piece is read, in order, two bytes a character.
+TEST(WordBinaryCorpus, WideWord95PiecesAreReadWhole) {
+    const std::string formats = testfiles::formatsDir();
+    HARVELUX_REQUIRE_SHARED_FOLDER(formats);
+    const std::string text = readDocumentText(readDocumentFile(formats + "/Bug51944.doc"));
+    EXPECT_THAT(text, ::testing::StartsWith("\r\r\rBy Post and Fax (5555 5555)\r"));
+    EXPECT_THAT(text, HasSubstr("with you in your office this morning.\r"));
+    EXPECT_THAT(text, HasSubstr("Yours faithfully"));
+    EXPECT_EQ(text.find('\0'), std::string::npos);
+    std::size_t words = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        words +=
+            static_cast<unsigned char>(text[i]) > ' ' && (i == 0 || static_cast<unsigned char>(text[i - 1]) <= ' ');
+    EXPECT_GE(words, 500u);
+}
+
 }  // namespace
 }  // namespace harvelux::wordproc
