@@ -10,7 +10,7 @@ packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmo
           fonts-crosextra-carlito scdoc)
 if [[ "${1:-}" == "--test" ]]; then
   # file: CPack's Debian generator looks at the programs with it to find their libraries.
-  packages+=(clang libclang-rt-14-dev clang-format clang-tidy xvfb xauth unzip desktop-file-utils appstream dpkg-dev file)
+  packages+=(clang libclang-rt-14-dev clang-format clang-tidy xvfb xauth unzip desktop-file-utils appstream dpkg-dev file parallel)
 fi
 
 missing=()

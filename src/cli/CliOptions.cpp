@@ -11,9 +11,14 @@ const char* usageText() {
            "documents whose extension starts with \"do\" (.doc, .docx, .dot, ...).\n"
            "\n"
            "  -f, --with-filename   write each address beside the document it came from\n"
-           "      --format=FORMAT   lines (default, the clipboard text), text (the\n"
-           "                        \"Save Results\" file) or comma (the \"Save Results With\n"
-           "                        Commas\" file)\n"
+           "      --format=FORMAT   lines (default, the clipboard text with LF line ends),\n"
+           "                        text (the \"Save Results\" file), comma (the \"Save\n"
+           "                        Results With Commas\" file), csv (RFC 4180, one row\n"
+           "                        per address with its names, counts and documents) or\n"
+           "                        jsonl (the same as JSON Lines)\n"
+           "      --crlf            end the lines output's lines with CR LF\n"
+           "  -q, --quiet           no warning on standard error for each document that\n"
+           "                        cannot be read\n"
            "  -o, --output=FILE     write to FILE (whole or not at all) instead of standard\n"
            "                        output\n"
            "      --all-files       scan folders for every file, not only documents\n"
@@ -31,20 +36,29 @@ const char* usageText() {
            "      --raw             read each PATH as UTF-8 text, exactly as it is\n"
            "      --dump-text       print the text read from each document instead of\n"
            "                        addresses\n"
-           "  -j, --jobs=N          read up to N documents at a time (default: the number\n"
-           "                        of cores); the output is the same for every N\n"
+           "  -j, --jobs=N          read up to N documents at a time, N from 1 to 1024,\n"
+           "                        at most 4 per core (default: the number of cores);\n"
+           "                        the output is the same for every N\n"
            "      --files-from=FILE read more PATHs from FILE, one a line (\"-\": standard\n"
            "                        input); they join the PATH arguments in order\n"
            "  -0, --null            the PATHs in --files-from lists end with NUL, not with\n"
            "                        a line end\n"
-           "      --progress        show documents read, addresses and unread documents\n"
-           "                        on standard error while the run goes on\n"
+           "      --progress[=always] show documents read, addresses and unread documents\n"
+           "                        on standard error while the run goes on, when it is a\n"
+           "                        terminal (always: also when it is not)\n"
+           "      --first-position=N the first document is number N of a longer list that\n"
+           "                        was split into parts (the positions --format jsonl\n"
+           "                        writes)\n"
+           "      --merge           the PATHs are the --format jsonl outputs of runs over\n"
+           "                        the parts of one list: write what one run over the\n"
+           "                        whole list writes, in any --format, with or without -f\n"
            "      --stats           print a summary on standard error\n"
            "      --help            display this help and exit\n"
            "      --version         output version information and exit\n"
            "\n"
            "Exit status: 0 when every document was read, 1 when some could not be read\n"
-           "(the addresses of the others are still written), 2 for a usage error.\n";
+           "(the addresses of the others are still written) or no document was found,\n"
+           "2 for a usage error.\n";
 }
 
 namespace {
@@ -88,6 +102,9 @@ constexpr Flag kFlags[] = {
     {nullptr, "--international", &CliOptions::international},
     {nullptr, "--ocr", &CliOptions::ocr},
     {nullptr, "--progress", &CliOptions::progress},
+    {nullptr, "--crlf", &CliOptions::crlf},
+    {nullptr, "--merge", &CliOptions::merge},
+    {"-q", "--quiet", &CliOptions::quiet},
     {nullptr, "--help", &CliOptions::help},
     {nullptr, "--version", &CliOptions::version},
 };
@@ -99,8 +116,12 @@ bool setFormat(CliOptions& options, const std::string& value, std::string& error
         options.format = OutputFormat::Text;
     else if (value == "comma")
         options.format = OutputFormat::Comma;
+    else if (value == "csv")
+        options.format = OutputFormat::Csv;
+    else if (value == "jsonl")
+        options.format = OutputFormat::JsonLines;
     else {
-        error = "invalid format '" + value + "' (use lines, text or comma)";
+        error = "invalid format '" + value + "' (use lines, text, comma, csv or jsonl)";
         return false;
     }
     return true;
@@ -133,6 +154,14 @@ bool setOcrLanguages(CliOptions& options, const std::string& value, std::string&
     return true;
 }
 
+bool setFirstPosition(CliOptions& options, const std::string& value, std::string& error) {
+    const char* end = value.data() + value.size();
+    const auto [ptr, ec] = std::from_chars(value.data(), end, options.firstPosition);
+    if (ec == std::errc() && ptr == end && options.firstPosition >= 1) return true;
+    error = "invalid first position '" + value + "'";
+    return false;
+}
+
 // The list joins the paths before the next path argument.
 bool addPathList(CliOptions& options, const std::string& value, std::string&) {
     options.pathLists.push_back({options.paths.size(), value});
@@ -152,6 +181,7 @@ constexpr ValueOption kValueOptions[] = {
     {"-j", "--jobs", &setJobs},
     {nullptr, "--files-from", &addPathList},
     {nullptr, "--ocr-lang", &setOcrLanguages},
+    {nullptr, "--first-position", &setFirstPosition},
 };
 
 template <typename Option, std::size_t N>
@@ -187,6 +217,10 @@ private:
         const OptionArgument option = splitOption(arg);
         if (option.name == "--") {
             onlyPaths_ = true;
+            return true;
+        }
+        if (option.name == "--progress" && option.inlineValue == std::optional<std::string>("always")) {
+            options_.progress = options_.forceProgress = true;
             return true;
         }
         if (const Flag* flag = named(kFlags, option.name)) {

@@ -8,7 +8,7 @@
 
 namespace harvelux::cli {
 
-enum class OutputFormat { Lines, Text, Comma };
+enum class OutputFormat { Lines, Text, Comma, Csv, JsonLines };
 
 // --files-from FILE: a list of paths read from FILE ("-": standard input),
 // which goes into `paths` before the path argument numbered `position`.
@@ -33,7 +33,12 @@ struct CliOptions {
     std::string ocrLanguages = "eng";  // Tesseract's language names joined by "+"
     bool international = false;  // addresses with letters of every script
     bool stats = false;
-    int jobs = 0;  // 0: the number of cores
+    bool crlf = false;              // the lines output ends its lines in CR LF, as the clipboard text does
+    bool quiet = false;             // no warning for each document that cannot be read
+    bool forceProgress = false;     // --progress=always: also when standard error is no terminal
+    bool merge = false;             // the PATHs are parts' --format jsonl outputs to merge
+    std::size_t firstPosition = 1;  // the list position of the first document
+    int jobs = 0;                   // 0: the number of cores
     bool help = false;
     bool version = false;
 };

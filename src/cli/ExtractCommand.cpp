@@ -1,6 +1,7 @@
 #include "cli/ExtractCommand.h"
 
 #include "cli/ConsolePlatform.h"
+#include "cli/PartMerge.h"
 #include "cli/ProgressLine.h"
 #include "cli/TerminalText.h"
 #include "cli/TextDump.h"
@@ -10,6 +11,7 @@
 #include "extract/ExtractionRun.h"
 #include "filelist/AddFolder.h"
 #include "filelist/FolderScan.h"
+#include "results/AddressTable.h"
 #include "results/InMemoryListView.h"
 #include "results/ListViewWriters.h"
 #include "wordproc/BuiltInEngine.h"
@@ -84,6 +86,7 @@ public:
     std::size_t innerDocuments() const { return innerRead_; }
     void beginRun(std::vector<std::string> paths) override { inner_.beginRun(std::move(paths)); }
     void endRun() override { inner_.endRun(); }
+    wordproc::StorySpans takeStories() override { return inner_.takeStories(); }
     void finishProgress() {
         if (line_)
             line_->clear();
@@ -141,24 +144,58 @@ int dumpTexts(const std::vector<std::string>& paths, const wordproc::ReadOptions
     return failed == 0 ? 0 : 1;
 }
 
-bool writeResults(const results::InMemoryListView& table, OutputFormat format, const results::ExportOutput& output) {
-    switch (format) {
+// What a run gives to write: its rows, as the desktop lists them, and its
+// index by address.
+struct RunResults {
+    results::InMemoryListView table;
+    extract::AddressIndex index;
+};
+
+// The clipboard text's CR LF line ends as LF, piece by piece (a CR at the end
+// of one piece may belong to the LF that starts the next).
+class LineEndsToLf {
+public:
+    explicit LineEndsToLf(const results::ExportOutput& output) : output_(output) {}
+    bool operator()(std::string_view piece) {
+        std::string out;
+        out.reserve(piece.size() + 1);
+        for (const char c : piece) {
+            if (pendingCr_ && c != '\n') out += '\r';
+            pendingCr_ = c == '\r';
+            if (!pendingCr_) out += c;
+        }
+        return output_(out);
+    }
+    bool finish() { return !pendingCr_ || output_("\r"); }
+
+private:
+    const results::ExportOutput& output_;
+    bool pendingCr_ = false;
+};
+
+bool writeResults(const RunResults& run, const CliOptions& options, const results::ExportOutput& output) {
+    switch (options.format) {
         case OutputFormat::Text:
-            return results::writeTextFile(table, output);
+            return results::writeTextFile(run.table, output);
         case OutputFormat::Comma:
-            return results::writeCommaFile(table, output);
+            return results::writeCommaFile(run.table, output);
+        case OutputFormat::Csv:
+            return results::writeAddressCsv(run.index, results::allEntries(run.index), output);
+        case OutputFormat::JsonLines:
+            return results::writeAddressJsonLines(run.index, results::allEntries(run.index), output);
         case OutputFormat::Lines:
             break;
     }
-    return results::writeClipboardText(table, output);
+    if (options.crlf) return results::writeClipboardText(run.table, output);
+    LineEndsToLf lf(output);
+    return results::writeClipboardText(run.table, [&lf](std::string_view piece) { return lf(piece); }) && lf.finish();
 }
 
 // The results to the -o file, whole or not at all, or to `out` as they are
 // formatted. False with a sentence in `error` when they cannot be written.
-bool deliverResults(const CliOptions& options, const results::InMemoryListView& table, std::ostream& out,
-                    std::string& error) {
+bool deliverResults(const CliOptions& options, const RunResults& table, std::ostream& out, std::string& error) {
     if (!options.outputFile) {
-        const bool written = writeResults(table, options.format, [&out](std::string_view piece) {
+        const bool written = writeResults(table, options, [&out](std::string_view piece) {
             out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
             return static_cast<bool>(out);
         });
@@ -169,7 +206,7 @@ bool deliverResults(const CliOptions& options, const results::InMemoryListView& 
     AtomicFile file;
     try {
         if (file.open(*options.outputFile) &&
-            writeResults(table, options.format, [&file](std::string_view piece) { return file.write(piece); }) &&
+            writeResults(table, options, [&file](std::string_view piece) { return file.write(piece); }) &&
             file.commit())
             return true;
     } catch (const std::bad_alloc&) {
@@ -246,9 +283,9 @@ void setUpEngineReader(extract::Word1& word, const CliOptions& options, std::vec
 
 // The extraction run over `documents`: the addresses go to `table`, the
 // documents not read to `failures`. False when a step failed.
-bool collectAddresses(const CliOptions& options, const std::vector<std::string>& documents,
-                      results::InMemoryListView& table, std::vector<Failure>& failures, std::size_t& inner,
-                      std::ostream& err) {
+bool collectAddresses(const CliOptions& options, const std::vector<std::string>& documents, RunResults& run,
+                      std::vector<Failure>& failures, std::size_t& inner, std::ostream& err) {
+    results::InMemoryListView& table = run.table;
     ConsolePlatform console;
     platform::RememberedPointer pointer;
     wordproc::BuiltInEngineFactory factory;
@@ -260,7 +297,8 @@ bool collectAddresses(const CliOptions& options, const std::vector<std::string>&
                           static_cast<int>(documents.size()), err, ::isatty(STDERR_FILENO) != 0);
 
     ProgressLine progressLine(err);
-    if (options.progress)
+    // A status line is for a person watching a terminal, not for a log file.
+    if (options.progress && (options.forceProgress || ::isatty(STDERR_FILENO) != 0))
         reader.setProgressLine(
             &progressLine, [&table] { return static_cast<std::size_t>(table.rowCount()); },
             [&failures] {
@@ -273,6 +311,8 @@ bool collectAddresses(const CliOptions& options, const std::vector<std::string>&
         [] {}};
     wiring.reportFailure = steps.reportFor("the run");
     wiring.internationalAddresses = options.international;
+    wiring.index = &run.index;
+    run.index.setFirstPosition(options.firstPosition);
     extract::Start(wiring);
     inner = reader.innerDocuments();
     reader.finishProgress();
@@ -300,6 +340,37 @@ void printStats(std::size_t documents, const std::vector<Failure>& failures, int
     err << "seconds: " << seconds << '\n';
 }
 
+// --merge: the parts read and merged; their rows as one run lists them.
+int mergeParts(const CliOptions& options, std::ostream& out, std::ostream& err) {
+    std::vector<PartEntry> entries;
+    for (const std::string& path : options.paths) {
+        std::string error;
+        std::string part;
+        try {
+            part = wordproc::readDocumentFile(path);
+        } catch (const std::exception& e) {
+            error = e.what();
+        }
+        if (error.empty() && mergeJsonLines(part, entries, error)) continue;
+        err << "harvelux-extract: " << escapeControls(path) << ": " << escapeControls(error) << '\n';
+        return 1;
+    }
+    RunResults run{results::InMemoryListView::forOption(options.withFilename), mergedIndex(std::move(entries))};
+    for (std::size_t i = 0; i < run.index.size(); ++i) {
+        const extract::AddressIndex::Entry& entry = run.index.entry(i);
+        if (!options.withFilename) {
+            run.table.addRow(entry.spelling);
+            continue;
+        }
+        const auto row = run.table.addRow(run.index.documentName(entry.documents.front().document));
+        run.table.setSecondColumn(row, entry.spelling);
+    }
+    std::string error;
+    if (deliverResults(options, run, out, error)) return 0;
+    err << "harvelux-extract: " << escapeControls(error) << '\n';
+    return 1;
+}
+
 }  // namespace
 
 std::vector<std::string> expandPaths(const CliOptions& options, filelist::ScanProblems* problems) {
@@ -322,20 +393,30 @@ std::vector<std::string> expandPaths(const CliOptions& options, filelist::ScanPr
 
 int runExtractor(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const auto started = std::chrono::steady_clock::now();
+    if (options.merge) return mergeParts(options, out, err);
     filelist::ScanProblems scanProblems;
     const std::vector<std::string> documents = expandPaths(options, &scanProblems);
     const int scanStatus = reportScanProblems(scanProblems, err);
     if (options.dumpText) return std::max(dumpTexts(documents, readOptionsFor(options), out, err), scanStatus);
 
-    results::InMemoryListView table = results::InMemoryListView::forOption(options.withFilename);
+    // A run over nothing is no success: a misspelt folder must not pass unseen.
+    const bool noDocuments = documents.empty();
+    if (noDocuments) err << "harvelux-extract: no documents found\n";
+
+    RunResults run{results::InMemoryListView::forOption(options.withFilename), {}};
+    const results::InMemoryListView& table = run.table;
     std::vector<Failure> failures;
     std::size_t inner = 0;
-    const bool stepsRan = collectAddresses(options, documents, table, failures, inner, err);
+    const bool stepsRan = collectAddresses(options, documents, run, failures, inner, err);
+    if (!options.quiet && !options.stats)
+        for (const Failure& f : failures)
+            if (isRealFailure(f))
+                err << "harvelux-extract: " << escapeControls(f.path) << ": " << escapeControls(f.reason) << '\n';
     // Pictures, programs and other files that hold no document fail nothing.
     const bool allRead = std::none_of(failures.begin(), failures.end(), isRealFailure);
-    int status = allRead && stepsRan ? scanStatus : 1;
+    int status = allRead && stepsRan && !noDocuments ? scanStatus : 1;
     std::string error;
-    if (!deliverResults(options, table, out, error)) {
+    if (!deliverResults(options, run, out, error)) {
         err << "harvelux-extract: " << escapeControls(error) << '\n';
         status = 1;
     }

@@ -14,7 +14,10 @@ std::vector<std::string> splitPathList(std::string_view text, bool nulSeparated)
     while (start < text.size()) {
         std::size_t stop = text.find(end, start);
         if (stop == std::string_view::npos) stop = text.size();
-        if (stop > start) paths.emplace_back(text.substr(start, stop - start));
+        std::size_t last = stop;
+        // A list written on Windows ends its lines in CR LF: the CR is no part of the name.
+        if (!nulSeparated && last > start && text[last - 1] == '\r') --last;
+        if (last > start) paths.emplace_back(text.substr(start, last - start));
         start = stop + 1;
     }
     return paths;

@@ -34,10 +34,12 @@ DocumentReadout readDocument(wordproc::ApplicationFactory& engine, const std::st
         std::string text = range.text();
         readout.inner = document->takeInnerDocuments();
         readout.partNotRead = document->partNotRead();
+        wordproc::StorySpans stories = range.stories();
         document->close();
         word->quit();
         readout.status = DocumentReadout::Status::Read;
         readout.text = std::move(text);
+        readout.stories = std::move(stories);
     } catch (...) {
         readout.status = DocumentReadout::Status::Unreadable;
         readout.inner.clear();

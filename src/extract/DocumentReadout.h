@@ -20,6 +20,7 @@ struct DocumentReadout {
     };
     Status status = Status::Unreadable;
     std::string text;
+    wordproc::StorySpans stories;  // where each story of `text` begins
     std::string error;
     // Why an unreadable document could not be read.
     wordproc::UnreadableReason reason = wordproc::UnreadableReason::Damaged;

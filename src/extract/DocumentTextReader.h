@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wordproc/StoryKind.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,6 +44,8 @@ public:
     // The documents inside the document last asked for, depth first, in its
     // order; each is handed over once.
     virtual std::vector<InnerText> takeInnerDocuments() { return {}; }
+    // Where each story of the text last returned begins (none: all main text).
+    virtual wordproc::StorySpans takeStories() { return {}; }
 };
 
 }  // namespace harvelux::extract

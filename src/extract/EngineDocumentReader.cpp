@@ -80,6 +80,7 @@ std::string Word1::ReturnDocumentString(const std::string& path) {
     // directly.
     lastUnread_.reset();
     lastInner_.clear();
+    lastStories_.clear();
     DocumentReadout readout = readAhead_ ? readAhead_->take(path, pump) : readDocument(engine_, path, options_);
     if (readout.status == DocumentReadout::Status::EngineUnavailable) lastUnread_ = kEngineUnavailable;
     // The cause as the engine words it ("not a readable ZIP archive"), as
@@ -114,6 +115,7 @@ std::string Word1::ReturnDocumentString(const std::string& path) {
         return std::string();
     }
     lastInner_ = innerTexts(path, readout, onUnreadable_);
+    lastStories_ = std::move(readout.stories);
     // Handed on, not copied: a text may run to many megabytes.
     return std::move(readout.text);
 }

@@ -55,6 +55,7 @@ public:
     std::optional<std::string> unreadReason() const override { return lastUnread_; }
     std::vector<InnerText> takeInnerDocuments() override { return std::move(lastInner_); }
     bool unreadIsOtherFile() const override { return lastOtherFile_; }
+    wordproc::StorySpans takeStories() override { return std::move(lastStories_); }
 
 private:
     wordproc::ApplicationFactory& engine_;
@@ -68,6 +69,7 @@ private:
     std::optional<std::string> lastUnread_;
     std::vector<InnerText> lastInner_;
     bool lastOtherFile_ = false;
+    wordproc::StorySpans lastStories_;
     std::unique_ptr<class ReadAhead> readAhead_;
 };
 

@@ -170,7 +170,8 @@ std::string toLowerAscii(std::string_view word) {
 }  // namespace
 
 std::vector<std::string> ExtractEmails(std::string_view text, SeenAddresses& seen, const CandidatePump& pump,
-                                       AddressOptions options) {
+                                       AddressOptions options,
+                                       const AddressObserver& observe) {
     // Every candidate contains "@", so instead of cutting the whole text into
     // words, jump from one "@" to the next and widen it to its word.
     std::vector<std::string> result;
@@ -196,10 +197,14 @@ std::vector<std::string> ExtractEmails(std::string_view text, SeenAddresses& see
         if (pump) pump();
         if (word.size() > kMaxAddressLength) continue;
         if (options.international && !isAscii(word)) {
-            if (IsValidInternationalEmail(word) && seen.insert(internationalKey(word))) result.emplace_back(word);
+            if (!IsValidInternationalEmail(word)) continue;
+            if (observe) observe(word, begin, end);
+            if (seen.insert(internationalKey(word))) result.emplace_back(word);
             continue;
         }
-        if (IsValidEmail(word) && seen.insert(toLowerAscii(word))) result.emplace_back(word);
+        if (!IsValidEmail(word)) continue;
+        if (observe) observe(word, begin, end);
+        if (seen.insert(toLowerAscii(word))) result.emplace_back(word);
     }
     return result;
 }

@@ -44,9 +44,14 @@ private:
 // during a long document. May be empty.
 using CandidatePump = std::function<void()>;
 
+// Told of every address of a text, new or not, as spelled and with the
+// offsets of its word in the text. May be empty.
+using AddressObserver = std::function<void(std::string_view address, std::size_t begin, std::size_t end)>;
+
 // The addresses of `text` not yet in `seen`, in order of first occurrence,
 // spelled as found; each one returned is added to `seen`.
 std::vector<std::string> ExtractEmails(std::string_view text, SeenAddresses& seen, const CandidatePump& pump = {},
-                                       AddressOptions options = {});
+                                       AddressOptions options = {},
+                                       const AddressObserver& observe = {});
 
 }  // namespace harvelux::extract

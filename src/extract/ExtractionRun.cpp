@@ -1,6 +1,7 @@
 #include "extract/ExtractionRun.h"
 
 #include "common/ErrorReport.h"
+#include "extract/DisplayName.h"
 #include "extract/ExtractEmails.h"
 
 #include <memory>
@@ -100,6 +101,7 @@ public:
         trap_.step(122, [&] { hourglass(); });
         trap_.step(124, [&] { text_ = w_.reader.ReturnDocumentString(path_); });
         noteUnread();
+        if (w_.index) beginIndexedDocument(i);
     }
 
     // Steps 128-130: the document's new addresses.
@@ -110,7 +112,7 @@ public:
             // document's must not be added again under this path.
             addresses_.clear();
             if (!seen_) throw std::runtime_error("Object variable or With block variable not set");
-            addresses_ = ExtractEmails(text_, *seen_, candidatePump_, {w_.internationalAddresses});
+            addresses_ = ExtractEmails(text_, *seen_, candidatePump_, {w_.internationalAddresses}, indexOccurrence_);
         });
         // A document without candidate words lets messages through after it.
         trap_.step(130, [&] {
@@ -210,6 +212,17 @@ private:
         } catch (...) {}
     }
 
+    // The index is an extra: should it fail, the run goes on without it.
+    void beginIndexedDocument(int i) {
+        try {
+            stories_ = w_.reader.takeStories();
+            w_.index->beginDocument(path_, static_cast<std::size_t>(i));
+        } catch (...) {}
+    }
+    void indexOccurrence(std::string_view address, std::size_t begin, std::size_t end) {
+        w_.index->add(address, wordproc::storyAt(stories_, begin), displayNameBefore(text_, begin, end));
+    }
+
     const RunWiring& w_;
     ErrorTrap trap_;
     std::vector<std::string> addresses_;
@@ -220,6 +233,12 @@ private:
     // Whether the current document has let messages through yet.
     bool pumpedForDocument_ = false;
     const CandidatePump candidatePump_ = [this] { pumpAtCandidate(); };
+    wordproc::StorySpans stories_;
+    const AddressObserver indexOccurrence_ =
+        w_.index ? AddressObserver([this](std::string_view address, std::size_t begin, std::size_t end) {
+            indexOccurrence(address, begin, end);
+        })
+                 : AddressObserver();
 };
 
 // Ends the reader's run however the loop over the documents is left.

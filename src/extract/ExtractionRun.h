@@ -8,6 +8,7 @@
 #pragma once
 
 #include "common/ErrorReport.h"
+#include "extract/AddressIndex.h"
 #include "extract/DocumentTextReader.h"
 #include "extract/RunSummary.h"
 #include "platform/Platform.h"
@@ -79,6 +80,9 @@ struct RunWiring {
     StepFailureReport reportFailure = {};
     // "Find International Addresses": letters of every script in addresses.
     bool internationalAddresses = false;
+    // Filled in as the run goes, when given: every occurrence of every
+    // address, with its document, story and display name.
+    AddressIndex* index = nullptr;
 };
 
 enum class RunOutcome { NoFiles, Declined, Completed };

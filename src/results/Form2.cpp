@@ -2,6 +2,7 @@
 
 #include "common/Twips.h"
 #include "platform/QtPlatform.h"
+#include "results/CsvExport.h"
 #include "results/ResultsIcons.h"
 #include "results/ResultsLayout.h"
 #include "results/ResultsMenu.h"
@@ -19,6 +20,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -33,6 +35,7 @@ constexpr ToolbarButton kToolbarButtons[] = {
     {kCommandSaveResults, "Save Results", 100},
     {kCommandSaveComma, "Save Results With Commas", 180},
     {kCommandCopyToClipboard, "Save Results To Clipboard", 180},
+    {kCommandSaveCsv, kCommandCaptionSaveCsv, 160},
 };
 
 // Sets a flag for as long as the scope lasts.
@@ -69,6 +72,12 @@ Form2::Form2(platform::Platform& platform, QWidget* parent)
     list_.widget().viewport()->setMouseTracking(true);
     list_.widget().viewport()->installEventFilter(this);
     list_.widget().installEventFilter(this);
+
+    auto* saveCsv = new QAction(QString::fromUtf8(kCommandCaptionSaveCsv), this);
+    saveCsv->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    saveCsv->setShortcutContext(Qt::WindowShortcut);
+    addAction(saveCsv);
+    connect(saveCsv, &QAction::triggered, this, [this] { CommandBars_Execute(kCommandSaveCsv); });
 
     connect(toolBar_, &QToolBar::actionTriggered, this,
             [this](QAction* action) { CommandBars_Execute(action->data().toInt()); });
@@ -118,6 +127,7 @@ void Form2::setFilenameColumns(bool withFilename) {
         return;
     }
     list_.setColumns(resultColumns(withFilename));
+    index_.clear();
 }
 
 void Form2::setRunSummary(const extract::RunSummary& summary) {
@@ -179,6 +189,24 @@ void Form2::ClearResults() {
     if (busy_) return;
     ensureLoaded();
     list_.clearRows();
+    index_.clear();
+}
+
+void Form2::SaveCsv() {
+    runExclusively([this] {
+        // The ticked rows in the order shown, each address once.
+        std::vector<std::size_t> entries;
+        std::vector<bool> taken(index_.size(), false);
+        const int addressColumn = list_.columnCount();
+        for (int row = 1; row <= list_.rowCount(); ++row) {
+            if (!list_.isChecked(row)) continue;
+            const std::optional<std::size_t> entry = index_.find(list_.cell(row, addressColumn));
+            if (!entry || taken[*entry]) continue;
+            taken[*entry] = true;
+            entries.push_back(*entry);
+        }
+        saveIndexAsCsv(index_, entries, platform_, pointer_);
+    });
 }
 
 template <typename Command>
@@ -230,6 +258,9 @@ void Form2::CommandBars_Execute(int id) {
             break;
         case kCommandClearResults:
             ClearResults();
+            break;
+        case kCommandSaveCsv:
+            SaveCsv();
             break;
         case kCommandCopySelected:
             CopySelectedRows();

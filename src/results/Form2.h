@@ -36,6 +36,7 @@ enum ResultsCommand : int {
     kCommandSaveComma = 1002,
     kCommandCopyToClipboard = 1003,
     kCommandClearResults = 1004,
+    kCommandSaveCsv = 1005,
 };
 
 class Form2 final : public QWidget, public ResultsWindowInterface {
@@ -58,6 +59,7 @@ public:
     void setRunSummary(const extract::RunSummary& summary) override;
     void showResults() override;
     bool isBusy() const override { return busy_; }
+    extract::AddressIndex* addressIndex() override { return &index_; }
 
     // Commands of the window.
     void Back();
@@ -65,6 +67,8 @@ public:
     void SaveResults();
     void SaveComma();
     void CopyResultsToClipboard();
+    // The ticked rows by address, with names, counts and documents (Ctrl+Shift+S).
+    void SaveCsv();
     void CommandBars_Execute(int id);
 
     bool isLoaded() const { return loaded_; }
@@ -112,6 +116,7 @@ private:
     ResultsList list_;
     QLabel* status_;
     extract::RunSummary summary_;
+    extract::AddressIndex index_;
     QPointer<UnreadDialog> unreadDialog_;
     platform::WidgetPointer pointer_;
     bool loaded_ = false;

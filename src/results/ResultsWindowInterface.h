@@ -28,6 +28,10 @@ public:
     // True while the results window is busy exporting; the main window
     // ignores commands that would disturb it.
     virtual bool isBusy() const = 0;
+
+    // Where the run keeps its index by address, for the exports by address;
+    // null when the window keeps none.
+    virtual extract::AddressIndex* addressIndex() { return nullptr; }
 };
 
 }  // namespace harvelux::results

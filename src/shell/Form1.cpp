@@ -397,7 +397,7 @@ void Form1::Start() {
     progressSink_.beginRun(modes);
     ShowRunState(*toolbar_, *menuBar_, true);
     extract::RunSummary summary;
-    const extract::RunWiring wiring{
+    extract::RunWiring wiring{
         fileList_,
         [this] { return optionValue(); },
         services_.results.resultRows(),
@@ -420,6 +420,7 @@ void Form1::Start() {
         {},
         international_,
     };
+    wiring.index = services_.results.addressIndex();
     extract::Start(wiring);
     ShowRunState(*toolbar_, *menuBar_, false);
 }

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "wordproc/ReadOptions.h"
+#include "wordproc/StoryKind.h"
 #include "wordproc/UnreadableReason.h"
 
 #include <memory>
@@ -33,13 +34,17 @@ private:
 // The text of a document's main story (or of all its stories, as the
 // document was opened), UTF-8, in the form a word processor's
 // range gives: paragraphs end in CR, table cells in CR BEL, and so on.
+// `stories` says where each story of the text begins (none: all main text).
 class Range {
 public:
-    explicit Range(std::shared_ptr<const std::string> text) : text_(std::move(text)) {}
+    explicit Range(std::shared_ptr<const std::string> text, StorySpans stories = {})
+        : text_(std::move(text)), stories_(std::move(stories)) {}
     const std::string& text() const { return *text_; }
+    const StorySpans& stories() const { return stories_; }
 
 private:
     std::shared_ptr<const std::string> text_;
+    StorySpans stories_;
 };
 
 // A document held inside another (an archive's member, an e-mail's

@@ -48,10 +48,15 @@ TEST(ExtractCommand, RawTextsDeduplicateAcrossTheRun) {
     const Outcome o = run({"--raw", dir.file("1.txt"), dir.file("2.txt")});
     EXPECT_EQ(o.status, 0);
     // Line feeds and form feeds end words; a full stop at a word's end is not part of it.
-    EXPECT_EQ(o.out,
-              "x@example.com\r\ny@example.org\r\nz@example.net\r\nw@example.com\r\na+b@example.com\r\n"
-              "x..y@example.com\r\n"
-              "-x@example.com\r\na@b.cc\r\nc@d.ee\r\ne@f.gg\r\nv@example.com\r\n");
+    const std::string lines =
+        "x@example.com\ny@example.org\nz@example.net\nw@example.com\na+b@example.com\n"
+        "x..y@example.com\n"
+        "-x@example.com\na@b.cc\nc@d.ee\ne@f.gg\nv@example.com\n";
+    EXPECT_EQ(o.out, lines);
+    // --crlf: the clipboard text's line ends.
+    std::string crlf;
+    for (const char c : lines) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    EXPECT_EQ(run({"--crlf", "--raw", dir.file("1.txt"), dir.file("2.txt")}).out, crlf);
 }
 
 TEST(ExtractCommand, FormatsOverAFolderMatchTheSaveFilesByteForByte) {
@@ -112,7 +117,7 @@ TEST(ExtractCommand, FormatsOverAFolderMatchTheSaveFilesByteForByte) {
     o = run({"--format", "lines", dir.path()});
     EXPECT_EQ(o.status, 0);
     EXPECT_EQ(o.out.find("dave@"), std::string::npos);
-    EXPECT_NE(o.out.find("carol@example.net\r\n"), std::string::npos);
+    EXPECT_NE(o.out.find("carol@example.net\n"), std::string::npos);
 }
 
 TEST(ExtractCommand, UnreadableDocumentsSetTheStatusButNotTheOutput) {
@@ -123,11 +128,16 @@ TEST(ExtractCommand, UnreadableDocumentsSetTheStatusButNotTheOutput) {
     const Outcome o =
         run({"--stats", dir.file("bad.docx"), dir.file("fifo.docx"), dir.file("missing.doc"), dir.file("good.docx")});
     EXPECT_EQ(o.status, 1);
-    EXPECT_EQ(o.out, "a@example.com\r\n");
+    EXPECT_EQ(o.out, "a@example.com\n");
     EXPECT_NE(o.err.find("documents read: 1\n"), std::string::npos) << o.err;
     EXPECT_NE(o.err.find("documents not read: 3\n"), std::string::npos);
     EXPECT_NE(o.err.find(dir.file("fifo.docx") + ": "), std::string::npos);
     EXPECT_NE(o.err.find("addresses: 1\n"), std::string::npos);
+
+    // Without --stats each one is a line on standard error; -q silences them.
+    const Outcome warned = run({dir.file("missing.doc"), dir.file("good.docx")});
+    EXPECT_EQ(warned.err.rfind("harvelux-extract: " + dir.file("missing.doc") + ": ", 0), 0u) << warned.err;
+    EXPECT_EQ(run({"-q", dir.file("missing.doc"), dir.file("good.docx")}).err, "");
 
     // An output file that cannot be written is an error too.
     const Outcome w = run({"-o", dir.file("good.docx/out.txt"), dir.file("good.docx")});
@@ -142,8 +152,8 @@ TEST(ExtractCommand, ReadsUndecodableNamesAndNamesWhatItCouldNotScan) {
     const std::string tooLong = testfiles::makeTooLongPath(dir.path(), "lost@example.com\r\n");
     const Outcome o = run({dir.path()});
     EXPECT_EQ(o.status, 1);
-    EXPECT_NE(o.out.find("first@example.com\r\n"), std::string::npos);
-    EXPECT_NE(o.out.find("second@example.com\r\n"), std::string::npos);
+    EXPECT_NE(o.out.find("first@example.com\n"), std::string::npos);
+    EXPECT_NE(o.out.find("second@example.com\n"), std::string::npos);
     EXPECT_EQ(o.err, "harvelux-extract: could not scan " + tooLong + ": File name too long\n");
 }
 
@@ -160,8 +170,13 @@ TEST(ExtractCommand, OlderFormatsAreReadWhenNamedOrWithAllFiles) {
     testfiles::writeFile(dir.file("cut.wpd"), wpd.substr(0, 40));
 
     EXPECT_NE(run({"--stats", dir.path()}).err.find("documents read: 2\n"), std::string::npos);
+    testfiles::TempDir empty;
+    const Outcome none = run({"--stats", empty.path()});
+    EXPECT_NE(none.err.find("documents read: 0\n"), std::string::npos);
+    EXPECT_NE(none.err.find("no documents found\n"), std::string::npos);
+    EXPECT_EQ(none.status, 1);
     const Outcome named = run({"--stats", dir.file("letter.wpd"), dir.file("page.mht"), dir.file("cut.wpd")});
-    EXPECT_EQ(named.out, "web@example.org\r\n");
+    EXPECT_EQ(named.out, "web@example.org\n");
     EXPECT_NE(named.err.find("documents read: 2\n"), std::string::npos) << named.err;
     EXPECT_NE(named.err.find(dir.file("cut.wpd") + ": the WordPerfect document"), std::string::npos) << named.err;
     EXPECT_NE(run({"--stats", "--all-files", dir.path()}).err.find("documents read: 2\n"), std::string::npos);
@@ -181,7 +196,7 @@ TEST(ExtractCommand, OtherFilesAreSkippedNotFailed) {
 
     Outcome o = run({"--stats", "--all-files", dir.path()});
     EXPECT_EQ(o.status, 0) << o.err;
-    EXPECT_EQ(o.out, "kept@example.com\r\n");
+    EXPECT_EQ(o.out, "kept@example.com\n");
     EXPECT_NE(o.err.find("documents not read: 0\nother files skipped: 3\n"), std::string::npos) << o.err;
     EXPECT_NE(o.err.find(dir.file("scan.psd") + ": picture\n"), std::string::npos) << o.err;
     EXPECT_NE(o.err.find(dir.file("song.mp3") + ": sound\n"), std::string::npos) << o.err;
@@ -212,9 +227,8 @@ TEST(ExtractCommand, AllStoriesReadsHeadersNotesBoxesAndLinksAlsoForDumpText) {
                          "{\\rtf1{\\header head@example.com\\par}Body body@example.com\\par"
                          "{\\field{\\*\\fldinst HYPERLINK \"mailto:link@example.com\"}{\\fldrslt Lee}}\\par}");
     for (const char* jobs : {"-j1", "-j3"}) {
-        EXPECT_EQ(run({jobs, rtf}).out, "body@example.com\r\n");
-        EXPECT_EQ(run({jobs, "--all-stories", rtf}).out,
-                  "body@example.com\r\nhead@example.com\r\nlink@example.com\r\n");
+        EXPECT_EQ(run({jobs, rtf}).out, "body@example.com\n");
+        EXPECT_EQ(run({jobs, "--all-stories", rtf}).out, "body@example.com\nhead@example.com\nlink@example.com\n");
     }
     EXPECT_EQ(run({"--dump-text", "--all-stories", rtf}).out,
               "== " + rtf + "\nBody body@example.com\\r\nLee\\r\nhead@example.com\\r\nlink@example.com\\r\n");
@@ -259,16 +273,21 @@ TEST(ExtractCommand, PathListsJoinTheArgumentsInOrder) {
         testfiles::writeFile(dir.file(name), std::string("x@") + name[0] + ".example.com");
     const std::string listed = dir.file("list.txt");
     testfiles::writeFile(listed, dir.file("e.txt") + "\n");
-    const std::string expected = "x@d.example.com\r\nx@a.example.com\r\nx@b.example.com\r\nx@e.example.com\r\n";
+    const std::string expected = "x@d.example.com\nx@a.example.com\nx@b.example.com\nx@e.example.com\n";
 
     Outcome o = run({dir.file("d.txt"), "--files-from", "-", "--files-from=" + listed},
                     dir.file("a.txt") + "\n" + dir.file("b c.txt") + "\n\n");
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.out, expected);
+    // A list written with CR LF line ends names the same files.
+    o = run({dir.file("d.txt"), "--files-from", "-", "--files-from=" + listed},
+            dir.file("a.txt") + "\r\n" + dir.file("b c.txt") + "\r\n\r\n");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, expected);
     o = run({"-0", dir.file("d.txt"), "--files-from", "-", "--files-from", listed},
             dir.file("a.txt") + std::string(1, '\0') + dir.file("b c.txt"));
-    EXPECT_EQ(o.out, "x@d.example.com\r\nx@a.example.com\r\nx@b.example.com\r\n") << "the NUL form reads "
-                                                                                     "the whole line file as one path";
+    EXPECT_EQ(o.out, "x@d.example.com\nx@a.example.com\nx@b.example.com\n") << "the NUL form reads "
+                                                                               "the whole line file as one path";
     o = run({"--files-from", dir.file("no-such-list")});
     EXPECT_EQ(o.status, 2);
     EXPECT_NE(o.err.find("no-such-list"), std::string::npos);
@@ -293,7 +312,9 @@ TEST(ExtractCommand, ProgressLineIsThrottledAndClearedAtTheEnd) {
 
     testfiles::TempDir dir;
     testfiles::writeFile(dir.file("a.txt"), "a@example.com");
-    const Outcome o = run({"--progress", "-j", "1", dir.file("a.txt"), dir.file("missing.doc")});
+    // Standard error is no terminal here: the line is shown only when forced.
+    EXPECT_EQ(run({"--progress", "-q", dir.file("a.txt")}).err, "");
+    const Outcome o = run({"--progress=always", "-q", "-j", "1", dir.file("a.txt"), dir.file("missing.doc")});
     EXPECT_EQ(o.err.rfind("\r0/2 documents, 0 addresses, 0 unread", 0), 0u) << o.err;
     EXPECT_EQ(o.err.back(), '\r') << "the line is erased at the end";
 }

@@ -4,6 +4,7 @@
 #include "OutOfMemoryList.h"
 #include "ResultsTestSupport.h"
 
+#include "results/CsvExport.h"
 #include "results/InMemoryListView.h"
 #include "results/ListViewWriters.h"
 
@@ -245,6 +246,36 @@ TEST_F(ExportTest, CommandsGivenWhileAnExportRunsAreIgnored) {
     EXPECT_EQ(form->list().rowCount(), 0);
     form->Back();
     EXPECT_EQ(mainShown, 1);
+}
+
+}  // namespace
+}  // namespace harvelux::results::testing
+
+namespace harvelux::results::testing {
+namespace {
+
+// Save Results As CSV: the ticked rows in the order shown, by address from
+// the run's index; ".csv" is added to a name typed without extension.
+TEST_F(ExportTest, SaveAsCsvWritesTheTickedRowsByAddress) {
+    fill(true, {{"a.doc", "ann@example.com"}, {"a.doc", "bob@example.org"}, {"b.doc", "cy@example.net"}});
+    extract::AddressIndex& index = *form->addressIndex();
+    index.beginDocument("a.doc", 1);
+    index.add("ann@example.com", wordproc::StoryKind::Main, "Ann");
+    index.add("bob@example.org", wordproc::StoryKind::Main);
+    index.beginDocument("b.doc", 2);
+    index.add("cy@example.net", wordproc::StoryKind::Footnotes);
+    index.add("ANN@example.com", wordproc::StoryKind::HeadersFooters);
+    form->list().setChecked(2, false);
+    platform.saveAnswers.push_back(path("out"));
+    form->CommandBars_Execute(kCommandSaveCsv);
+    EXPECT_EQ(readFile(path("out.csv")),
+              "\xEF\xBB\xBF"
+              "address,name,documents,times,first_document,all_documents,where\r\n"
+              "ann@example.com,Ann,2,2,a.doc,\"a.doc\nb.doc\",\"main text\nheader or footer\"\r\n"
+              "cy@example.net,,1,1,b.doc,b.doc,footnote\r\n");
+    EXPECT_EQ(platform.messageTexts(), (std::vector<std::string>{"Done."}));
+    EXPECT_EQ(withCsvExtension("/d.x/list"), "/d.x/list.csv");
+    EXPECT_EQ(withCsvExtension("/d/list.txt"), "/d/list.txt");
 }
 
 }  // namespace

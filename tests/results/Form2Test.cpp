@@ -154,7 +154,7 @@ TEST_F(Form2Test, BackEmptiesTheListShowsTheMainWindowAndHides) {
 
 TEST_F(Form2Test, CommandDispatchClearsOnlyOn1004AndIgnoresUnknownIds) {
     fill(true, {{"/d/x.doc", "a@b.cc"}});
-    for (int id : {0, 999, 1005, 2000, 2004}) form->CommandBars_Execute(id);
+    for (int id : {0, 999, 1006, 2000, 2004}) form->CommandBars_Execute(id);
     EXPECT_EQ(form->list().rowCount(), 1);
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_TRUE(platform.dialogTitles.empty());
@@ -167,7 +167,7 @@ TEST_F(Form2Test, CommandDispatchClearsOnlyOn1004AndIgnoresUnknownIds) {
     EXPECT_FALSE(form->isVisible());
 }
 
-TEST_F(Form2Test, ToolbarHasFourCaptionedIconButtonsAndThereIsNoMenuBar) {
+TEST_F(Form2Test, ToolbarHasFiveCaptionedIconButtonsAndThereIsNoMenuBar) {
     form->setFilenameColumns(false);
     QToolBar& bar = form->toolBar();
     EXPECT_EQ(bar.objectName(), QStringLiteral("Standard"));
@@ -178,20 +178,21 @@ TEST_F(Form2Test, ToolbarHasFourCaptionedIconButtonsAndThereIsNoMenuBar) {
     EXPECT_LE(form->menuBar().geometry().bottom(), bar.geometry().top());
 
     const QList<QAction*> actions = bar.actions();
-    ASSERT_EQ(actions.size(), 4);
+    ASSERT_EQ(actions.size(), 5);
     const std::vector<std::pair<int, QString>> expected{{1000, "Back"},
                                                         {1001, "Save Results"},
                                                         {1002, "Save Results With Commas"},
-                                                        {1003, "Save Results To Clipboard"}};
-    const int widths[] = {100, 100, 180, 180};
-    for (int i = 0; i < 4; ++i) {
+                                                        {1003, "Save Results To Clipboard"},
+                                                        {1005, "Save Results As CSV"}};
+    const int widths[] = {100, 100, 180, 180, 160};
+    for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(actions[i]->data().toInt(), expected[i].first);
         EXPECT_EQ(actions[i]->text(), expected[i].second);
         EXPECT_EQ(bar.widgetForAction(actions[i])->width(), widths[i]);
         EXPECT_FALSE(actions[i]->icon().pixmap(48, 48).isNull()) << expected[i].first;
     }
     EXPECT_FALSE(resultsCommandIcon(kCommandClearResults).pixmap(48, 48).isNull());
-    EXPECT_TRUE(resultsCommandIcon(1005).isNull());
+    EXPECT_TRUE(resultsCommandIcon(1006).isNull());
 
     // Pressing a button runs its command.
     form->resultRows().addRow("a@b.cc");

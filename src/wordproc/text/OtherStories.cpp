@@ -2,6 +2,7 @@
 
 #include "wordproc/text/MailtoLinks.h"
 #include "wordproc/text/ReaderCaps.h"
+#include "wordproc/text/StoryMarks.h"
 
 namespace harvelux::wordproc {
 
@@ -35,7 +36,12 @@ std::string OtherStories::appendTo(std::string main) const {
     // The main story ends with its paragraph mark, as every story does, so
     // that its last word never runs into the next story's first.
     if (!main.empty() && main.back() != '\r' && bytes_ > 0) main += '\r';
-    for (const std::string& story : stories_) main += story;
+    for (std::size_t kind = 0; kind < kKinds; ++kind) {
+        if (stories_[kind].empty()) continue;
+        markStory(main, static_cast<StoryKind>(kind));
+        main += stories_[kind];
+    }
+    if (!links_.empty()) markStory(main, StoryKind::LinkTargets);
     for (const std::string& link : links_) {
         main += link;
         main += '\r';

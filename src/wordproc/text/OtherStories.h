@@ -6,6 +6,7 @@
 #pragma once
 
 #include "wordproc/EngineInterface.h"
+#include "wordproc/StoryKind.h"
 
 #include <array>
 #include <cstddef>
@@ -15,10 +16,6 @@
 #include <vector>
 
 namespace harvelux::wordproc {
-
-// Notes are a presentation's speaker notes; Properties the strings of a
-// document's properties (title, author, custom properties).
-enum class StoryKind : std::size_t { Footnotes, Endnotes, Comments, TextBoxes, HeadersFooters, Notes, Properties };
 
 class OtherStories {
 public:
@@ -45,7 +42,8 @@ public:
     // field to a mailto: address.
     void addFieldCode(std::string_view code);
 
-    // `main` followed by the stories and then the link addresses, one a line.
+    // `main` followed by the stories and then the link addresses, one a line;
+    // each story marked where it begins when this thread marks stories.
     std::string appendTo(std::string main) const;
 
 private:

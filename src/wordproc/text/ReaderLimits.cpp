@@ -19,7 +19,7 @@ std::int64_t budgetClock(const void* budget) { return nanoseconds(static_cast<co
 }  // namespace
 
 ReaderLimits readerLimitsOfThisThread() {
-    ReaderLimits limits{TextLimitScope::current(), 0, nullptr, nullptr};
+    ReaderLimits limits{TextLimitScope::current(), 0, nullptr, nullptr, StoryMarksScope::current()};
     if (const WorkBudget* budget = WorkBudget::current()) {
         limits.deadline = nanoseconds(budget->deadline());
         limits.now = &budgetClock;
@@ -29,7 +29,8 @@ ReaderLimits readerLimitsOfThisThread() {
 }
 
 ReaderLimitsScope::ReaderLimitsScope(const ReaderLimits* limits)
-    : text_(limits ? limits->textLimit : TextLimitScope::current()) {
+    : text_(limits ? limits->textLimit : TextLimitScope::current()),
+      marks_(limits ? limits->storyMarks : StoryMarksScope::current()) {
     if (!limits || !limits->now) return;
     budget_.emplace(timePoint(limits->deadline), [limits] { return timePoint(limits->now(limits->clock)); });
     WorkBudget::chargeLarge();

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "wordproc/WorkBudget.h"
+#include "wordproc/text/StoryMarks.h"
 #include "wordproc/text/TextBuilder.h"
 
 #include <cstddef>
@@ -22,6 +23,7 @@ struct ReaderLimits {
     std::int64_t deadline;
     std::int64_t (*now)(const void* clock);
     const void* clock;
+    bool storyMarks;  // whether the readers mark their stories (StoryMarks.h)
 };
 
 // The engine's side: this thread's text cap and work budget.
@@ -35,6 +37,7 @@ public:
 
 private:
     TextLimitScope text_;
+    StoryMarksScope marks_;
     std::optional<WorkBudget> budget_;
 };
 
