@@ -310,6 +310,7 @@ void Form1::CommandBars_Execute(int id) {
             break;
         case command::kMenuInternational:
             toggleInternational();
+            break;
         case command::kMenuOcr:
             toggleOcr();
             break;

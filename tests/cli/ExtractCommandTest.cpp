@@ -243,11 +243,11 @@ TEST(ExtractCommand, InternationalFindsAddressesWithLettersOfEveryScript) {
     EXPECT_EQ(o.status, 0);
     EXPECT_EQ(o.out.substr(0, plain.size()), plain);
     EXPECT_EQ(o.out.substr(plain.size()),
-              "zo\xC3\xA9@example.fr\r\nj\xC3\xBCrgen@b\xC3\xBC"
-              "cher.de\r\n"
-              "\xE7\x94\xA8\xE6\x88\xB7@\xE4\xBE\x8B\xE5\xAD\x90.\xE5\xB9\xBF\xE5\x91\x8A\r\n"
+              "zo\xC3\xA9@example.fr\nj\xC3\xBCrgen@b\xC3\xBC"
+              "cher.de\n"
+              "\xE7\x94\xA8\xE6\x88\xB7@\xE4\xBE\x8B\xE5\xAD\x90.\xE5\xB9\xBF\xE5\x91\x8A\n"
               "\xD0\xB8\xD0\xB2\xD0\xB0\xD0\xBD@\xD0\xBF\xD1\x80\xD0\xB8\xD0\xBC\xD0\xB5"
-              "\xD1\x80.\xD1\x80\xD1\x84\r\n");
+              "\xD1\x80.\xD1\x80\xD1\x84\n");
     EXPECT_EQ(run({"--international=1", docx}).status, 2);
 }
 

@@ -15,11 +15,11 @@ total=$(wc -l < "$work/list")
 per=$(( (total + 3) / 4 ))
 export extract per
 parallel --pipe -N "$per" -j 4 --will-cite \
-    '"$extract" -q -j1 --all-files --all-stories --files-from - --format jsonl --first-position $(( ({#} - 1) * per + 1 )) > '"$work"'/part{#}.jsonl' \
+    '"$extract" -q -j1 --all-files --files-from - --format jsonl --first-position $(( ({#} - 1) * per + 1 )) > '"$work"'/part{#}.jsonl' \
     < "$work/list" || true
 for args in "" "-f" "--format text" "-f --format comma" "--format csv" "--format jsonl" "-f --crlf"; do
     # shellcheck disable=SC2086
-    "$extract" -q --all-files --all-stories --files-from "$work/list" $args > "$work/one" || true
+    "$extract" -q --all-files --files-from "$work/list" $args > "$work/one" || true
     # shellcheck disable=SC2086
     "$extract" --merge $args "$work"/part1.jsonl "$work"/part2.jsonl "$work"/part3.jsonl "$work"/part4.jsonl \
         > "$work/merged"

@@ -104,7 +104,7 @@ TEST(AddFilesChoice, DialogOffersAllDocumentsWordDocumentsEachFamilyThenAllFiles
         {5, "Plain Text (*.txt *.md)"},
         {6, "Spreadsheets (*.xlsx"},
         {7, "Presentations (*.pptx"},
-        {8, "E-mail (*.eml"},
+        {8, "E-mail (*.dat *.pst *.ost *.msg *.mbox *.mbx *.eml"},
         {9, "Archives (*.zip"}};
     for (const auto& [index, label] : families) EXPECT_THAT(filters[index].label, StartsWith(label));
     EXPECT_EQ(filters.back().label, "All Files (*)");

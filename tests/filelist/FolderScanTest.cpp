@@ -133,7 +133,7 @@ TEST(FolderScan, AddFolderTakesDocumentsAndSkipsLockFiles) {
     tree.file(".~lock.docx");  // not a lock file: no "#"
     tree.file("notes.docx.bak");
     tree.file("report.DOTM");
-    tree.file("picture.png");
+    tree.file("song.mp3");
     tree.file("sub/Offer.docx");
     tree.file("sub/~$Offer.docx");
     tree.file("sub/.~lock.Offer.docx#");

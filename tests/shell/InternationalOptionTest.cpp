@@ -37,7 +37,8 @@ TEST_F(InternationalOption, IsOffAtFirstTicksOnClickAndIsRememberedAcrossARestar
     ASSERT_NE(action(command::kMenuInternational), nullptr);
     EXPECT_TRUE(option().isCheckable());
     EXPECT_FALSE(option().isChecked());
-    EXPECT_FALSE(option().icon().isNull());
+    // A checkable item shows its state as a check mark, not an icon.
+    EXPECT_TRUE(option().icon().isNull());
     EXPECT_EQ(storedInternational(), "0");
     pick(command::kMenuInternational);
     EXPECT_TRUE(form->international());

@@ -105,14 +105,16 @@ TEST_F(RunReport, OtherFilesAreCountedApartAndListedLast) {
 
     openUnreadList();
     ASSERT_NE(resultsWindow().unreadDialog(), nullptr);
-    EXPECT_THAT(unreadRows(), ElementsAre(Row{missing, "missing"}, Row{"Other files skipped (2): not documents", ""}));
+    // A failure gives the engine's cause, as harvelux-extract does.
+    const std::string cause = "Cannot open " + missing + ": No such file or directory";
+    EXPECT_THAT(unreadRows(), ElementsAre(Row{missing, cause}, Row{"Other files skipped (2): not documents", ""}));
     const QTreeWidgetItem* others = resultsWindow().unreadDialog()->list().topLevelItem(1);
     EXPECT_FALSE(others->isExpanded());
     ASSERT_EQ(others->childCount(), 2);
     EXPECT_EQ(others->child(0)->text(1).toStdString(), "program");
     EXPECT_EQ(others->child(1)->text(1).toStdString(), "sound");
     clickInDialog("CopyList");
-    EXPECT_EQ(platform.clipboard(), missing + "\tmissing\n" + tool + "\tprogram\n" + sound + "\tsound\n");
+    EXPECT_EQ(platform.clipboard(), missing + "\t" + cause + "\n" + tool + "\tprogram\n" + sound + "\tsound\n");
 }
 
 TEST_F(RunReport, BackAndASecondRunShowTheSecondRun) {

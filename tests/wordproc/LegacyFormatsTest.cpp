@@ -108,10 +108,11 @@ TEST(LegacyFormats, HostileHeadersAreRefusedWithTheFormatsName) {
         LegacyFamily family;
     } cases[] = {
         {std::string("\xFFWPC\x10\0\0\0\x01\x0A\x02\x01", 12) + std::string(64, '\xFF'), LegacyFamily::WordPerfect},
-        {std::string("\x01\xFE\0\x80", 4) + std::string(100, '\x7F'), LegacyFamily::Works},
+        {std::string("\x01\xFE\0\x80\0", 5) + std::string(99, '\x7F'), LegacyFamily::Works},
         {std::string("\xFE\x37\x00\x1C", 4) + std::string(300, '\0'), LegacyFamily::Mac},
-        {std::string("\0\0BOBOBOBO", 10) + std::string(100, '\xEE'), LegacyFamily::Mac},
+        {std::string("\0\0BOBOBOBO\0", 11) + std::string(99, '\xEE'), LegacyFamily::Mac},
     };
+    // Each holds three control bytes or more, so none reads as a short text.
     for (const auto& hostile : cases) {
         EXPECT_EQ(detectFormat(hostile.bytes), Format::OldWordProcessor);
         try {

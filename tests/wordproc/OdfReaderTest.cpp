@@ -171,7 +171,7 @@ TEST(OdfReader, PackagesAreRecognisedByMimetypeOrManifest) {
     // A spreadsheet package is a spreadsheet, not a text.
     EXPECT_EQ(detectFormat(package(content(""), "application/vnd.oasis.opendocument.spreadsheet")),
               Format::OpenDocumentSpreadsheet);
-    EXPECT_EQ(detectFormat(package(content(""), "application/vnd.oasis.opendocument.graphics")), Format::Unknown);
+    EXPECT_EQ(detectFormat(package(content(""), "application/vnd.oasis.opendocument.graphics")), Format::Archive);
     EXPECT_EQ(detectFormat(package(content(""), std::string(100000, 'x'))), Format::Unknown);
 
     const std::string manifest =
@@ -182,7 +182,8 @@ TEST(OdfReader, PackagesAreRecognisedByMimetypeOrManifest) {
         makeZip({{"META-INF/manifest.xml", manifest}, {"content.xml", content("<t:p>found</t:p>")}});
     EXPECT_EQ(detectFormat(noMimetype), Format::OpenDocument);
     EXPECT_EQ(readDocumentText(noMimetype), "found\r");
-    EXPECT_EQ(detectFormat(makeZip({{"mimetype", kTextType, false}})), Format::Unknown);
+    // A package of no format we read is an archive: its members are read.
+    EXPECT_EQ(detectFormat(makeZip({{"mimetype", kTextType, false}})), Format::Archive);
 }
 
 TEST(OdfReader, EncryptedDamagedAndBombedPackagesFail) {

@@ -44,6 +44,8 @@ TEST(OtherFileKind, FilesThatHoldNoDocumentAreSkippedByKind) {
     };
     for (const auto& [bytes, kind] : files) {
         EXPECT_EQ(otherFileKind(bytes), kind);
+        // An archive is a container now: its members are read.
+        if (std::string(kind) == "archive") continue;
         // A picture is a format of the table, read by OCR when that is on:
         // it is refused as scanned pages not read, never skipped.
         const bool picture = std::string(kind) == "picture";
