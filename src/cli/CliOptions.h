@@ -31,7 +31,7 @@ struct CliOptions {
     bool allStories = false;           // also headers, footers, notes, comments, text boxes, links
     bool ocr = false;                  // read pictures and scanned pages through OCR
     std::string ocrLanguages = "eng";  // Tesseract's language names joined by "+"
-    bool international = false;  // addresses with letters of every script
+    bool international = false;        // addresses with letters of every script
     bool stats = false;
     bool crlf = false;              // the lines output ends its lines in CR LF, as the clipboard text does
     bool quiet = false;             // no warning for each document that cannot be read

@@ -91,9 +91,9 @@ void AddressIndex::clear() {
 std::vector<std::string_view> storyNames(wordproc::StorySet stories) {
     // Main text first, then the others in the order they follow it.
     static constexpr wordproc::StoryKind kOrder[] = {
-        wordproc::StoryKind::Main,           wordproc::StoryKind::MailHeader,  wordproc::StoryKind::Footnotes,
-        wordproc::StoryKind::Endnotes,       wordproc::StoryKind::Comments,    wordproc::StoryKind::TextBoxes,
-        wordproc::StoryKind::HeadersFooters, wordproc::StoryKind::Notes,       wordproc::StoryKind::Properties,
+        wordproc::StoryKind::Main,           wordproc::StoryKind::MailHeader, wordproc::StoryKind::Footnotes,
+        wordproc::StoryKind::Endnotes,       wordproc::StoryKind::Comments,   wordproc::StoryKind::TextBoxes,
+        wordproc::StoryKind::HeadersFooters, wordproc::StoryKind::Notes,      wordproc::StoryKind::Properties,
         wordproc::StoryKind::LinkTargets,
     };
     std::vector<std::string_view> names;

@@ -170,8 +170,7 @@ std::string toLowerAscii(std::string_view word) {
 }  // namespace
 
 std::vector<std::string> ExtractEmails(std::string_view text, SeenAddresses& seen, const CandidatePump& pump,
-                                       AddressOptions options,
-                                       const AddressObserver& observe) {
+                                       AddressOptions options, const AddressObserver& observe) {
     // Every candidate contains "@", so instead of cutting the whole text into
     // words, jump from one "@" to the next and widen it to its word.
     std::vector<std::string> result;

@@ -51,7 +51,6 @@ using AddressObserver = std::function<void(std::string_view address, std::size_t
 // The addresses of `text` not yet in `seen`, in order of first occurrence,
 // spelled as found; each one returned is added to `seen`.
 std::vector<std::string> ExtractEmails(std::string_view text, SeenAddresses& seen, const CandidatePump& pump = {},
-                                       AddressOptions options = {},
-                                       const AddressObserver& observe = {});
+                                       AddressOptions options = {}, const AddressObserver& observe = {});
 
 }  // namespace harvelux::extract

@@ -20,8 +20,8 @@ inline constexpr int kMenuClearAll = 2003;
 inline constexpr int kMenuExit = 2004;
 inline constexpr int kMenuStartExtracting = 2005;  // "Stop Extracting" during a run
 inline constexpr int kMenuAllStories = 2012;       // checkable: read whole documents
-inline constexpr int kMenuInternational = 2016;  // checkable: international addresses
-inline constexpr int kMenuOcr = 2017;         // checkable: read scanned pages and pictures
+inline constexpr int kMenuInternational = 2016;    // checkable: international addresses
+inline constexpr int kMenuOcr = 2017;              // checkable: read scanned pages and pictures
 
 // Menu "&Help".
 inline constexpr int kMenuHelp = 2007;

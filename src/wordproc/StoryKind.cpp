@@ -8,7 +8,8 @@ namespace harvelux::wordproc {
 namespace {
 
 constexpr std::array<std::string_view, kStoryKinds> kNames = {
-    "footnote", "endnote", "comment", "text box", "header or footer", "notes", "document properties", "main text", "link target", "e-mail header",
+    "footnote",  "endnote",     "comment",       "text box", "header or footer", "notes", "document properties",
+    "main text", "link target", "e-mail header",
 };
 
 }  // namespace

@@ -61,9 +61,8 @@ TEST_F(CommandBars, MenuBarHasFileAndHelpWithTheirItemsAndGroups) {
                     Control{2005, "&Start Extracting"}, Control{-1, "---"}, Control{2002, "&Clear Selected Files"},
                     Control{2003, "&Clear All Files"}, Control{-1, "---"},
                     Control{2012, "Search &Whole Documents (Headers, Notes, Text Boxes, Links)"},
-                    Control{2016, "Find &International Addresses"},
-                    Control{2017, "Read Scanned &Pages and Pictures"}, Control{-1, "---"},
-                    Control{2004, "&Exit"}));
+                    Control{2016, "Find &International Addresses"}, Control{2017, "Read Scanned &Pages and Pictures"},
+                    Control{-1, "---"}, Control{2004, "&Exit"}));
     EXPECT_THAT(controlsOf(menus[1]->menu()->actions()),
                 ElementsAre(Control{2008, "&Load Sample/Example Files To Test With"}, Control{2010, "Quenbrook &FAQ"},
                             Control{2009, "&Watch Old Demo Video"}, Control{2007, "&Additional Help"},
