@@ -55,7 +55,9 @@ std::string composeOutlookMessageText(const OutlookMessageParts& parts, const Re
         if (address.empty() || name.empty() || name == address) {
             appendLine(text, address.empty() ? name : address);
         } else {
-            appendLine(text, name + " <" + address + ">");
+            std::string line = name;
+            line.append(" <").append(address).append(">");
+            appendLine(text, line);
         }
     }
     if (!parts.subject.empty()) appendLine(text, parts.subject);

@@ -86,7 +86,10 @@ bool visitFolder(pst_file& file, pst_desc_tree* folder, const std::string& path,
         if (!item) continue;
         if (item->folder) {
             const std::string name = utf8(*item, item->file_as);
-            if (!visitFolder(file, node, path.empty() ? name : path + "/" + name, depth + 1, items, visit))
+            std::string inner = path;
+            if (!inner.empty()) inner += '/';
+            inner += name;
+            if (!visitFolder(file, node, inner, depth + 1, items, visit))
                 return false;
         } else if (item->email) {
             if (!visit(file, *item, path)) return false;
@@ -146,7 +149,7 @@ void listPstMembers(std::string_view data, MemberSink& sink) {
             std::string name = utf8(item, attach->filename2);
             if (name.empty()) name = utf8(item, attach->filename1);
             if (name.empty()) name = "attachment " + std::to_string(number);
-            name = message + "/" + name;
+            name = std::string(message).append("/").append(name);
             if (attach->method == PST_ATTACH_EMBEDDED) {
                 sink.unreadable(std::move(name), UnreadableReason::UnknownFormat);
                 continue;

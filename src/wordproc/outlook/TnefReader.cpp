@@ -30,7 +30,8 @@ constexpr unsigned propertyTag(unsigned type, std::uint16_t id) { return (unsign
 // "undefined" with an address of all ones).
 variableLength* findProperty(MAPIProps& props, unsigned tagValue) {
     variableLength* value = MAPIFindProperty(&props, tagValue);
-    return value == reinterpret_cast<variableLength*>(static_cast<std::intptr_t>(-1)) ? nullptr : value;
+    // Compared as numbers: the library's "undefined" is no pointer to an object.
+    return reinterpret_cast<std::uintptr_t>(value) == ~std::uintptr_t{0} ? nullptr : value;
 }
 
 // A parsed stream, freed with its parser's own function. The parser reads
@@ -74,7 +75,7 @@ std::string binaryProperty(MAPIProps& props, std::uint16_t id) {
     return {};
 }
 
-std::string firstOf(std::string a, std::string b) { return a.empty() ? b : a; }
+std::string firstOf(const std::string& a, const std::string& b) { return a.empty() ? b : a; }
 
 }  // namespace
 
