@@ -388,7 +388,7 @@ constexpr FormatEntry kFormats[] = {
      "plain text",
      {{{Content, bytesTest<looksLikePlainText>}}},
      readPlain,
-     "txt md",
+     "txt md csv tsv",
      FormatModule::None,
      false,
      "fuzz_dispatch",

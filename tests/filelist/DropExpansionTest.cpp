@@ -101,7 +101,7 @@ TEST(AddFilesChoice, DialogOffersAllDocumentsWordDocumentsEachFamilyThenAllFiles
         {2, "Text Documents (*.rtf *.docx *.docm *.dotx *.dotm *.odt *.ott *.doc *.dot"},
         {3, "PDF Documents (*.pdf)"},
         {4, "Web Pages (*.mht *.mhtml *.htm *.html *.xhtml)"},
-        {5, "Plain Text (*.txt *.md)"},
+        {5, "Plain Text (*.txt *.md *.csv *.tsv)"},
         {6, "Spreadsheets (*.xlsx"},
         {7, "Presentations (*.pptx"},
         {8, "E-mail (*.dat *.pst *.ost *.msg *.mbox *.mbx *.eml"},
