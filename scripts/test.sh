@@ -31,6 +31,7 @@ if [[ "${HARVELUX_QUICK:-0}" != 1 ]]; then
   HARVELUX_PRESET=asan scripts/build.sh "${werror[@]}"
   step_done "sanitizer build"
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
     ctest --test-dir build-asan --output-on-failure -j "$(nproc)" -E '^packaging\.'
   step_done "sanitizer tests"
 

@@ -20,8 +20,9 @@ std::string containerFile(const std::string& name) {
 }
 
 TEST(OutlookCompressedRtf, DecompressesTheDocumentedExample) {
-    const std::string compressed(
-        "#\x00\x00\x00\"\x00\x00\x00LZFu3\\\xe8t\x03\x00\n\x00rcpg125\x92\x32\n\xf3 t\x07\x90t}\x0f\x10", 43);
+    static constexpr char kExample[] =
+        "#\x00\x00\x00\"\x00\x00\x00LZFu3\\\xe8t\x03\x00\n\x00rcpg125\x92\x32\n\xf3 t\x07\x90t}\x0f\x10";
+    const std::string compressed(kExample, sizeof kExample - 1);
     EXPECT_EQ(decompressOutlookRtf(compressed), "{\\rtf1\\ansi\\ansicpg1252\\pard test}");
 }
 
@@ -61,7 +62,8 @@ TEST(OutlookMessage, ReadsTheSharedMessagesAndTheirAttachments) {
 
 TEST(OutlookMessage, AnAttachedMessageIsReadAsAMessage) {
     HARVELUX_REQUIRE_SHARED_FOLDER(testfiles::containersDir());
-    const CompoundFile file(containerFile("testMSG_att_msg.msg"));
+    const std::string bytes = containerFile("testMSG_att_msg.msg");  // the file reads from these bytes
+    const CompoundFile file(bytes);
     test::MemberCollector sink;
     listOutlookMessageMembers(file, sink);
     ASSERT_FALSE(sink.members.empty());
