@@ -26,8 +26,9 @@ TEST(OutlookCompressedRtf, DecompressesTheDocumentedExample) {
     EXPECT_EQ(decompressOutlookRtf(compressed), "{\\rtf1\\ansi\\ansicpg1252\\pard test}");
 }
 
-TEST(OutlookCompressedRtf, RefusesAnUnknownKind) {
+TEST(OutlookCompressedRtf, RefusesAnUnknownKindAndACutHeader) {
     EXPECT_THROW(decompressOutlookRtf(std::string(16, 'x')), EngineError);
+    EXPECT_THROW(decompressOutlookRtf(std::string(14, '\0')), EngineError);
 }
 
 // Each attachment is a member named by its file name and readable as a

@@ -31,6 +31,7 @@ std::string decompressOutlookRtf(std::string_view data) {
     const std::uint32_t rawSize = le32(data, 4, "the compressed RTF's header");
     const std::uint32_t kind = le32(data, 8, "the compressed RTF's header");
     if (rawSize > kMaxStreamBytes) throw EngineError("the compressed RTF is too large", UnreadableReason::TooLarge);
+    if (data.size() < kHeaderBytes) throw EngineError("the compressed RTF's header is cut short");
     const std::string_view body = data.substr(kHeaderBytes);
     if (kind == kUncompressed) return std::string(body.substr(0, rawSize));
     if (kind != kCompressed) throw EngineError("the RTF body is of an unknown kind of compression");
