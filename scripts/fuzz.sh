@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets of the document engine with clang (the
 # preset "fuzz") into build-fuzz/ (or $FUZZ_BUILD_DIR) and runs each for SECONDS (default 30),
-# seeded from the shared corpus of real documents, the shared containers, our test documents,
+# seeded from the shared corpus of real documents, our test documents,
 # fuzz/seeds and fuzz/regressions. Seeds are copied into a temporary folder;
 # the corpus is never written to. A crash leaves its input in build-fuzz/artifacts and makes the
 # script fail.
@@ -22,7 +22,6 @@ fi
 build_dir=${FUZZ_BUILD_DIR:-build-fuzz}
 corpus=${HARVELUX_CORPUS_DIR:-../shared/corpus}
 formats=${HARVELUX_FORMATS_DIR:-../shared/formats}  # documents in older formats
-containers=${HARVELUX_CONTAINERS_DIR:-../shared/containers}  # archives, e-mails, spreadsheets, presentations
 
 cmake --preset fuzz -B "$build_dir" >/dev/null
 cmake --build "$build_dir" --target seed_patterns "${fuzzers[@]}" -j "$(nproc)"
@@ -42,7 +41,7 @@ copy_seeds() {
   shift
   for pattern in "$@"; do args+=(-o -iname "$pattern"); done
   mkdir -p "$dir"
-  mapfile -d '' files < <(find "$corpus" "$formats" "$containers" tests/wordproc/data fuzz/seeds -type f -size -1025k \( -false "${args[@]}" \) -print0 2>/dev/null | sort -z)
+  mapfile -d '' files < <(find "$corpus" "$formats" tests/wordproc/data fuzz/seeds -type f -size -1025k \( -false "${args[@]}" \) -print0 2>/dev/null | sort -z)
   if ((max > 0 && ${#files[@]} > max)); then step=$(((${#files[@]} + max - 1) / max)); fi
   for ((i = 0; i < ${#files[@]}; i += step)); do
     cp "${files[i]}" "$dir/$n-$(basename "${files[i]}")"
