@@ -4,7 +4,8 @@
 # UndefinedBehaviorSanitizer (all but the packaging tests, which would only
 # package the sanitizer's build again). The read-ahead and the export's worker thread
 # run under ThreadSanitizer (only their two test programs are built). Then
-# clang-tidy looks at the document engine, each fuzzer of the engine runs
+# clang-tidy looks at the document engine ($HARVELUX_TIDY_FOLDERS, default
+# src/wordproc), each fuzzer of the engine runs
 # briefly ($HARVELUX_FUZZ_SECONDS, default 20 s each), and harvelux-extract
 # is built in the fuzz build, whose configuration has neither the desktop
 # program nor the tests (no Qt, GoogleTest or scdoc). The builds are those
@@ -42,7 +43,8 @@ if [[ "${HARVELUX_QUICK:-0}" != 1 ]]; then
     ctest --test-dir build-tsan --output-on-failure -j "$(nproc)" -R '^(ReadAhead|ExtractionRun|ListViewWriters)\.'
   step_done "thread sanitizer tests"
 
-  scripts/tidy.sh build src/wordproc
+  # shellcheck disable=SC2086
+  scripts/tidy.sh build ${HARVELUX_TIDY_FOLDERS:-src/wordproc}
   step_done "clang-tidy"
 
   scripts/fuzz.sh "${HARVELUX_FUZZ_SECONDS:-20}"
