@@ -89,8 +89,7 @@ bool visitFolder(pst_file& file, pst_desc_tree* folder, const std::string& path,
             std::string inner = path;
             if (!inner.empty()) inner += '/';
             inner += name;
-            if (!visitFolder(file, node, inner, depth + 1, items, visit))
-                return false;
+            if (!visitFolder(file, node, inner, depth + 1, items, visit)) return false;
         } else if (item->email) {
             if (!visit(file, *item, path)) return false;
         }
