@@ -4,7 +4,7 @@
 // the settings as "AllStories", "0" or "1".
 #pragma once
 
-#include "ui/SettingsStore.h"
+#include "shell/MenuOption.h"
 
 class QAction;
 class QMenuBar;
@@ -14,11 +14,8 @@ namespace harvelux::shell {
 inline constexpr const char* kAllStoriesKey = "AllStories";
 inline constexpr const char* kAllStoriesCaption = "Search &Whole Documents (Headers, Notes, Text Boxes, Links)";
 
-// The stored option: "1" is on; anything else (absent, damaged) is off and
-// is written back as "0", so the file always holds a value the program
-// understands.
-bool loadAllStories(SettingsStore& settings);
-void storeAllStories(SettingsStore& settings, bool on);
+inline bool loadAllStories(SettingsStore& settings) { return loadMenuOption(settings, kAllStoriesKey); }
+inline void storeAllStories(SettingsStore& settings, bool on) { storeMenuOption(settings, kAllStoriesKey, on); }
 
 // The menu command with this ID, or null.
 QAction* findMenuCommand(const QMenuBar& menuBar, int id);

@@ -355,32 +355,17 @@ void Form1::setOptionValue(int value) {
     }
 }
 
-void Form1::toggleAllStories() {
-    // A run reads every document with the option it started with.
+void Form1::toggleMenuOption(bool& option, const char* key, int command) {
     if (work_ != Work::Run) {
-        allStories_ = !allStories_;
-        storeAllStories(settings_, allStories_);
+        option = !option;
+        storeMenuOption(settings_, key, option);
     }
-    // The menu item ticks itself when clicked; it shows the option either way.
-    if (QAction* control = findMenuCommand(*menuBar_, command::kMenuAllStories)) control->setChecked(allStories_);
+    if (QAction* control = findMenuCommand(*menuBar_, command)) control->setChecked(option);
 }
 
-void Form1::toggleInternational() {
-    // A run finds addresses by the rule it started with.
-    if (work_ != Work::Run) {
-        international_ = !international_;
-        storeInternational(settings_, international_);
-    }
-    if (QAction* control = findMenuCommand(*menuBar_, command::kMenuInternational)) control->setChecked(international_);
-}
-
-void Form1::toggleOcr() {
-    if (work_ != Work::Run) {
-        ocr_ = !ocr_;
-        storeOcr(settings_, ocr_);
-    }
-    if (QAction* control = findMenuCommand(*menuBar_, command::kMenuOcr)) control->setChecked(ocr_);
-}
+void Form1::toggleAllStories() { toggleMenuOption(allStories_, kAllStoriesKey, command::kMenuAllStories); }
+void Form1::toggleInternational() { toggleMenuOption(international_, kInternationalKey, command::kMenuInternational); }
+void Form1::toggleOcr() { toggleMenuOption(ocr_, kOcrKey, command::kMenuOcr); }
 
 void Form1::Start() {
     if (isBusy() || ending_ || services_.results.isBusy()) return;

@@ -134,6 +134,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Flips a File-menu option and stores it, unless a run is going: a run
+    // keeps the options it started with. The menu item ticks itself when
+    // clicked; it shows the option either way.
+    void toggleMenuOption(bool& option, const char* key, int command);
     enum class Work { None, Run, Scan };
     class WorkScope;
 

@@ -3,16 +3,14 @@
 // Remembered in the settings as "International", "0" or "1".
 #pragma once
 
-#include "ui/SettingsStore.h"
+#include "shell/MenuOption.h"
 
 namespace harvelux::shell {
 
 inline constexpr const char* kInternationalKey = "International";
 inline constexpr const char* kInternationalCaption = "Find &International Addresses";
 
-// The stored option: "1" is on; anything else (absent, damaged) is off and
-// is written back as "0".
-bool loadInternational(SettingsStore& settings);
-void storeInternational(SettingsStore& settings, bool on);
+inline bool loadInternational(SettingsStore& settings) { return loadMenuOption(settings, kInternationalKey); }
+inline void storeInternational(SettingsStore& settings, bool on) { storeMenuOption(settings, kInternationalKey, on); }
 
 }  // namespace harvelux::shell

@@ -4,16 +4,14 @@
 // Remembered in the settings as "OCR", "0" or "1".
 #pragma once
 
-#include "ui/SettingsStore.h"
+#include "shell/MenuOption.h"
 
 namespace harvelux::shell {
 
 inline constexpr const char* kOcrKey = "OCR";
 inline constexpr const char* kOcrCaption = "Read Scanned &Pages and Pictures";
 
-// The stored option: "1" is on; anything else (absent, damaged) is off and
-// is written back as "0".
-bool loadOcr(SettingsStore& settings);
-void storeOcr(SettingsStore& settings, bool on);
+inline bool loadOcr(SettingsStore& settings) { return loadMenuOption(settings, kOcrKey); }
+inline void storeOcr(SettingsStore& settings, bool on) { storeMenuOption(settings, kOcrKey, on); }
 
 }  // namespace harvelux::shell
