@@ -1,8 +1,8 @@
 // Feeds bytes to the Outlook message reader: its text and its members (a
 // sink that keeps nothing), and the compressed RTF decompressor on its own.
+#include "DroppingSink.h"
 #include "FuzzOptions.h"
 #include "wordproc/EngineInterface.h"
-#include "wordproc/MemberSink.h"
 #include "wordproc/container/CompoundFile.h"
 #include "wordproc/outlook/OutlookCompressedRtf.h"
 #include "wordproc/outlook/OutlookMessage.h"
@@ -13,15 +13,7 @@
 
 using namespace harvelux::wordproc;
 
-namespace {
-
-class DroppingSink : public MemberSink {
-public:
-    bool add(std::string, std::string) override { return true; }
-    void unreadable(std::string, UnreadableReason) override {}
-};
-
-}  // namespace
+using harvelux::fuzz::DroppingSink;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     const std::string_view data(reinterpret_cast<const char*>(bytes), size);

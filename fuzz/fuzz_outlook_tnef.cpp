@@ -1,8 +1,8 @@
 // Feeds bytes to the TNEF (winmail.dat) reader, text and members; input
 // without the signature is given it, so that every input reaches the parser.
+#include "DroppingSink.h"
 #include "FuzzOptions.h"
 #include "wordproc/EngineInterface.h"
-#include "wordproc/MemberSink.h"
 #include "wordproc/outlook/TnefReader.h"
 
 #include <cstddef>
@@ -11,15 +11,7 @@
 
 using namespace harvelux::wordproc;
 
-namespace {
-
-class DroppingSink : public MemberSink {
-public:
-    bool add(std::string, std::string) override { return true; }
-    void unreadable(std::string, UnreadableReason) override {}
-};
-
-}  // namespace
+using harvelux::fuzz::DroppingSink;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     std::string data(reinterpret_cast<const char*>(bytes), size);
