@@ -10,6 +10,7 @@
 #include "results/SelectedRows.h"
 #include "results/UnreadDialog.h"
 #include "ui/CenterForm.h"
+#include "ui/CommandBarNames.h"
 #include "ui/CommandToolbar.h"
 #include "ui/FitToScreen.h"
 #include "ui/SetFormBackColors.h"
@@ -83,11 +84,14 @@ Form2::Form2(platform::Platform& platform, QWidget* parent)
             [this](QAction* action) { CommandBars_Execute(action->data().toInt()); });
     connect(menuBar_, &QMenuBar::triggered, this,
             [this](QAction* action) { CommandBars_Execute(action->data().toInt()); });
-    menuBar_->setAccessibleName(QStringLiteral("Menu bar"));
-    toolBar_->setAccessibleName(QStringLiteral("Toolbar"));
     list_.widget().setAccessibleName(QStringLiteral("Addresses found"));
+    list_.widget().setAccessibleDescription(
+        QStringLiteral("The addresses the run found; ticked rows are saved and copied"));
 
     status_->setObjectName(QStringLiteral("StatusLine"));
+    status_->setAccessibleName(QStringLiteral("Run summary"));
+    status_->setAccessibleDescription(
+        QStringLiteral("What the last run went through; its link lists the documents that could not be read"));
     status_->setTextFormat(Qt::RichText);
     status_->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     connect(status_, &QLabel::linkActivated, this, [this] { showUnreadList(); });
@@ -294,6 +298,7 @@ void Form2::CreateStaticBar() {
     fillToolbar(*toolBar_, kToolbarButtons, &resultsCommandIcon);
     CreateResultsMenu(*menuBar_);
     NameShortcutsOnResultsToolbar(*toolBar_, *menuBar_);
+    nameCommandBars(*menuBar_, *toolBar_);
     placeToolBar();
     Form_Resize();
 }

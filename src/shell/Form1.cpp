@@ -21,6 +21,7 @@
 #include "shell/OcrOption.h"
 #include "shell/OptionFrame.h"
 #include "ui/CenterForm.h"
+#include "ui/CommandBarNames.h"
 #include "ui/FitToScreen.h"
 #include "ui/WidgetLook.h"
 
@@ -86,11 +87,10 @@ Form1::Form1(Form1Services services, QWidget* parent)
     progress_->setFont(controlFont());
 
     menuBar_->setObjectName(QStringLiteral("CommandBars"));
-    menuBar_->setAccessibleName(QStringLiteral("Menu bar"));
-    toolbar_->setAccessibleName(QStringLiteral("Toolbar"));
     listView_->setAccessibleName(QStringLiteral("Documents"));
     listView_->setAccessibleDescription(QString::fromUtf8(filelist::kFileListToolTip));
     frame_->setAccessibleName(QString::fromUtf8(kFrameCaption));
+    frame_->setAccessibleDescription(QStringLiteral("How the results of a run are laid out"));
     check_->setAccessibleName(QString::fromUtf8(kOptionCaption));
     check_->setAccessibleDescription(
         QStringLiteral("Each address is shown beside the path of the document it was found in."));
@@ -139,6 +139,7 @@ void Form1::Form_Load() {
     CreateToolbar(*toolbar_, *menuBar_);
     CreateMenu(*menuBar_);
     NameShortcutsOnToolbar(*toolbar_, *menuBar_);
+    nameCommandBars(*menuBar_, *toolbar_);
     for (QAction* popup : menuBar_->actions())
         if (popup->menu()) connect(popup->menu(), &QMenu::aboutToShow, this, &Form1::offerVideoWhenThere);
     offerVideoWhenThere();
