@@ -60,7 +60,11 @@ Form1::Form1(Form1Services services, QWidget* parent)
       progressSink_(*progress_),
       pointer_(this) {
     setObjectName(QStringLiteral("Form1"));
-    fillBackground(*this, Qt::white);
+    // The window is filled in the palette's colour for lists and text fields:
+    // white in the usual palette, dark in a dark one, where the palette's
+    // light text then stays readable.
+    const QColor background = palette().color(QPalette::Base);
+    fillBackground(*this, background);
 
     listView_->setObjectName(QStringLiteral("ListView1"));
     listView_->setFont(controlFont());
@@ -68,11 +72,11 @@ Form1::Form1(Form1Services services, QWidget* parent)
 
     frame_->setObjectName(QStringLiteral("Frame1"));
     frame_->setFont(controlFont());
-    fillBackground(*frame_, Qt::white);
+    fillBackground(*frame_, background);
 
     check_->setObjectName(QStringLiteral("Check1"));
     check_->setFont(controlFont());
-    fillBackground(*check_, Qt::white);
+    fillBackground(*check_, background);
     check_->setChecked(false);
     check_->setGeometry(twipRect(kCheckLeft, kCheckTop, kCheckWidth, kCheckHeight));
     check_->installEventFilter(this);
