@@ -136,6 +136,12 @@ TEST(BiffRecords, AnExcel2WorksheetIsRecognisedAndRead) {
     EXPECT_EQ(readDocumentText(worksheet), "ann@example.org\r\f");
 }
 
+TEST(BiffRecords, ADamagedStreamGivesWhatCameBeforeTheDamage) {
+    const std::string cutShort = le(0x00FD, 2) + le(0xFFFF, 2) + "rest";
+    EXPECT_EQ(read(globals(sst({"kept"})) + bof(0x0600, 0x0010) + labelSst(0, 0, 0) + cutShort), "kept\r\f");
+    EXPECT_THROW(read(labelSst(0, 0, 0) + kEof), EngineError) << "a stream that begins with no BOF";
+}
+
 TEST(BiffRecords, APasswordMakesTheWorkbookEncrypted) {
     try {
         read(globals(record(0x002F, le(1, 2) + std::string(52, '\0'))) + sheet(""));

@@ -75,7 +75,7 @@ void StringReader::readString16(ContinuedBytes& bytes, std::string& out) {
     const std::uint16_t runs = (flags & kRichText) ? bytes.u16() : 0;
     const std::uint32_t phonetic = (flags & kPhonetic) ? bytes.u32() : 0;
     bytes.characters(count, (flags & kHighBytes) != 0, out);
-    bytes.skip(4u * runs);
+    bytes.skip(std::uint64_t{4} * runs);
     bytes.skip(phonetic);
 }
 
