@@ -75,6 +75,8 @@ public:
                 if (depth_ > 0) --depth_;
             } else if (depth_ == 1) {
                 readRecord(record);
+            } else if (depth_ > 1 && storyRecords_) {
+                readStoryRecord(record);  // an embedded chart's text boxes
             }
         }
         if (storyRecords_) storyRecords_->finish();
@@ -113,8 +115,18 @@ private:
                 readGlobal(record);
             else if (substream_ == Substream::Sheet)
                 readSheetRecord(record);
+            else if (storyRecords_)
+                storyRecords_->read(record, records_);  // a chart sheet's text boxes, headers and footers
         } catch (const EngineError& error) {
             // A record too short for what it claims is passed over.
+            if (error.reason() != UnreadableReason::Damaged) throw;
+        }
+    }
+
+    void readStoryRecord(const Record& record) {
+        try {
+            storyRecords_->read(record, records_);
+        } catch (const EngineError& error) {
             if (error.reason() != UnreadableReason::Damaged) throw;
         }
     }
