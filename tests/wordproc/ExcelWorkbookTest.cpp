@@ -142,6 +142,16 @@ TEST(BiffRecords, ADamagedStreamGivesWhatCameBeforeTheDamage) {
     EXPECT_THROW(read(labelSst(0, 0, 0) + kEof), EngineError) << "a stream that begins with no BOF";
 }
 
+TEST(BiffRecords, FirstAndEvenPagesHeadersAreHeaders) {
+    const std::string firstPage = "&Cfirst@example.org";
+    const std::string counts = le(0, 2) + le(0, 2) + le(static_cast<std::uint32_t>(firstPage.size()), 2) + le(0, 2);
+    const std::string body = std::string(12 + 16 + 2, '\0') + counts +
+                             le(static_cast<std::uint32_t>(firstPage.size()), 2) + '\0' + firstPage;
+    OtherStories stories;
+    const std::string text = read(globals("") + sheet(record(0x089C, body)), &stories);
+    EXPECT_EQ(stories.appendTo(text), "first@example.org\r");
+}
+
 TEST(BiffRecords, APasswordMakesTheWorkbookEncrypted) {
     try {
         read(globals(record(0x002F, le(1, 2) + std::string(52, '\0'))) + sheet(""));

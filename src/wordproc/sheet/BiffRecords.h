@@ -38,6 +38,7 @@ enum RecordType : std::uint16_t {
     kHeader = 0x0014,
     kFooter = 0x0015,
     kHyperlink = 0x01B8,
+    kHeaderFooter = 0x089C,  // the even and first pages' headers and footers (Excel 2007 and later)
 };
 
 bool isBof(std::uint16_t type);

@@ -5,14 +5,17 @@
 #include "wordproc/sheet/BiffHyperlink.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace harvelux::wordproc::biff {
 
 namespace {
 
-constexpr std::uint16_t kNoteGoesOn = 0xFFFF;  // the row of a NOTE that continues the one before
-constexpr std::size_t kTextObjectCount = 10;   // where a TXO keeps its character count
+constexpr std::uint16_t kNoteGoesOn = 0xFFFF;    // the row of a NOTE that continues the one before
+constexpr std::size_t kTextObjectCount = 10;     // where a TXO keeps its character count
+constexpr std::size_t kFutureRecordHeader = 12;  // the record type again, flags and reserved bytes
+constexpr std::size_t kViewId = 16;              // the GUID of the sheet view
 
 // Line feeds inside a comment end its lines, as paragraphs elsewhere do.
 std::string withParagraphs(std::string text) {
@@ -53,6 +56,9 @@ bool StoryRecords::read(const Record& record, Records& records) {
         case kHeader:
         case kFooter:
             readHeaderFooter(record);
+            return true;
+        case kHeaderFooter:
+            readOtherPagesHeaders(record);
             return true;
         case kHyperlink:
             stories_.addLink(hyperlinkTarget(record.body));
@@ -102,8 +108,31 @@ void StoryRecords::readHeaderFooter(const Record& record) {
         else
             strings_.readString8(bytes, code);
     } catch (const EngineError&) {}
+    addHeaderFooter(code);
+}
+
+void StoryRecords::addHeaderFooter(const std::string& code) {
     const std::string text = withoutHeaderCodes(code);
     if (text.find_first_not_of(' ') != std::string::npos) stories_.add(StoryKind::HeadersFooters, text);
+}
+
+// After its record header, the sheet view's id and flags come four counts
+// (even pages' header and footer, first page's header and footer) and a
+// string for each count that is not zero.
+void StoryRecords::readOtherPagesHeaders(const Record& record) {
+    if (strings_.version() != Version::Biff8) return;
+    try {
+        ContinuedBytes bytes(record.body);
+        bytes.skip(kFutureRecordHeader + kViewId + 2);
+        std::array<std::uint16_t, 4> counts{};
+        for (std::uint16_t& count : counts) count = bytes.u16();
+        for (const std::uint16_t count : counts) {
+            if (count == 0) continue;
+            std::string code;
+            strings_.readString16(bytes, code);
+            addHeaderFooter(code);
+        }
+    } catch (const EngineError&) {}
 }
 
 }  // namespace harvelux::wordproc::biff

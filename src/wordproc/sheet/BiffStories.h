@@ -27,6 +27,8 @@ private:
     void readTextObject(const Record& record, Records& records);
     void readNote(const Record& record);
     void readHeaderFooter(const Record& record);
+    void readOtherPagesHeaders(const Record& record);
+    void addHeaderFooter(const std::string& code);
     void endNote();
 
     StringReader& strings_;
