@@ -42,6 +42,35 @@ TEST(PstReader, ReadsEachMessageAsAnInnerDocumentInFolderOrder) {
     EXPECT_NE(tree.inner[1].text.find("tallison@mitre.org"), std::string::npos);
 }
 
+TEST(PstReader, AnAttachedMessageIsReadWithItsAttachments) {
+    // No shared store holds an attached message: the reader's records for one.
+    namespace r = pst_record;
+    std::string stream;
+    for (const auto& [tag, payload] : std::vector<std::pair<char, std::string>>{
+             {r::kMessage, "Inbox"},
+             {r::kSenderAddress, "outer@example.org"},
+             {r::kAttachedMessage, "Re: offer"},
+             {r::kSenderAddress, "inner@example.org"},
+             {r::kAttachment, "note.txt"},
+             {r::kAttachmentData, "write to note@example.org"},
+             {r::kUnreadableAttachment, "lost.pdf"},
+             {r::kEnd, ""},
+             {r::kEnd, ""},
+             {r::kStoreEnd, ""}})
+        appendPstRecord(stream, tag, payload);
+    test::MemberCollector sink;
+    listPstStreamMembers(stream, 1 << 20, sink);
+    ASSERT_EQ(sink.names(), std::vector<std::string>{"Inbox/message 1"});
+    EXPECT_EQ(sink.failures, (std::vector<std::pair<std::string, UnreadableReason>>{
+                                 {"Inbox/message 1::Re: offer.msg::lost.pdf", UnreadableReason::Damaged}}));
+    const DocumentTree tree = readDocumentTree(sink.members[0].second, {});
+    EXPECT_NE(tree.text.find("outer@example.org"), std::string::npos) << tree.text;
+    std::string shown;
+    for (const InnerDocument& inner : tree.inner) shown += inner.name + ": " + inner.text + "\n";
+    EXPECT_NE(shown.find("Re: offer.msg: inner@example.org"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("Re: offer.msg::note.txt: write to note@example.org"), std::string::npos) << shown;
+}
+
 TEST(PstReader, AStoreThatCrashesLibpstIsDamagedAndTheProgramGoesOn) {
     const std::string bytes =
         testfiles::readFile(std::string(HARVELUX_REGRESSIONS_DIR) + "/outlook_pst/libpst-parse-item-segv.pst");
