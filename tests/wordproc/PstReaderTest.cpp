@@ -46,17 +46,17 @@ TEST(PstReader, AnAttachedMessageIsReadWithItsAttachments) {
     // No shared store holds an attached message: the reader's records for one.
     namespace r = pst_record;
     std::string stream;
-    for (const auto& [tag, payload] : std::vector<std::pair<char, std::string>>{
-             {r::kMessage, "Inbox"},
-             {r::kSenderAddress, "outer@example.org"},
-             {r::kAttachedMessage, "Re: offer"},
-             {r::kSenderAddress, "inner@example.org"},
-             {r::kAttachment, "note.txt"},
-             {r::kAttachmentData, "write to note@example.org"},
-             {r::kUnreadableAttachment, "lost.pdf"},
-             {r::kEnd, ""},
-             {r::kEnd, ""},
-             {r::kStoreEnd, ""}})
+    for (const auto& [tag, payload] :
+         std::vector<std::pair<char, std::string>>{{r::kMessage, "Inbox"},
+                                                   {r::kSenderAddress, "outer@example.org"},
+                                                   {r::kAttachedMessage, "Re: offer"},
+                                                   {r::kSenderAddress, "inner@example.org"},
+                                                   {r::kAttachment, "note.txt"},
+                                                   {r::kAttachmentData, "write to note@example.org"},
+                                                   {r::kUnreadableAttachment, "lost.pdf"},
+                                                   {r::kEnd, ""},
+                                                   {r::kEnd, ""},
+                                                   {r::kStoreEnd, ""}})
         appendPstRecord(stream, tag, payload);
     test::MemberCollector sink;
     listPstStreamMembers(stream, 1 << 20, sink);
