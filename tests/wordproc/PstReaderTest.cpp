@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 namespace harvelux::wordproc {
 namespace {
 
@@ -79,9 +81,27 @@ TEST(PstReader, AStoreThatCrashesLibpstIsDamagedAndTheProgramGoesOn) {
         listPstMembers(bytes, sink);
         FAIL() << "the store was read";
     } catch (const EngineError& error) {
-        EXPECT_EQ(error.reason(), UnreadableReason::Damaged);
-        EXPECT_NE(std::string(error.what()).find("crashed"), std::string::npos) << error.what();
+        // A crash (a sanitizer build's reader exits with its report instead).
+        EXPECT_EQ(error.reason(), UnreadableReason::Damaged) << error.what();
+        EXPECT_NE(std::string(error.what()).find("the reader"), std::string::npos) << error.what();
     }
+}
+
+TEST(PstReader, SeveralWorkersReadStoresAtOnce) {
+    HARVELUX_REQUIRE_SHARED_FOLDER(testfiles::containersDir());
+    const std::string bytes = storeBytes();
+    std::vector<std::size_t> messages(4);
+    std::vector<std::thread> workers;
+    for (std::size_t& count : messages)
+        workers.emplace_back([&bytes, &count] {
+            for (int round = 0; round < 5; ++round) {
+                test::MemberCollector sink;
+                listPstMembers(bytes, sink);
+                count += sink.members.size();
+            }
+        });
+    for (std::thread& worker : workers) worker.join();
+    EXPECT_EQ(messages, std::vector<std::size_t>(4, 20));
 }
 
 TEST(PstReader, AReaderPastItsDeadlineIsKilledAndReported) {

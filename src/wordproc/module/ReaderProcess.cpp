@@ -82,6 +82,7 @@ ReaderProcess::ReaderProcess(const std::string& program, const std::vector<std::
         words.push_back(std::move(limit));
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
+    argv.reserve(words.size() + 1);
     for (std::string& word : words) argv.push_back(word.data());
     argv.push_back(nullptr);
 

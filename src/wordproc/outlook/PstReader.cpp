@@ -44,7 +44,7 @@ bool handMessages(PstStreamParser& parser, MemberSink& sink, std::size_t& handed
         }
         if (!sink.add(name, std::move(file))) return false;
         for (const std::string& attachment : unreadablePstAttachments(*message))
-            sink.unreadable(name + "::" + attachment, UnreadableReason::Damaged);
+            sink.unreadable(std::string(name).append("::").append(attachment), UnreadableReason::Damaged);
     }
     return true;
 }
