@@ -23,14 +23,16 @@ constexpr std::size_t kMaxBlocks = 4096;
     throw EngineError("the WordPerfect document's pictures are larger than the file: it is damaged");
 }
 
-// The graphics packet at `offset`: a count, then one 32-bit size per picture.
+// The graphics packet at `offset`: a count, then one 32-bit size per
+// picture. A packet whose sizes leave the file is left to libwpd, which
+// reads them all before it allocates any.
 void checkGraphics(std::string_view data, std::uint32_t offset) {
+    if (!fitsIn(data.size(), offset, 2)) return;
     const std::uint16_t count = le16(data, offset, "the graphics packet");
+    if (!fitsIn(data.size(), std::uint64_t{offset} + 2, 4 * std::uint64_t{count})) return;
     std::uint64_t total = 0;
     for (std::uint16_t i = 0; i < count; ++i) {
-        const std::uint64_t at = std::uint64_t{offset} + 2 + 4 * std::uint64_t{i};
-        if (!fitsIn(data.size(), at, 4)) tooLarge();
-        total += le32(data, at, "a picture's size");
+        total += le32(data, std::uint64_t{offset} + 2 + 4 * std::uint64_t{i}, "a picture's size");
         if (total > data.size()) tooLarge();
     }
 }
