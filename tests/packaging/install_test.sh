@@ -46,7 +46,9 @@ found=$("$prefix/bin/harvelux-extract" "$prefix/page.html" | tr -d '\r')
 grep -q 'AND FURTHER' "$prefix/legacy.txt" && grep -q 'made with Microsoft Works' "$prefix/legacy.txt" \
   || { echo "installed harvelux-extract read WordPerfect or Works wrongly"; cat "$prefix/legacy.txt"; exit 1; }
 # Mail stores through the reader program installed beside the modules.
-[[ -x "$prefix/lib/harvelux/harvelux-pst-reader" ]] || { echo "missing after install: the mail store reader"; exit 1; }
+for reader in harvelux-pst-reader harvelux-tnef-reader; do
+  [[ -x "$prefix/lib/harvelux/$reader" ]] || { echo "missing after install: $reader"; exit 1; }
+done
 store="$source/../shared/containers/testPST_variousBodyTypes.pst"
 if [[ -e "$store" ]]; then
   "$prefix/bin/harvelux-extract" -f "$store" | grep -q 'testPST_variousBodyTypes.pst::Inbox/tmp/message 2' \

@@ -13,8 +13,9 @@ int main(int argc, char** argv) {
     using namespace harvelux::wordproc;
     if (applyReaderChildLimits(argc, argv) != argc) return 64;
     const std::string path = readerChildInputPath();
-    if (path.empty()) return kPstStoreNotOpened;
+    const int out = readerChildOutput();
+    if (path.empty() || out < 0) return kPstStoreNotOpened;
     // _exit: what libpst leaves allocated goes with the process, and no
     // exit handler runs after the output is complete.
-    _exit(writePstStore(path.c_str(), STDOUT_FILENO));
+    _exit(writePstStore(path.c_str(), out));
 }

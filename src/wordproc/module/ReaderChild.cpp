@@ -1,5 +1,6 @@
 #include "wordproc/module/ReaderChild.h"
 
+#include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -64,6 +65,25 @@ int applyReaderChildLimits(int argc, char** argv) {
     if (addressSpace > 0 && !setLimit(RLIMIT_AS, addressSpace, addressSpace)) return -1;
 #endif
     return next;
+}
+
+bool readerChildInputBytes(std::string& bytes) {
+    char buffer[1 << 16];
+    while (true) {
+        const ssize_t got = ::read(0, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return false;
+        if (got == 0) return true;
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+}
+
+int readerChildOutput() {
+    const int out = ::dup(STDOUT_FILENO);
+    const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (out < 0 || nowhere < 0 || ::dup2(nowhere, STDOUT_FILENO) < 0) return -1;
+    ::close(nowhere);
+    return out;
 }
 
 std::string readerChildInputPath() {

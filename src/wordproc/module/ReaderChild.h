@@ -24,4 +24,12 @@ int applyReaderChildLimits(int argc, char** argv);
 // failure.
 std::string readerChildInputPath();
 
+// The document's bytes, read whole from standard input; false on failure.
+bool readerChildInputBytes(std::string& bytes);
+
+// The descriptor to write the output to: standard output as it was, while
+// standard output itself is sent nowhere, so that what a library prints
+// there cannot mix with the output. -1 on failure.
+int readerChildOutput();
+
 }  // namespace harvelux::wordproc
