@@ -14,6 +14,7 @@
 #include "wordproc/module/OcrModule.h"
 #include "wordproc/module/PdfHtmlModule.h"
 #include "wordproc/ocr/PictureSignature.h"
+#include "wordproc/odf/OdfEmbeddedObjects.h"
 #include "wordproc/odf/OdfPresentation.h"
 #include "wordproc/odf/OdfReader.h"
 #include "wordproc/odf/OdfSpreadsheet.h"
@@ -203,7 +204,8 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_odt",
-     FormatFamily::Text},
+     FormatFamily::Text,
+     zipMembers<listOpenDocumentObjects>},
     {Format::WordBinary,
      "Word 97-2003, Word 6.0/95",
      {{{InsideCompoundFile, compoundTest<isWordBinary>}}},
@@ -259,7 +261,8 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_sheet",
-     FormatFamily::Spreadsheet},
+     FormatFamily::Spreadsheet,
+     zipMembers<listOpenDocumentObjects>},
     {Format::OpenDocumentPresentation,
      "OpenDocument presentation",
      {{{InsideZip, zipTest<isOpenDocumentPresentationPackage>}}},
@@ -268,7 +271,8 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_slides",
-     FormatFamily::Presentation},
+     FormatFamily::Presentation,
+     zipMembers<listOpenDocumentObjects>},
     {Format::Word2,
      "Word for Windows 1.x and 2.0",
      {{{Content, bytesTest<looksLikeWord2>}}},

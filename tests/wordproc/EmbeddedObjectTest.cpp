@@ -5,8 +5,10 @@
 #include "SharedFolders.h"
 #include "TestFiles.h"
 #include "wordproc/FormatDispatch.h"
+#include "wordproc/InnerDocuments.h"
 #include "wordproc/container/CompoundFile.h"
 #include "wordproc/container/ZipArchive.h"
+#include "wordproc/odf/OdfEmbeddedObjects.h"
 #include "wordproc/ooxml/OoxmlEmbeddedObjects.h"
 #include "wordproc/word/WordObjectPool.h"
 
@@ -66,6 +68,46 @@ TEST(EmbeddedObjects, WordObjectPoolStoragesAreMembers) {
         EXPECT_TRUE(object.find(u"Workbook") || object.find(u"PowerPoint Document")) << member.first;
     }
     EXPECT_EQ(compound, 2u);
+}
+
+TEST(EmbeddedObjects, OpenDocumentObjectsAreMembersOfTheWholeDocument) {
+    HARVELUX_REQUIRE_SHARED_FOLDER(testfiles::corpusDir());
+    struct Case {
+        std::string file;
+        std::vector<std::string> names;  // the members, in the package's order
+        std::vector<Format> formats;
+    };
+    const Case cases[] = {
+        // A spreadsheet and a formula: the formula is no document to read.
+        {testfiles::corpusDir() + "/tika/testODFwithOOo3.odt", {"Object 1"}, {Format::OpenDocumentSpreadsheet}},
+        // A PDF and a text file in OLE objects, a Word package turned into a
+        // text sub-document.
+        {HARVELUX_TEST_DATA_DIR "/embedded/objects.odt",
+         {"Obj101", "Object 1", "TestText.txt"},
+         {Format::Pdf, Format::OpenDocument, Format::PlainText}},
+    };
+    for (const Case& c : cases) {
+        const std::string bytes = testfiles::readFile(c.file);
+        const ZipArchive zip(bytes);
+        test::MemberCollector mainOnly;
+        listOpenDocumentObjects(zip, {}, mainOnly);
+        EXPECT_TRUE(mainOnly.members.empty()) << c.file;
+        test::MemberCollector sink;
+        listOpenDocumentObjects(zip, kWhole, sink);
+        EXPECT_TRUE(sink.failures.empty()) << c.file;
+        EXPECT_EQ(sink.names(), c.names) << c.file;
+        EXPECT_EQ(memberFormats(sink), c.formats) << c.file;
+    }
+}
+
+TEST(EmbeddedObjects, AnOpenDocumentSubDocumentIsReadAsADocument) {
+    HARVELUX_REQUIRE_SHARED_FOLDER(testfiles::corpusDir());
+    const DocumentTree tree =
+        readDocumentTree(testfiles::readFile(testfiles::corpusDir() + "/tika/testODFwithOOo3.odt"), kWhole);
+    ASSERT_EQ(tree.inner.size(), 1u);
+    EXPECT_EQ(tree.inner[0].name, "Object 1");
+    EXPECT_TRUE(tree.inner[0].read) << tree.inner[0].error;
+    EXPECT_NE(tree.inner[0].text.find("three embedded"), std::string::npos);
 }
 
 }  // namespace
