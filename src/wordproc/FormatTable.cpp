@@ -28,6 +28,7 @@
 #include "wordproc/outlook/TnefReader.h"
 #include "wordproc/pdf/PdfSignature.h"
 #include "wordproc/plain/PlainTextReader.h"
+#include "wordproc/rtf/RtfObjects.h"
 #include "wordproc/rtf/RtfReader.h"
 #include "wordproc/sheet/SheetExcelReader.h"
 #include "wordproc/slides/SlidesBinaryReader.h"
@@ -99,6 +100,11 @@ void bytesMembers(const FormatInput& input, const ReadOptions&, MemberSink& sink
     list(input.data, sink);
 }
 
+template <void (*list)(std::string_view, const ReadOptions&, MemberSink&)>
+void bytesObjects(const FormatInput& input, const ReadOptions& options, MemberSink& sink) {
+    list(input.data, options, sink);
+}
+
 template <void (*list)(const ZipArchive&, const ReadOptions&, MemberSink&)>
 void zipMembers(const FormatInput& input, const ReadOptions& options, MemberSink& sink) {
     if (input.zip) list(*input.zip, options, sink);
@@ -145,7 +151,8 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_rtf",
-     FormatFamily::Text},
+     FormatFamily::Text,
+     bytesObjects<listRtfObjects>},
     {Format::Tnef,
      "TNEF (winmail.dat)",
      {{{LeadingBytes, bytesTest<looksLikeTnef>}}},
