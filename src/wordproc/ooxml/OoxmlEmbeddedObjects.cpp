@@ -17,7 +17,8 @@ void listOoxmlEmbeddedObjects(const ZipArchive& zip, const ReadOptions& options,
     for (std::string& name : zip.names(kMaxParts)) {
         if (name.find("/embeddings/") == std::string::npos || name.ends_with("/")) continue;
         try {
-            std::optional<std::string> bytes = zip.read(name);
+            // No more than the container may still inflate.
+            std::optional<std::string> bytes = zip.read(name, sink.roomLeft());
             if (!bytes) continue;
             if (!CompoundFile::hasSignature(*bytes)) {
                 if (!sink.add(std::move(name), std::move(*bytes))) return;
