@@ -256,28 +256,29 @@ std::string emptyFilesTarGz(std::size_t files) {
         } while (stream.avail_out == 0);
         input.clear();
     };
+    // One header, its fields but the name and checksum filled in once; the
+    // checksum is the sum of its bytes, the checksum field counted as spaces.
+    std::array<char, 512> header{};
+    std::string("0000644").copy(&header[100], 7);
+    std::string("0000000").copy(&header[108], 7);
+    std::string("0000000").copy(&header[116], 7);
+    std::string("00000000000").copy(&header[124], 11);
+    std::string("00000000000").copy(&header[136], 11);
+    header[156] = '0';
+    std::string("ustar").copy(&header[257], 5);  // and a NUL
+    std::string("00").copy(&header[263], 2);
+    unsigned fixedSum = 8 * ' ';
+    for (const char c : header) fixedSum += static_cast<unsigned char>(c);
     std::string chunk;
+    chunk.reserve(kMiB + header.size());
+    char name[32];
     for (std::size_t i = 0; i < files; ++i) {
-        std::array<char, 512> header{};
-        const std::string name = "empty/" + std::to_string(i);
-        name.copy(header.data(), name.size());
-        std::string("0000644").copy(&header[100], 7);
-        std::string("0000000").copy(&header[108], 7);
-        std::string("0000000").copy(&header[116], 7);
-        std::string("00000000000").copy(&header[124], 11);
-        std::string("00000000000").copy(&header[136], 11);
-        header[156] = '0';
-        std::string(
-            "ustar\0"
-            "00",
-            8)
-            .copy(&header[257], 8);
-        unsigned sum = 8 * ' ';
-        for (std::size_t j = 0; j < header.size(); ++j)
-            if (j < 148 || j >= 156) sum += static_cast<unsigned char>(header[j]);
-        std::array<char, 8> checksum{};
-        std::snprintf(checksum.data(), checksum.size(), "%06o", sum);
-        std::copy(checksum.begin(), checksum.begin() + 7, &header[148]);
+        const int length = std::snprintf(name, sizeof name, "empty/%zu", i);
+        std::fill(header.begin(), header.begin() + 100, '\0');
+        std::copy(name, name + length, header.begin());
+        unsigned sum = fixedSum;
+        for (int j = 0; j < length; ++j) sum += static_cast<unsigned char>(name[j]);
+        std::snprintf(&header[148], 8, "%06o", sum);
         header[155] = ' ';
         chunk.append(header.data(), header.size());
         if (chunk.size() >= kMiB) feed(chunk, Z_NO_FLUSH);
