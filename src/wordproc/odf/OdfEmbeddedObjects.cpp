@@ -2,7 +2,6 @@
 
 #include "wordproc/EngineInterface.h"
 #include "wordproc/WorkBudget.h"
-#include "wordproc/container/CompoundFile.h"
 #include "wordproc/container/OleObject.h"
 #include "wordproc/container/ZipArchive.h"
 #include "wordproc/container/ZipWriter.h"
@@ -170,9 +169,7 @@ void listOpenDocumentObjects(const ZipArchive& zip, const ReadOptions& options, 
                 return;
             }
             // A binary object: an OLE object's storage, the document it holds.
-            if (!CompoundFile::hasSignature(*bytes)) continue;
-            const CompoundFile object(*bytes);
-            if (auto document = oleObjectDocument(object, CompoundFile::kRoot, *bytes, name))
+            if (auto document = embeddedObjectDocument(std::move(*bytes), name))
                 if (!sink.add(std::move(document->name), std::move(document->bytes))) return;
         } catch (const EngineError& error) {
             sink.unreadable(std::move(name), error.reason());

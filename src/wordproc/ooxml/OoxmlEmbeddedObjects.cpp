@@ -1,7 +1,6 @@
 #include "wordproc/ooxml/OoxmlEmbeddedObjects.h"
 
 #include "wordproc/EngineInterface.h"
-#include "wordproc/container/CompoundFile.h"
 #include "wordproc/container/OleObject.h"
 
 namespace harvelux::wordproc {
@@ -20,12 +19,7 @@ void listOoxmlEmbeddedObjects(const ZipArchive& zip, const ReadOptions& options,
             // No more than the container may still inflate.
             std::optional<std::string> bytes = zip.read(name, sink.roomLeft());
             if (!bytes) continue;
-            if (!CompoundFile::hasSignature(*bytes)) {
-                if (!sink.add(std::move(name), std::move(*bytes))) return;
-                continue;
-            }
-            const CompoundFile object(*bytes);
-            if (auto document = oleObjectDocument(object, CompoundFile::kRoot, *bytes, name))
+            if (auto document = embeddedObjectDocument(std::move(*bytes), name))
                 if (!sink.add(std::move(document->name), std::move(document->bytes))) return;
         } catch (const EngineError& error) {
             sink.unreadable(std::move(name), error.reason());

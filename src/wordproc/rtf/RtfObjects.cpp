@@ -2,9 +2,7 @@
 
 #include "wordproc/EngineInterface.h"
 #include "wordproc/WorkBudget.h"
-#include "wordproc/container/CompoundFile.h"
 #include "wordproc/container/LittleEndian.h"
-#include "wordproc/container/OleObject.h"
 #include "wordproc/rtf/RtfReader.h"
 #include "wordproc/rtf/RtfTokenizer.h"
 #include "wordproc/text/AsciiText.h"
@@ -65,24 +63,17 @@ private:
 
 }  // namespace
 
-RtfObject rtfObjectDocument(std::string_view objdata, std::string fallbackName) {
+std::optional<EmbeddedDocument> rtfObjectDocument(std::string_view objdata, std::string fallbackName) {
     std::size_t at = 4;  // OLEVersion
-    if (le32(objdata, at, "an RTF object's kind") != kEmbedded) return {};
+    if (le32(objdata, at, "an RTF object's kind") != kEmbedded) return std::nullopt;
     at += 4;
     const std::string_view className = prefixedString(objdata, at, "an RTF object's class name");
     prefixedString(objdata, at, "an RTF object's topic");
     prefixedString(objdata, at, "an RTF object's item");
     const std::uint32_t size = le32(objdata, at, "an RTF object's native data");
     const std::string_view native = sliceOf(objdata, at + 4, size, "an RTF object's native data");
-    if (className == "Package") {
-        EmbeddedDocument file = oleNativePayload(native, false, std::move(fallbackName));
-        return {std::move(file.name), std::move(file.bytes)};
-    }
-    if (!CompoundFile::hasSignature(native)) return {std::move(fallbackName), std::string(native)};
-    const CompoundFile object(native);
-    std::optional<EmbeddedDocument> document = oleObjectDocument(object, CompoundFile::kRoot, native, fallbackName);
-    if (!document) return {};
-    return {std::move(document->name), std::move(document->bytes)};
+    if (className == "Package") return oleNativePayload(native, false, std::move(fallbackName));
+    return embeddedObjectDocument(std::string(native), std::move(fallbackName));
 }
 
 void listRtfObjects(std::string_view data, const ReadOptions& options, MemberSink& sink) {
@@ -113,9 +104,8 @@ void listRtfObjects(std::string_view data, const ReadOptions& options, MemberSin
             return;
         }
         try {
-            RtfObject document = rtfObjectDocument(object.take(), name);
-            if (document.bytes.empty()) continue;
-            if (!sink.add(std::move(document.name), std::move(document.bytes))) return;
+            if (auto document = rtfObjectDocument(object.take(), name))
+                if (!sink.add(std::move(document->name), std::move(document->bytes))) return;
         } catch (const EngineError& error) {
             sink.unreadable(name, error.reason());
         }

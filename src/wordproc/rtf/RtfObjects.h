@@ -7,7 +7,9 @@
 
 #include "wordproc/MemberSink.h"
 #include "wordproc/ReadOptions.h"
+#include "wordproc/container/OleObject.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,13 +20,9 @@ namespace harvelux::wordproc {
 // sink's caps are reached. A linked object (only a path) is passed over.
 void listRtfObjects(std::string_view data, const ReadOptions& options, MemberSink& sink);
 
-// The document in the bytes of one \objdata; "" when the object is linked
-// or holds only a picture of itself. Throws EngineError when a length in its
-// header leaves the data.
-struct RtfObject {
-    std::string name;
-    std::string bytes;
-};
-RtfObject rtfObjectDocument(std::string_view objdata, std::string fallbackName);
+// The document in the bytes of one \objdata; nothing when the object is
+// linked or holds only a picture of itself. Throws EngineError when a length
+// in its header leaves the data.
+std::optional<EmbeddedDocument> rtfObjectDocument(std::string_view objdata, std::string fallbackName);
 
 }  // namespace harvelux::wordproc
