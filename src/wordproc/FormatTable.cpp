@@ -77,10 +77,10 @@ std::string refuseEncrypted(const FormatInput&, const ReadOptions&) {
     throw EngineError("the document is encrypted", UnreadableReason::Encrypted);
 }
 
-// libfreexl reads the workbook from the file's bytes, not from our
-// compound-file reader.
+// A workbook of Excel 5.0 and later is a compound file; an Excel 2.x to
+// 4.0 worksheet is a stream of records on its own.
 std::string readExcel(const FormatInput& input, const ReadOptions& options) {
-    return readExcelText(input.data, *input.compound, options);
+    return input.compound ? readExcelText(*input.compound, options) : readSingleStreamWorkbookText(input.data, options);
 }
 
 std::string readPlain(const FormatInput& input, const ReadOptions&) { return readPlainText(input.data); }
@@ -243,8 +243,8 @@ constexpr FormatEntry kFormats[] = {
      "fuzz_word_binary",
      FormatFamily::Text},
     {Format::ExcelBinary,
-     "Excel 97-2003, Excel 5.0/95",
-     {{{InsideCompoundFile, compoundTest<isExcelWorkbook>}}},
+     "Excel 97-2003, Excel 5.0/95, Excel 2.x-4.0",
+     {{{InsideCompoundFile, compoundTest<isExcelWorkbook>}, {Content, bytesTest<isSingleStreamWorkbook>}}},
      readExcel,
      "xls xlt",
      FormatModule::None,
