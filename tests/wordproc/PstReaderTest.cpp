@@ -104,6 +104,20 @@ TEST(PstReader, SeveralWorkersReadStoresAtOnce) {
     EXPECT_EQ(messages, std::vector<std::size_t>(4, 20));
 }
 
+// A sink at its caps takes no more: the reader is stopped, not waited for.
+TEST(PstReader, ASinkAtItsCapsStopsTheReader) {
+    HARVELUX_REQUIRE_SHARED_FOLDER(testfiles::containersDir());
+    struct FirstOnly final : test::MemberCollector {
+        bool add(std::string name, std::string bytes) override {
+            MemberCollector::add(std::move(name), std::move(bytes));
+            return false;
+        }
+    } sink;
+    listPstMembers(storeBytes(), sink);
+    EXPECT_EQ(sink.names(), std::vector<std::string>{"Inbox/tmp/message 1"});
+    EXPECT_TRUE(sink.failures.empty());
+}
+
 TEST(PstReader, AReaderPastItsDeadlineIsKilledAndReported) {
     const WorkBudget budget(WorkBudget::Settings{.limit = std::chrono::milliseconds(300), .clock = {}});
     test::MemberCollector sink;
