@@ -24,6 +24,7 @@ struct MemberWindow::Shared {
     std::condition_variable ended;
     std::size_t inFlight = 0;
     std::size_t bytesInFlight = 0;
+    std::size_t running = 0;  // reads being run now
 };
 
 class MemberWindow::WindowRead final : public PooledRead {
@@ -32,6 +33,10 @@ public:
         : shared_(std::move(shared)), work_(std::move(work)), bytes_(bytes) {}
 
     void run() noexcept override {
+        {
+            const std::lock_guard lock(shared_->mutex);
+            ++shared_->running;
+        }
         MemberOutcome outcome;
         std::exception_ptr error;
         try {
@@ -45,6 +50,7 @@ public:
             outcome_ = std::move(outcome);
             error_ = error;
             done_ = true;
+            --shared_->running;
             ended();
         }
         shared_->ended.notify_all();
@@ -133,18 +139,29 @@ void MemberWindow::read(std::function<MemberOutcome()> read, std::size_t bytes) 
 }
 
 void MemberWindow::helpOrWait() {
+    std::unique_lock lock(shared_->mutex);
+    // While pool threads read members, this one lists the next: the listing
+    // (inflating an archive, decoding an e-mail) is the one part no other
+    // thread can take over.
+    if (shared_->running == 0) {
+        lock.unlock();
+        if (runEarliestOffered()) return;
+        lock.lock();
+    }
+    const std::size_t before = shared_->inFlight;
+    shared_->ended.wait(lock, [&] { return shared_->inFlight < before; });
+}
+
+bool MemberWindow::runEarliestOffered() {
     while (!offered_.empty()) {
         const std::shared_ptr<WindowRead> read = std::move(offered_.front());
         offered_.pop_front();
         if (read->claim()) {
             read->run();
-            return;
+            return true;
         }
     }
-    // Every read in flight is running on another thread: wait for one.
-    std::unique_lock lock(shared_->mutex);
-    const std::size_t before = shared_->inFlight;
-    shared_->ended.wait(lock, [&] { return shared_->inFlight < before; });
+    return false;
 }
 
 void MemberWindow::flush() {

@@ -10,8 +10,9 @@
 // thread read what and however many there are.
 //
 // At most a few reads per pool thread are in flight, and their bytes are
-// bounded: when the window is full, the lister runs the earliest read that
-// no thread has taken yet, or waits for one to finish. The bytes of a
+// bounded: when the window is full, the lister waits for a read to finish
+// while pool threads read for it, and runs the earliest read no thread has
+// taken when none does (all are busy elsewhere, or there are none). The bytes of a
 // container's members are therefore never all held at once.
 #pragma once
 
@@ -73,8 +74,10 @@ private:
     };
 
     void flush();
-    // Runs the earliest read no thread has taken, or waits until a read ends.
+    // Runs the earliest read no thread has taken when no other thread reads
+    // for this window, else waits until a read ends.
     void helpOrWait();
+    bool runEarliestOffered();
     bool full() const;
 
     std::vector<InnerDocument>& out_;
