@@ -15,6 +15,7 @@ constexpr std::size_t kMinReadsInFlight = 4;
 // The members' bytes in flight; one member is always let through, whatever
 // its size.
 constexpr std::size_t kBytesInFlight = std::size_t{64} << 20;
+constexpr std::size_t kSmallestOffered = 4096;
 }  // namespace
 
 // What the window and its reads share; a read may outlive the window in a
@@ -121,6 +122,8 @@ bool MemberWindow::full() const {
 }
 
 void MemberWindow::read(std::function<MemberOutcome()> read, std::size_t bytes) {
+    // A member this small is read sooner than it is handed over.
+    const bool offer = pool_ && bytes >= kSmallestOffered;
     auto pooled = std::make_shared<WindowRead>(shared_, std::move(read), bytes);
     {
         const std::lock_guard lock(shared_->mutex);
@@ -128,7 +131,7 @@ void MemberWindow::read(std::function<MemberOutcome()> read, std::size_t bytes) 
         shared_->bytesInFlight += bytes;
     }
     entries_.push_back({.document = std::nullopt, .held = false, .read = pooled});
-    if (pool_) {
+    if (offer) {
         offered_.push_back(pooled);
         pool_->offer(pooled);
         while (full()) helpOrWait();
@@ -140,6 +143,9 @@ void MemberWindow::read(std::function<MemberOutcome()> read, std::size_t bytes) 
 
 void MemberWindow::helpOrWait() {
     std::unique_lock lock(shared_->mutex);
+    // Counted before the lock is let go: reads may end meanwhile.
+    const std::size_t before = shared_->inFlight;
+    if (before == 0) return;
     // While pool threads read members, this one lists the next: the listing
     // (inflating an archive, decoding an e-mail) is the one part no other
     // thread can take over.
@@ -148,7 +154,7 @@ void MemberWindow::helpOrWait() {
         if (runEarliestOffered()) return;
         lock.lock();
     }
-    const std::size_t before = shared_->inFlight;
+    // The reads not run here are another thread's, which ends them.
     shared_->ended.wait(lock, [&] { return shared_->inFlight < before; });
 }
 

@@ -56,8 +56,9 @@ public:
     // only the last may be.
     void release(std::size_t position, bool keep);
 
-    // Appends what `read` gives, read by a pool thread or by this one;
-    // `bytes` is the member's size, counted while it is in flight.
+    // Appends what `read` gives, read by a pool thread or by this one (a
+    // member of a few kilobytes is read here at once); `bytes` is the
+    // member's size, counted while it is in flight.
     void read(std::function<MemberOutcome()> read, std::size_t bytes);
 
     // Waits for every read and hands every document over; rethrows what a

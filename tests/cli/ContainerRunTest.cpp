@@ -44,11 +44,15 @@ TEST(ContainerRun, OneWorkerAndFourWriteTheSameBytes) {
     testfiles::TempDir dir;
     // Archives and e-mails of the shared folder, and a ZIP holding many
     // documents, a damaged one, the shared ZIP of a ZIP and an e-mail.
+    // Numbers enough that each letter is some kilobytes: a member of a few
+    // is read at once by the worker that lists it.
+    std::string filler;
+    for (unsigned n = 1; filler.size() < 12000; n = n * 7919 % 100003) filler += std::to_string(n) + ' ';
     std::vector<testfiles::ZipEntry> members;
     for (int i = 0; i < 40; ++i)
         members.push_back(
             {"letters/" + std::to_string(i) + ".docx",
-             testfiles::makeDocxWithParagraphs({"Write to member" + std::to_string(i) + "@example.com"})});
+             testfiles::makeDocxWithParagraphs({filler, "Write to member" + std::to_string(i) + "@example.com"})});
     members.push_back({"letters/cut.docx", members[0].data.substr(0, 200)});
     members.push_back({"old/zip-of-zip.zip", testfiles::readFile(containersDir() + "/test-zip-of-zip.zip")});
     members.push_back(

@@ -275,11 +275,16 @@ TEST(ReadAhead, RunsAreIdenticalWithAndWithoutReadingAhead) {
 TEST(ReadAhead, ContainerMembersKeepTheirOrderOnAnyNumberOfWorkers) {
     pinLocalTimeZone();  // as the programs do before their threads start
     testfiles::TempDir dir;
-    const auto archive = [](const std::string& prefix, int count) {
+    // Numbers enough that each document is some kilobytes (a member of a
+    // few is read at once by the thread that lists it).
+    std::string filler;
+    for (unsigned n = 1; filler.size() < 12000; n = n * 7919 % 100003) filler += std::to_string(n) + ' ';
+    const auto archive = [&](const std::string& prefix, int count) {
         std::vector<testfiles::ZipEntry> members;
         for (int i = 0; i < count; ++i)
-            members.push_back({std::to_string(i) + ".docx",
-                               testfiles::makeDocxWithParagraphs({prefix + std::to_string(i) + "@example.com"})});
+            members.push_back(
+                {std::to_string(i) + ".docx",
+                 testfiles::makeDocxWithParagraphs({filler, prefix + std::to_string(i) + "@example.com"})});
         return members;
     };
     std::vector<testfiles::ZipEntry> outer = archive("a", 30);
