@@ -39,9 +39,23 @@ struct Unref {
 template <typename T>
 using Ref = std::unique_ptr<T, Unref>;
 
+// A stream over `data` itself: the parser only reads it, and the parts it
+// builds refer to it, so the message (tens of megabytes with its
+// attachments) is not copied first. `data` outlives the parser and what it
+// builds. The array is only a view: the stream does not own it, and it is
+// let go without its bytes when the stream goes.
+Ref<GMimeStream> streamOver(std::string_view data) {
+    GByteArray* view = g_byte_array_new_take(reinterpret_cast<guint8*>(const_cast<char*>(data.data())), data.size());
+    Ref<GMimeStream> stream(g_mime_stream_mem_new_with_byte_array(view));
+    g_mime_stream_mem_set_owner(reinterpret_cast<GMimeStreamMem*>(stream.get()), FALSE);
+    g_object_set_data_full(reinterpret_cast<GObject*>(stream.get()), "harvelux-view", view,
+                           [](gpointer array) { g_byte_array_free(static_cast<GByteArray*>(array), FALSE); });
+    return stream;
+}
+
 Ref<GMimeParser> parserFor(std::string_view data, GMimeFormat format) {
     initialiseOnce();
-    const Ref<GMimeStream> stream(g_mime_stream_mem_new_with_buffer(data.data(), data.size()));
+    const Ref<GMimeStream> stream = streamOver(data);
     Ref<GMimeParser> parser(g_mime_parser_new_with_stream(stream.get()));
     g_mime_parser_set_format(parser.get(), format);
     return parser;
