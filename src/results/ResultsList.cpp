@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTreeView>
 
+#include <algorithm>
 #include <optional>
 
 namespace harvelux::results {
@@ -53,8 +54,9 @@ void ResultsList::setColumns(const std::vector<ResultColumn>& columns) {
     QStringList captions;
     for (const ResultColumn& column : columns) captions << QString::fromStdString(column.caption);
     model_->setCaptions(captions);
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        view_->setColumnWidth(static_cast<int>(i), twipsToPixels(columns[i].widthTwips));
+    baseWidthsTwips_.clear();
+    for (const ResultColumn& column : columns) baseWidthsTwips_.push_back(column.widthTwips);
+    setBaseWidths();
     for (std::size_t i = 0; i < model_->indexColumns().size(); ++i)
         view_->setColumnWidth(static_cast<int>(columns.size() + i),
                               twipsToPixels(indexColumnWidthTwips(model_->indexColumns()[i])));
@@ -102,11 +104,16 @@ void ResultsList::setIndex(const extract::AddressIndex* index) {
 }
 
 void ResultsList::setIndexColumns(const std::vector<IndexColumn>& columns) {
+    const bool wereShown = !model_->indexColumns().empty();
     std::vector<int> widths;
     for (int column = 0; column < model_->baseColumnCount(); ++column) widths.push_back(view_->columnWidth(column));
     model_->setIndexColumns(columns);
-    // The list's own columns keep their widths; the others take theirs.
-    for (std::size_t i = 0; i < widths.size(); ++i) view_->setColumnWidth(static_cast<int>(i), widths[i]);
+    // The list's own columns keep their widths while optional columns come
+    // and go; the first optional column, or the last, changes them.
+    if (wereShown == !columns.empty())
+        for (std::size_t i = 0; i < widths.size(); ++i) view_->setColumnWidth(static_cast<int>(i), widths[i]);
+    else
+        setBaseWidths();
     for (std::size_t i = 0; i < columns.size(); ++i)
         view_->setColumnWidth(model_->baseColumnCount() + static_cast<int>(i),
                               twipsToPixels(indexColumnWidthTwips(columns[i])));
@@ -134,6 +141,16 @@ void ResultsList::sortBy(int column, bool descending) {
 int ResultsList::sortColumn() const { return model_->sortColumn() + 1; }
 
 bool ResultsList::sortDescending() const { return model_->sortDescending(); }
+
+void ResultsList::setBaseWidths() {
+    // Beside optional columns an address takes 3600 twips, a path 3000.
+    const bool compact = !model_->indexColumns().empty();
+    for (std::size_t i = 0; i < baseWidthsTwips_.size(); ++i) {
+        const long long narrow = baseWidthsTwips_.size() > 1 ? 3000 : 3600;
+        const long long width = compact ? std::min(baseWidthsTwips_[i], narrow) : baseWidthsTwips_[i];
+        view_->setColumnWidth(static_cast<int>(i), twipsToPixels(width));
+    }
+}
 
 void ResultsList::updateSortIndicator() {
     QHeaderView* header = view_->header();

@@ -94,9 +94,13 @@ public:
 
 private:
     void updateSortIndicator();
+    // The list's own columns at the widths they were given, or narrower
+    // beside the optional columns so that those show too.
+    void setBaseWidths();
 
     QTreeView* view_;  // owned by the parent widget
     const extract::AddressIndex* index_ = nullptr;
+    std::vector<long long> baseWidthsTwips_;
     ResultsModel* model_;  // owned by the view
 };
 
