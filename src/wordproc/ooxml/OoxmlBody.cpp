@@ -212,7 +212,7 @@ private:
     }
 
     // A link's target, with the text inside the link element.
-    void addLink(const pugi::xml_node& node, std::string_view target) {
+    void addLink(const pugi::xml_node& node, std::string_view target) const {
         links_.stories->addLink(target, OtherStories::isMailtoLink(target)
                                             ? textWithin(node, OtherStories::kLinkTextBytes)
                                             : std::string());

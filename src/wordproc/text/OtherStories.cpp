@@ -52,7 +52,7 @@ bool OtherStories::isMailtoLink(std::string_view uri) {
 void OtherStories::addLink(std::string_view uri, std::string_view text) {
     std::vector<std::string> addresses = mailtoAddresses(uri);
     // A text over several addresses names none of them.
-    std::string name = addresses.size() == 1 ? linkName(text) : std::string();
+    const std::string name = addresses.size() == 1 ? linkName(text) : std::string();
     for (std::string& address : addresses) {
         const auto seen = seenLinks_.find(address);
         if (seen != seenLinks_.end()) {
@@ -60,7 +60,7 @@ void OtherStories::addLink(std::string_view uri, std::string_view text) {
             Link& link = links_[seen->second];
             if (link.name.empty() && !name.empty() && bytes_ + name.size() + 5 <= kMaxTextBytes) {
                 bytes_ += name.size() + 5;
-                link.name = std::move(name);
+                link.name = name;
             }
             continue;
         }
@@ -68,8 +68,7 @@ void OtherStories::addLink(std::string_view uri, std::string_view text) {
         if (bytes_ + address.size() + 1 + named > kMaxTextBytes) return;
         bytes_ += address.size() + 1 + named;
         seenLinks_.emplace(address, links_.size());
-        links_.push_back({std::move(address), std::move(name)});
-        name.clear();
+        links_.push_back({std::move(address), name});
     }
 }
 
