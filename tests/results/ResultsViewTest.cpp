@@ -10,10 +10,12 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTest>
 #include <QTreeView>
 
 namespace harvelux::results::testing {
@@ -248,6 +250,22 @@ TEST_F(ResultsViewTest, LongPathsLoseTheirMiddleAndShowWholeInTheirTooltip) {
     const QAbstractItemModel& model = *view.model();
     EXPECT_EQ(model.data(model.index(2, 0), Qt::ToolTipRole).toString(), QStringLiteral("/d/b.zip::in.docx"));
     EXPECT_FALSE(model.data(model.index(2, 1), Qt::ToolTipRole).isValid());  // the address is no path
+}
+
+// Ctrl+F reaches the filter; there Backspace edits the text and does not
+// go back (which would empty the list).
+TEST_F(ResultsViewTest, TypingInTheFilterKeepsTheWindowsKeysForTheList) {
+    fillFromIndex();
+    QApplication::setActiveWindow(form.get());
+    QTest::keyClick(form.get(), Qt::Key_F, Qt::ControlModifier);
+    QLineEdit& filter = form->viewControls().filterField();
+    ASSERT_TRUE(filter.hasFocus());
+    QTest::keyClicks(&filter, "zoex");
+    QTest::keyClick(&filter, Qt::Key_Backspace);
+    form->viewControls().applyFilter();
+    EXPECT_EQ(filter.text(), "zoe");
+    EXPECT_EQ(mainShown, 0);
+    EXPECT_EQ(addresses(), (std::vector<std::string>{"zoe@example.org"}));
 }
 
 TEST_F(ResultsViewTest, NewControlsHaveAccessibleNamesAndDescriptions) {
