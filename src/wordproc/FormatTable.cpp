@@ -14,6 +14,7 @@
 #include "wordproc/module/OcrModule.h"
 #include "wordproc/module/PdfHtmlModule.h"
 #include "wordproc/ocr/PictureSignature.h"
+#include "wordproc/odf/OdfEmbeddedObjects.h"
 #include "wordproc/odf/OdfPresentation.h"
 #include "wordproc/odf/OdfReader.h"
 #include "wordproc/odf/OdfSpreadsheet.h"
@@ -27,6 +28,7 @@
 #include "wordproc/outlook/TnefReader.h"
 #include "wordproc/pdf/PdfSignature.h"
 #include "wordproc/plain/PlainTextReader.h"
+#include "wordproc/rtf/RtfObjects.h"
 #include "wordproc/rtf/RtfReader.h"
 #include "wordproc/sheet/SheetExcelReader.h"
 #include "wordproc/slides/SlidesBinaryReader.h"
@@ -75,10 +77,10 @@ std::string refuseEncrypted(const FormatInput&, const ReadOptions&) {
     throw EngineError("the document is encrypted", UnreadableReason::Encrypted);
 }
 
-// libfreexl reads the workbook from the file's bytes, not from our
-// compound-file reader.
+// A workbook of Excel 5.0 and later is a compound file; an Excel 2.x to
+// 4.0 worksheet is a stream of records on its own.
 std::string readExcel(const FormatInput& input, const ReadOptions& options) {
-    return readExcelText(input.data, *input.compound, options);
+    return input.compound ? readExcelText(*input.compound, options) : readSingleStreamWorkbookText(input.data, options);
 }
 
 std::string readPlain(const FormatInput& input, const ReadOptions&) { return readPlainText(input.data); }
@@ -96,6 +98,11 @@ std::string noText(const FormatInput&, const ReadOptions&) { return {}; }
 template <void (*list)(std::string_view, MemberSink&)>
 void bytesMembers(const FormatInput& input, const ReadOptions&, MemberSink& sink) {
     list(input.data, sink);
+}
+
+template <void (*list)(std::string_view, const ReadOptions&, MemberSink&)>
+void bytesObjects(const FormatInput& input, const ReadOptions& options, MemberSink& sink) {
+    list(input.data, options, sink);
 }
 
 template <void (*list)(const ZipArchive&, const ReadOptions&, MemberSink&)>
@@ -144,7 +151,8 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_rtf",
-     FormatFamily::Text},
+     FormatFamily::Text,
+     bytesObjects<listRtfObjects>},
     {Format::Tnef,
      "TNEF (winmail.dat)",
      {{{LeadingBytes, bytesTest<looksLikeTnef>}}},
@@ -203,7 +211,8 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_odt",
-     FormatFamily::Text},
+     FormatFamily::Text,
+     zipMembers<listOpenDocumentObjects>},
     {Format::WordBinary,
      "Word 97-2003, Word 6.0/95",
      {{{InsideCompoundFile, compoundTest<isWordBinary>}}},
@@ -234,8 +243,8 @@ constexpr FormatEntry kFormats[] = {
      "fuzz_word_binary",
      FormatFamily::Text},
     {Format::ExcelBinary,
-     "Excel 97-2003, Excel 5.0/95",
-     {{{InsideCompoundFile, compoundTest<isExcelWorkbook>}}},
+     "Excel 97-2003, Excel 5.0/95, Excel 2.x-4.0",
+     {{{InsideCompoundFile, compoundTest<isExcelWorkbook>}, {Content, bytesTest<isSingleStreamWorkbook>}}},
      readExcel,
      "xls xlt",
      FormatModule::None,
@@ -259,7 +268,8 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_sheet",
-     FormatFamily::Spreadsheet},
+     FormatFamily::Spreadsheet,
+     zipMembers<listOpenDocumentObjects>},
     {Format::OpenDocumentPresentation,
      "OpenDocument presentation",
      {{{InsideZip, zipTest<isOpenDocumentPresentationPackage>}}},
@@ -268,7 +278,8 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_slides",
-     FormatFamily::Presentation},
+     FormatFamily::Presentation,
+     zipMembers<listOpenDocumentObjects>},
     {Format::Word2,
      "Word for Windows 1.x and 2.0",
      {{{Content, bytesTest<looksLikeWord2>}}},
