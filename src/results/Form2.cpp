@@ -316,6 +316,8 @@ void Form2::CreateStaticBar() {
     toolBar_->setOrientation(Qt::Horizontal);
     fillToolbar(*toolBar_, kToolbarButtons, &resultsCommandIcon);
     CreateResultsMenu(*menuBar_);
+    // The header's menu is also the menu bar's "Columns", for the keyboard.
+    menuBar_->insertMenu(menuBar_->actions().value(2), &viewControls_->headerMenu());
     NameShortcutsOnResultsToolbar(*toolBar_, *menuBar_);
     placeToolBar();
     Form_Resize();

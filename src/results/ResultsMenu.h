@@ -1,6 +1,7 @@
 // The results window's menu bar: "&File" (the saves, "E&xit"), "&Edit"
 // (copying the selected rows, the clipboard export, ticking, the filter,
-// clearing) and "&Go" ("&Back"), with the keys a desktop program answers
+// clearing), the window's "&Columns" (added by the window) and "&Go"
+// ("&Back"), with the keys a desktop program answers
 // to: Ctrl+S, Ctrl+C, Ctrl+F, Alt+Left and Backspace, Ctrl+Q. Each item carries the command ID it runs,
 // the toolbar's where the toolbar has the same command.
 #pragma once

@@ -77,7 +77,8 @@ ResultsViewControls::ResultsViewControls(QWidget& window, ResultsList& list, std
 
 void ResultsViewControls::buildHeaderMenu() {
     headerMenu_->setObjectName(QStringLiteral("HeaderMenu"));
-    headerMenu_->setTitle(QStringLiteral("Columns"));
+    headerMenu_->setTitle(QStringLiteral("&Columns"));
+    connect(headerMenu_, &QMenu::aboutToShow, this, &ResultsViewControls::updateHeaderMenu);
     headerMenu_->setAccessibleName(QStringLiteral("Columns"));
     headerMenu_->setAccessibleDescription(
         QStringLiteral("Chooses the columns the list shows, and brings back the order the addresses were found in."));

@@ -1,7 +1,8 @@
 // How the results list is looked at, beside the list itself: the filter
 // field above it, sorting by a click on a column header (again to reverse),
 // the header's context menu (the optional columns, kept in the settings
-// under "ResultsColumns", and the order the addresses were found in), and
+// under "ResultsColumns", and the order the addresses were found in; also
+// the menu bar's "Columns"), and
 // the rows' context menu (copying, opening, ticking).
 //
 // Menus are popped up, never run modally; each item carries the command ID

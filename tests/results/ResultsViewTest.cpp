@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QTreeView>
 
@@ -108,6 +109,11 @@ TEST_F(ResultsViewTest, OptionalColumnsShowTheIndexAndAreKeptInTheSettings) {
               QStringLiteral("/d/a.doc (main text)\n/d/b.zip::in.docx (main text)\n/d/c.eml (e-mail header)"));
 
     EXPECT_EQ(SettingsStore().read(kColumnsSettingKey, "?"), "Name,Documents,Times,Found In,Where");
+    // The same menu in the menu bar, for the keyboard.
+    QStringList menus;
+    for (const QAction* menu : form->menuBar().actions()) menus << menu->text();
+    EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&Columns", "&Go"}));
+    EXPECT_EQ(form->menuBar().actions()[2]->menu(), &form->viewControls().headerMenu());
     headerAction("Times")->trigger();  // unticked: hidden
     Form2 again(platform);
     again.setFilenameColumns(false);
