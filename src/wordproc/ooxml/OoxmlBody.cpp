@@ -91,6 +91,7 @@ private:
 
         if (name == "t" && (prefix == w_ || prefix == m_)) {
             if (emitting()) out_.append(runText(node));
+            if (codes_.inLinkResult()) codes_.result(runText(node));
             return;
         }
         if (!isWord(node)) {
