@@ -206,8 +206,9 @@ TEST(AllStories, MailtoTargetsAndHyperlinkFields) {
 // A mailto: link's text is written before its address as a display name,
 // in every format whose reader sees the link's text beside its target.
 TEST(AllStories, AMailtoLinksTextNamesItsAddress) {
-    for (const char* file : {"handmade.fodt", "handmade.html", "handmade.xml", "libreoffice.doc", "libreoffice.docx",
-                             "libreoffice.html", "libreoffice.odt", "libreoffice.xml"}) {
+    for (const char* file :
+         {"handmade.fodt", "handmade.html", "handmade.rtf", "handmade.xml", "libreoffice.doc", "libreoffice.docx",
+          "libreoffice.html", "libreoffice.odt", "libreoffice.rtf", "libreoffice.xml"}) {
         const std::string text = readDocumentText(storyFile(file), kAll);
         EXPECT_NE(text.find("\"write to Lee\" <link@example.com>\r"), std::string::npos) << file;
     }
