@@ -92,7 +92,8 @@ std::string readWebArchive(const FormatInput& input, const ReadOptions& options)
     return readHtmlThroughModule(page, options);
 }
 
-// An archive has no text of its own: its members are its documents.
+// An archive or a mail store has no text of its own: its members are its
+// documents.
 std::string noText(const FormatInput&, const ReadOptions&) { return {}; }
 
 template <void (*list)(std::string_view, MemberSink&)>
@@ -166,10 +167,10 @@ constexpr FormatEntry kFormats[] = {
     {Format::MailStore,
      "Outlook mail store",
      {{{LeadingBytes, bytesTest<looksLikePst>}}},
-     bytesReader<readPstText>,
+     noText,
      "pst ost",
-     FormatModule::None,
-     true,
+     FormatModule::PstProcess,
+     false,
      "fuzz_outlook_pst",
      FormatFamily::Mail,
      bytesMembers<listPstMembers>},
