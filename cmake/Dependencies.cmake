@@ -61,6 +61,8 @@ endif()
 
 if(BUILD_TESTING)
   find_package(GTest REQUIRED)
+  # The tests' hostile containers are deflated by hand.
+  pkg_check_modules(ZLIB REQUIRED IMPORTED_TARGET zlib)
 endif()
 
 # Google Benchmark is optional: without it the benchmarks that use it are

@@ -2,9 +2,11 @@
 // package; anything else as the format's one-file XML form when it looks like
 // one, else as the XML of the package's main part, so that mutations of the
 // XML are not lost to the archive's checksums. The package and the one-file
-// form are tested and read as the engine's table of formats does.
+// form are tested and read as the engine's table of formats does, and the
+// package's embedded objects listed.
 #pragma once
 
+#include "DroppingSink.h"
 #include "wordproc/EngineInterface.h"
 #include "wordproc/FormatTable.h"
 #include "wordproc/ReadOptions.h"
@@ -37,7 +39,12 @@ inline int fuzzPackage(const PackageFormat& format, const std::uint8_t* data, st
         if (wordproc::ZipArchive::looksLikeZip(bytes)) {
             const wordproc::ZipArchive zip(bytes);
             const wordproc::FormatInput input{.data = bytes, .zip = &zip};
-            if (package.matches(DetectStage::InsideZip, input)) package.read(input, options);
+            if (package.matches(DetectStage::InsideZip, input)) {
+                package.read(input, options);
+                // Its embedded objects, listed and dropped.
+                DroppingSink objects;
+                if (package.members) package.members(input, options, objects);
+            }
         } else if (const wordproc::FormatInput input{.data = bytes}; oneFile.matches(DetectStage::Content, input)) {
             oneFile.read(input, options);
         } else {

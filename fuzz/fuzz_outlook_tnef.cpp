@@ -1,5 +1,7 @@
-// Feeds bytes to the TNEF (winmail.dat) reader, text and members; input
-// without the signature is given it, so that every input reaches the parser.
+// Feeds bytes to the TNEF (winmail.dat) reader, text and members, through
+// its reader process (libytnef in harvelux-tnef-reader) and the engine's
+// parser of its output; input without the signature is given it, so that
+// every input reaches libytnef.
 #include "DroppingSink.h"
 #include "FuzzOptions.h"
 #include "wordproc/EngineInterface.h"

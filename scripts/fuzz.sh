@@ -74,6 +74,7 @@ for fuzzer in "${fuzzers[@]}"; do
     fuzz_dispatch | fuzz_word_binary) patterns=('*') ;;
     fuzz_odt) patterns+=('*.xml') ;;  # content.xml on its own
     fuzz_legacy) patterns+=('wordperfect*') ;;
+    fuzz_outlook_pst) patterns+=('*.pst-records') ;;  # the reader process's output, for its parser
   esac
   [[ ${#patterns[@]} -gt 0 ]] || patterns=('*')
   copy_seeds "$seeds" "${patterns[@]}"

@@ -68,18 +68,39 @@ bool ReadAhead::worthWaking() {
     return listDone || !workersMayStart();
 }
 
+void ReadAhead::offer(std::shared_ptr<wordproc::PooledRead> read) {
+    bool wake = false;
+    {
+        const std::lock_guard lock(mutex_);
+        memberReads_.push_back(std::move(read));
+        wake = workersWaiting_ > 0;
+    }
+    if (wake) roomMade_.notify_one();
+}
+
 void ReadAhead::work() {
+    // The documents this worker reads may offer their members to the others.
+    const wordproc::MemberReadPool::Scope pool(this);
     std::unique_lock lock(mutex_);
     while (true) {
-        while (!shuttingDown_ && !workersMayStart()) {
+        while (!shuttingDown_ && !workWaits()) {
             ++workersWaiting_;
             roomMade_.wait(lock);
             --workersWaiting_;
         }
         if (shuttingDown_) return;
+        if (!memberReads_.empty()) {
+            const std::shared_ptr<wordproc::PooledRead> read = std::move(memberReads_.front());
+            memberReads_.pop_front();
+            if (workersWaiting_ > 0 && workWaits()) roomMade_.notify_one();
+            lock.unlock();
+            if (read->claim()) read->run();
+            lock.lock();
+            continue;
+        }
         const std::size_t index = nextToRead_++;
-        // Wake one more worker only when there is a document for it too.
-        if (workersWaiting_ > 0 && workersMayStart()) roomMade_.notify_one();
+        // Wake one more worker only when there is work for it too.
+        if (workersWaiting_ > 0 && workWaits()) roomMade_.notify_one();
         const unsigned generation = generation_;
         const std::string path = paths_[index];
         ++reading_;

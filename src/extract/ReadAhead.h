@@ -16,13 +16,22 @@
 // row are ready (or no more can come soon); `take` also looks every 20 ms
 // while it waits, so a run never waits longer than that for a document that
 // is there.
+//
+// The workers are also the pool that reads a container's members: a worker
+// that lists an archive offers its members to the others (see
+// wordproc/MemberWindow.h), and an idle worker reads an offered member
+// before it starts a new document of the list, since a document being read
+// holds up every document behind it.
 #pragma once
 
 #include "extract/DocumentReadout.h"
+#include "wordproc/MemberReadPool.h"
 
 #include <condition_variable>
 #include <cstddef>
+#include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -37,13 +46,13 @@ struct ReadAheadLimits {
     std::size_t batch = 32;         // ready documents that wake a waiting run
 };
 
-class ReadAhead {
+class ReadAhead final : private wordproc::MemberReadPool {
 public:
     // Starts up to `jobs` worker threads, fewer when the system refuses
     // more; throws std::system_error only when it refuses every one.
     ReadAhead(wordproc::ApplicationFactory& engine, unsigned jobs, ReadAheadLimits limits = {},
               wordproc::ReadOptions options = {});
-    ~ReadAhead();
+    ~ReadAhead() override;
     ReadAhead(const ReadAhead&) = delete;
     ReadAhead& operator=(const ReadAhead&) = delete;
 
@@ -61,11 +70,14 @@ public:
     DocumentReadout take(const std::string& path, const std::function<void()>& whileWaiting);
 
 private:
+    void offer(std::shared_ptr<wordproc::PooledRead> read) override;
+    unsigned threads() const override { return static_cast<unsigned>(workers_.size()); }
     void work();
     // With the lock held:
     std::optional<DocumentReadout>& slot(std::size_t index) { return slots_[index % slots_.size()]; }
     bool nextIsReady() { return nextToTake_ < nextToRead_ && slot(nextToTake_).has_value(); }
     bool workersMayStart() const;
+    bool workWaits() const { return !memberReads_.empty() || workersMayStart(); }
     bool worthWaking();
 
     wordproc::ApplicationFactory& engine_;
@@ -85,6 +97,9 @@ private:
     // Documents nextToTake_ to nextToRead_ - 1, by index modulo the window:
     // a readout once read, empty while being read.
     std::vector<std::optional<DocumentReadout>> slots_;
+    // Members of the containers being read, offered by the workers reading
+    // them (some may have been taken back).
+    std::deque<std::shared_ptr<wordproc::PooledRead>> memberReads_;
     unsigned generation_ = 0;  // bumped by start/stop, so late results of an old list are dropped
     bool shuttingDown_ = false;
     std::vector<std::thread> workers_;

@@ -29,6 +29,12 @@ public:
     void endRun() override { reader_.endRun(); }
     std::optional<std::string> unreadReason() const override { return ending_ ? std::nullopt : reader_.unreadReason(); }
     bool unreadIsOtherFile() const override { return !ending_ && reader_.unreadIsOtherFile(); }
+    // The stories and inner documents of the document just read go on to
+    // the run, as the command line's reader hands them on.
+    std::vector<extract::InnerText> takeInnerDocuments() override {
+        return ending_ ? std::vector<extract::InnerText>() : reader_.takeInnerDocuments();
+    }
+    wordproc::StorySpans takeStories() override { return ending_ ? wordproc::StorySpans() : reader_.takeStories(); }
 
 private:
     extract::DocumentTextReader& reader_;

@@ -34,6 +34,8 @@ void nameCommandBars(QMenuBar& menuBar, QToolBar& toolbar) {
     for (QAction* popup : menuBar.actions()) {
         QMenu* menu = popup->menu();
         if (!menu) continue;
+        // A menu that was named where it was made keeps its name.
+        if (!menu->accessibleName().isEmpty()) continue;
         const QString title = popup->text().remove(QLatin1Char('&'));
         nameWidget(*menu, title, QStringLiteral("The %1 menu").arg(title));
     }

@@ -14,6 +14,7 @@
 #include "wordproc/module/OcrModule.h"
 #include "wordproc/module/PdfHtmlModule.h"
 #include "wordproc/ocr/PictureSignature.h"
+#include "wordproc/odf/OdfEmbeddedObjects.h"
 #include "wordproc/odf/OdfPresentation.h"
 #include "wordproc/odf/OdfReader.h"
 #include "wordproc/odf/OdfSpreadsheet.h"
@@ -27,6 +28,7 @@
 #include "wordproc/outlook/TnefReader.h"
 #include "wordproc/pdf/PdfSignature.h"
 #include "wordproc/plain/PlainTextReader.h"
+#include "wordproc/rtf/RtfObjects.h"
 #include "wordproc/rtf/RtfReader.h"
 #include "wordproc/sheet/SheetExcelReader.h"
 #include "wordproc/slides/SlidesBinaryReader.h"
@@ -90,12 +92,18 @@ std::string readWebArchive(const FormatInput& input, const ReadOptions& options)
     return readHtmlThroughModule(page, options);
 }
 
-// An archive has no text of its own: its members are its documents.
+// An archive or a mail store has no text of its own: its members are its
+// documents.
 std::string noText(const FormatInput&, const ReadOptions&) { return {}; }
 
 template <void (*list)(std::string_view, MemberSink&)>
 void bytesMembers(const FormatInput& input, const ReadOptions&, MemberSink& sink) {
     list(input.data, sink);
+}
+
+template <void (*list)(std::string_view, const ReadOptions&, MemberSink&)>
+void bytesObjects(const FormatInput& input, const ReadOptions& options, MemberSink& sink) {
+    list(input.data, options, sink);
 }
 
 template <void (*list)(const ZipArchive&, const ReadOptions&, MemberSink&)>
@@ -144,7 +152,8 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_rtf",
-     FormatFamily::Text},
+     FormatFamily::Text,
+     bytesObjects<listRtfObjects>},
     {Format::Tnef,
      "TNEF (winmail.dat)",
      {{{LeadingBytes, bytesTest<looksLikeTnef>}}},
@@ -158,10 +167,10 @@ constexpr FormatEntry kFormats[] = {
     {Format::MailStore,
      "Outlook mail store",
      {{{LeadingBytes, bytesTest<looksLikePst>}}},
-     bytesReader<readPstText>,
+     noText,
      "pst ost",
-     FormatModule::None,
-     true,
+     FormatModule::PstProcess,
+     false,
      "fuzz_outlook_pst",
      FormatFamily::Mail,
      bytesMembers<listPstMembers>},
@@ -203,7 +212,8 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_odt",
-     FormatFamily::Text},
+     FormatFamily::Text,
+     zipMembers<listOpenDocumentObjects>},
     {Format::WordBinary,
      "Word 97-2003, Word 6.0/95",
      {{{InsideCompoundFile, compoundTest<isWordBinary>}}},
@@ -259,7 +269,8 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_sheet",
-     FormatFamily::Spreadsheet},
+     FormatFamily::Spreadsheet,
+     zipMembers<listOpenDocumentObjects>},
     {Format::OpenDocumentPresentation,
      "OpenDocument presentation",
      {{{InsideZip, zipTest<isOpenDocumentPresentationPackage>}}},
@@ -268,7 +279,8 @@ constexpr FormatEntry kFormats[] = {
      FormatModule::None,
      true,
      "fuzz_slides",
-     FormatFamily::Presentation},
+     FormatFamily::Presentation,
+     zipMembers<listOpenDocumentObjects>},
     {Format::Word2,
      "Word for Windows 1.x and 2.0",
      {{{Content, bytesTest<looksLikeWord2>}}},

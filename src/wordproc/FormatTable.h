@@ -46,9 +46,10 @@ struct FormatSignature {
     bool (*matches)(const FormatInput&) = nullptr;  // null: an unused slot
 };
 
-// Where a format's reader lives: in the engine, or in a module loaded the
-// first time a document of the format is read.
-enum class FormatModule { None, PdfHtml, Legacy, Ocr };
+// Where a format's reader lives: in the engine, in a module loaded the
+// first time a document of the format is read, or in a reader process run
+// for each document (module/ReaderProcess.h).
+enum class FormatModule { None, PdfHtml, Legacy, Ocr, PstProcess };
 
 struct FormatEntry {
     Format format;

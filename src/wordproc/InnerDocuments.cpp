@@ -2,9 +2,13 @@
 
 #include "wordproc/FormatDispatch.h"
 #include "wordproc/FormatTable.h"
+#include "wordproc/MemberReadPool.h"
 #include "wordproc/MemberSink.h"
+#include "wordproc/MemberWindow.h"
+#include "wordproc/ReadNotes.h"
 #include "wordproc/WorkBudget.h"
 #include "wordproc/text/ReaderCaps.h"
+#include "wordproc/text/StoryMarks.h"
 #include "wordproc/text/TextBuilder.h"
 
 #include <algorithm>
@@ -16,26 +20,96 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// What the containers of one outer document share: the bytes they may still
-// inflate, and the budgets of time.
+// The bytes a tree of containers may still inflate, and its budgets of time.
 struct TreeCaps {
     std::uint64_t allowance = 0;  // bytes all members together may have
     std::uint64_t inflated = 0;
     Clock::duration memberLimit{};  // one member's time
     Clock::time_point deadline;     // every member's together
+
+    std::uint64_t left() const { return allowance > inflated ? allowance - inflated : 0; }
+};
+
+// What the containers of one tree share while it is read on one thread.
+struct TreeReading {
+    const ReadOptions& options;
+    TreeCaps& caps;
+    MemberWindow& window;
+    bool storyMarks;  // whether the readers mark the stories (the engine's thread says)
+};
+
+void readMember(TreeReading& tree, const std::string& name, const std::string& bytes, int depth);
+
+// An archive or an e-mail: a member whose reading is mostly its members.
+// Such a member is read by the thread that lists its container, so that the
+// inflated bytes are counted in the order of the tree whatever the number of
+// threads; every other member is offered to the pool.
+bool holdsDocuments(const std::string& bytes) {
+    const Format format = detectFormat(bytes);
+    if (format == Format::Unknown) return false;
+    const FormatEntry& entry = formatEntry(format);
+    const FormatFamily family = familyOf(entry);
+    return entry.members && (family == FormatFamily::Archive || family == FormatFamily::Mail);
+}
+
+// A member that holds no archive or e-mail, read on any thread. What it
+// holds in turn (embedded objects) is read on the same thread, within the
+// bytes its container had left when it was listed.
+struct MemberRead {
+    std::string name;
+    std::string bytes;
+    int depth;
+    std::uint64_t allowance;
+    Clock::duration memberLimit;
+    Clock::time_point deadline;
+    const ReadOptions* options;
+    bool storyMarks;
+
+    MemberOutcome operator()() const {
+        const bool notedBefore = ReadNotes::scannedPagesUnread();
+        ReadNotes::reset();
+        const StoryMarksScope marks(storyMarks);
+        const MemberReadPool::Scope noPool(nullptr);
+        MemberOutcome outcome;
+        TreeCaps caps{.allowance = allowance, .inflated = 0, .memberLimit = memberLimit, .deadline = deadline};
+        {
+            MemberWindow window(outcome.documents, nullptr);
+            TreeReading tree{.options = *options, .caps = caps, .window = window, .storyMarks = storyMarks};
+            readMember(tree, name, bytes, depth);
+            window.finish();
+        }
+        outcome.scannedPagesUnread = ReadNotes::scannedPagesUnread();
+        ReadNotes::reset();
+        if (notedBefore) ReadNotes::noteScannedPagesUnread();
+        return outcome;
+    }
 };
 
 class ContainerSink final : public MemberSink {
 public:
-    ContainerSink(DocumentTree& tree, TreeCaps& caps, const ReadOptions& options, std::string name, int depth)
-        : tree_(tree), caps_(caps), options_(options), name_(std::move(name)), depth_(depth) {}
+    ContainerSink(TreeReading& tree, std::string name, int depth)
+        : tree_(tree), name_(std::move(name)), depth_(depth) {}
 
     bool add(std::string name, std::string bytes) override {
         if (stopped_) return false;
         if (++members_ > kMaxMembers) return stop(UnreadableReason::TooManyMembers);
-        caps_.inflated += bytes.size();
-        if (caps_.inflated > caps_.allowance) return stop(UnreadableReason::ExpandsTooFar);
-        readMember(innerName(name), bytes);
+        tree_.caps.inflated += bytes.size();
+        if (tree_.caps.inflated > tree_.caps.allowance) return stop(UnreadableReason::ExpandsTooFar);
+        std::string inner = innerName(name);
+        if (depth_ + 1 < kMaxContainerDepth && holdsDocuments(bytes)) {
+            readMember(tree_, inner, bytes, depth_);
+            return true;
+        }
+        const std::size_t size = bytes.size();
+        tree_.window.read(MemberRead{.name = std::move(inner),
+                                     .bytes = std::move(bytes),
+                                     .depth = depth_,
+                                     .allowance = tree_.caps.left(),
+                                     .memberLimit = tree_.caps.memberLimit,
+                                     .deadline = tree_.caps.deadline,
+                                     .options = &tree_.options,
+                                     .storyMarks = tree_.storyMarks},
+                          size);
         return true;
     }
 
@@ -44,15 +118,11 @@ public:
             stop(reason);
             return;
         }
-        InnerDocument failed{
-            .name = innerName(name), .read = false, .text = {}, .error = describeReason(reason), .reason = reason};
-        tree_.inner.push_back(std::move(failed));
+        tree_.window.append(
+            {.name = innerName(name), .read = false, .text = {}, .error = describeReason(reason), .reason = reason});
     }
 
-    std::uint64_t roomLeft() const override {
-        const std::uint64_t left = caps_.allowance > caps_.inflated ? caps_.allowance - caps_.inflated : 0;
-        return std::min(left, kMaxInflatedBytes);
-    }
+    std::uint64_t roomLeft() const override { return std::min(tree_.caps.left(), kMaxInflatedBytes); }
 
 private:
     std::string innerName(const std::string& member) const {
@@ -63,54 +133,60 @@ private:
     // The container is read no further, and says why, once.
     bool stop(UnreadableReason reason) {
         if (!stopped_)
-            tree_.inner.push_back(
+            tree_.window.append(
                 {.name = name_, .read = false, .text = {}, .error = describeReason(reason), .reason = reason});
         stopped_ = true;
         return false;
     }
 
-    void readMember(const std::string& name, const std::string& bytes) {
-        const std::size_t at = tree_.inner.size();
-        tree_.inner.push_back({.name = name, .read = true, .text = {}, .error = {}, .reason = {}});
-        try {
-            const Clock::time_point now = Clock::now();
-            const WorkBudget budget(std::min(now + caps_.memberLimit, caps_.deadline), {});
-            const std::size_t limit = textLimitFor(bytes.size());
-            const TextLimitScope scope(limit);
-            std::string text;
-            if (depth_ + 1 < kMaxContainerDepth) {
-                ContainerSink inner(tree_, caps_, options_, name, depth_ + 1);
-                text = readDocumentText(bytes, options_, inner, std::min(now + caps_.memberLimit, caps_.deadline));
-            } else {
-                const Format format = detectFormat(bytes);
-                if (format != Format::Unknown && formatEntry(format).members)
-                    throw EngineError("nested too deeply", UnreadableReason::NestedTooDeep);
-                text = readDocumentText(bytes, options_);
-            }
-            if (text.size() > limit) throw EngineError("document text exceeds the limit", UnreadableReason::TooLarge);
-            tree_.inner[at].text = std::move(text);
-        } catch (const EngineError& error) {
-            // A member that is no document is not one of the container's
-            // documents: it is passed over, not reported.
-            if ((error.reason() == UnreadableReason::UnknownFormat || error.reason() == UnreadableReason::OtherFile) &&
-                tree_.inner.size() == at + 1) {
-                tree_.inner.pop_back();
-                return;
-            }
-            tree_.inner[at].read = false;
-            tree_.inner[at].error = error.what();
-            tree_.inner[at].reason = error.reason();
-        }
-    }
-
-    DocumentTree& tree_;
-    TreeCaps& caps_;
-    const ReadOptions& options_;
+    TreeReading& tree_;
     std::string name_;
     int depth_;
     std::size_t members_ = 0;
     bool stopped_ = false;
 };
+
+// Reads a member of a container at `depth` (-1: the outer document) as a
+// document, and what it holds after it.
+void readMember(TreeReading& tree, const std::string& name, const std::string& bytes, int depth) {
+    const std::size_t at = tree.window.hold({.name = name, .read = true, .text = {}, .error = {}, .reason = {}});
+    try {
+        const Clock::time_point now = Clock::now();
+        const Clock::time_point deadline = std::min(now + tree.caps.memberLimit, tree.caps.deadline);
+        const WorkBudget budget(deadline, {});
+        const std::size_t limit = textLimitFor(bytes.size());
+        const TextLimitScope scope(limit);
+        std::string text;
+        if (depth + 1 < kMaxContainerDepth) {
+            ContainerSink inner(tree, name, depth + 1);
+            text = readDocumentText(bytes, tree.options, inner, deadline);
+        } else {
+            const Format format = detectFormat(bytes);
+            if (format != Format::Unknown && formatEntry(format).members)
+                throw EngineError("nested too deeply", UnreadableReason::NestedTooDeep);
+            text = readDocumentText(bytes, tree.options);
+        }
+        if (text.size() > limit) throw EngineError("document text exceeds the limit", UnreadableReason::TooLarge);
+        tree.window.held(at).text = std::move(text);
+        tree.window.release(at, true);
+    } catch (const EngineError& error) {
+        // A member that is no document is not one of the container's
+        // documents: it is passed over, not reported.
+        if ((error.reason() == UnreadableReason::UnknownFormat || error.reason() == UnreadableReason::OtherFile) &&
+            tree.window.isLast(at)) {
+            tree.window.release(at, false);
+            return;
+        }
+        InnerDocument& failed = tree.window.held(at);
+        failed.read = false;
+        failed.error = error.what();
+        failed.reason = error.reason();
+        tree.window.release(at, true);
+    } catch (...) {
+        tree.window.release(at, true);
+        throw;
+    }
+}
 
 }  // namespace
 
@@ -123,8 +199,11 @@ DocumentTree readDocumentTree(std::string_view data, const ReadOptions& options)
     caps.memberLimit = outer && outer->deadline() > outer->now() ? outer->deadline() - outer->now()
                                                                  : Clock::duration(std::chrono::seconds(30));
     caps.deadline = now + caps.memberLimit * kContainerBudgetFactor;
-    ContainerSink sink(tree, caps, options, std::string(), -1);
+    MemberWindow window(tree.inner, MemberReadPool::current());
+    TreeReading reading{.options = options, .caps = caps, .window = window, .storyMarks = StoryMarksScope::current()};
+    ContainerSink sink(reading, std::string(), -1);
     tree.text = readDocumentText(data, options, sink, caps.deadline);
+    window.finish();
     return tree;
 }
 

@@ -1,9 +1,13 @@
+#include "common/LocalTimeZone.h"
 #include "extract/EngineDocumentReader.h"
 #include "extract/ExtractionRun.h"
 #include "extract/ReadAhead.h"
 #include "results/InMemoryListView.h"
 
+#include "wordproc/BuiltInEngine.h"
+
 #include "ScriptedPlatform.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -262,6 +266,60 @@ TEST(ReadAhead, RunsAreIdenticalWithAndWithoutReadingAhead) {
     const auto failing = runWith(1, true);
     EXPECT_EQ(failing.size(), 80u);  // two reports per document
     EXPECT_EQ(runWith(4, true), failing);
+}
+
+// The members of containers are read by every worker, and the rows come
+// in the order of the list and of each container, depth first, as when one
+// thread reads everything: two archives of many documents (one inside the
+// other as well) keep several workers listing and reading at once.
+TEST(ReadAhead, ContainerMembersKeepTheirOrderOnAnyNumberOfWorkers) {
+    pinLocalTimeZone();  // as the programs do before their threads start
+    testfiles::TempDir dir;
+    // Numbers enough that each document is some kilobytes (a member of a
+    // few is read at once by the thread that lists it).
+    std::string filler;
+    for (unsigned n = 1; filler.size() < 12000; n = n * 7919 % 100003) filler += std::to_string(n) + ' ';
+    const auto archive = [&](const std::string& prefix, int count) {
+        std::vector<testfiles::ZipEntry> members;
+        for (int i = 0; i < count; ++i)
+            members.push_back(
+                {std::to_string(i) + ".docx",
+                 testfiles::makeDocxWithParagraphs({filler, prefix + std::to_string(i) + "@example.com"})});
+        return members;
+    };
+    std::vector<testfiles::ZipEntry> outer = archive("a", 30);
+    outer.insert(outer.begin() + 10, {"inner.zip", testfiles::makeZip(archive("inner", 20))});
+    struct List final : extract::FileListSource {
+        std::vector<std::string> items;
+        int count() const override { return static_cast<int>(items.size()); }
+        std::string itemText(int i) const override { return items.at(static_cast<std::size_t>(i - 1)); }
+    } files;
+    for (const char* name : {"one.zip", "two.zip"}) {
+        testfiles::writeFile(dir.file(name), testfiles::makeZip(name[0] == 'o' ? outer : archive("b", 40)));
+        files.items.push_back(dir.file(name));
+    }
+    struct NoProgress final : extract::ProgressSink {
+        void setValue(double) override {}
+        void setText(const std::string&) override {}
+    } progress;
+    const auto runWith = [&](unsigned jobs) {
+        wordproc::BuiltInEngineFactory engine;
+        platform::ScriptedPlatform ui;
+        platform::RememberedPointer pointer;
+        extract::Word1 word(engine, ui, pointer, nullptr);
+        word.setReadAhead(jobs);
+        results::InMemoryListView rows = results::InMemoryListView::forOption(true);
+        extract::Start({files, [] { return 1; }, rows, progress, pointer, ui, word, [] {}, [] {}});
+        std::vector<std::string> all;
+        for (const auto& row : rows.rows()) all.push_back(row.cells[0] + " " + row.cells[1]);
+        return all;
+    };
+    const auto alone = runWith(1);
+    ASSERT_EQ(alone.size(), 90u);
+    EXPECT_EQ(alone[10], dir.file("one.zip") + "::inner.zip::0.docx inner0@example.com");
+    EXPECT_EQ(alone[30], dir.file("one.zip") + "::10.docx a10@example.com");
+    EXPECT_EQ(runWith(2), alone);
+    EXPECT_EQ(runWith(4), alone);
 }
 
 }  // namespace

@@ -45,6 +45,15 @@ found=$("$prefix/bin/harvelux-extract" "$prefix/page.html" | tr -d '\r')
   || { echo "installed harvelux-extract cannot read WordPerfect or Works"; exit 1; }
 grep -q 'AND FURTHER' "$prefix/legacy.txt" && grep -q 'made with Microsoft Works' "$prefix/legacy.txt" \
   || { echo "installed harvelux-extract read WordPerfect or Works wrongly"; cat "$prefix/legacy.txt"; exit 1; }
+# Mail stores through the reader program installed beside the modules.
+for reader in harvelux-pst-reader harvelux-tnef-reader; do
+  [[ -x "$prefix/lib/harvelux/$reader" ]] || { echo "missing after install: $reader"; exit 1; }
+done
+store="$source/../shared/containers/testPST_variousBodyTypes.pst"
+if [[ -e "$store" ]]; then
+  "$prefix/bin/harvelux-extract" -f "$store" | grep -q 'testPST_variousBodyTypes.pst::Inbox/tmp/message 2' \
+    || { echo "installed harvelux-extract cannot read a mail store"; exit 1; }
+fi
 # A program without the module beside it reads the other formats and says
 # why HTML is unreadable.
 mkdir -p "$prefix/a/b"

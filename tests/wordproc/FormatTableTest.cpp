@@ -27,6 +27,8 @@ std::string moduleColumn(FormatModule module) {
             return "the legacy module";
         case FormatModule::Ocr:
             return "the OCR module";
+        case FormatModule::PstProcess:
+            return "the mail store reader process";
     }
     return {};
 }

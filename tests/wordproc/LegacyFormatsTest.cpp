@@ -123,6 +123,26 @@ TEST(LegacyFormats, HostileHeadersAreRefusedWithTheFormatsName) {
     }
 }
 
+// libwpd allocates the size a WordPerfect 5 graphics packet gives each
+// picture before reading it: 3.9 GB for this file of 43 kB (found by
+// fuzz_legacy). It is refused before libwpd sees it; real WordPerfect 5
+// documents, pictures and all, are still read.
+TEST(LegacyFormats, PicturesLargerThanTheFileAreRefusedBeforeLibwpdAllocatesThem) {
+    const std::string hostile = readDocumentFile(HARVELUX_REGRESSIONS_DIR "/legacy/libwpd-4gb-allocation.bin");
+    try {
+        readLegacyThroughModule(LegacyFamily::WordPerfect, hostile);
+        FAIL() << "the document was read";
+    } catch (const EngineError& error) {
+        EXPECT_NE(std::string(error.what()).find("larger than the file"), std::string::npos) << error.what();
+    }
+    HARVELUX_REQUIRE_SHARED_FOLDER(testfiles::formatsDir());
+    for (const char* name : {"testWordPerfect_5_0.wp", "testWordPerfect_5_1.wp"})
+        EXPECT_FALSE(
+            readLegacyThroughModule(LegacyFamily::WordPerfect, readDocumentFile(testfiles::formatsDir() + "/" + name))
+                .main.empty())
+            << name;
+}
+
 // Each signature leads to the library family that reads the format.
 TEST(LegacyFormats, SignaturesPickTheLibraryFamily) {
     const std::string zeros(64, '\0');

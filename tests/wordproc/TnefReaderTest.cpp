@@ -7,6 +7,8 @@
 #include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
 
+#include "TestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -48,6 +50,18 @@ TEST(TnefReader, ReadsTheSubjectAndHandsOnTheAttachment) {
     listTnefMembers(tnef, sink);
     ASSERT_EQ(sink.names(), std::vector<std::string>{"note.txt"});
     EXPECT_EQ(sink.members[0].second, "write to seller@example.org\r\n");
+}
+
+// libytnef prints its complaints about a damaged stream on standard output:
+// in its own process they cannot reach harvelux-extract's output.
+TEST(TnefReader, WhatLibytnefPrintsStaysOutOfTheProgramsOutput) {
+    const std::string damaged =
+        testfiles::readFile(HARVELUX_REGRESSIONS_DIR "/outlook_tnef/libytnef-prints-checksum-error.dat");
+    testing::internal::CaptureStdout();
+    try {
+        (void)readTnefText(damaged);
+    } catch (const EngineError&) {}
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
 }
 
 TEST(TnefReader, RefusesACutStream) {

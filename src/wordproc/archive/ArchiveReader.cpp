@@ -120,6 +120,11 @@ void listArchiveMembers(std::string_view data, MemberSink& sink) {
             return;
         }
         std::string bytes;
+        // A member's size, when the archive gives it, is known to fit the
+        // room: the string is not grown by doubling, which would hold a
+        // large member's bytes twice for a moment.
+        if (archive_entry_size_is_set(entry) && archive_entry_size(entry) > 0)
+            bytes.reserve(static_cast<std::size_t>(archive_entry_size(entry)));
         const Taken taken = takeData(handle.get(), name, room, sink, bytes);
         if (taken == Taken::Stop) return;
         if (taken == Taken::Skipped) continue;

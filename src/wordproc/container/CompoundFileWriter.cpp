@@ -49,9 +49,8 @@ bool directoryLess(const std::u16string& a, const std::u16string& b) {
 
 class Writer {
 public:
-    explicit Writer(const CompoundFile& source) : source_(source) {}
-
-    std::string write(std::uint32_t storage) {
+    // The storage `storage` of `source`, copied.
+    std::string write(const CompoundFile& source, std::uint32_t storage) {
         entries_.push_back({u"Root Entry", CompoundFile::EntryType::Root, {}, {}});
         std::vector<std::pair<std::uint32_t, std::size_t>> pending{{storage, 0}};  // source storage, our entry
         std::vector<std::size_t> depth{0};
@@ -62,33 +61,63 @@ public:
             depth.pop_back();
             if (level > kMaxDepth)
                 throw EngineError("the embedded storage nests too deeply", UnreadableReason::TooLarge);
-            for (const std::uint32_t id : source_.children(from)) {
+            for (const std::uint32_t id : source.children(from)) {
                 WorkBudget::charge();
-                const CompoundFile::Entry& entry = source_.entry(id);
+                const CompoundFile::Entry& entry = source.entry(id);
                 if (entry.type != CompoundFile::EntryType::Storage && entry.type != CompoundFile::EntryType::Stream)
                     continue;
-                if (entries_.size() >= kMaxEntries)
-                    throw EngineError("the embedded storage has too many entries", UnreadableReason::TooLarge);
-                OutEntry copy{entry.name.substr(0, 31), entry.type, {}, {}};
-                if (entry.type == CompoundFile::EntryType::Stream) {
-                    copy.data = source_.readStream(id);
-                    total_ += copy.data.size();
-                    if (total_ > kMaxStreamBytes)
-                        throw EngineError("the embedded storage is too large", UnreadableReason::TooLarge);
-                }
-                entries_.push_back(std::move(copy));
-                entries_[to].children.push_back(entries_.size() - 1);
-                if (entry.type == CompoundFile::EntryType::Storage) {
+                const bool isStream = entry.type == CompoundFile::EntryType::Stream;
+                add(to, entry.name, entry.type, isStream ? source.readStream(id) : std::string());
+                if (!isStream) {
                     pending.emplace_back(id, entries_.size() - 1);
                     depth.push_back(level + 1);
                 }
             }
         }
+        return finish();
+    }
+
+    // A tree built in memory.
+    std::string write(const CompoundNode& root) {
+        entries_.push_back({u"Root Entry", CompoundFile::EntryType::Root, {}, {}});
+        std::vector<std::pair<const CompoundNode*, std::size_t>> pending{{&root, 0}};  // node, our entry
+        std::vector<std::size_t> depth{0};
+        while (!pending.empty()) {
+            const auto [from, to] = pending.back();
+            pending.pop_back();
+            const std::size_t level = depth.back();
+            depth.pop_back();
+            if (level > kMaxDepth)
+                throw EngineError("the embedded storage nests too deeply", UnreadableReason::TooLarge);
+            for (const CompoundNode& node : from->children) {
+                WorkBudget::charge();
+                add(to, node.name, node.storage ? CompoundFile::EntryType::Storage : CompoundFile::EntryType::Stream,
+                    node.storage ? std::string() : node.data);
+                if (node.storage) {
+                    pending.emplace_back(&node, entries_.size() - 1);
+                    depth.push_back(level + 1);
+                }
+            }
+        }
+        return finish();
+    }
+
+private:
+    void add(std::size_t parent, const std::u16string& name, CompoundFile::EntryType type, std::string data) {
+        if (entries_.size() >= kMaxEntries)
+            throw EngineError("the embedded storage has too many entries", UnreadableReason::TooLarge);
+        total_ += data.size();
+        if (total_ > kMaxStreamBytes)
+            throw EngineError("the embedded storage is too large", UnreadableReason::TooLarge);
+        entries_.push_back({name.substr(0, 31), type, {}, std::move(data)});
+        entries_[parent].children.push_back(entries_.size() - 1);
+    }
+
+    std::string finish() {
         for (OutEntry& entry : entries_) linkChildren(entry);
         return layOut();
     }
 
-private:
     // A balanced tree over the sorted children: the middle one is the root.
     std::uint32_t tree(std::vector<std::size_t>& sorted, std::size_t lo, std::size_t hi) {
         if (lo >= hi) return kNoEntry;
@@ -197,7 +226,6 @@ private:
         return out;
     }
 
-    const CompoundFile& source_;
     std::vector<OutEntry> entries_;
     std::uint64_t total_ = 0;
 };
@@ -205,7 +233,9 @@ private:
 }  // namespace
 
 std::string writeStorageAsCompoundFile(const CompoundFile& source, std::uint32_t storage) {
-    return Writer(source).write(storage);
+    return Writer().write(source, storage);
 }
+
+std::string writeCompoundFile(const CompoundNode& root) { return Writer().write(root); }
 
 }  // namespace harvelux::wordproc

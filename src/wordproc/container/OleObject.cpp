@@ -62,4 +62,10 @@ std::optional<EmbeddedDocument> oleObjectDocument(const CompoundFile& file, std:
     return EmbeddedDocument{std::move(fallbackName), writeStorageAsCompoundFile(file, storage)};
 }
 
+std::optional<EmbeddedDocument> embeddedObjectDocument(std::string bytes, std::string name) {
+    if (!CompoundFile::hasSignature(bytes)) return EmbeddedDocument{std::move(name), std::move(bytes)};
+    const CompoundFile object(bytes);
+    return oleObjectDocument(object, CompoundFile::kRoot, bytes, std::move(name));
+}
+
 }  // namespace harvelux::wordproc

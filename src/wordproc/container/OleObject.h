@@ -31,4 +31,10 @@ EmbeddedDocument oleNativePayload(std::string_view native, bool startsWithSize, 
 std::optional<EmbeddedDocument> oleObjectDocument(const CompoundFile& file, std::uint32_t storage,
                                                   std::string_view wholeFile, std::string fallbackName);
 
+// The document in the bytes of an object embedded in a document: what the
+// object holds when the bytes are a compound file (above; nothing when it
+// holds only a picture of itself), else the bytes as they are, named
+// `name`.
+std::optional<EmbeddedDocument> embeddedObjectDocument(std::string bytes, std::string name);
+
 }  // namespace harvelux::wordproc

@@ -1,6 +1,7 @@
 #include "wordproc/container/ZipArchive.h"
 
 #include "wordproc/EngineInterface.h"
+#include "wordproc/container/ZipDirectory.h"
 #include "wordproc/text/ReaderCaps.h"
 
 #include <zip.h>
@@ -10,6 +11,9 @@
 namespace harvelux::wordproc {
 
 ZipArchive::ZipArchive(std::string_view data) {
+    // Neither libzip nor libarchive looks for entries that share their
+    // bytes; every reader of a ZIP, a document's or an archive's, comes here.
+    if (zipEntriesOverlap(data)) throw EngineError("not a readable ZIP archive: its entries overlap (a ZIP bomb)");
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* source = zip_source_buffer_create(data.data(), data.size(), 0, &error);

@@ -16,7 +16,8 @@ namespace harvelux::wordproc {
 
 class ZipArchive {
 public:
-    // Throws EngineError when the bytes are not a readable ZIP archive.
+    // Throws EngineError when the bytes are not a readable ZIP archive, or
+    // one whose entries overlap.
     explicit ZipArchive(std::string_view data);
     ~ZipArchive();
     ZipArchive(const ZipArchive&) = delete;

@@ -10,6 +10,7 @@
 
 #include "wordproc/EngineInterface.h"
 #include "wordproc/legacy/LegacyTextSink.h"
+#include "wordproc/legacy/LegacyWordPerfectPrefix.h"
 
 namespace harvelux::wordproc {
 
@@ -119,6 +120,7 @@ LegacyStories readLegacyStories(LegacyFamily family, std::string_view data) {
     const std::lock_guard<std::mutex> lock(libraryLock);
     switch (family) {
         case LegacyFamily::WordPerfect:
+            checkWordPerfectPrefix(data);
             return readWordPerfect(input);
         case LegacyFamily::Works:
             return readWorks(input);

@@ -5,6 +5,7 @@
 #include "wordproc/WorkBudget.h"
 #include "wordproc/module/PdfHtmlModule.h"
 #include "wordproc/text/ReaderCaps.h"
+#include "wordproc/text/StoryMarks.h"
 #include "wordproc/text/TextBuilder.h"
 
 #include <gmime/gmime.h>
@@ -39,9 +40,23 @@ struct Unref {
 template <typename T>
 using Ref = std::unique_ptr<T, Unref>;
 
+// A stream over `data` itself: the parser only reads it, and the parts it
+// builds refer to it, so the message (tens of megabytes with its
+// attachments) is not copied first. `data` outlives the parser and what it
+// builds. The array is only a view: the stream does not own it, and it is
+// let go without its bytes when the stream goes.
+Ref<GMimeStream> streamOver(std::string_view data) {
+    GByteArray* view = g_byte_array_new_take(reinterpret_cast<guint8*>(const_cast<char*>(data.data())), data.size());
+    Ref<GMimeStream> stream(g_mime_stream_mem_new_with_byte_array(view));
+    g_mime_stream_mem_set_owner(reinterpret_cast<GMimeStreamMem*>(stream.get()), FALSE);
+    g_object_set_data_full(reinterpret_cast<GObject*>(stream.get()), "harvelux-view", view,
+                           [](gpointer array) { g_byte_array_free(static_cast<GByteArray*>(array), FALSE); });
+    return stream;
+}
+
 Ref<GMimeParser> parserFor(std::string_view data, GMimeFormat format) {
     initialiseOnce();
-    const Ref<GMimeStream> stream(g_mime_stream_mem_new_with_buffer(data.data(), data.size()));
+    const Ref<GMimeStream> stream = streamOver(data);
     Ref<GMimeParser> parser(g_mime_parser_new_with_stream(stream.get()));
     g_mime_parser_set_format(parser.get(), format);
     return parser;
@@ -187,6 +202,9 @@ std::string attachmentName(GMimeObject* object, std::size_t number) {
 std::string readMailText(std::string_view data, const ReadOptions& options) {
     const Ref<GMimeMessage> message = parseMessage(data);
     TextBuilder text;
+    // The address fields and the subject are the message's header; the body
+    // after them is its main text.
+    markStory(text, StoryKind::MailHeader);
     appendAddresses(text, g_mime_message_get_from(message.get()));
     appendAddresses(text, g_mime_message_get_sender(message.get()));
     appendAddresses(text, g_mime_message_get_reply_to(message.get()));
@@ -197,6 +215,7 @@ std::string readMailText(std::string_view data, const ReadOptions& options) {
         text.append(subject);
         text.append(U'\r');
     }
+    markStory(text, StoryKind::Main);
     const MessageParts parts = partsOf(message.get());
     if (parts.plain) appendLines(text, partText(parts.plain));
     if (parts.html && (!parts.plain || options.allStories)) {

@@ -36,24 +36,29 @@ std::vector<std::string> moduleCandidates(const std::string& fileName) {
 
 }  // namespace
 
-// The first candidate that exists is the one loaded; if it cannot be, its
-// error is the one told.
-void* openProgramModule(const char* fileName, const char* entryName, std::string& error) {
+std::string findProgramFile(const char* fileName) {
     const std::vector<std::string> candidates = moduleCandidates(fileName);
     const auto found = std::find_if(candidates.begin(), candidates.end(),
                                     [](const std::string& path) { return access(path.c_str(), R_OK) == 0; });
-    if (found == candidates.end()) {
+    return found == candidates.end() ? std::string() : *found;
+}
+
+// The first candidate that exists is the one loaded; if it cannot be, its
+// error is the one told.
+void* openProgramModule(const char* fileName, const char* entryName, std::string& error) {
+    const std::string found = findProgramFile(fileName);
+    if (found.empty()) {
         error = std::string(fileName) + " is not installed beside the program";
         return nullptr;
     }
-    void* handle = dlopen(found->c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* handle = dlopen(found.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
         const char* why = dlerror();
-        error = why ? why : *found;
+        error = why ? why : found;
         return nullptr;
     }
     void* entry = dlsym(handle, entryName);
-    if (!entry) error = *found + " is not this program's reader module";
+    if (!entry) error = found + " is not this program's reader module";
     return entry;
 }
 

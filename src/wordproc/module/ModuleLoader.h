@@ -16,6 +16,10 @@ namespace harvelux::wordproc {
 // made to be unloaded.
 void* openProgramModule(const char* fileName, const char* entryName, std::string& error);
 
+// The path of the file `fileName` installed with the program (a module, a
+// reader program), looked for where modules are; "" when there is none.
+std::string findProgramFile(const char* fileName);
+
 // The text a reader of a module returned with `outcome` (a ReaderOutcome),
 // or what it reported, thrown as the engine throws it.
 std::string finishModuleRead(int outcome, std::string&& text);

@@ -6,6 +6,7 @@
 #include "wordproc/container/ZipArchive.h"
 #include "wordproc/odf/OdfBody.h"
 #include "wordproc/odf/OdfKinds.h"
+#include "wordproc/odf/OdfManifest.h"
 #include "wordproc/odf/OdfNamespaces.h"
 #include "wordproc/odf/OdfStories.h"
 #include "wordproc/text/AsciiText.h"
@@ -17,7 +18,6 @@ namespace harvelux::wordproc {
 
 namespace {
 
-using odf::kManifest;
 using odf::kOffice;
 
 constexpr std::string_view kTextMediaType = "application/vnd.oasis.opendocument.text";
@@ -32,50 +32,20 @@ bool isTextMediaType(std::string_view type) {
     return std::find(std::begin(kSuffixes), std::end(kSuffixes), suffix) != std::end(kSuffixes);
 }
 
-// Calls `visit(entry, namespaces)` for each manifest:file-entry of the
-// package's manifest; nothing when there is no readable manifest.
-template <typename Visit>
-void forEachManifestEntry(const ZipArchive& zip, Visit visit) {
-    const auto manifest = zip.read("META-INF/manifest.xml");
-    if (!manifest) return;
-    pugi::xml_document document;
-    try {
-        parseXml(document, *manifest, "the manifest");
-    } catch (const EngineError&) {
-        return;  // a broken manifest is passed over; the content decides
-    }
-    XmlNamespaces ns;
-    const pugi::xml_node root = document.document_element();
-    ns.enter(root);
-    for (const pugi::xml_node& entry : root.children()) {
-        if (entry.type() != pugi::node_element) continue;
-        const std::size_t mark = ns.enter(entry);
-        if (localName(entry) == "file-entry" && ns.uriOf(entry) == kManifest) visit(entry, ns);
-        ns.leave(mark);
-    }
-}
-
 }  // namespace
 
 bool isEncryptedOpenDocument(const ZipArchive& zip) {
-    bool encrypted = false;
-    forEachManifestEntry(zip, [&](const pugi::xml_node& entry, const XmlNamespaces& ns) {
-        if (ns.attribute(entry, kManifest, "full-path") != "content.xml") return;
-        for (const pugi::xml_node& child : entry.children())
-            if (localName(child) == "encryption-data") encrypted = true;
-    });
-    return encrypted;
+    for (const ManifestEntry& entry : readManifest(zip))
+        if (entry.path == "content.xml" && entry.encrypted) return true;
+    return false;
 }
 
 bool isOpenDocumentTextPackage(const ZipArchive& zip) {
     if (!zip.contains("content.xml")) return false;
     if (zip.contains("mimetype")) return isTextMediaType(trimmed(*zip.read("mimetype", kMaxMimetypeBytes)));
-    bool text = false;
-    forEachManifestEntry(zip, [&](const pugi::xml_node& entry, const XmlNamespaces& ns) {
-        if (ns.attribute(entry, kManifest, "full-path") == "/")
-            text = isTextMediaType(ns.attribute(entry, kManifest, "media-type"));
-    });
-    return text;
+    for (const ManifestEntry& entry : readManifest(zip))
+        if (entry.path == "/") return isTextMediaType(entry.mediaType);
+    return false;
 }
 
 bool looksLikeFlatOpenDocumentText(std::string_view data) {

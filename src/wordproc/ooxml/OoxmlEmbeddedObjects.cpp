@@ -1,7 +1,6 @@
 #include "wordproc/ooxml/OoxmlEmbeddedObjects.h"
 
 #include "wordproc/EngineInterface.h"
-#include "wordproc/container/CompoundFile.h"
 #include "wordproc/container/OleObject.h"
 
 namespace harvelux::wordproc {
@@ -17,14 +16,10 @@ void listOoxmlEmbeddedObjects(const ZipArchive& zip, const ReadOptions& options,
     for (std::string& name : zip.names(kMaxParts)) {
         if (name.find("/embeddings/") == std::string::npos || name.ends_with("/")) continue;
         try {
-            std::optional<std::string> bytes = zip.read(name);
+            // No more than the container may still inflate.
+            std::optional<std::string> bytes = zip.read(name, sink.roomLeft());
             if (!bytes) continue;
-            if (!CompoundFile::hasSignature(*bytes)) {
-                if (!sink.add(std::move(name), std::move(*bytes))) return;
-                continue;
-            }
-            const CompoundFile object(*bytes);
-            if (auto document = oleObjectDocument(object, CompoundFile::kRoot, *bytes, name))
+            if (auto document = embeddedObjectDocument(std::move(*bytes), name))
                 if (!sink.add(std::move(document->name), std::move(document->bytes))) return;
         } catch (const EngineError& error) {
             sink.unreadable(std::move(name), error.reason());

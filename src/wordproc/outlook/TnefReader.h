@@ -1,7 +1,9 @@
 // Transport-neutral encapsulation (winmail.dat, application/ms-tnef): the
-// Outlook message that travels inside an Internet mail, read from memory
-// through libytnef. Its text is read like an Outlook message's; its
-// attachments are members named by their file names.
+// Outlook message that travels inside an Internet mail, parsed by libytnef
+// in a process of its own (harvelux-tnef-reader, see module/ReaderProcess.h):
+// libytnef prints its complaints about a damaged stream on standard output,
+// which must not mix with the program's. Its text is read like an Outlook
+// message's; its attachments are members named by their file names.
 #pragma once
 
 #include "wordproc/MemberSink.h"
@@ -11,6 +13,9 @@
 #include <string_view>
 
 namespace harvelux::wordproc {
+
+// The reader program's file name, installed beside the other program files.
+inline constexpr const char* kTnefReaderProgram = "harvelux-tnef-reader";
 
 // Whether the bytes start with the TNEF signature.
 bool looksLikeTnef(std::string_view data);
