@@ -91,6 +91,7 @@ ForegroundNormal=239,240,241
 BackgroundNormal=35,38,41
 BackgroundAlternate=49,54,59
 ForegroundNormal=239,240,241
+ForegroundInactive=161,169,177
 ForegroundLink=61,174,233
 ForegroundVisited=155,89,182
 [Colors:Window]
