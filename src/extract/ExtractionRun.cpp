@@ -152,7 +152,7 @@ public:
             text_ = std::move(document.text);
             if (w_.summary && document.unreadReason)
                 w_.summary->unread.push_back({path_, std::move(*document.unreadReason)});
-            if (w_.index) beginIndexedInnerDocument(i);
+            if (w_.index) beginIndexedInnerDocument(i, std::move(document.stories));
             extractAddresses();
             addRows();
         }
@@ -221,11 +221,10 @@ private:
             w_.index->beginDocument(path_, static_cast<std::size_t>(i));
         } catch (...) {}
     }
-    // An inner document's text comes without story spans: all of it counts
-    // as its main text, never by the container's spans.
-    void beginIndexedInnerDocument(int i) {
+    // An inner document has story spans of its own, never its container's.
+    void beginIndexedInnerDocument(int i, wordproc::StorySpans stories) {
         try {
-            stories_.clear();
+            stories_ = std::move(stories);
             w_.index->beginDocument(path_, static_cast<std::size_t>(i));
         } catch (...) {}
     }
