@@ -15,6 +15,7 @@
 #include "ui/CommandBarNames.h"
 #include "ui/CommandToolbar.h"
 #include "ui/FitToScreen.h"
+#include "ui/MenuBarKey.h"
 #include "ui/SetFormBackColors.h"
 
 #include <QAbstractItemView>
@@ -78,16 +79,11 @@ Form2::Form2(platform::Platform& platform, QWidget* parent)
     list_.widget().viewport()->installEventFilter(this);
     list_.widget().installEventFilter(this);
 
-    auto* saveCsv = new QAction(QString::fromUtf8(kCommandCaptionSaveCsv), this);
-    saveCsv->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    saveCsv->setShortcutContext(Qt::WindowShortcut);
-    addAction(saveCsv);
-    connect(saveCsv, &QAction::triggered, this, [this] { CommandBars_Execute(kCommandSaveCsv); });
-
     connect(toolBar_, &QToolBar::actionTriggered, this,
             [this](QAction* action) { CommandBars_Execute(action->data().toInt()); });
     connect(menuBar_, &QMenuBar::triggered, this,
             [this](QAction* action) { CommandBars_Execute(action->data().toInt()); });
+    ui::openMenuBarOnF10(*this, *menuBar_);
     list_.widget().setAccessibleName(QStringLiteral("Addresses found"));
     list_.setIndex(&index_);
 

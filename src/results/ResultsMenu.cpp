@@ -29,6 +29,7 @@ const Menu kMenus[] = {
      {
          {kCommandSaveResults, "&Save Results", false, "Ctrl+S"},
          {kCommandSaveComma, "Save Results With &Commas"},
+         {kCommandSaveCsv, "Save Results As CS&V", false, "Ctrl+Shift+S"},
          {kCommandExit, "E&xit", true, "Ctrl+Q"},
      }},
     {"&Edit",

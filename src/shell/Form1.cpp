@@ -23,6 +23,7 @@
 #include "ui/CenterForm.h"
 #include "ui/CommandBarNames.h"
 #include "ui/FitToScreen.h"
+#include "ui/MenuBarKey.h"
 #include "ui/WidgetLook.h"
 
 #include <QAction>
@@ -31,7 +32,6 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
-#include <QShortcut>
 #include <QToolBar>
 
 namespace harvelux::shell {
@@ -100,14 +100,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
         QStringLiteral("Each address is shown beside the path of the document it was found in."));
     progress_->setAccessibleName(QStringLiteral("Progress"));
     progress_->setAccessibleDescription(QStringLiteral("How far the extraction has come"));
-    // F10 opens the menu bar, from where the arrow keys go on.
-    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(menuKey, &QShortcut::activated, this, [this] {
-        if (!menuBar_->actions().isEmpty()) {
-            menuBar_->setFocus(Qt::ShortcutFocusReason);
-            menuBar_->setActiveAction(menuBar_->actions().first());
-        }
-    });
+    ui::openMenuBarOnF10(*this, *menuBar_);
 
     connect(menuBar_, &QMenuBar::triggered, this, &Form1::dispatch);
     connect(toolbar_, &QToolBar::actionTriggered, this, &Form1::dispatch);

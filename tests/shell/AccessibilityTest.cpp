@@ -133,5 +133,28 @@ TEST_F(Accessibility, F10OpensTheMenusThatHoldEveryToolbarCommand) {
     }
 }
 
+// The results window the same way: F10 opens its menu bar, whose menus hold
+// every command of its toolbar under the same id.
+TEST_F(Accessibility, F10OpensTheResultsMenusThatHoldEveryToolbarCommand) {
+    start();
+    QWidget& window = resultsWindow();
+    resultsWindow().list();
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F10);
+    QMenuBar* menuBar = window.findChild<QMenuBar*>();
+    ASSERT_NE(menuBar, nullptr);
+    ASSERT_NE(menuBar->activeAction(), nullptr);
+    EXPECT_EQ(menuBar->activeAction(), menuBar->actions().first());
+
+    std::set<int> inMenus;
+    for (QAction* popup : menuBar->actions())
+        if (popup->menu())
+            for (QAction* item : popup->menu()->actions()) inMenus.insert(item->data().toInt());
+    for (QAction* button : window.findChild<QToolBar*>()->actions())
+        EXPECT_TRUE(inMenus.count(button->data().toInt())) << button->text().toStdString();
+}
+
 }  // namespace
 }  // namespace harvelux::shell::testing
