@@ -3,6 +3,7 @@
 #include "wordproc/EngineInterface.h"
 #include "wordproc/MemberSink.h"
 #include "wordproc/WorkBudget.h"
+#include "wordproc/archive/ZipMembers.h"
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -85,6 +86,7 @@ Taken takeData(archive* handle, const std::string& name, std::uint64_t room, Mem
 }  // namespace
 
 void listArchiveMembers(std::string_view data, MemberSink& sink) {
+    if (listZipMembers(data, sink)) return;
     const ArchiveHandle handle = openArchive(data);
     archive_entry* entry = nullptr;
     bool any = false;
