@@ -9,18 +9,8 @@
 #include <cstdint>
 #include <limits>
 #include <string>
-#include <string_view>
 
 namespace harvelux::wordproc {
-
-// A ZIP entry's data as it lies in the archive, with what its directory
-// says it inflates to.
-struct CompressedMember {
-    std::string_view bytes;
-    std::uint16_t method = 0;  // 0 stored, 8 deflate
-    std::uint64_t size = 0;
-    std::uint32_t crc = 0;
-};
 
 class MemberSink {
 public:
@@ -34,15 +24,6 @@ public:
     // The most bytes the next member may have: a reader stops inflating a
     // member beyond this and reports it as ExpandsTooFar instead.
     virtual std::uint64_t roomLeft() const { return std::numeric_limits<std::uint64_t>::max(); }
-    // Whether the sink inflates members itself (addCompressed), so that a
-    // thread other than the lister's may do it; `member.size` is then known
-    // to fit roomLeft().
-    virtual bool takesCompressed() const { return false; }
-    virtual bool addCompressed(std::string name, const CompressedMember& member) {
-        static_cast<void>(name);
-        static_cast<void>(member);
-        return false;
-    }
 };
 
 }  // namespace harvelux::wordproc

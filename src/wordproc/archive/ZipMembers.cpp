@@ -110,10 +110,6 @@ bool listZipMembers(std::string_view data, MemberSink& sink) {
         }
         const std::string_view compressed =
             data.substr(static_cast<std::size_t>(entry.data), static_cast<std::size_t>(entry.compressed));
-        if (sink.takesCompressed()) {
-            if (!sink.addCompressed(std::move(name), {compressed, entry.method, entry.size, entry.crc})) return true;
-            continue;
-        }
         std::string bytes;
         if (!inflateZipMember(compressed, entry.method, entry.size, entry.crc, bytes)) {
             sink.unreadable(std::move(name), UnreadableReason::Damaged);
