@@ -208,7 +208,7 @@ extract::AddressIndex mergedIndex(std::vector<PartEntry> entries) {
     extract::AddressIndex index;
     for (auto& [key, document] : byDocument) {
         const std::size_t position = key.first;
-        index.beginDocument(document.first, position);
+        index.beginDocument(document.first, position, key.second);
         for (const Occurrence& occurrence : document.second) {
             const PartEntry& entry = entries[occurrence.entry];
             // An address found in several parts counts the times of each.

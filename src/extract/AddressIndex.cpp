@@ -22,6 +22,10 @@ void AddressIndex::beginDocument(std::string name, std::size_t position) {
     documents_.push_back({std::move(name), position, member});
 }
 
+void AddressIndex::beginDocument(std::string name, std::size_t position, std::size_t member) {
+    documents_.push_back({std::move(name), position + positionBase_, member});
+}
+
 AddressIndex::Entry& AddressIndex::entryFor(std::string_view address) {
     lowerInto(address, key_);
     const auto found = byKey_.find(key_);

@@ -41,6 +41,9 @@ public:
     // The occurrences that follow belong to this document, numbered
     // `position` in the run's list (the number a sharded run is merged by).
     void beginDocument(std::string name, std::size_t position);
+    // The same with its member number given (a merge of parts keeps the
+    // numbers the parts' runs gave, documents without addresses counted).
+    void beginDocument(std::string name, std::size_t position, std::size_t member);
     // Positions given from now on count from `first` instead of 1: a run over
     // a part of a list numbers its documents as the whole list does.
     void setFirstPosition(std::size_t first) { positionBase_ = first > 0 ? first - 1 : 0; }

@@ -15,6 +15,7 @@ struct InnerText {
     std::string name;
     std::string text;                         // "" when it could not be read
     std::optional<std::string> unreadReason;  // why not, in words
+    wordproc::StorySpans stories;             // where each story of `text` begins
 };
 
 // What the extraction run needs of the document text reader.

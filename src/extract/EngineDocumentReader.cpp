@@ -32,10 +32,10 @@ std::vector<InnerText> innerTexts(const std::string& path, DocumentReadout& read
         std::string name = inner.name.empty() ? path : path + "::" + inner.name;
         if (!inner.read) {
             if (onUnreadable) onUnreadable(name, inner.error, inner.reason);
-            texts.push_back({std::move(name), {}, wordproc::describeReason(inner.reason)});
+            texts.push_back({std::move(name), {}, wordproc::describeReason(inner.reason), {}});
             continue;
         }
-        texts.push_back({std::move(name), std::move(inner.text), std::nullopt});
+        texts.push_back({std::move(name), std::move(inner.text), std::nullopt, std::move(inner.stories)});
     }
     return texts;
 }

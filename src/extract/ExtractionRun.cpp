@@ -142,8 +142,9 @@ public:
 
     // The documents inside the one just read (an archive's members, an
     // e-mail's attachments), each under its own name, through the same
-    // steps 124-140 as a document of the list.
-    void readInnerDocuments() {
+    // steps 124-140 as a document of the list. In the index each is a
+    // document of its own at its container's position `i`.
+    void readInnerDocuments(int i) {
         std::vector<InnerText> inner;
         trap_.step(124, [&] { inner = w_.reader.takeInnerDocuments(); });
         for (InnerText& document : inner) {
@@ -151,6 +152,7 @@ public:
             text_ = std::move(document.text);
             if (w_.summary && document.unreadReason)
                 w_.summary->unread.push_back({path_, std::move(*document.unreadReason)});
+            if (w_.index) beginIndexedInnerDocument(i, std::move(document.stories));
             extractAddresses();
             addRows();
         }
@@ -219,6 +221,13 @@ private:
             w_.index->beginDocument(path_, static_cast<std::size_t>(i));
         } catch (...) {}
     }
+    // An inner document has story spans of its own, never its container's.
+    void beginIndexedInnerDocument(int i, wordproc::StorySpans stories) {
+        try {
+            stories_ = std::move(stories);
+            w_.index->beginDocument(path_, static_cast<std::size_t>(i));
+        } catch (...) {}
+    }
     void indexOccurrence(std::string_view address, std::size_t begin, std::size_t end) {
         w_.index->add(address, wordproc::storyAt(stories_, begin), displayNameBefore(text_, begin, end));
     }
@@ -266,7 +275,7 @@ RunOutcome Start(const RunWiring& wiring) {
         run.readDocument(i);
         run.extractAddresses();
         run.addRows();
-        run.readInnerDocuments();
+        run.readInnerDocuments(i);
         if (run.finishDocument(i, count)) break;
     }
     return run.end();

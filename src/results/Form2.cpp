@@ -6,10 +6,13 @@
 #include "results/ResultsIcons.h"
 #include "results/ResultsLayout.h"
 #include "results/ResultsMenu.h"
+#include "results/ResultsRowCommands.h"
+#include "results/ResultsViewControls.h"
 #include "results/RunStatusText.h"
 #include "results/SelectedRows.h"
 #include "results/UnreadDialog.h"
 #include "ui/CenterForm.h"
+#include "ui/CommandBarNames.h"
 #include "ui/CommandToolbar.h"
 #include "ui/FitToScreen.h"
 #include "ui/SetFormBackColors.h"
@@ -22,6 +25,7 @@
 #include <QIcon>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QToolBar>
@@ -60,6 +64,7 @@ Form2::Form2(platform::Platform& platform, QWidget* parent)
       toolBar_(new QToolBar(QStringLiteral("Standard"), this)),
       list_(*this),
       status_(new QLabel(this)),
+      viewControls_(new ResultsViewControls(*this, list_, [this](int id) { CommandBars_Execute(id); })),
       pointer_(this) {
     setObjectName(QStringLiteral("Form2"));
     toolBar_->setObjectName(QStringLiteral("Standard"));
@@ -83,11 +88,13 @@ Form2::Form2(platform::Platform& platform, QWidget* parent)
             [this](QAction* action) { CommandBars_Execute(action->data().toInt()); });
     connect(menuBar_, &QMenuBar::triggered, this,
             [this](QAction* action) { CommandBars_Execute(action->data().toInt()); });
-    menuBar_->setAccessibleName(QStringLiteral("Menu bar"));
-    toolBar_->setAccessibleName(QStringLiteral("Toolbar"));
     list_.widget().setAccessibleName(QStringLiteral("Addresses found"));
+    list_.setIndex(&index_);
 
     status_->setObjectName(QStringLiteral("StatusLine"));
+    status_->setAccessibleName(QStringLiteral("Run summary"));
+    status_->setAccessibleDescription(
+        QStringLiteral("What the last run went through; its link lists the documents that could not be read"));
     status_->setTextFormat(Qt::RichText);
     status_->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     connect(status_, &QLabel::linkActivated, this, [this] { showUnreadList(); });
@@ -139,8 +146,10 @@ void Form2::setRunSummary(const extract::RunSummary& summary) {
 }
 
 void Form2::updateStatusLine() {
-    const RunStatusText text =
-        runStatusText(summary_, static_cast<std::size_t>(list_.rowCount()), list_.checkedCount());
+    const RunStatusText text = list_.filtered()
+                                   ? runStatusText(summary_, list_.totalRowCount(), list_.shownCheckedCount(),
+                                                   static_cast<std::size_t>(list_.rowCount()))
+                                   : runStatusText(summary_, list_.totalRowCount(), list_.checkedCount());
     QString line = QString::fromStdString(text.counts).toHtmlEscaped();
     if (!text.unread.empty())
         line += QStringLiteral(" \u00B7 <a href=\"unread\">%1</a>")
@@ -180,6 +189,8 @@ void Form2::Back() {
     if (busy_) return;
     ensureLoaded();
     list_.clearRows();
+    // The next run starts an index of its own.
+    index_.clear();
     if (unreadDialog_) unreadDialog_->close();
     if (showMain_) showMain_();
     hide();
@@ -197,10 +208,9 @@ void Form2::SaveCsv() {
         // The ticked rows in the order shown, each address once.
         std::vector<std::size_t> entries;
         std::vector<bool> taken(index_.size(), false);
-        const int addressColumn = list_.columnCount();
         for (int row = 1; row <= list_.rowCount(); ++row) {
             if (!list_.isChecked(row)) continue;
-            const std::optional<std::size_t> entry = index_.find(list_.cell(row, addressColumn));
+            const std::optional<std::size_t> entry = index_.find(list_.cell(row, list_.addressColumn()));
             if (!entry || taken[*entry]) continue;
             taken[*entry] = true;
             entries.push_back(*entry);
@@ -268,6 +278,20 @@ void Form2::CommandBars_Execute(int id) {
         case kCommandExit:
             close();
             break;
+        case kCommandTickAll:
+        case kCommandUntickAll:
+        case kCommandTickShownOnly:
+            if (!busy_) runTickCommand(list_, id);
+            break;
+        case kCommandCopyAddress:
+        case kCommandOpenDocument:
+        case kCommandShowInFolder:
+            runRowCommand(list_, id, platform_);
+            break;
+        case kCommandFilter:
+            viewControls_->filterField().setFocus(Qt::ShortcutFocusReason);
+            viewControls_->filterField().selectAll();
+            break;
         default:
             break;
     }
@@ -286,6 +310,7 @@ void Form2::Form_Load() {
     setWindowTitle(QString::fromUtf8(platform::kApplicationTitle));
     setWindowIcon(QGuiApplication::windowIcon());
     CreateStaticBar();
+    viewControls_->loadColumns();
 }
 
 void Form2::CreateStaticBar() {
@@ -293,12 +318,17 @@ void Form2::CreateStaticBar() {
     toolBar_->setOrientation(Qt::Horizontal);
     fillToolbar(*toolBar_, kToolbarButtons, &resultsCommandIcon);
     CreateResultsMenu(*menuBar_);
+    // The header's menu is also the menu bar's "Columns", for the keyboard.
+    menuBar_->insertMenu(menuBar_->actions().value(2), &viewControls_->headerMenu());
     NameShortcutsOnResultsToolbar(*toolBar_, *menuBar_);
+    nameCommandBars(*menuBar_, *toolBar_);
     placeToolBar();
     Form_Resize();
 }
 
 int Form2::menuHeight() const { return menuBar_->sizeHint().height(); }
+
+int Form2::filterHeight() const { return viewControls_->filterField().sizeHint().height() + 4; }
 
 void Form2::placeToolBar() {
     menuBar_->setGeometry(0, 0, width(), menuHeight());
@@ -310,12 +340,15 @@ void Form2::Form_Resize() {
     const QSize outer = frameGeometry().size();
     const ResultsListSize size = resultsListSize(pixelsToTwips(outer.width()), pixelsToTwips(outer.height()));
     QWidget& view = list_.widget();
-    // The menu bar above the toolbar moves the list down and takes its
-    // height off the list's.
-    view.move(twipsToPixels(kResultsListLeft), twipsToPixels(kResultsListTop) + menuHeight());
+    // The menu bar above the toolbar and the filter field above the list
+    // move the list down and take their height off the list's.
+    const int above = menuHeight() + filterHeight();
+    const int top = twipsToPixels(kResultsListTop) + menuHeight();
+    view.move(twipsToPixels(kResultsListLeft), top + filterHeight());
     if (size.width) view.resize(twipsToPixels(*size.width), view.height());
-    if (size.height && twipsToPixels(*size.height) >= menuHeight())
-        view.resize(view.width(), twipsToPixels(*size.height) - menuHeight());
+    if (size.height && twipsToPixels(*size.height) >= above)
+        view.resize(view.width(), twipsToPixels(*size.height) - above);
+    viewControls_->filterField().setGeometry(view.x(), top, view.width(), filterHeight() - 4);
 }
 
 void Form2::Form_Unload() {

@@ -27,6 +27,7 @@ class QToolBar;
 
 namespace harvelux::results {
 
+class ResultsViewControls;
 class UnreadDialog;
 
 // Command IDs of the results window's toolbar.
@@ -78,6 +79,8 @@ public:
     // Ctrl+C: the selected rows to the clipboard.
     void CopySelectedRows();
     QLabel& statusLine() const { return *status_; }
+    // The filter field, the sorts and the header's and rows' context menus.
+    ResultsViewControls& viewControls() const { return *viewControls_; }
     // Opens the list of what the last run could not read (the status line's
     // link does this); the dialog, or null when none is open.
     void showUnreadList();
@@ -103,6 +106,8 @@ private:
     void placeToolBar();
     // The menu bar's height: what the list's place below the toolbar moves by.
     int menuHeight() const;
+    // The height the filter field takes above the list.
+    int filterHeight() const;
     void placeStatusLine();
     void updateStatusLine();
     template <typename Command>
@@ -115,6 +120,7 @@ private:
     QToolBar* toolBar_;
     ResultsList list_;
     QLabel* status_;
+    ResultsViewControls* viewControls_;  // owned by the window
     extract::RunSummary summary_;
     extract::AddressIndex index_;
     QPointer<UnreadDialog> unreadDialog_;

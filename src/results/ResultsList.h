@@ -6,17 +6,27 @@
 // through the few operations below. The widget is a QTreeView over a
 // ResultsModel, which keeps a million rows in a few tens of megabytes and
 // lets the view lay out and paint only what it shows.
+//
+// As a ListViewSource the list is what it shows: the rows the filter keeps,
+// in the order shown, with the optional columns shown (exports write them
+// so); without filter or sort, every row in the order found.
 #pragma once
 
+#include "extract/AddressIndex.h"
 #include "extract/ExtractionRun.h"
+#include "results/IndexColumns.h"
 #include "results/ListViewSource.h"
 #include "results/ResultColumns.h"
 
+#include <optional>
 #include <vector>
+
+class QString;
 
 class QAbstractItemView;
 class QTreeView;
 class QWidget;
+class QModelIndex;
 
 namespace harvelux::results {
 
@@ -41,6 +51,33 @@ public:
     void showPendingRows();
     long long columnWidthTwips(int column) const;
 
+    // The optional columns (IndexColumns.h) and the index they read.
+    void setIndex(const extract::AddressIndex* index);
+    const extract::AddressIndex* index() const { return index_; }
+    void setIndexColumns(const std::vector<IndexColumn>& columns);
+    const std::vector<IndexColumn>& indexColumns() const;
+    // The column (from 1) holding the address.
+    int addressColumn() const;
+    // The index entry of row `row` (from 1, as shown); null when the index
+    // does not know its address.
+    const extract::AddressIndex::Entry* entryOf(int row) const;
+
+    // The filter (RowFilter.h) and the sort: column from 1, 0 for the order
+    // found in.
+    void setFilter(const QString& text);
+    bool filtered() const;
+    void sortBy(int column, bool descending);
+    int sortColumn() const;
+    bool sortDescending() const;
+    // Rows of the list in all, shown or not.
+    std::size_t totalRowCount() const;
+    void setAllChecked(bool checked);
+    void checkShownOnly();
+    // Shown rows that are ticked.
+    std::size_t shownCheckedCount() const;
+    // The row (from 1, as shown) of a view index; 0 for none.
+    int rowOf(const QModelIndex& index) const;
+
     // ListViewSource: columns and rows numbered from 1. Rows and columns that
     // are not there read as empty and unchecked.
     int columnCount() const override;
@@ -56,7 +93,14 @@ public:
     void setSecondColumn(RowId row, const std::string& text) override;
 
 private:
-    QTreeView* view_;      // owned by the parent widget
+    void updateSortIndicator();
+    // The list's own columns at the widths they were given, or narrower
+    // beside the optional columns so that those show too.
+    void setBaseWidths();
+
+    QTreeView* view_;  // owned by the parent widget
+    const extract::AddressIndex* index_ = nullptr;
+    std::vector<long long> baseWidthsTwips_;
     ResultsModel* model_;  // owned by the view
 };
 

@@ -35,6 +35,10 @@ const Menu kMenus[] = {
      {
          {kCommandCopySelected, "&Copy Selected Rows", false, "Ctrl+C"},
          {kCommandCopyToClipboard, "Save Results To C&lipboard"},
+         {kCommandTickAll, "&Tick All", true},
+         {kCommandUntickAll, "&Untick All"},
+         {kCommandTickShownOnly, "Tick S&hown Only"},
+         {kCommandFilter, "&Filter", true, "Ctrl+F"},
          {kCommandClearResults, "Clea&r Results", true},
      }},
     {"&Go",

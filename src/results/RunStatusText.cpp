@@ -12,9 +12,14 @@ std::string counted(std::size_t n, const char* one, const char* many) {
 
 }  // namespace
 
-RunStatusText runStatusText(const extract::RunSummary& summary, std::size_t rows, std::size_t ticked) {
+RunStatusText runStatusText(const extract::RunSummary& summary, std::size_t rows, std::size_t ticked,
+                            std::optional<std::size_t> shown) {
     RunStatusText status;
     status.counts = counted(summary.addresses, "address", "addresses");
+    if (shown) {
+        status.counts = std::to_string(*shown) + " of " + status.counts + " shown";
+        rows = *shown;
+    }
     if (ticked < rows) status.counts += " (" + std::to_string(ticked) + " ticked)";
     if (summary.stopped) {
         status.counts += ", stopped after " + std::to_string(summary.documentsDone) + " of " +

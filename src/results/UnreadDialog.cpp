@@ -39,6 +39,8 @@ UnreadDialog::UnreadDialog(std::vector<extract::UnreadEntry> entries, platform::
     intro->setWordWrap(true);
 
     list_->setObjectName(QStringLiteral("UnreadList"));
+    list_->setAccessibleName(QStringLiteral("Documents not read"));
+    list_->setAccessibleDescription(QStringLiteral("Each document the run could not read, with the reason"));
     list_->setColumnCount(2);
     list_->setHeaderLabels({QStringLiteral("Document"), QStringLiteral("Reason")});
     list_->setUniformRowHeights(true);
@@ -70,8 +72,12 @@ UnreadDialog::UnreadDialog(std::vector<extract::UnreadEntry> entries, platform::
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* copy = buttons->addButton(QStringLiteral("Copy List"), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("CopyList"));
+    copy->setAccessibleName(QStringLiteral("Copy List"));
+    copy->setAccessibleDescription(QStringLiteral("Copies each document and its reason to the clipboard"));
     QPushButton* close = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("Close"));
+    close->setAccessibleName(QStringLiteral("Close"));
+    close->setAccessibleDescription(QStringLiteral("Closes this list"));
     close->setDefault(true);
     connect(copy, &QPushButton::clicked, this, &UnreadDialog::copyList);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

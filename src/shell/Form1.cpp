@@ -1,7 +1,6 @@
 #include "shell/Form1.h"
 
 #include "common/Twips.h"
-#include "extract/EngineDocumentReader.h"
 #include "extract/EngineStartCheck.h"
 #include "filelist/AddFiles.h"
 #include "filelist/AddFolder.h"
@@ -22,6 +21,7 @@
 #include "shell/OcrOption.h"
 #include "shell/OptionFrame.h"
 #include "ui/CenterForm.h"
+#include "ui/CommandBarNames.h"
 #include "ui/FitToScreen.h"
 #include "ui/WidgetLook.h"
 
@@ -29,14 +29,10 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
-
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QToolBar>
-
-#include <optional>
 
 namespace harvelux::shell {
 
@@ -49,37 +45,7 @@ QRect twipRect(long long left, long long top, long long width, long long height)
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
 }
 
-// Hands the remaining documents over as empty once the program is ending, so
-// a run abandoned by "&Exit" or the close box winds down at once.
-class EndingAwareReader final : public extract::DocumentTextReader {
-public:
-    EndingAwareReader(extract::DocumentTextReader& reader, const bool& ending) : reader_(reader), ending_(ending) {}
-    std::string ReturnDocumentString(const std::string& path) override {
-        return ending_ ? std::string() : reader_.ReturnDocumentString(path);
-    }
-    bool WarnIfWordOpen() override { return reader_.WarnIfWordOpen(); }
-    void beginRun(std::vector<std::string> paths) override { reader_.beginRun(std::move(paths)); }
-    void endRun() override { reader_.endRun(); }
-    std::optional<std::string> unreadReason() const override { return ending_ ? std::nullopt : reader_.unreadReason(); }
-    bool unreadIsOtherFile() const override { return !ending_ && reader_.unreadIsOtherFile(); }
-
-private:
-    extract::DocumentTextReader& reader_;
-    const bool& ending_;
-};
-
 }  // namespace
-
-class Form1::WorkScope {
-public:
-    WorkScope(Work& work, Work kind) : work_(work) { work_ = kind; }
-    ~WorkScope() { work_ = Work::None; }
-    WorkScope(const WorkScope&) = delete;
-    WorkScope& operator=(const WorkScope&) = delete;
-
-private:
-    Work& work_;
-};
 
 Form1::Form1(Form1Services services, QWidget* parent)
     : QWidget(parent),
@@ -94,7 +60,11 @@ Form1::Form1(Form1Services services, QWidget* parent)
       progressSink_(*progress_),
       pointer_(this) {
     setObjectName(QStringLiteral("Form1"));
-    fillBackground(*this, Qt::white);
+    // The window is filled in the palette's colour for lists and text fields:
+    // white in the usual palette, dark in a dark one, where the palette's
+    // light text then stays readable.
+    const QColor background = palette().color(QPalette::Base);
+    fillBackground(*this, background);
 
     listView_->setObjectName(QStringLiteral("ListView1"));
     listView_->setFont(controlFont());
@@ -102,11 +72,11 @@ Form1::Form1(Form1Services services, QWidget* parent)
 
     frame_->setObjectName(QStringLiteral("Frame1"));
     frame_->setFont(controlFont());
-    fillBackground(*frame_, Qt::white);
+    fillBackground(*frame_, background);
 
     check_->setObjectName(QStringLiteral("Check1"));
     check_->setFont(controlFont());
-    fillBackground(*check_, Qt::white);
+    fillBackground(*check_, background);
     check_->setChecked(false);
     check_->setGeometry(twipRect(kCheckLeft, kCheckTop, kCheckWidth, kCheckHeight));
     check_->installEventFilter(this);
@@ -121,11 +91,10 @@ Form1::Form1(Form1Services services, QWidget* parent)
     progress_->setFont(controlFont());
 
     menuBar_->setObjectName(QStringLiteral("CommandBars"));
-    menuBar_->setAccessibleName(QStringLiteral("Menu bar"));
-    toolbar_->setAccessibleName(QStringLiteral("Toolbar"));
     listView_->setAccessibleName(QStringLiteral("Documents"));
     listView_->setAccessibleDescription(QString::fromUtf8(filelist::kFileListToolTip));
     frame_->setAccessibleName(QString::fromUtf8(kFrameCaption));
+    frame_->setAccessibleDescription(QStringLiteral("How the results of a run are laid out"));
     check_->setAccessibleName(QString::fromUtf8(kOptionCaption));
     check_->setAccessibleDescription(
         QStringLiteral("Each address is shown beside the path of the document it was found in."));
@@ -174,6 +143,7 @@ void Form1::Form_Load() {
     CreateToolbar(*toolbar_, *menuBar_);
     CreateMenu(*menuBar_);
     NameShortcutsOnToolbar(*toolbar_, *menuBar_);
+    nameCommandBars(*menuBar_, *toolbar_);
     for (QAction* popup : menuBar_->actions())
         if (popup->menu()) connect(popup->menu(), &QMenu::aboutToShow, this, &Form1::offerVideoWhenThere);
     offerVideoWhenThere();
@@ -212,26 +182,6 @@ void Form1::resizeEvent(QResizeEvent* event) {
     Form_Resize();
 }
 
-void Form1::keyPressEvent(QKeyEvent* event) {
-    if (event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier || work_ != Work::Run) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    askToStop();
-}
-
-void Form1::askToStop() {
-    // The question lets messages through while it is up: a second Escape
-    // then must not ask again, nor a stop already chosen be asked for anew.
-    if (work_ != Work::Run || askingToStop_ || stopRequested_ || ending_) return;
-    askingToStop_ = true;
-    const platform::Answer answer = services_.platform.messageBox(kStopQuestion, platform::Buttons::YesNoDefaultNo,
-                                                                  platform::Icon::None, platform::kApplicationTitle);
-    askingToStop_ = false;
-    if (answer == platform::Answer::Yes && work_ == Work::Run) stopRequested_ = true;
-}
-
 void Form1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     // Coming back from the minimised state lays the window out again.
@@ -249,24 +199,6 @@ void Form1::Form_Unload(int /*cancel*/) {
     SaveFormPlacement(*this, settings_);
     hide();
     services_.endProgram();
-}
-
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    // The run reads the option for every row: it keeps its value until the
-    // run is over.
-    if (watched == check_ && work_ == Work::Run) {
-        switch (event->type()) {
-            case QEvent::MouseButtonPress:
-            case QEvent::MouseButtonRelease:
-            case QEvent::MouseButtonDblClick:
-            case QEvent::KeyPress:
-            case QEvent::KeyRelease:
-                return true;
-            default:
-                break;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::dispatch(QAction* control) {
@@ -367,50 +299,6 @@ void Form1::toggleAllStories() { toggleMenuOption(allStories_, kAllStoriesKey, c
 void Form1::toggleInternational() { toggleMenuOption(international_, kInternationalKey, command::kMenuInternational); }
 void Form1::toggleOcr() { toggleMenuOption(ocr_, kOcrKey, command::kMenuOcr); }
 
-void Form1::Start() {
-    if (isBusy() || ending_ || services_.results.isBusy()) return;
-    WorkScope scope(work_, Work::Run);
-    extract::Word1 word(services_.engine, services_.platform, pointer_, services_.wordProcessorRunning);
-    // Documents are read ahead on worker threads while the run takes their
-    // texts in list order, pumping window messages while it waits.
-    wordproc::ReadOptions readOptions{allStories_};
-    readOptions.ocr = ocr_;
-    word.setReadOptions(readOptions);
-    word.setReadAhead(services_.readAheadJobs);
-    EndingAwareReader reader(word, ending_);
-    stopRequested_ = false;
-    const std::vector<std::string> modes = runModes();
-    progressSink_.beginRun(modes);
-    ShowRunState(*toolbar_, *menuBar_, true);
-    extract::RunSummary summary;
-    extract::RunWiring wiring{
-        fileList_,
-        [this] { return optionValue(); },
-        services_.results.resultRows(),
-        progressSink_,
-        pointer_,
-        services_.platform,
-        reader,
-        [this, &summary, &modes] {
-            if (ending_) return;
-            summary.modes = modes;
-            services_.results.setRunSummary(summary);
-            services_.results.showResults();
-        },
-        [this] {
-            if (!ending_) hide();
-        },
-        &platform::ThrottledPump::coarseNow,
-        &summary,
-        [this] { return stopRequested_; },
-        {},
-        international_,
-    };
-    wiring.index = services_.results.addressIndex();
-    extract::Start(wiring);
-    ShowRunState(*toolbar_, *menuBar_, false);
-}
-
 void Form1::AddFiles() {
     if (isBusy()) return;
     fileList_.AppendItems(filelist::ChooseFilesToAdd(services_.platform));
@@ -481,12 +369,6 @@ void Form1::Help() { openOrTell(services_.platform, kHelpPage); }
 void Form1::offerVideoWhenThere() {
     if (QAction* video = findMenuCommand(*menuBar_, command::kMenuVideo))
         video->setVisible(hasVideoFolder(services_.programFolder));
-}
-
-std::vector<std::string> Form1::runModes() const {
-    std::vector<std::string> modes;
-    if (allStories_) modes.emplace_back("whole documents");
-    return modes;
 }
 
 }  // namespace harvelux::shell

@@ -139,7 +139,17 @@ private:
     // clicked; it shows the option either way.
     void toggleMenuOption(bool& option, const char* key, int command);
     enum class Work { None, Run, Scan };
-    class WorkScope;
+    // Marks the window busy with a run or a scan for as long as it lasts.
+    class WorkScope {
+    public:
+        WorkScope(Work& work, Work kind) : work_(work) { work_ = kind; }
+        ~WorkScope() { work_ = Work::None; }
+        WorkScope(const WorkScope&) = delete;
+        WorkScope& operator=(const WorkScope&) = delete;
+
+    private:
+        Work& work_;
+    };
 
     void dispatch(QAction* control);
     // Escape or "Stop Extracting" during a run: asks whether to stop.

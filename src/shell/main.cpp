@@ -7,6 +7,7 @@
 #include "platform/RunningWordProcessor.h"
 #include "shell/ApplicationWindows.h"
 #include "shell/StartPaths.h"
+#include "ui/WidgetLook.h"
 #include "wordproc/BuiltInEngine.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@ int main(int argc, char* argv[]) {
     harvelux::keepFreedBlocksForReuse();
     harvelux::pinLocalTimeZone();
     QApplication app(argc, argv);
+    QApplication::setPalette(harvelux::withReadablePlaceholders(QApplication::palette()));
 
     // The documents and folders the program was started with (Qt has taken
     // its own options out of the arguments by now).

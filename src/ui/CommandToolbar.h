@@ -30,8 +30,15 @@ QFont commandBarFont();
 // Gives the toolbar the shared look, then adds one button per entry, in
 // order: its action carries the command ID as data and as object name and
 // shows `iconOf(id)`, and its button is `width` pixels wide, reached with
-// Tab and named for screen readers.
+// Tab and named for screen readers. The buttons keep their widths while the
+// toolbar holds them all; on a narrower toolbar they give up the room their
+// captions do not need, so no button is hidden behind the overflow button
+// while there is room for its caption.
 void fillToolbar(QToolBar& toolbar, std::span<const ToolbarButton> buttons, const std::function<QIcon(int)>& iconOf);
+
+// Fits the buttons to the toolbar's width as fillToolbar describes; the
+// toolbar calls it whenever its size changes.
+void fitToolbarButtons(QToolBar& toolbar);
 
 // The button's tooltip (and accessible description): its caption and the
 // keys that run its command, "Add Files (Ctrl+O)".

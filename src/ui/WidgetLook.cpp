@@ -3,6 +3,8 @@
 #include <QPalette>
 #include <QWidget>
 
+#include <cmath>
+
 namespace harvelux {
 
 QFont controlFont() {
@@ -20,6 +22,23 @@ void fillBackground(QWidget& widget, const QColor& colour) {
     palette.setColor(QPalette::Window, colour);
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
+}
+
+QPalette withReadablePlaceholders(QPalette palette) {
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const QColor base = palette.color(group, QPalette::Base);
+        const QColor text = palette.color(group, QPalette::Text);
+        const QColor hint = palette.color(group, QPalette::PlaceholderText);
+        // The hint as drawn over the field, against the text's own contrast.
+        const double alpha = hint.alphaF();
+        const double hintLightness = alpha * hint.lightnessF() + (1 - alpha) * base.lightnessF();
+        const double textContrast = std::abs(text.lightnessF() - base.lightnessF());
+        if (std::abs(hintLightness - base.lightnessF()) >= textContrast / 3) continue;
+        QColor readable = text;
+        readable.setAlphaF(0.5F);
+        palette.setColor(group, QPalette::PlaceholderText, readable);
+    }
+    return palette;
 }
 
 }  // namespace harvelux

@@ -48,7 +48,7 @@ public:
         const StoryMarksScope marks(true);
         DocumentTree tree = readDocumentTree(bytes.view(), options);
         StorySpans stories = takeStoryMarks(tree.text);
-        for (InnerDocument& inner : tree.inner) takeStoryMarks(inner.text);
+        for (InnerDocument& inner : tree.inner) inner.stories = takeStoryMarks(inner.text);
         // Readers that do not collect through a TextBuilder are held to the
         // same limit here.
         if (tree.text.size() > limit) throw EngineError("document text exceeds the limit", UnreadableReason::TooLarge);

@@ -56,6 +56,7 @@ struct InnerDocument {
     std::string text;  // when read: its text, as a range gives it
     std::string error;
     UnreadableReason reason = UnreadableReason::Damaged;
+    StorySpans stories;  // when read: where each story of `text` begins
 };
 
 class Document {

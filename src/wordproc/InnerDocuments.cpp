@@ -118,8 +118,12 @@ public:
             stop(reason);
             return;
         }
-        tree_.window.append(
-            {.name = innerName(name), .read = false, .text = {}, .error = describeReason(reason), .reason = reason});
+        tree_.window.append({.name = innerName(name),
+                             .read = false,
+                             .text = {},
+                             .error = describeReason(reason),
+                             .reason = reason,
+                             .stories = {}});
     }
 
     std::uint64_t roomLeft() const override { return std::min(tree_.caps.left(), kMaxInflatedBytes); }
@@ -133,8 +137,12 @@ private:
     // The container is read no further, and says why, once.
     bool stop(UnreadableReason reason) {
         if (!stopped_)
-            tree_.window.append(
-                {.name = name_, .read = false, .text = {}, .error = describeReason(reason), .reason = reason});
+            tree_.window.append({.name = name_,
+                                 .read = false,
+                                 .text = {},
+                                 .error = describeReason(reason),
+                                 .reason = reason,
+                                 .stories = {}});
         stopped_ = true;
         return false;
     }
@@ -149,7 +157,8 @@ private:
 // Reads a member of a container at `depth` (-1: the outer document) as a
 // document, and what it holds after it.
 void readMember(TreeReading& tree, const std::string& name, const std::string& bytes, int depth) {
-    const std::size_t at = tree.window.hold({.name = name, .read = true, .text = {}, .error = {}, .reason = {}});
+    const std::size_t at =
+        tree.window.hold({.name = name, .read = true, .text = {}, .error = {}, .reason = {}, .stories = {}});
     try {
         const Clock::time_point now = Clock::now();
         const Clock::time_point deadline = std::min(now + tree.caps.memberLimit, tree.caps.deadline);

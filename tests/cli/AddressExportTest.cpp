@@ -40,7 +40,7 @@ std::pair<std::string, int> readCells(const std::string& args) {
 
 // body.docx has the address in its text with a name, the second document
 // (a path with a comma, a quote and "é") in its footer, links.html as a
-// mailto: link's target.
+// mailto: link's target, its text a name.
 struct ThreeDocuments {
     testfiles::TempDir dir;
     std::string body = dir.file("body.docx");
@@ -52,7 +52,7 @@ struct ThreeDocuments {
                                                      "Or JANE@example.org, \"Doe, Jane\" "
                                                      "&lt;jane@example.org&gt;; Jane Doe &lt;jane@example.org&gt;"}));
         testfiles::writeFile(footer, "{\\rtf1{\\footer jane@example.org\\par}Body\\par}");
-        testfiles::writeFile(links, "<html><body><a href=\"mailto:jane@example.org\">Write</a></body></html>");
+        testfiles::writeFile(links, "<html><body><a href=\"mailto:jane@example.org\">Jane  Doe</a></body></html>");
     }
     std::vector<std::string> args(const char* format) const {
         return {"--all-stories", "--format", format, body, footer, links};
@@ -83,7 +83,7 @@ TEST(AddressExport, AnAddressInThreeDocumentsShowsEachWithItsStory) {
     const std::string jsonl = extract(docs.args("jsonl"));
     EXPECT_EQ(jsonl,
               "{\"address\":\"jane@example.org\",\"name\":\"Jane Doe\",\"names\":[{\"name\":\"Jane "
-              "Doe\",\"times\":2},{\"name\":\"Doe, Jane\",\"times\":1}],\"documents\":3,\"times\":6,"
+              "Doe\",\"times\":3},{\"name\":\"Doe, Jane\",\"times\":1}],\"documents\":3,\"times\":6,"
               "\"first_document\":\"" +
                   docs.body + "\",\"all_documents\":[{\"path\":\"" + docs.body +
                   "\",\"position\":1,\"member\":0,\"stories\":[\"main text\"]},{\"path\":\"" + jsonQuoted(docs.footer) +

@@ -93,3 +93,14 @@ TEST(ContainerRun, AFolderAndItsFilesZippedGiveTheSameAddressesInTheSameOrder) {
 }
 
 }  // namespace
+
+// A message inside a mail box keeps its own stories: its From line is an
+// e-mail header there, as it is in the message read on its own.
+TEST(ContainerRun, InnerDocumentsKeepTheirOwnStories) {
+    HARVELUX_REQUIRE_SHARED_FOLDER(containersDir());
+    const Outcome outcome = run({"--format", "jsonl", containersDir() + "/complex.mbox"});
+    const std::string member = "complex.mbox::message 1\",\"position\":1,\"member\":";
+    const std::size_t at = outcome.out.find(member);
+    ASSERT_NE(at, std::string::npos) << outcome.out;
+    EXPECT_NE(outcome.out.find("\"stories\":[\"e-mail header\"]", at), std::string::npos) << outcome.out;
+}

@@ -231,7 +231,7 @@ TEST(ExtractCommand, AllStoriesReadsHeadersNotesBoxesAndLinksAlsoForDumpText) {
         EXPECT_EQ(run({jobs, "--all-stories", rtf}).out, "body@example.com\nhead@example.com\nlink@example.com\n");
     }
     EXPECT_EQ(run({"--dump-text", "--all-stories", rtf}).out,
-              "== " + rtf + "\nBody body@example.com\\r\nLee\\r\nhead@example.com\\r\nlink@example.com\\r\n");
+              "== " + rtf + "\nBody body@example.com\\r\nLee\\r\nhead@example.com\\r\n\"Lee\" <link@example.com>\\r\n");
     EXPECT_EQ(run({"--all-stories=1", rtf}).status, 2);
 }
 

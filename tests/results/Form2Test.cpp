@@ -5,6 +5,7 @@
 #include "common/Twips.h"
 #include "results/ResultsIcons.h"
 #include "results/ResultsLayout.h"
+#include "results/ResultsViewControls.h"
 #include "ui/CenterForm.h"
 #include "ui/SetFormBackColors.h"
 
@@ -211,11 +212,15 @@ TEST_F(Form2Test, ListFollowsTheWindowSizeAndKeepsSizesThatWouldBeNegative) {
     form->showResults();
     QAbstractItemView& view = form->list().widget();
     form->resize(800, 600);
-    // The menu bar moves the list down and takes its height off the list's.
-    const int menu = form->menuBar().height();
+    // The menu bar and the filter field above the list move it down and take
+    // their height off the list's; the field is as wide as the list.
+    const QLineEdit& filter = form->viewControls().filterField();
+    const int menu = form->menuBar().height() + filter.height() + 4;
     const QPoint corner(8, 85 + menu);
+    EXPECT_EQ(filter.geometry().topLeft(), QPoint(8, 85 + form->menuBar().height()));
     const QSize expected = listSizeFor(form->frameGeometry().size()) - QSize(0, menu);
     EXPECT_EQ(view.geometry(), QRect(corner, expected));
+    EXPECT_EQ(filter.width(), view.width());
 
     form->resize(10, 10);  // both would be negative: both kept
     EXPECT_EQ(view.geometry(), QRect(corner, expected));
@@ -233,7 +238,8 @@ TEST_F(Form2Test, MinimisedWindowLaysTheListOutOnlyOnRestore) {
     form->resize(900, 700);
     EXPECT_EQ(view.size(), before);
     form->showNormal();
-    EXPECT_EQ(view.size(), listSizeFor(form->frameGeometry().size()) - QSize(0, form->menuBar().height()));
+    const int above = form->menuBar().height() + form->viewControls().filterField().height() + 4;
+    EXPECT_EQ(view.size(), listSizeFor(form->frameGeometry().size()) - QSize(0, above));
     EXPECT_NE(view.size(), before);
 }
 

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "results/Form2.h"
+#include "results/ResultsViewControls.h"
+#include "ui/SettingsStore.h"
 
 #include "ScriptedPlatform.h"
 #include "TestFiles.h"
@@ -24,6 +26,8 @@ class ResultsWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
+        // Every window starts on the default columns.
+        SettingsStore().write(kColumnsSettingKey, "");
         form = std::make_unique<Form2>(platform);
         form->setShowMainWindow([this] { ++mainShown; });
         form->setEndProgram([this] { ++programEnded; });

@@ -138,6 +138,40 @@ TEST_F(Startup, WithoutTheSkinFileTheWindowItsFrameAndCheckBoxAreWhite) {
     EXPECT_TRUE(main().styleSheet().isEmpty());
 }
 
+// A dark palette, as a dark desktop theme gives it, for as long as it lives.
+class DarkPalette {
+public:
+    DarkPalette() {
+        QPalette palette = saved_;
+        palette.setColor(QPalette::Window, QColor(49, 54, 59));
+        palette.setColor(QPalette::Base, base);
+        palette.setColor(QPalette::WindowText, text);
+        palette.setColor(QPalette::Text, text);
+        QApplication::setPalette(palette);
+    }
+    ~DarkPalette() { QApplication::setPalette(saved_); }
+    DarkPalette(const DarkPalette&) = delete;
+    DarkPalette& operator=(const DarkPalette&) = delete;
+
+    const QColor base{35, 38, 41};
+    const QColor text{239, 240, 241};
+
+private:
+    const QPalette saved_ = QApplication::palette();
+};
+
+TEST_F(Startup, UnderADarkPaletteTheWindowItsFrameAndCheckBoxAreDarkBehindTheLightText) {
+    const DarkPalette dark;
+    start();
+    for (QWidget* w : std::initializer_list<QWidget*>{&main(), &main().Frame1(), &main().Check1()}) {
+        EXPECT_EQ(windowColour(*w), dark.base) << w->objectName().toStdString();
+        EXPECT_EQ(w->palette().color(QPalette::WindowText), dark.text) << w->objectName().toStdString();
+    }
+    // The bars drawn on the window take its colours too.
+    EXPECT_EQ(main().commandMenuBar().palette().color(QPalette::Window), dark.base);
+    EXPECT_EQ(main().commandMenuBar().palette().color(QPalette::WindowText), dark.text);
+}
+
 // A button-face colour of its own for as long as it lives, so that it
 // cannot be mistaken for any other colour of the window.
 class DistinctButtonFace {

@@ -4,6 +4,7 @@
 #include "wordproc/EngineInterface.h"
 #include "wordproc/FormatDispatch.h"
 #include "wordproc/text/MailtoLinks.h"
+#include "wordproc/text/OtherStories.h"
 
 #include "TestFiles.h"
 
@@ -200,6 +201,38 @@ TEST(AllStories, MailtoTargetsAndHyperlinkFields) {
         {R"(HYPERLINK "mailto:open@example.org)", "mailto:open@example.org"},
     };
     for (const auto& [code, target] : fields) EXPECT_EQ(hyperlinkFieldTarget(code), target) << code;
+}
+
+// A mailto: link's text is written before its address as a display name,
+// in every format whose reader sees the link's text beside its target.
+TEST(AllStories, AMailtoLinksTextNamesItsAddress) {
+    for (const char* file :
+         {"handmade.fodt", "handmade.html", "handmade.rtf", "handmade.xml", "libreoffice.doc", "libreoffice.docx",
+          "libreoffice.html", "libreoffice.odt", "libreoffice.rtf", "libreoffice.xml"}) {
+        const std::string text = readDocumentText(storyFile(file), kAll);
+        EXPECT_NE(text.find("\"write to Lee\" <link@example.com>\r"), std::string::npos) << file;
+    }
+    // A HYPERLINK field's result is its text.
+    EXPECT_NE(readDocumentText(storyFile("handmade.xml"), kAll).find("\"the desk\" <field@example.com>\r"),
+              std::string::npos);
+    const struct {
+        std::vector<std::pair<std::string, std::string>> links;  // target, text
+        std::string written;
+    } cases[] = {
+        {{{"mailto:jo@example.org", "  Jo \r\n \"Doe\"\t"}}, "\"Jo Doe\" <jo@example.org>\r"},
+        {{{"mailto:jo@example.org", "jo@example.org"}}, "jo@example.org\r"},  // the address as its text
+        {{{"mailto:jo@example.org", "<Jo>"}}, "jo@example.org\r"},
+        {{{"mailto:jo@example.org", std::string(129, 'x')}}, "jo@example.org\r"},
+        {{{"mailto:a@example.org,b@example.org", "Both"}}, "a@example.org\rb@example.org\r"},
+        // The first link with a text names an address given twice.
+        {{{"mailto:jo@example.org", ""}, {"mailto:jo@example.org", "Jo"}, {"mailto:jo@example.org", "Joe"}},
+         "\"Jo\" <jo@example.org>\r"},
+    };
+    for (const auto& c : cases) {
+        OtherStories stories;
+        for (const auto& [target, text] : c.links) stories.addLink(target, text);
+        EXPECT_EQ(stories.appendTo(""), c.written) << c.links.front().second;
+    }
 }
 
 }  // namespace

@@ -60,7 +60,12 @@ TEST_F(HostileContainers, EachEndsAtACapWithItsReason) {
             for (const InnerDocument& inner : tree.inner)
                 if (!inner.read) unread.push_back(inner);
         } catch (const EngineError& error) {
-            unread.push_back({.name = "", .read = false, .text = {}, .error = error.what(), .reason = error.reason()});
+            unread.push_back({.name = "",
+                              .read = false,
+                              .text = {},
+                              .error = error.what(),
+                              .reason = error.reason(),
+                              .stories = {}});
         }
         std::string listed;
         bool reported = false;

@@ -205,10 +205,11 @@ const std::u16string kSubdocuments[] = {u"\x02 f@example.com\r", u"h@example.com
                                         u"\x05 c@example.com\r", u"e@example.com\r", u"t@example.com\r",
                                         u"ht@example.com\r"};
 // In the order they follow the main story: notes, comments, text boxes,
-// headers and footers, then mailto: links.
+// headers and footers, then mailto: links, with the HYPERLINK field's
+// result as the link's name.
 const std::string kWholeText =
     "Main Lee\r\x02 f@example.com\re@example.com\r c@example.com\rt@example.com\r"
-    "ht@example.com\rh@example.com\rl@example.com\r";
+    "ht@example.com\rh@example.com\r\"Lee\" <l@example.com>\r";
 
 void putLengths(std::string& stream, std::size_t ccpText, const std::vector<std::uint32_t>& lengths) {
     for (std::size_t i = 0; i < lengths.size(); ++i)
@@ -241,7 +242,7 @@ TEST(WordBinaryStories, Word97SubdocumentsFollowTheMainStoryAndDamagedOnesReadEm
     past[2] = 0x7FFFFFF0;
     EXPECT_EQ(readDocumentText(file(past), ReadOptions{true}),
               "Main Lee\r\x02 f@example.com\rh@example.com\r c@example.com\re@example.com\rt@example.com\r"
-              "ht@example.com\rl@example.com\r");
+              "ht@example.com\r\"Lee\" <l@example.com>\r");
 }
 
 TEST(WordBinaryStories, Word95SubdocumentsFromOneRunOrPieces) {
@@ -261,7 +262,7 @@ TEST(WordBinaryStories, Word95SubdocumentsFromOneRunOrPieces) {
     putLengths(stream, 0x34, past);
     EXPECT_EQ(readDocumentText(buildCompoundFile({{"WordDocument", stream}}).bytes, ReadOptions{true}),
               "Main Lee\r\x02 f@example.com\re@example.com\r c@example.com\rt@example.com\rh@example.com\r"
-              "l@example.com\r");
+              "\"Lee\" <l@example.com>\r");
 }
 
 }  // namespace

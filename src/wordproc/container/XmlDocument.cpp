@@ -39,4 +39,21 @@ std::string_view namePrefix(const pugi::xml_node& node) {
     return colon == std::string_view::npos ? std::string_view() : name.substr(0, colon + 1);
 }
 
+std::string textWithin(const pugi::xml_node& element, std::size_t maxBytes) {
+    std::string text;
+    pugi::xml_node node = element.first_child();
+    while (node && text.size() < maxBytes) {
+        if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) text += node.value();
+        if (node.first_child()) {
+            node = node.first_child();
+            continue;
+        }
+        while (node && node != element && !node.next_sibling()) node = node.parent();
+        if (!node || node == element) break;
+        node = node.next_sibling();
+    }
+    if (text.size() > maxBytes) text.resize(maxBytes);
+    return text;
+}
+
 }  // namespace harvelux::wordproc

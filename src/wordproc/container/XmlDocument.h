@@ -5,6 +5,7 @@
 
 #include <pugixml.hpp>
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +23,10 @@ std::optional<std::string> prefixFor(const pugi::xml_node& element, std::initial
 
 // The local part of an element name ("w:p" gives "p").
 std::string_view localName(const pugi::xml_node& node);
+
+// The text of the element's descendants end to end, at most `maxBytes` of
+// it (the rest is dropped), walked without recursion: a link's text.
+std::string textWithin(const pugi::xml_node& element, std::size_t maxBytes);
 
 // The part before the colon ("w:p" gives "w:", "p" gives "").
 std::string_view namePrefix(const pugi::xml_node& node);

@@ -15,6 +15,25 @@ namespace harvelux::wordproc {
 
 namespace {
 
+// The text inside a link element, as much as a name can take, walked
+// without recursion.
+std::string linkText(const xmlNode* link) {
+    std::string text;
+    const xmlNode* node = link->children;
+    while (node && text.size() < OtherStories::kLinkTextBytes) {
+        if ((node->type == XML_TEXT_NODE || node->type == XML_CDATA_SECTION_NODE) && node->content)
+            text += reinterpret_cast<const char*>(node->content);
+        if (node->type == XML_ELEMENT_NODE && node->children) {
+            node = node->children;
+            continue;
+        }
+        while (node && node != link && !node->next) node = node->parent;
+        if (!node || node == link) break;
+        node = node->next;
+    }
+    return text;
+}
+
 bool isOneOf(std::string_view name, std::initializer_list<std::string_view> names) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
@@ -79,8 +98,10 @@ private:
         if (links_ && name == "a") {
             for (const xmlAttr* attribute = node->properties; attribute; attribute = attribute->next)
                 if (attribute->name && std::string_view(reinterpret_cast<const char*>(attribute->name)) == "href" &&
-                    attribute->children && attribute->children->content)
-                    links_->addLink(reinterpret_cast<const char*>(attribute->children->content));
+                    attribute->children && attribute->children->content) {
+                    const std::string_view href(reinterpret_cast<const char*>(attribute->children->content));
+                    links_->addLink(href, OtherStories::isMailtoLink(href) ? linkText(node) : std::string());
+                }
         }
         if (name == "br") {
             flow_.breakLine(chars::kLineBreak);

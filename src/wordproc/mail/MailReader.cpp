@@ -5,6 +5,7 @@
 #include "wordproc/WorkBudget.h"
 #include "wordproc/module/PdfHtmlModule.h"
 #include "wordproc/text/ReaderCaps.h"
+#include "wordproc/text/StoryMarks.h"
 #include "wordproc/text/TextBuilder.h"
 
 #include <gmime/gmime.h>
@@ -201,6 +202,9 @@ std::string attachmentName(GMimeObject* object, std::size_t number) {
 std::string readMailText(std::string_view data, const ReadOptions& options) {
     const Ref<GMimeMessage> message = parseMessage(data);
     TextBuilder text;
+    // The address fields and the subject are the message's header; the body
+    // after them is its main text.
+    markStory(text, StoryKind::MailHeader);
     appendAddresses(text, g_mime_message_get_from(message.get()));
     appendAddresses(text, g_mime_message_get_sender(message.get()));
     appendAddresses(text, g_mime_message_get_reply_to(message.get()));
@@ -211,6 +215,7 @@ std::string readMailText(std::string_view data, const ReadOptions& options) {
         text.append(subject);
         text.append(U'\r');
     }
+    markStory(text, StoryKind::Main);
     const MessageParts parts = partsOf(message.get());
     if (parts.plain) appendLines(text, partText(parts.plain));
     if (parts.html && (!parts.plain || options.allStories)) {

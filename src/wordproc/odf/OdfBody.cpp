@@ -157,7 +157,11 @@ private:
                 return kSkip;
             }
             if (isSkippedTextElement(name)) return kSkip;
-            if (name == "a" && links_) links_->addLink(ns_.attribute(node, kXlink, "href"));
+            if (name == "a" && links_) {
+                const std::string href(ns_.attribute(node, kXlink, "href"));
+                links_->addLink(href, OtherStories::isMailtoLink(href) ? textWithin(node, OtherStories::kLinkTextBytes)
+                                                                       : std::string());
+            }
             return OnExit{};  // spans, links, lists, sections, fields, indexes' bodies
         }
         if (uri == kTable) {

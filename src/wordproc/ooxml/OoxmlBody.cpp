@@ -91,6 +91,7 @@ private:
 
         if (name == "t" && (prefix == w_ || prefix == m_)) {
             if (emitting()) out_.append(runText(node));
+            if (codes_.inLinkResult()) codes_.result(runText(node));
             return;
         }
         if (!isWord(node)) {
@@ -197,17 +198,25 @@ private:
         if (name == "instrText") {
             codes_.text(node.child_value());
         } else if (name == "fldSimple") {
-            links_.stories->addFieldCode(node.attribute((w_ + "instr").c_str()).value());
+            links_.stories->addFieldCode(node.attribute((w_ + "instr").c_str()).value(),
+                                         textWithin(node, OtherStories::kLinkTextBytes));
         } else if (name == "hlink") {
-            links_.stories->addLink(node.attribute((w_ + "dest").c_str()).value());
+            addLink(node, node.attribute((w_ + "dest").c_str()).value());
         } else if (name == "hyperlink" && links_.relationshipTargets) {
             for (const pugi::xml_attribute& attribute : node.attributes()) {
                 const std::string_view attributeName = attribute.name();
                 if (attributeName.size() < 3 || attributeName.substr(attributeName.size() - 3) != ":id") continue;
                 const auto target = links_.relationshipTargets->find(attribute.value());
-                if (target != links_.relationshipTargets->end()) links_.stories->addLink(target->second);
+                if (target != links_.relationshipTargets->end()) addLink(node, target->second);
             }
         }
+    }
+
+    // A link's target, with the text inside the link element.
+    void addLink(const pugi::xml_node& node, std::string_view target) const {
+        links_.stories->addLink(target, OtherStories::isMailtoLink(target)
+                                            ? textWithin(node, OtherStories::kLinkTextBytes)
+                                            : std::string());
     }
 
     // A run's text. Unless xml:space="preserve" says otherwise, white space

@@ -5,6 +5,7 @@
 #include "wordproc/encoding/CodePages.h"
 #include "wordproc/module/PdfHtmlModule.h"
 #include "wordproc/outlook/OutlookCompressedRtf.h"
+#include "wordproc/text/StoryMarks.h"
 #include "wordproc/text/TextBuilder.h"
 
 namespace harvelux::wordproc {
@@ -50,6 +51,9 @@ std::string eightBitToUtf8(std::string_view bytes) {
 
 std::string composeOutlookMessageText(const OutlookMessageParts& parts, const ReadOptions& options) {
     TextBuilder text;
+    // The people and the subject are the message's header; the body after
+    // them is its main text.
+    markStory(text, StoryKind::MailHeader);
     for (const auto& [name, address] : parts.people) {
         if (address.empty() && name.empty()) continue;
         if (address.empty() || name.empty() || name == address) {
@@ -62,6 +66,7 @@ std::string composeOutlookMessageText(const OutlookMessageParts& parts, const Re
     }
     if (!parts.subject.empty()) appendLine(text, parts.subject);
     text.append(chars::kParagraph);
+    markStory(text, StoryKind::Main);
     const bool hasPlain = !blank(parts.plainBody);
     const bool hasHtml = !blank(parts.htmlBody);
     if (hasPlain) appendLine(text, parts.plainBody);
@@ -70,7 +75,10 @@ std::string composeOutlookMessageText(const OutlookMessageParts& parts, const Re
         const std::string rtf = decompressOutlookRtf(parts.compressedRtf);
         if (!blank(rtf)) appendLine(text, readDocumentText(rtf, options));
     }
-    if (options.allStories && !blank(parts.transportHeaders)) appendLine(text, parts.transportHeaders);
+    if (options.allStories && !blank(parts.transportHeaders)) {
+        markStory(text, StoryKind::MailHeader);
+        appendLine(text, parts.transportHeaders);
+    }
     return text.take();
 }
 

@@ -30,7 +30,9 @@ struct GroupState {
     int fallbackLength = 1;  // \ucN: characters that follow \uN as its fallback
     int font = -1;           // \fN, -1 for the default font
     std::size_t story = kMainStory;
-    bool opensStory = false;  // the group's destination started a story or field instruction
+    bool opensStory = false;   // the group's destination started a story or field instruction
+    bool fieldResult = false;  // \fldrslt: its text names the field's link
+    std::size_t resultStart = 0;
 };
 
 // Walks the tokens group by group: each group's state, its destination,
@@ -91,11 +93,14 @@ private:
         if (groups_.size() >= kMaxNesting) throw EngineError("the document nests too deeply");
         groups_.push_back(groups_.empty() ? GroupState{} : groups_.back());
         groups_.back().opensStory = false;
+        groups_.back().fieldResult = false;
     }
 
     void endGroup() {
         if (groups_.empty()) return;
         if (groups_.back().opensStory) text_.endStory(groups_.back().story, *stories_);
+        if (groups_.back().fieldResult)
+            text_.endFieldResult(groups_.back().story, groups_.back().resultStart, *stories_);
         groups_.pop_back();
     }
 
@@ -165,6 +170,11 @@ private:
             group.story = kFieldCode;
             group.opensStory = true;
             return true;
+        }
+        if (word == "fldrslt") {
+            group.fieldResult = true;
+            group.resultStart = text_.beginFieldResult(group.story);
+            return false;  // read as text, as always
         }
         if (word == "ftnalt" && group.story == storyIndex(StoryKind::Footnotes)) {
             group.story = storyIndex(StoryKind::Endnotes);  // this footnote is an endnote

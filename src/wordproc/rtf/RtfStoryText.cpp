@@ -51,10 +51,24 @@ void RtfStoryText::endStory(std::size_t story, OtherStories& stories) {
     settleSurrogate(story);
     TextBuilder& text = texts_[story];
     if (story == kFieldCode) {
-        stories.addFieldCode(text.take());
+        lastFieldCode_ = text.take();
+        stories.addFieldCode(lastFieldCode_);
     } else if (!text.text().empty() && !text.endsWith('\r')) {
         text.append(chars::kParagraph);
     }
+}
+
+std::size_t RtfStoryText::beginFieldResult(std::size_t story) {
+    flush(story);
+    return texts_[story].text().size();
+}
+
+void RtfStoryText::endFieldResult(std::size_t story, std::size_t start, OtherStories& stories) {
+    flush(story);
+    const std::string& text = texts_[story].text();
+    if (lastFieldCode_.empty() || start > text.size()) return;
+    stories.addFieldCode(lastFieldCode_, std::string_view(text).substr(start, OtherStories::kLinkTextBytes));
+    lastFieldCode_.clear();
 }
 
 std::string RtfStoryText::finish(std::size_t story, OtherStories* stories) {

@@ -37,12 +37,19 @@ public:
     // instruction is complete and goes to `stories`.
     void endStory(std::size_t story, OtherStories& stories);
 
+    // A field's result (\fldrslt) begins in `story`: where its text starts;
+    // when it ends, the result names the link of the field's instruction.
+    std::size_t beginFieldResult(std::size_t story);
+    void endFieldResult(std::size_t story, std::size_t start, OtherStories& stories);
+
     // The main story, and the other stories after it when they are read.
     // `story` is the one being read when the document ends.
     std::string finish(std::size_t story, OtherStories* stories);
 
 private:
     void settleSurrogate(std::size_t story);
+    // The instruction of the field read last, for its result.
+    std::string lastFieldCode_;
 
     std::array<TextBuilder, kFieldCode + 1> texts_;  // by story index
     CodePageDecoder decoder_;

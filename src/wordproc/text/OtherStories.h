@@ -12,7 +12,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <unordered_set>
+#include <unordered_map>
 #include <vector>
 
 namespace harvelux::wordproc {
@@ -36,11 +36,20 @@ public:
         add(kind, text);
     }
 
-    // A hyperlink's target; kept when it is a mailto: link.
-    void addLink(std::string_view uri);
+    // A hyperlink's target; kept when it is a mailto: link. The link's
+    // text, when it names one address and reads as a name (no "@", no
+    // brackets, not too long), is written before it as a display name:
+    // "Jane Doe" <jane@example.org>.
+    void addLink(std::string_view uri, std::string_view text = {});
+    // Whether `uri` is a mailto: link (its text is then worth reading), and
+    // how much of a link's text a reader need hand over: longer texts are
+    // no name.
+    static bool isMailtoLink(std::string_view uri);
+    static constexpr std::size_t kLinkTextBytes = 512;
     // A field's instruction; its target is kept when it is a HYPERLINK
-    // field to a mailto: address.
-    void addFieldCode(std::string_view code);
+    // field to a mailto: address, with the field's result as its text when
+    // the reader has it.
+    void addFieldCode(std::string_view code, std::string_view result = {});
 
     // `main` followed by the stories and then the link addresses, one a line;
     // each story marked where it begins when this thread marks stories.
@@ -49,8 +58,12 @@ public:
 private:
     static constexpr std::size_t kKinds = 7;
     std::array<std::string, kKinds> stories_;
-    std::vector<std::string> links_;
-    std::unordered_set<std::string> seenLinks_;
+    struct Link {
+        std::string address;
+        std::string name;
+    };
+    std::vector<Link> links_;
+    std::unordered_map<std::string, std::size_t> seenLinks_;  // address -> into links_
     std::size_t bytes_ = 0;
 };
 

@@ -1,5 +1,7 @@
 #include "wordproc/text/StoryMarks.h"
 
+#include "wordproc/text/TextBuilder.h"
+
 namespace harvelux::wordproc {
 
 namespace {
@@ -12,6 +14,10 @@ bool StoryMarksScope::current() { return marking; }
 
 void markStory(std::string& text, StoryKind kind) {
     if (marking) text += storyMark(kind);
+}
+
+void markStory(TextBuilder& text, StoryKind kind) {
+    if (marking) text.append(storyMark(kind));
 }
 
 }  // namespace harvelux::wordproc

@@ -9,6 +9,8 @@
 
 namespace harvelux::wordproc {
 
+class TextBuilder;
+
 class StoryMarksScope {
 public:
     explicit StoryMarksScope(bool on);
@@ -24,5 +26,6 @@ private:
 
 // Appends the mark of a story of `kind` to `text` when marks are asked for.
 void markStory(std::string& text, StoryKind kind);
+void markStory(TextBuilder& text, StoryKind kind);
 
 }  // namespace harvelux::wordproc

@@ -57,6 +57,11 @@ void WordStoryText::put(char32_t c) {
         }
         return;
     }
+    if (codes_.inLinkResult()) {
+        std::string utf8;
+        appendUtf8(utf8, c);
+        codes_.result(utf8);
+    }
     if (c == kCellOrRowMark) {
         out_.appendCellMark();
     } else if (c >= 0x20 || keepsControlCode(c)) {
