@@ -1,9 +1,9 @@
 // The archive reader's own inflating (libdeflate for ZIP members, igzip
 // for a tar.gz) gives the members libarchive gives, and refuses what does
 // not inflate to what the archive says.
+#include "MemberCollector.h"
 #include "SharedFolders.h"
 #include "TestFiles.h"
-#include "MemberCollector.h"
 #include "wordproc/archive/ArchiveReader.h"
 #include "wordproc/archive/GzipStream.h"
 #include "wordproc/archive/ZipMembers.h"

@@ -61,12 +61,17 @@ std::optional<bool> isFolder(const ZipEntry& entry) {
     return folder;
 }
 
+constexpr std::string_view kLocalHeader("PK\x03\x04", 4);
+
 bool readable(std::string_view data, const ZipEntry& entry) {
     if ((entry.flags & kEncryptedFlags) != 0) return false;
     if (entry.method != kStored && entry.method != kDeflated) return false;
     if ((entry.flags & kUtf8NameFlag) == 0 && !plainAscii(entry.name)) return false;
     if (hasExtraField(entry.extra, 0x7075)) return false;  // a Unicode path beside the name
     if (!isFolder(entry)) return false;
+    // A local header where the directory says, and the data inside the archive.
+    if (entry.local > data.size() || data.substr(static_cast<std::size_t>(entry.local), 4) != kLocalHeader)
+        return false;
     return entry.data <= data.size() && entry.compressed <= data.size() - entry.data;
 }
 
@@ -91,7 +96,7 @@ bool inflateZipMember(std::string_view compressed, std::uint16_t method, std::ui
 }
 
 bool listZipMembers(std::string_view data, MemberSink& sink) {
-    if (data.size() < 4 || data.substr(0, 4) != std::string_view("PK\x03\x04", 4)) return false;
+    if (!data.starts_with(kLocalHeader)) return false;
     std::optional<std::vector<ZipEntry>> entries = zipEntries(data);
     if (!entries || zipEntriesOverlap(data)) return false;
     if (!std::all_of(entries->begin(), entries->end(), [&](const ZipEntry& entry) { return readable(data, entry); }))
