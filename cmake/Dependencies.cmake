@@ -9,6 +9,10 @@ find_package(Threads REQUIRED)
 pkg_check_modules(LIBZIP REQUIRED IMPORTED_TARGET libzip)
 pkg_check_modules(PUGIXML REQUIRED IMPORTED_TARGET pugixml)
 pkg_check_modules(LIBARCHIVE REQUIRED IMPORTED_TARGET libarchive)
+# A ZIP archive's members are inflated with libdeflate (faster than zlib).
+pkg_check_modules(LIBDEFLATE REQUIRED IMPORTED_TARGET libdeflate)
+# A tar.gz is inflated with ISA-L's igzip (faster than zlib) for libarchive.
+pkg_check_modules(LIBISAL REQUIRED IMPORTED_TARGET libisal)
 pkg_check_modules(GMIME REQUIRED IMPORTED_TARGET gmime-3.0)
 # winmail.dat (TNEF), read from memory.
 pkg_check_modules(YTNEF REQUIRED IMPORTED_TARGET libytnef)
@@ -42,6 +46,8 @@ set(HARVELUX_LIBRARY_VERSIONS
   "libmwaw ${LEGACY_LIBS_libmwaw-0.3_VERSION}"
   "librevenge ${LEGACY_LIBS_librevenge-0.0_VERSION}"
   "libarchive ${LIBARCHIVE_VERSION}"
+  "libdeflate ${LIBDEFLATE_VERSION}"
+  "ISA-L ${LIBISAL_VERSION}"
   "GMime ${GMIME_VERSION}"
   "libytnef ${YTNEF_VERSION}"
   "libpst ${LIBPST_VERSION}"

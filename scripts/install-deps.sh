@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev
-          libzip-dev libarchive-dev libgmime-3.0-dev libpugixml-dev libytnef0-dev libpst-dev zlib1g-dev libpoppler-cpp-dev libxml2-dev libbenchmark-dev
+          libzip-dev libarchive-dev libdeflate-dev libisal-dev libgmime-3.0-dev libpugixml-dev libytnef0-dev libpst-dev zlib1g-dev libpoppler-cpp-dev libxml2-dev libbenchmark-dev
           libwpd-dev libwps-dev libmwaw-dev librevenge-dev libidn2-dev libunistring-dev
           libtesseract-dev libleptonica-dev tesseract-ocr-eng
           fonts-crosextra-carlito scdoc)

@@ -3,11 +3,14 @@
 #include "wordproc/EngineInterface.h"
 #include "wordproc/MemberSink.h"
 #include "wordproc/WorkBudget.h"
+#include "wordproc/archive/GzipStream.h"
+#include "wordproc/archive/ZipMembers.h"
 
 #include <archive.h>
 #include <archive_entry.h>
 
 #include <array>
+#include <cerrno>
 #include <memory>
 #include <string>
 
@@ -48,15 +51,27 @@ bool saysPassword(archive* handle) {
     return text.find("assphrase") != std::string::npos || text.find("ncrypt") != std::string::npos;
 }
 
-ArchiveHandle openArchive(std::string_view data) {
+la_ssize_t readGzipPiece(archive* handle, void* stream, const void** piece) {
+    std::string_view bytes;
+    if (!static_cast<GzipStream*>(stream)->next(bytes)) {
+        archive_set_error(handle, EILSEQ, "damaged gzip data");
+        return ARCHIVE_FATAL;
+    }
+    *piece = bytes.data();
+    return static_cast<la_ssize_t>(bytes.size());
+}
+
+// `gzip`, when not null, inflates the tar that libarchive reads.
+ArchiveHandle openArchive(std::string_view data, GzipStream* gzip) {
     ArchiveHandle handle(archive_read_new());
     if (!handle) throw EngineError("not enough memory to open the archive", UnreadableReason::TooLarge);
     archive_read_support_filter_all(handle.get());
     archive_read_support_format_all(handle.get());
     // A single compressed file (.gz, .xz, ...) is an archive of one member.
     archive_read_support_format_raw(handle.get());
-    if (archive_read_open_memory(handle.get(), data.data(), data.size()) != ARCHIVE_OK)
-        throw EngineError("not a readable archive");
+    const int opened = gzip ? archive_read_open(handle.get(), gzip, nullptr, readGzipPiece, nullptr)
+                            : archive_read_open_memory(handle.get(), data.data(), data.size());
+    if (opened != ARCHIVE_OK) throw EngineError("not a readable archive");
     return handle;
 }
 
@@ -85,7 +100,10 @@ Taken takeData(archive* handle, const std::string& name, std::uint64_t room, Mem
 }  // namespace
 
 void listArchiveMembers(std::string_view data, MemberSink& sink) {
-    const ArchiveHandle handle = openArchive(data);
+    if (listZipMembers(data, sink)) return;
+    // A tar.gz is inflated by igzip, faster than libarchive's zlib.
+    std::unique_ptr<GzipStream> gzip = gzipHoldsTar(data) ? std::make_unique<GzipStream>(data) : nullptr;
+    const ArchiveHandle handle = openArchive(data, gzip.get());
     archive_entry* entry = nullptr;
     bool any = false;
     while (true) {

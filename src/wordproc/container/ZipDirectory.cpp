@@ -57,9 +57,10 @@ std::optional<std::pair<std::uint64_t, std::uint64_t>> directoryOf(std::string_v
     return std::make_pair(offset, count);
 }
 
-// The compressed size and local header offset of an entry whose 32-bit
-// fields are unset, from its ZIP64 extra field.
-void readZip64Extra(std::string_view extra, std::uint32_t size32, std::uint64_t& compressed, std::uint64_t& local) {
+// The sizes and local header offset of an entry whose 32-bit fields are
+// unset, from its ZIP64 extra field.
+void readZip64Extra(ZipEntry& entry) {
+    const std::string_view extra = entry.extra;
     std::size_t at = 0;
     while (fitsIn(extra.size(), at, 4)) {
         const std::uint16_t id = le16(extra, at, "a ZIP extra field");
@@ -67,55 +68,70 @@ void readZip64Extra(std::string_view extra, std::uint32_t size32, std::uint64_t&
         const std::string_view field = sliceOf(extra, at + 4, length, "a ZIP extra field");
         if (id == 0x0001) {
             std::size_t in = 0;
-            if (size32 == kUnset32) in += 8;  // the uncompressed size comes first
-            if (compressed == kUnset32) compressed = le64(field, std::exchange(in, in + 8), "a ZIP64 size");
-            if (local == kUnset32) local = le64(field, in, "a ZIP64 offset");
+            if (entry.size == kUnset32) entry.size = le64(field, std::exchange(in, in + 8), "a ZIP64 size");
+            if (entry.compressed == kUnset32) entry.compressed = le64(field, std::exchange(in, in + 8), "a ZIP64 size");
+            if (entry.local == kUnset32) entry.local = le64(field, in, "a ZIP64 offset");
             return;
         }
         at += 4 + length;
     }
 }
 
-std::vector<Span> entrySpans(std::string_view data, std::uint64_t at, std::uint64_t count) {
-    std::vector<Span> spans;
-    spans.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(count, kMaxCheckedEntries)));
+std::vector<ZipEntry> entriesAt(std::string_view data, std::uint64_t at, std::uint64_t count) {
+    std::vector<ZipEntry> entries;
+    entries.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(count, kMaxCheckedEntries)));
     for (std::uint64_t i = 0; i < count; ++i) {
         if (le32(data, at, "a ZIP directory entry") != kEntrySignature) break;
-        const std::uint32_t size32 = le32(data, at + 24, "a ZIP entry's size");
-        std::uint64_t compressed = le32(data, at + 20, "a ZIP entry's compressed size");
+        ZipEntry entry;
+        entry.madeBy = le16(data, at + 4, "a ZIP entry's system");
+        entry.flags = le16(data, at + 8, "a ZIP entry's flags");
+        entry.method = le16(data, at + 10, "a ZIP entry's method");
+        entry.crc = le32(data, at + 16, "a ZIP entry's CRC");
+        entry.compressed = le32(data, at + 20, "a ZIP entry's compressed size");
+        entry.size = le32(data, at + 24, "a ZIP entry's size");
         const std::uint16_t nameBytes = le16(data, at + 28, "a ZIP entry's name");
         const std::uint16_t extraBytes = le16(data, at + 30, "a ZIP entry's extra field");
         const std::uint16_t commentBytes = le16(data, at + 32, "a ZIP entry's comment");
-        std::uint64_t local = le32(data, at + 42, "a ZIP entry's offset");
-        if (compressed == kUnset32 || local == kUnset32)
-            readZip64Extra(sliceOf(data, at + kEntryBytes + nameBytes, extraBytes, "a ZIP extra field"), size32,
-                           compressed, local);
+        entry.external = le32(data, at + 38, "a ZIP entry's attributes");
+        entry.local = le32(data, at + 42, "a ZIP entry's offset");
+        entry.name = sliceOf(data, at + kEntryBytes, nameBytes, "a ZIP entry's name");
+        entry.extra = sliceOf(data, at + kEntryBytes + nameBytes, extraBytes, "a ZIP extra field");
+        if (entry.compressed == kUnset32 || entry.size == kUnset32 || entry.local == kUnset32) readZip64Extra(entry);
         // The entry's bytes: its local header, name, extra field and data.
         std::uint64_t header = kLocalBytes + nameBytes;
-        if (le32(data, local, "a ZIP local header") == kLocalSignature)
-            header =
-                kLocalBytes + le16(data, local + 26, "a ZIP local name") + le16(data, local + 28, "a ZIP local extra");
-        spans.push_back({local, local + header + compressed});
+        if (le32(data, entry.local, "a ZIP local header") == kLocalSignature)
+            header = kLocalBytes + le16(data, entry.local + 26, "a ZIP local name") +
+                     le16(data, entry.local + 28, "a ZIP local extra");
+        entry.data = entry.local + header;
+        entries.push_back(entry);
         at += kEntryBytes + nameBytes + extraBytes + commentBytes;
     }
-    return spans;
+    return entries;
 }
 
 }  // namespace
 
-bool zipEntriesOverlap(std::string_view data) {
+std::optional<std::vector<ZipEntry>> zipEntries(std::string_view data) {
     try {
         const std::optional<std::size_t> end = endRecord(data);
-        if (!end) return false;
+        if (!end) return std::nullopt;
         const auto directory = directoryOf(data, *end);
-        if (!directory || directory->second > kMaxCheckedEntries) return false;
-        std::vector<Span> spans = entrySpans(data, directory->first, directory->second);
-        std::sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) { return a.begin < b.begin; });
-        for (std::size_t i = 1; i < spans.size(); ++i)
-            if (spans[i].begin < spans[i - 1].end) return true;
+        if (!directory || directory->second > kMaxCheckedEntries) return std::nullopt;
+        return entriesAt(data, directory->first, directory->second);
     } catch (const EngineError&) {
-        // A directory that leaves the data is the libraries' to judge.
+        return std::nullopt;
     }
+}
+
+bool zipEntriesOverlap(std::string_view data) {
+    const std::optional<std::vector<ZipEntry>> entries = zipEntries(data);
+    if (!entries) return false;
+    std::vector<Span> spans;
+    spans.reserve(entries->size());
+    for (const ZipEntry& entry : *entries) spans.push_back({entry.local, entry.data + entry.compressed});
+    std::sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) { return a.begin < b.begin; });
+    for (std::size_t i = 1; i < spans.size(); ++i)
+        if (spans[i].begin < spans[i - 1].end) return true;
     return false;
 }
 
