@@ -1,5 +1,7 @@
 #include "results/AddressTable.h"
 
+#include "common/JoinedText.h"
+
 #include "extract/WordEdges.h"
 
 #include <algorithm>
@@ -11,15 +13,6 @@ namespace harvelux::results {
 namespace {
 
 using extract::AddressIndex;
-
-std::string joined(const std::vector<std::string_view>& parts, std::string_view separator) {
-    std::string out;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (i > 0) out += separator;
-        out += parts[i];
-    }
-    return out;
-}
 
 std::string firstDocument(const AddressIndex& index, const AddressIndex::Entry& entry) {
     return entry.documents.empty() ? std::string() : index.documentName(entry.documents.front().document);
@@ -150,21 +143,21 @@ std::string jsonString(std::string_view value) {
 }
 
 std::string namesCell(const AddressIndex& index, const AddressIndex::Entry& entry) {
-    return joined(index.namesByFrequency(entry), "; ");
+    return joinedText(index.namesByFrequency(entry), "; ");
 }
 
 std::string documentsCell(const AddressIndex& index, const AddressIndex::Entry& entry) {
     std::vector<std::string_view> names;
     for (const AddressIndex::DocumentRef& document : entry.documents)
         names.emplace_back(index.documentName(document.document));
-    return joined(names, "\n");
+    return joinedText(names, "\n");
 }
 
 std::string whereCell(const AddressIndex&, const AddressIndex::Entry& entry) {
     std::string out;
     for (std::size_t i = 0; i < entry.documents.size(); ++i) {
         if (i > 0) out += '\n';
-        out += joined(extract::storyNames(entry.documents[i].stories), ", ");
+        out += joinedText(extract::storyNames(entry.documents[i].stories), ", ");
     }
     return out;
 }

@@ -1,5 +1,6 @@
 #include "results/IndexColumns.h"
 
+#include "common/JoinedText.h"
 #include "results/AddressTable.h"
 
 namespace harvelux::results {
@@ -35,15 +36,6 @@ wordproc::StorySet allStories(const AddressIndex::Entry& entry) {
     return stories;
 }
 
-std::string joined(const std::vector<std::string_view>& parts, std::string_view separator) {
-    std::string out;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (i > 0) out += separator;
-        out += parts[i];
-    }
-    return out;
-}
-
 // Every document with its stories: "/d/a.docx (main text, footer)".
 std::string documentsWithStories(const AddressIndex& index, const AddressIndex::Entry& entry) {
     std::string out;
@@ -51,7 +43,7 @@ std::string documentsWithStories(const AddressIndex& index, const AddressIndex::
         if (!out.empty()) out += '\n';
         out += index.documentName(document.document);
         const std::vector<std::string_view> stories = extract::storyNames(document.stories);
-        if (!stories.empty()) out += " (" + joined(stories, ", ") + ')';
+        if (!stories.empty()) out += " (" + joinedText(stories, ", ") + ')';
     }
     return out;
 }
@@ -113,7 +105,7 @@ std::string indexCellText(const AddressIndex& index, const AddressIndex::Entry& 
         case IndexColumn::FoundIn:
             return std::string(firstDocument(index, entry));
         case IndexColumn::Where:
-            return joined(extract::storyNames(allStories(entry)), ", ");
+            return joinedText(extract::storyNames(allStories(entry)), ", ");
     }
     return {};
 }
@@ -121,7 +113,7 @@ std::string indexCellText(const AddressIndex& index, const AddressIndex::Entry& 
 std::string indexCellToolTip(const AddressIndex& index, const AddressIndex::Entry& entry, IndexColumn column) {
     switch (column) {
         case IndexColumn::Name:
-            return joined(index.namesByFrequency(entry), "\n");
+            return joinedText(index.namesByFrequency(entry), "\n");
         case IndexColumn::FoundIn:
         case IndexColumn::Where:
             return documentsWithStories(index, entry);
