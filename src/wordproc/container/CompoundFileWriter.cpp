@@ -51,16 +51,7 @@ class Writer {
 public:
     // The storage `storage` of `source`, copied.
     std::string write(const CompoundFile& source, std::uint32_t storage) {
-        entries_.push_back({u"Root Entry", CompoundFile::EntryType::Root, {}, {}});
-        std::vector<std::pair<std::uint32_t, std::size_t>> pending{{storage, 0}};  // source storage, our entry
-        std::vector<std::size_t> depth{0};
-        while (!pending.empty()) {
-            const auto [from, to] = pending.back();
-            pending.pop_back();
-            const std::size_t level = depth.back();
-            depth.pop_back();
-            if (level > kMaxDepth)
-                throw EngineError("the embedded storage nests too deeply", UnreadableReason::TooLarge);
+        return copyTree(storage, [&](std::uint32_t from, std::size_t to, const auto& storageAdded) {
             for (const std::uint32_t id : source.children(from)) {
                 WorkBudget::charge();
                 const CompoundFile::Entry& entry = source.entry(id);
@@ -68,41 +59,49 @@ public:
                     continue;
                 const bool isStream = entry.type == CompoundFile::EntryType::Stream;
                 add(to, entry.name, entry.type, isStream ? source.readStream(id) : std::string());
-                if (!isStream) {
-                    pending.emplace_back(id, entries_.size() - 1);
-                    depth.push_back(level + 1);
-                }
+                if (!isStream) storageAdded(id);
             }
-        }
-        return finish();
+        });
     }
 
     // A tree built in memory.
     std::string write(const CompoundNode& root) {
-        entries_.push_back({u"Root Entry", CompoundFile::EntryType::Root, {}, {}});
-        std::vector<std::pair<const CompoundNode*, std::size_t>> pending{{&root, 0}};  // node, our entry
-        std::vector<std::size_t> depth{0};
-        while (!pending.empty()) {
-            const auto [from, to] = pending.back();
-            pending.pop_back();
-            const std::size_t level = depth.back();
-            depth.pop_back();
-            if (level > kMaxDepth)
-                throw EngineError("the embedded storage nests too deeply", UnreadableReason::TooLarge);
+        return copyTree(&root, [&](const CompoundNode* from, std::size_t to, const auto& storageAdded) {
             for (const CompoundNode& node : from->children) {
                 WorkBudget::charge();
                 add(to, node.name, node.storage ? CompoundFile::EntryType::Storage : CompoundFile::EntryType::Stream,
                     node.storage ? std::string() : node.data);
-                if (node.storage) {
-                    pending.emplace_back(&node, entries_.size() - 1);
-                    depth.push_back(level + 1);
-                }
+                if (node.storage) storageAdded(&node);
             }
+        });
+    }
+
+private:
+    // Copies a tree depth first, without recursion, to kMaxDepth:
+    // `addChildren(node, entry, storageAdded)` adds the children of `node`
+    // under our entry `entry` and calls `storageAdded(child)` right after
+    // adding a child that is a storage, whose children follow in turn.
+    template <typename Node, typename AddChildren>
+    std::string copyTree(Node root, AddChildren addChildren) {
+        entries_.push_back({u"Root Entry", CompoundFile::EntryType::Root, {}, {}});
+        struct Pending {
+            Node node;
+            std::size_t entry;
+            std::size_t level;
+        };
+        std::vector<Pending> pending{{root, 0, 0}};
+        while (!pending.empty()) {
+            const Pending from = pending.back();
+            pending.pop_back();
+            if (from.level > kMaxDepth)
+                throw EngineError("the embedded storage nests too deeply", UnreadableReason::TooLarge);
+            addChildren(from.node, from.entry, [&](Node child) {
+                pending.push_back({child, entries_.size() - 1, from.level + 1});
+            });
         }
         return finish();
     }
 
-private:
     void add(std::size_t parent, const std::u16string& name, CompoundFile::EntryType type, std::string data) {
         if (entries_.size() >= kMaxEntries)
             throw EngineError("the embedded storage has too many entries", UnreadableReason::TooLarge);
