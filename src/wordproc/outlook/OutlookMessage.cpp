@@ -59,15 +59,17 @@ std::string attachmentName(const OutlookProperties& attachment, std::size_t numb
     return name.empty() ? "attachment " + std::to_string(number) : name;
 }
 
-bool endsWithMsg(const std::string& name) {
-    if (name.size() < 4) return false;
-    std::string end = name.substr(name.size() - 4);
-    std::transform(end.begin(), end.end(), end.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return end == ".msg";
-}
-
 }  // namespace
+
+std::string attachedMessageName(const std::string& name) {
+    if (name.size() >= 4) {
+        std::string end = name.substr(name.size() - 4);
+        std::transform(end.begin(), end.end(), end.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        if (end == ".msg") return name;
+    }
+    return name + ".msg";
+}
 
 bool isOutlookMessage(const CompoundFile& file) {
     if (!file.find(u"__properties_version1.0")) return false;
@@ -103,7 +105,7 @@ void listOutlookMessageMembers(const CompoundFile& file, MemberSink& sink) {
             const std::uint32_t method = attachment.integer(tag::kAttachMethod).value_or(1);
             if (const auto object = attachment.object(tag::kAttachData)) {
                 if (method != kAttachOle) {  // an attached message (5), or stored in a way not known here
-                    if (!endsWithMsg(name)) name += ".msg";
+                    name = attachedMessageName(name);
                     if (!sink.add(name, writeStorageAsCompoundFile(file, *object))) return;
                 } else if (auto document = oleObjectDocument(file, *object, {}, name)) {
                     if (!sink.add(std::move(document->name), std::move(document->bytes))) return;

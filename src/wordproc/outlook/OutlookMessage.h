@@ -16,6 +16,10 @@ namespace harvelux::wordproc {
 
 bool isOutlookMessage(const CompoundFile& file);
 
+// The name an attached message is read under: its own, with ".msg" added
+// unless it ends so already (letter case aside).
+std::string attachedMessageName(const std::string& name);
+
 // Throws EngineError when a property the text needs cannot be read.
 std::string readOutlookMessageText(const CompoundFile& file, const ReadOptions& options = {});
 

@@ -1,11 +1,10 @@
 #include "wordproc/outlook/PstMessageFile.h"
 
 #include "wordproc/container/CompoundFileWriter.h"
+#include "wordproc/outlook/OutlookMessage.h"
 #include "wordproc/outlook/OutlookProperties.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
 
 namespace harvelux::wordproc {
 
@@ -41,14 +40,6 @@ CompoundNode storage(std::u16string name, std::size_t header) {
 void property(CompoundNode& node, std::uint16_t tag, std::uint16_t type, const std::string& value) {
     if (value.empty()) return;
     node.children.push_back(stream(u"__substg1.0_" + hex8((std::uint32_t{tag} << 16) | type), value));
-}
-
-bool endsWithMsg(const std::string& name) {
-    if (name.size() < 4) return false;
-    std::string end = name.substr(name.size() - 4);
-    std::transform(end.begin(), end.end(), end.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return end == ".msg";
 }
 
 void writeMessage(CompoundNode& node, const PstMessage& message);
@@ -103,7 +94,7 @@ void collectUnreadable(const PstMessage& message, const std::string& prefix, std
         const std::string name = attachment.name.empty() ? std::string("(unnamed)") : attachment.name;
         if (attachment.unreadable) names.push_back(prefix + name);
         if (attachment.message)
-            collectUnreadable(*attachment.message, prefix + name + (endsWithMsg(name) ? "" : ".msg") + "::", names);
+            collectUnreadable(*attachment.message, prefix + attachedMessageName(name) + "::", names);
     }
 }
 
