@@ -14,10 +14,6 @@ namespace {
 using ::testing::Contains;
 using ::testing::Not;
 
-QString storedAllStories() {
-    return QSettings(QStringLiteral("Quenbrook"), QStringLiteral("Harvelux")).value("AllStories").toString();
-}
-
 void storeAllStoriesText(const QString& value) {
     QSettings store(QStringLiteral("Quenbrook"), QStringLiteral("Harvelux"));
     store.setValue("AllStories", value);
@@ -27,20 +23,6 @@ void storeAllStoriesText(const QString& value) {
 class AllStoriesOption : public FormFixture {
 protected:
     QAction& option() { return *action(command::kMenuAllStories); }
-
-    // A window started afresh on the stored settings, as after a restart.
-    void restart() {
-        form.reset();
-        form = std::make_unique<Form1>(
-            Form1Services{platform, results, program.root(), engine, [] { return false; }, [] {}, readAheadJobs});
-        form->Form_Load();
-    }
-
-    std::vector<std::string> foundAddresses() {
-        std::vector<std::string> found;
-        for (const auto& row : results.rows()) found.push_back(row.at(0));
-        return found;
-    }
 };
 
 TEST_F(AllStoriesOption, IsOffAtFirstTicksOnClickAndIsRememberedAcrossARestart) {
@@ -49,12 +31,12 @@ TEST_F(AllStoriesOption, IsOffAtFirstTicksOnClickAndIsRememberedAcrossARestart) 
     EXPECT_FALSE(option().isChecked());
     // A check mark shows its state: it has no icon that a style would frame instead.
     EXPECT_TRUE(option().icon().isNull());
-    EXPECT_EQ(storedAllStories(), "0");
+    EXPECT_EQ(storedSetting("AllStories"), "0");
 
     pick(command::kMenuAllStories);
     EXPECT_TRUE(option().isChecked());
     EXPECT_TRUE(form->allStories());
-    EXPECT_EQ(storedAllStories(), "1");
+    EXPECT_EQ(storedSetting("AllStories"), "1");
 
     restart();
     EXPECT_TRUE(option().isChecked());
@@ -68,7 +50,7 @@ TEST_F(AllStoriesOption, AnyOtherStoredValueCountsAsOffAndIsRewritten) {
         storeAllStoriesText(QString::fromLatin1(stored));
         restart();
         EXPECT_FALSE(option().isChecked()) << stored;
-        EXPECT_EQ(storedAllStories(), "0") << stored;
+        EXPECT_EQ(storedSetting("AllStories"), "0") << stored;
     }
 }
 
@@ -77,7 +59,7 @@ TEST_F(AllStoriesOption, ClicksDuringARunAreIgnored) {
     platform.onPump = [&] { pick(command::kMenuAllStories); };
     pick(command::kStartExtracting);
     EXPECT_FALSE(option().isChecked());
-    EXPECT_EQ(storedAllStories(), "0");
+    EXPECT_EQ(storedSetting("AllStories"), "0");
     platform.onPump = nullptr;
     pick(command::kMenuAllStories);
     EXPECT_TRUE(option().isChecked());

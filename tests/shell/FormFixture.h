@@ -74,6 +74,18 @@ class FormFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         clearSettings();
+        startForm();
+        // Start-up tried the engine once; the tests count documents read.
+        engine.created = 0;
+    }
+
+    // A window started afresh on the stored settings, as after a restart.
+    void restart() {
+        form.reset();
+        startForm();
+    }
+
+    void startForm() {
         form = std::make_unique<Form1>(Form1Services{
             platform,
             results,
@@ -84,8 +96,6 @@ protected:
             readAheadJobs,
         });
         form->Form_Load();
-        // Start-up tried the engine once; the tests count documents read.
-        engine.created = 0;
     }
 
     QAction* action(int id) {
@@ -106,6 +116,18 @@ protected:
     }
 
     std::vector<std::string> items() { return form->fileList().items(); }
+
+    // The addresses of the last run's rows, in their order.
+    std::vector<std::string> foundAddresses() {
+        std::vector<std::string> found;
+        for (const auto& row : results.rows()) found.push_back(row.at(0));
+        return found;
+    }
+
+    // A setting as the window stored it.
+    static QString storedSetting(const char* key) {
+        return QSettings(QStringLiteral("Quenbrook"), QStringLiteral("Harvelux")).value(key).toString();
+    }
 
     // Lists `count` documents 1.txt, 2.txt, ... holding a1@example.com,
     // a2@example.com, ... one each.

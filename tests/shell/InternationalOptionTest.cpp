@@ -6,31 +6,12 @@
 
 #include <gmock/gmock.h>
 
-#include <QSettings>
-
 namespace harvelux::shell::testing {
 namespace {
-
-QString storedInternational() {
-    return QSettings(QStringLiteral("Quenbrook"), QStringLiteral("Harvelux")).value("International").toString();
-}
 
 class InternationalOption : public FormFixture {
 protected:
     QAction& option() { return *action(command::kMenuInternational); }
-
-    void restart() {
-        form.reset();
-        form = std::make_unique<Form1>(
-            Form1Services{platform, results, program.root(), engine, [] { return false; }, [] {}, readAheadJobs});
-        form->Form_Load();
-    }
-
-    std::vector<std::string> foundAddresses() {
-        std::vector<std::string> found;
-        for (const auto& row : results.rows()) found.push_back(row.at(0));
-        return found;
-    }
 };
 
 TEST_F(InternationalOption, IsOffAtFirstTicksOnClickAndIsRememberedAcrossARestart) {
@@ -39,10 +20,10 @@ TEST_F(InternationalOption, IsOffAtFirstTicksOnClickAndIsRememberedAcrossARestar
     EXPECT_FALSE(option().isChecked());
     // A checkable item shows its state as a check mark, not an icon.
     EXPECT_TRUE(option().icon().isNull());
-    EXPECT_EQ(storedInternational(), "0");
+    EXPECT_EQ(storedSetting("International"), "0");
     pick(command::kMenuInternational);
     EXPECT_TRUE(form->international());
-    EXPECT_EQ(storedInternational(), "1");
+    EXPECT_EQ(storedSetting("International"), "1");
     restart();
     EXPECT_TRUE(option().isChecked());
 }

@@ -3,34 +3,22 @@
 #include "FormFixture.h"
 #include "shell/OcrOption.h"
 
-#include <QSettings>
-
 namespace harvelux::shell::testing {
 namespace {
-
-QString storedOcr() {
-    return QSettings(QStringLiteral("Quenbrook"), QStringLiteral("Harvelux")).value("OCR").toString();
-}
 
 class OcrOption : public FormFixture {
 protected:
     QAction* option() { return action(command::kMenuOcr); }
-    void restart() {
-        form.reset();
-        form = std::make_unique<Form1>(
-            Form1Services{platform, results, program.root(), engine, [] { return false; }, [] {}, readAheadJobs});
-        form->Form_Load();
-    }
 };
 
 TEST_F(OcrOption, IsOffAtFirstTicksOnClickAndIsRememberedAcrossARestart) {
     ASSERT_NE(option(), nullptr);
     EXPECT_TRUE(option()->isCheckable());
     EXPECT_FALSE(option()->isChecked());
-    EXPECT_EQ(storedOcr(), "0");
+    EXPECT_EQ(storedSetting("OCR"), "0");
     pick(command::kMenuOcr);
     EXPECT_TRUE(form->ocr());
-    EXPECT_EQ(storedOcr(), "1");
+    EXPECT_EQ(storedSetting("OCR"), "1");
     restart();
     EXPECT_TRUE(option()->isChecked());
 }
