@@ -112,6 +112,33 @@ std::vector<std::string> paths(int n) {
     return list;
 }
 
+// A run's list of documents.
+struct PathList final : extract::FileListSource {
+    std::vector<std::string> items;
+    int count() const override { return static_cast<int>(items.size()); }
+    std::string itemText(int i) const override { return items.at(static_cast<std::size_t>(i - 1)); }
+};
+
+// A whole run over `files` with `jobs` workers reading ahead: each row as
+// "PATH ADDRESS", then the text of each message the run showed.
+std::vector<std::string> rowsAndMessagesOfRun(wordproc::ApplicationFactory& engine, const PathList& files,
+                                              unsigned jobs) {
+    struct NoProgress final : extract::ProgressSink {
+        void setValue(double) override {}
+        void setText(const std::string&) override {}
+    } progress;
+    platform::ScriptedPlatform ui;
+    platform::RememberedPointer pointer;
+    extract::Word1 word(engine, ui, pointer, nullptr);
+    word.setReadAhead(jobs);
+    results::InMemoryListView rows = results::InMemoryListView::forOption(true);
+    extract::Start({files, [] { return 1; }, rows, progress, pointer, ui, word, [] {}, [] {}});
+    std::vector<std::string> all;
+    for (const auto& row : rows.rows()) all.push_back(row.cells[0] + " " + row.cells[1]);
+    for (const auto& m : ui.messages) all.push_back(m.text);
+    return all;
+}
+
 TEST(ReadAhead, TextsComeBackInListOrderWithABoundedWindow) {
     SlowEngine engine;
     extract::ReadAhead ahead(engine, 3);
@@ -232,32 +259,15 @@ TEST(ReadAhead, AReadyDocumentIsNotHeldUpBehindSlowReads) {
 // The run with read-ahead gives the same rows and the same messages as
 // reading one by one, failures included.
 TEST(ReadAhead, RunsAreIdenticalWithAndWithoutReadingAhead) {
-    struct List final : extract::FileListSource {
-        std::vector<std::string> items;
-        int count() const override { return static_cast<int>(items.size()); }
-        std::string itemText(int i) const override { return items.at(static_cast<std::size_t>(i - 1)); }
-    } files;
+    PathList files;
     files.items = paths(40);
     files.items[7] = "/docs/bad7";
     files.items[20] = files.items[3];
-    struct NoProgress final : extract::ProgressSink {
-        void setValue(double) override {}
-        void setText(const std::string&) override {}
-    } progress;
 
     const auto runWith = [&](unsigned jobs, bool failCreate) {
         SlowEngine engine;
         engine.failCreate = failCreate;
-        platform::ScriptedPlatform ui;
-        platform::RememberedPointer pointer;
-        extract::Word1 word(engine, ui, pointer, nullptr);
-        word.setReadAhead(jobs);
-        results::InMemoryListView rows = results::InMemoryListView::forOption(true);
-        extract::Start({files, [] { return 1; }, rows, progress, pointer, ui, word, [] {}, [] {}});
-        std::vector<std::string> all;
-        for (const auto& row : rows.rows()) all.push_back(row.cells[0] + " " + row.cells[1]);
-        for (const auto& m : ui.messages) all.push_back(m.text);
-        return all;
+        return rowsAndMessagesOfRun(engine, files, jobs);
     };
     const auto oneByOne = runWith(1, false);
     EXPECT_EQ(oneByOne.size(), 38u);
@@ -289,30 +299,14 @@ TEST(ReadAhead, ContainerMembersKeepTheirOrderOnAnyNumberOfWorkers) {
     };
     std::vector<testfiles::ZipEntry> outer = archive("a", 30);
     outer.insert(outer.begin() + 10, {"inner.zip", testfiles::makeZip(archive("inner", 20))});
-    struct List final : extract::FileListSource {
-        std::vector<std::string> items;
-        int count() const override { return static_cast<int>(items.size()); }
-        std::string itemText(int i) const override { return items.at(static_cast<std::size_t>(i - 1)); }
-    } files;
+    PathList files;
     for (const char* name : {"one.zip", "two.zip"}) {
         testfiles::writeFile(dir.file(name), testfiles::makeZip(name[0] == 'o' ? outer : archive("b", 40)));
         files.items.push_back(dir.file(name));
     }
-    struct NoProgress final : extract::ProgressSink {
-        void setValue(double) override {}
-        void setText(const std::string&) override {}
-    } progress;
     const auto runWith = [&](unsigned jobs) {
         wordproc::BuiltInEngineFactory engine;
-        platform::ScriptedPlatform ui;
-        platform::RememberedPointer pointer;
-        extract::Word1 word(engine, ui, pointer, nullptr);
-        word.setReadAhead(jobs);
-        results::InMemoryListView rows = results::InMemoryListView::forOption(true);
-        extract::Start({files, [] { return 1; }, rows, progress, pointer, ui, word, [] {}, [] {}});
-        std::vector<std::string> all;
-        for (const auto& row : rows.rows()) all.push_back(row.cells[0] + " " + row.cells[1]);
-        return all;
+        return rowsAndMessagesOfRun(engine, files, jobs);
     };
     const auto alone = runWith(1);
     ASSERT_EQ(alone.size(), 90u);
