@@ -21,6 +21,8 @@ import subprocess
 import tempfile
 import time
 
+from best_of import best_of
+
 FILES = {
     "xlsx": "51626_contact.xlsx",
     "xls": "33082.xls",
@@ -41,16 +43,6 @@ def tools_for(kind, out):
     if kind in SPREADSHEETS and shutil.which("ssconvert"):
         tools.append(("ssconvert", lambda f: ["ssconvert", "-S", f, os.path.join(out, "x.csv")]))
     return tools
-
-
-def best_of(repeat, run):
-    best = None
-    for _ in range(repeat):
-        start = time.perf_counter()
-        run()
-        elapsed = time.perf_counter() - start
-        best = elapsed if best is None else min(best, elapsed)
-    return best
 
 
 def quiet(command):

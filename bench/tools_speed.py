@@ -21,7 +21,8 @@ import os
 import shutil
 import subprocess
 import tempfile
-import time
+
+from best_of import best_of
 
 FORMATS = {
     "doc": (".doc", ".dot"),
@@ -39,16 +40,6 @@ TOOLS = {
     "wordperfect": [("wpd2text", ["wpd2text"])],
     "works": [("wps2text", ["wps2text"])],
 }
-
-
-def best_of(repeat, run):
-    best = None
-    for _ in range(repeat):
-        start = time.perf_counter()
-        run()
-        elapsed = time.perf_counter() - start
-        best = elapsed if best is None else min(best, elapsed)
-    return best
 
 
 TIMEOUT = 30
