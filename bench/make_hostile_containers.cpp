@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
     };
     constexpr std::uint64_t kMember = 250ull << 20;  // just under a member's cap
     const bool written = write("nested-bomb.zip", hostile::nestedZipBomb()) &&
+                         write("nested-packages-bomb.zip", hostile::nestedZipBomb(true)) &&
                          write("overlap-bomb.zip", hostile::overlappingZipBomb(10000, kMember, false)) &&
                          write("overlap-bomb.docx", hostile::overlappingZipBomb(10000, kMember, true)) &&
                          write("self.zip", hostile::selfNamingZip(64)) &&

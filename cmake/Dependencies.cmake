@@ -13,6 +13,9 @@ pkg_check_modules(LIBARCHIVE REQUIRED IMPORTED_TARGET libarchive)
 pkg_check_modules(LIBDEFLATE REQUIRED IMPORTED_TARGET libdeflate)
 # A tar.gz is inflated with ISA-L's igzip (faster than zlib) for libarchive.
 pkg_check_modules(LIBISAL REQUIRED IMPORTED_TARGET libisal)
+# zlib inflates the first bytes of a ZIP member (it stops where asked; it is
+# libzip's own inflater) and, in the tests, deflates hostile containers.
+pkg_check_modules(ZLIB REQUIRED IMPORTED_TARGET zlib)
 pkg_check_modules(GMIME REQUIRED IMPORTED_TARGET gmime-3.0)
 # winmail.dat (TNEF), read from memory.
 pkg_check_modules(YTNEF REQUIRED IMPORTED_TARGET libytnef)
@@ -67,8 +70,6 @@ endif()
 
 if(BUILD_TESTING)
   find_package(GTest REQUIRED)
-  # The tests' hostile containers are deflated by hand.
-  pkg_check_modules(ZLIB REQUIRED IMPORTED_TARGET zlib)
 endif()
 
 # Google Benchmark is optional: without it the benchmarks that use it are

@@ -37,6 +37,7 @@
 #include "wordproc/word/WordObjectPool.h"
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 namespace harvelux::wordproc {
@@ -90,6 +91,31 @@ std::string readWebArchive(const FormatInput& input, const ReadOptions& options)
     // A saved page may be empty; the parser takes no empty input.
     if (page.find_first_not_of(" \t\r\n") == std::string::npos) return {};
     return readHtmlThroughModule(page, options);
+}
+
+// An e-mail's text and its attachments come from one parse of it, kept in
+// the input between the two.
+std::string readMail(const FormatInput& input, const ReadOptions& options) {
+    std::shared_ptr<const ParsedMail> mail = parseMail(input.data);
+    input.parsed = mail;
+    return readMailText(*mail, options);
+}
+
+void mailMembers(const FormatInput& input, const ReadOptions&, MemberSink& sink) {
+    const auto* kept = std::any_cast<std::shared_ptr<const ParsedMail>>(&input.parsed);
+    listMailMembers(kept ? **kept : *parseMail(input.data), sink);
+}
+
+// A winmail.dat's message comes out of one run of its reader process.
+std::string readTnef(const FormatInput& input, const ReadOptions& options) {
+    std::shared_ptr<TnefMessage> message = readTnefMessage(input.data);
+    input.parsed = message;
+    return readTnefText(*message, options);
+}
+
+void tnefMembers(const FormatInput& input, const ReadOptions&, MemberSink& sink) {
+    const auto* kept = std::any_cast<std::shared_ptr<TnefMessage>>(&input.parsed);
+    listTnefMembers(kept ? **kept : *readTnefMessage(input.data), sink);
 }
 
 // An archive or a mail store has no text of its own: its members are its
@@ -157,13 +183,13 @@ constexpr FormatEntry kFormats[] = {
     {Format::Tnef,
      "TNEF (winmail.dat)",
      {{{LeadingBytes, bytesTest<looksLikeTnef>}}},
-     bytesReader<readTnefText>,
+     readTnef,
      "dat",
      FormatModule::None,
      true,
      "fuzz_outlook_tnef",
      FormatFamily::Mail,
-     bytesMembers<listTnefMembers>},
+     tnefMembers},
     {Format::MailStore,
      "Outlook mail store",
      {{{LeadingBytes, bytesTest<looksLikePst>}}},
@@ -380,13 +406,13 @@ constexpr FormatEntry kFormats[] = {
     {Format::MailMessage,
      "e-mail message (RFC 5322, MIME)",
      {{{Content, bytesTest<looksLikeMailMessage>}}},
-     bytesReader<readMailText>,
+     readMail,
      "eml msg822",
      FormatModule::None,
      true,
      "fuzz_archive",
      FormatFamily::Mail,
-     bytesMembers<listMailMembers>},
+     mailMembers},
     {Format::Picture,
      "pictures: PNG, JPEG, TIFF, BMP, GIF, WebP, Netpbm (optical character recognition)",
      {{{LeadingBytes, bytesTest<looksLikePicture>}}},

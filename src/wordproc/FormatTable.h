@@ -9,6 +9,7 @@
 #include "wordproc/FormatFamily.h"
 #include "wordproc/ReadOptions.h"
 
+#include <any>
 #include <array>
 #include <span>
 #include <string>
@@ -23,11 +24,15 @@ class ZipArchive;
 
 // What a signature test and a reader are given: the document's bytes and,
 // once its signature said it is a ZIP archive or a compound file, that
-// container, opened once for the tests and the reader alike.
+// container, opened once for the tests and the reader alike. `parsed` is
+// what a reader made of the bytes for its format's member listing, which
+// follows it on the same input: an e-mail is parsed once for its text and
+// its attachments.
 struct FormatInput {
     std::string_view data;
     const ZipArchive* zip = nullptr;
     const CompoundFile* compound = nullptr;
+    mutable std::any parsed{};
 };
 
 // When a signature test runs. Recognition goes through the stages in this

@@ -25,7 +25,6 @@ struct MemberWindow::Shared {
     std::condition_variable ended;
     std::size_t inFlight = 0;
     std::size_t bytesInFlight = 0;
-    std::size_t running = 0;  // reads being run now
 };
 
 class MemberWindow::WindowRead final : public PooledRead {
@@ -34,10 +33,6 @@ public:
         : shared_(std::move(shared)), work_(std::move(work)), bytes_(bytes) {}
 
     void run() noexcept override {
-        {
-            const std::lock_guard lock(shared_->mutex);
-            ++shared_->running;
-        }
         MemberOutcome outcome;
         std::exception_ptr error;
         try {
@@ -51,7 +46,6 @@ public:
             outcome_ = std::move(outcome);
             error_ = error;
             done_ = true;
-            --shared_->running;
             ended();
         }
         shared_->ended.notify_all();
@@ -146,14 +140,11 @@ void MemberWindow::helpOrWait() {
     // Counted before the lock is let go: reads may end meanwhile.
     const std::size_t before = shared_->inFlight;
     if (before == 0) return;
-    // While pool threads read members, this one lists the next: the listing
-    // (inflating an archive, decoding an e-mail) is the one part no other
-    // thread can take over.
-    if (shared_->running == 0) {
-        lock.unlock();
-        if (runEarliestOffered()) return;
-        lock.lock();
-    }
+    // The window is full: this thread can list no further until a read
+    // ends, so it reads the earliest member no thread has taken yet.
+    lock.unlock();
+    if (runEarliestOffered()) return;
+    lock.lock();
     // The reads not run here are another thread's, which ends them.
     shared_->ended.wait(lock, [&] { return shared_->inFlight < before; });
 }

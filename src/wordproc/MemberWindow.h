@@ -10,10 +10,9 @@
 // thread read what and however many there are.
 //
 // At most a few reads per pool thread are in flight, and their bytes are
-// bounded: when the window is full, the lister waits for a read to finish
-// while pool threads read for it, and runs the earliest read no thread has
-// taken when none does (all are busy elsewhere, or there are none). The bytes of a
-// container's members are therefore never all held at once.
+// bounded: when the window is full, the lister reads the earliest member no
+// thread has taken, and waits for a read to end when every one is taken.
+// The bytes of a container's members are therefore never all held at once.
 #pragma once
 
 #include "wordproc/EngineInterface.h"
@@ -75,8 +74,8 @@ private:
     };
 
     void flush();
-    // Runs the earliest read no thread has taken when no other thread reads
-    // for this window, else waits until a read ends.
+    // Runs the earliest read no thread has taken, else waits until a read
+    // ends.
     void helpOrWait();
     bool runEarliestOffered();
     bool full() const;

@@ -158,15 +158,18 @@ Deflated storedAs(const std::string& data) {
 
 }  // namespace
 
-std::string nestedZipBomb() {
+std::string nestedZipBomb(bool disguised) {
     constexpr int kFanOut = 16;
     const Deflated leaf = deflatedZeros(std::uint64_t{1} << 30, Z_DEFAULT_STRATEGY);
+    const Deflated types = deflated("<Types/>");
     RawZip lowest;
+    if (disguised) lowest.add("[Content_Types].xml", types);
     for (int i = 0; i < kFanOut; ++i) lowest.add(std::to_string(i) + ".txt", leaf);
     std::string level = lowest.finish();
     for (int depth = 2; depth <= 5; ++depth) {
         const Deflated packed = deflated(level);
         RawZip upper;
+        if (disguised) upper.add("[Content_Types].xml", types);
         for (int i = 0; i < kFanOut; ++i)
             upper.add("level" + std::to_string(depth - 1) + "-" + std::to_string(i) + ".zip", packed);
         level = upper.finish();

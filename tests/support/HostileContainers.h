@@ -10,8 +10,9 @@
 namespace harvelux::testfiles::hostile {
 
 // 16 ZIPs in each ZIP, 5 levels deep, each ZIP of the lowest level holding
-// 16 files of 1 GiB of zeros: 2^50 bytes (1 PiB) in all.
-std::string nestedZipBomb();
+// 16 files of 1 GiB of zeros: 2^50 bytes (1 PiB) in all. `disguised`: each
+// ZIP's first entry is "[Content_Types].xml", as a document package's is.
+std::string nestedZipBomb(bool disguised = false);
 
 // One layer: `entries` central-directory entries that all point at the same
 // deflate stream of `memberBytes` zeros. As a .docx, the entries are

@@ -4,6 +4,7 @@
 #include "MemberCollector.h"
 #include "SharedFolders.h"
 #include "TestFiles.h"
+#include "wordproc/InnerDocuments.h"
 #include "wordproc/archive/ArchiveReader.h"
 #include "wordproc/archive/GzipStream.h"
 #include "wordproc/archive/ZipMembers.h"
@@ -115,6 +116,22 @@ TEST(ArchiveInflate, AZipOfOtherMethodsOrEncryptionIsLeftToLibarchive) {
     test::MemberCollector collector;
     EXPECT_TRUE(listZipMembers(zip, collector));
     EXPECT_EQ(collector.members, (Members{{"a.txt", "bob@example.com"}}));
+}
+
+// A member is inflated by the thread that reads it: one that does not
+// inflate to its CRC is reported there under its own name, and the members
+// around it are read.
+TEST(ArchiveInflate, AMemberThatFailsItsCrcIsDamagedAndTheOthersRead) {
+    std::string zip =
+        writeStoredZip({{"a.txt", "ann@example.com"}, {"b.txt", "bob@example.com"}, {"c.txt", "cyd@example.com"}});
+    zip[zip.find("bob@")] = 'x';
+    const DocumentTree tree = readDocumentTree(zip, {});
+    ASSERT_EQ(tree.inner.size(), 3u);
+    EXPECT_TRUE(tree.inner[0].read && tree.inner[0].text.find("ann@example.com") != std::string::npos);
+    EXPECT_EQ(tree.inner[1].name, "b.txt");
+    EXPECT_FALSE(tree.inner[1].read);
+    EXPECT_EQ(tree.inner[1].reason, UnreadableReason::Damaged);
+    EXPECT_TRUE(tree.inner[2].read && tree.inner[2].text.find("cyd@example.com") != std::string::npos);
 }
 
 TEST(GzipStream, ReadsEveryMemberAndStopsAtDamage) {

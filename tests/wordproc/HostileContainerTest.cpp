@@ -35,6 +35,10 @@ protected:
             cases_->push_back({std::move(what), std::move(bytes), options, reason, std::move(words)});
         };
         add("nested ZIP bomb", hostile::nestedZipBomb(), mainText, UnreadableReason::ExpandsTooFar, "expands");
+        // Its members look like document packages until they are inflated,
+        // so they are inflated and followed on any thread, not the lister's.
+        add("nested ZIP bomb of would-be packages", hostile::nestedZipBomb(true), mainText,
+            UnreadableReason::ExpandsTooFar, "expands");
         add("overlapping-entry ZIP bomb", hostile::overlappingZipBomb(1000, 16u << 20, false), mainText,
             UnreadableReason::Damaged, "overlap");
         add("overlapping-entry .docx bomb", hostile::overlappingZipBomb(1000, 16u << 20, true), whole,

@@ -6,6 +6,7 @@
 #include "wordproc/text/ReaderCaps.h"
 
 #include <libdeflate.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <memory>
@@ -75,6 +76,24 @@ bool readable(std::string_view data, const ZipEntry& entry) {
     return entry.data <= data.size() && entry.compressed <= data.size() - entry.data;
 }
 
+// The first `count` bytes `compressed` inflates to (fewer when it has
+// fewer; none when it is damaged there): enough to tell what the member is
+// without inflating all of it. zlib stops where the output ends.
+std::string zipMemberHead(std::string_view compressed, std::uint16_t method, std::size_t count) {
+    if (method == kStored) return std::string(compressed.substr(0, count));
+    z_stream stream{};
+    if (inflateInit2(&stream, -MAX_WBITS) != Z_OK) return {};  // raw deflate, as ZIP stores it
+    std::string head(count, '\0');
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.data()));
+    stream.avail_in = static_cast<uInt>(std::min<std::size_t>(compressed.size(), 1u << 30));
+    stream.next_out = reinterpret_cast<Bytef*>(head.data());
+    stream.avail_out = static_cast<uInt>(count);
+    const int status = inflate(&stream, Z_SYNC_FLUSH);
+    head.resize(status == Z_OK || status == Z_STREAM_END ? count - stream.avail_out : 0);
+    inflateEnd(&stream);
+    return head;
+}
+
 }  // namespace
 
 bool inflateZipMember(std::string_view compressed, std::uint16_t method, std::uint64_t size, std::uint32_t crc,
@@ -115,12 +134,17 @@ bool listZipMembers(std::string_view data, MemberSink& sink) {
         }
         const std::string_view compressed =
             data.substr(static_cast<std::size_t>(entry.data), static_cast<std::size_t>(entry.compressed));
-        std::string bytes;
-        if (!inflateZipMember(compressed, entry.method, entry.size, entry.crc, bytes)) {
-            sink.unreadable(std::move(name), UnreadableReason::Damaged);
-            continue;
-        }
-        if (!sink.add(std::move(name), std::move(bytes))) return true;
+        DeferredMember member{.name = std::move(name),
+                              .size = entry.size,
+                              .head = zipMemberHead(compressed, entry.method, kDeferredHeadBytes),
+                              .source = compressed,
+                              .take = [method = entry.method, size = entry.size,
+                                       crc = entry.crc](std::string_view source) -> std::optional<std::string> {
+                                  std::string bytes;
+                                  if (!inflateZipMember(source, method, size, crc, bytes)) return std::nullopt;
+                                  return bytes;
+                              }};
+        if (!sink.addDeferred(std::move(member))) return true;
     }
     return true;
 }

@@ -10,7 +10,9 @@
 
 #include <gmime/gmime.h>
 
+#include <algorithm>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 namespace harvelux::wordproc {
@@ -197,26 +199,82 @@ std::string attachmentName(GMimeObject* object, std::size_t number) {
     return "attachment " + std::to_string(number);
 }
 
+// A part's content undone from its transfer encoding, out of `encoded`.
+std::string decodeContent(std::string_view encoded, GMimeContentEncoding encoding) {
+    GMimeEncoding state;
+    g_mime_encoding_init_decode(&state, encoding);
+    std::string out(g_mime_encoding_outlen(&state, encoded.size()), '\0');
+    const std::size_t length = g_mime_encoding_flush(&state, encoded.data(), encoded.size(), out.data());
+    out.resize(std::min(length, out.size()));
+    return out;
+}
+
+// An attachment whose content lies in the message's bytes as they are,
+// decoded by the thread that reads it. Nullopt when its content is not a
+// stretch of those bytes.
+std::optional<DeferredMember> deferredAttachment(GMimePart* part, std::string_view data, std::string name) {
+    GMimeDataWrapper* content = g_mime_part_get_content(part);
+    GMimeStream* stream = content ? g_mime_data_wrapper_get_stream(content) : nullptr;
+    if (!stream || !GMIME_IS_STREAM_MEM(stream)) return std::nullopt;
+    GByteArray* array = g_mime_stream_mem_get_byte_array(reinterpret_cast<GMimeStreamMem*>(stream));
+    if (!array || reinterpret_cast<const char*>(array->data) != data.data()) return std::nullopt;
+    const gint64 start = stream->bound_start;
+    const gint64 end = stream->bound_end < 0 ? static_cast<gint64>(data.size()) : stream->bound_end;
+    if (start < 0 || end < start || static_cast<std::uint64_t>(end) > data.size()) return std::nullopt;
+    const std::string_view encoded =
+        data.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
+    const GMimeContentEncoding encoding = g_mime_data_wrapper_get_encoding(content);
+    GMimeEncoding state;
+    g_mime_encoding_init_decode(&state, encoding);
+    // What it decodes to is at most this; its first bytes come from the first
+    // stretch of the encoded text (each encoding at most doubles a byte).
+    const std::uint64_t size = g_mime_encoding_outlen(&state, encoded.size());
+    std::string head = decodeContent(encoded.substr(0, std::min(encoded.size(), 2 * kDeferredHeadBytes)), encoding);
+    head.resize(std::min(head.size(), kDeferredHeadBytes));
+    return DeferredMember{.name = std::move(name),
+                          .size = size,
+                          .head = std::move(head),
+                          .source = encoded,
+                          .take = [encoding](std::string_view source) -> std::optional<std::string> {
+                              return decodeContent(source, encoding);
+                          }};
+}
+
 }  // namespace
 
+class ParsedMail {
+public:
+    explicit ParsedMail(std::string_view bytes) : data(bytes), message(parseMessage(bytes)) {}
+    std::string_view data;
+    Ref<GMimeMessage> message;
+};
+
+std::shared_ptr<const ParsedMail> parseMail(std::string_view data) { return std::make_shared<ParsedMail>(data); }
+
 std::string readMailText(std::string_view data, const ReadOptions& options) {
-    const Ref<GMimeMessage> message = parseMessage(data);
+    return readMailText(*parseMail(data), options);
+}
+
+void listMailMembers(std::string_view data, MemberSink& sink) { listMailMembers(*parseMail(data), sink); }
+
+std::string readMailText(const ParsedMail& mail, const ReadOptions& options) {
+    GMimeMessage* const message = mail.message.get();
     TextBuilder text;
     // The address fields and the subject are the message's header; the body
     // after them is its main text.
     markStory(text, StoryKind::MailHeader);
-    appendAddresses(text, g_mime_message_get_from(message.get()));
-    appendAddresses(text, g_mime_message_get_sender(message.get()));
-    appendAddresses(text, g_mime_message_get_reply_to(message.get()));
-    appendAddresses(text, g_mime_message_get_to(message.get()));
-    appendAddresses(text, g_mime_message_get_cc(message.get()));
-    appendAddresses(text, g_mime_message_get_bcc(message.get()));
-    if (const char* subject = g_mime_message_get_subject(message.get()); subject && *subject) {
+    appendAddresses(text, g_mime_message_get_from(message));
+    appendAddresses(text, g_mime_message_get_sender(message));
+    appendAddresses(text, g_mime_message_get_reply_to(message));
+    appendAddresses(text, g_mime_message_get_to(message));
+    appendAddresses(text, g_mime_message_get_cc(message));
+    appendAddresses(text, g_mime_message_get_bcc(message));
+    if (const char* subject = g_mime_message_get_subject(message); subject && *subject) {
         text.append(subject);
         text.append(U'\r');
     }
     markStory(text, StoryKind::Main);
-    const MessageParts parts = partsOf(message.get());
+    const MessageParts parts = partsOf(message);
     if (parts.plain) appendLines(text, partText(parts.plain));
     if (parts.html && (!parts.plain || options.allStories)) {
         const std::string html = partText(parts.html);
@@ -225,9 +283,8 @@ std::string readMailText(std::string_view data, const ReadOptions& options) {
     return text.take();
 }
 
-void listMailMembers(std::string_view data, MemberSink& sink) {
-    const Ref<GMimeMessage> message = parseMessage(data);
-    const MessageParts parts = partsOf(message.get());
+void listMailMembers(const ParsedMail& mail, MemberSink& sink) {
+    const MessageParts parts = partsOf(mail.message.get());
     std::size_t number = 0;
     for (GMimeObject* object : parts.attachments) {
         const std::string name = attachmentName(object, ++number);
@@ -241,6 +298,11 @@ void listMailMembers(std::string_view data, MemberSink& sink) {
             g_free(whole);
             if (bytes->size() > sink.roomLeft()) bytes.reset();
         } else {
+            std::optional<DeferredMember> deferred = deferredAttachment(as<GMimePart>(object), mail.data, name);
+            if (deferred && deferred->size <= sink.roomLeft()) {
+                if (!sink.addDeferred(std::move(*deferred))) return;
+                continue;
+            }
             bytes = decodedContent(as<GMimePart>(object), sink.roomLeft());
         }
         if (!bytes) {

@@ -8,6 +8,7 @@
 
 #include "wordproc/ReadOptions.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,14 @@ namespace harvelux::wordproc {
 
 class MemberSink;
 
+// A message parsed once, for its text and its attachments alike; it refers
+// to the bytes it was parsed from, which must outlive it.
+class ParsedMail;
+// Throws EngineError when the bytes are no readable message.
+std::shared_ptr<const ParsedMail> parseMail(std::string_view data);
+
+std::string readMailText(const ParsedMail& mail, const ReadOptions& options);
+void listMailMembers(const ParsedMail& mail, MemberSink& sink);
 std::string readMailText(std::string_view data, const ReadOptions& options);
 void listMailMembers(std::string_view data, MemberSink& sink);
 // Each message of an mbox, in turn ("message 1", "message 2", ...).

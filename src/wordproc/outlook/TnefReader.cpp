@@ -16,7 +16,6 @@ namespace {
 
 constexpr std::size_t kMaxAttachments = 100000;
 
-// The stream's message, as the reader process gives it.
 std::unique_ptr<PstMessage> tnefMessage(std::string_view data) {
     if (data.size() > kMaxFileBytes) throw EngineError("the TNEF stream is too large", UnreadableReason::TooLarge);
     const std::string program = findProgramFile(kTnefReaderProgram);
@@ -51,24 +50,37 @@ std::unique_ptr<PstMessage> tnefMessage(std::string_view data) {
 
 }  // namespace
 
+struct TnefMessage {
+    std::unique_ptr<PstMessage> message;
+};
+
 bool looksLikeTnef(std::string_view data) { return data.starts_with("\x78\x9F\x3E\x22"); }
 
-std::string readTnefText(std::string_view data, const ReadOptions& options) {
-    const std::unique_ptr<PstMessage> message = tnefMessage(data);
+std::shared_ptr<TnefMessage> readTnefMessage(std::string_view data) {
+    return std::make_shared<TnefMessage>(TnefMessage{tnefMessage(data)});
+}
+
+std::string readTnefText(const TnefMessage& tnef, const ReadOptions& options) {
+    const PstMessage& message = *tnef.message;
     OutlookMessageParts parts;
-    parts.people.emplace_back(eightBitToUtf8(message->senderName), eightBitToUtf8(message->senderAddress));
-    parts.subject = eightBitToUtf8(message->subject);
-    parts.plainBody = eightBitToUtf8(message->plainBody);
-    parts.htmlBody = std::move(message->htmlBody);
-    parts.compressedRtf = std::move(message->compressedRtf);
-    parts.transportHeaders = eightBitToUtf8(message->headers);
+    parts.people.emplace_back(eightBitToUtf8(message.senderName), eightBitToUtf8(message.senderAddress));
+    parts.subject = eightBitToUtf8(message.subject);
+    parts.plainBody = eightBitToUtf8(message.plainBody);
+    parts.htmlBody = message.htmlBody;
+    parts.compressedRtf = message.compressedRtf;
+    parts.transportHeaders = eightBitToUtf8(message.headers);
     return composeOutlookMessageText(parts, options);
 }
 
-void listTnefMembers(std::string_view data, MemberSink& sink) {
-    const std::unique_ptr<PstMessage> message = tnefMessage(data);
-    for (PstAttachment& attachment : message->attachments)
+std::string readTnefText(std::string_view data, const ReadOptions& options) {
+    return readTnefText(*readTnefMessage(data), options);
+}
+
+void listTnefMembers(TnefMessage& tnef, MemberSink& sink) {
+    for (PstAttachment& attachment : tnef.message->attachments)
         if (!sink.add(eightBitToUtf8(attachment.name), std::move(attachment.bytes))) return;
 }
+
+void listTnefMembers(std::string_view data, MemberSink& sink) { listTnefMembers(*readTnefMessage(data), sink); }
 
 }  // namespace harvelux::wordproc

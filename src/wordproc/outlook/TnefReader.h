@@ -9,6 +9,7 @@
 #include "wordproc/MemberSink.h"
 #include "wordproc/ReadOptions.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -20,10 +21,17 @@ inline constexpr const char* kTnefReaderProgram = "harvelux-tnef-reader";
 // Whether the bytes start with the TNEF signature.
 bool looksLikeTnef(std::string_view data);
 
-// Throws EngineError when the stream cannot be parsed.
+// The stream's message, as the reader process gives it, for its text and
+// its attachments alike; throws EngineError when the stream cannot be parsed.
+struct TnefMessage;
+std::shared_ptr<TnefMessage> readTnefMessage(std::string_view data);
+
+std::string readTnefText(const TnefMessage& message, const ReadOptions& options = {});
 std::string readTnefText(std::string_view data, const ReadOptions& options = {});
 
-// Hands each attachment to `sink` until the sink's caps are reached.
+// Hands each attachment to `sink` until the sink's caps are reached; each is
+// taken out of the message as it is handed over.
+void listTnefMembers(TnefMessage& message, MemberSink& sink);
 void listTnefMembers(std::string_view data, MemberSink& sink);
 
 }  // namespace harvelux::wordproc
