@@ -21,7 +21,7 @@ import subprocess
 import tempfile
 import time
 
-from best_of import best_of
+from best_time import best_of
 
 FILES = {
     "xlsx": "51626_contact.xlsx",

@@ -22,7 +22,7 @@ import shutil
 import subprocess
 import tempfile
 
-from best_of import best_of
+from best_time import best_of
 
 FORMATS = {
     "doc": (".doc", ".dot"),
