@@ -26,12 +26,12 @@ bool looksLikeTnef(std::string_view data);
 struct TnefMessage;
 std::shared_ptr<TnefMessage> readTnefMessage(std::string_view data);
 
-std::string readTnefText(const TnefMessage& message, const ReadOptions& options = {});
+std::string readTnefText(const TnefMessage& tnef, const ReadOptions& options = {});
 std::string readTnefText(std::string_view data, const ReadOptions& options = {});
 
 // Hands each attachment to `sink` until the sink's caps are reached; each is
 // taken out of the message as it is handed over.
-void listTnefMembers(TnefMessage& message, MemberSink& sink);
+void listTnefMembers(TnefMessage& tnef, MemberSink& sink);
 void listTnefMembers(std::string_view data, MemberSink& sink);
 
 }  // namespace harvelux::wordproc
