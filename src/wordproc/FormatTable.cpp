@@ -93,29 +93,21 @@ std::string readWebArchive(const FormatInput& input, const ReadOptions& options)
     return readHtmlThroughModule(page, options);
 }
 
-// An e-mail's text and its attachments come from one parse of it, kept in
-// the input between the two.
-std::string readMail(const FormatInput& input, const ReadOptions& options) {
-    std::shared_ptr<const ParsedMail> mail = parseMail(input.data);
-    input.parsed = mail;
-    return readMailText(*mail, options);
+// A format whose text and members come from one parse of the bytes (an
+// e-mail by GMime, a winmail.dat by one run of its reader process): the
+// reader keeps what it parsed in the input for the member listing after it.
+template <typename Parsed, std::shared_ptr<Parsed> (*parse)(std::string_view),
+          std::string (*read)(const Parsed&, const ReadOptions&)>
+std::string parsedReader(const FormatInput& input, const ReadOptions& options) {
+    std::shared_ptr<Parsed> parsed = parse(input.data);
+    input.parsed = parsed;
+    return read(*parsed, options);
 }
 
-void mailMembers(const FormatInput& input, const ReadOptions&, MemberSink& sink) {
-    const auto* kept = std::any_cast<std::shared_ptr<const ParsedMail>>(&input.parsed);
-    listMailMembers(kept ? **kept : *parseMail(input.data), sink);
-}
-
-// A winmail.dat's message comes out of one run of its reader process.
-std::string readTnef(const FormatInput& input, const ReadOptions& options) {
-    std::shared_ptr<TnefMessage> message = readTnefMessage(input.data);
-    input.parsed = message;
-    return readTnefText(*message, options);
-}
-
-void tnefMembers(const FormatInput& input, const ReadOptions&, MemberSink& sink) {
-    const auto* kept = std::any_cast<std::shared_ptr<TnefMessage>>(&input.parsed);
-    listTnefMembers(kept ? **kept : *readTnefMessage(input.data), sink);
+template <typename Parsed, std::shared_ptr<Parsed> (*parse)(std::string_view), void (*list)(Parsed&, MemberSink&)>
+void parsedMembers(const FormatInput& input, const ReadOptions&, MemberSink& sink) {
+    const auto* kept = std::any_cast<std::shared_ptr<Parsed>>(&input.parsed);
+    list(kept ? **kept : *parse(input.data), sink);
 }
 
 // An archive or a mail store has no text of its own: its members are its
@@ -183,13 +175,13 @@ constexpr FormatEntry kFormats[] = {
     {Format::Tnef,
      "TNEF (winmail.dat)",
      {{{LeadingBytes, bytesTest<looksLikeTnef>}}},
-     readTnef,
+     parsedReader<PstMessage, readTnefMessage, readTnefText>,
      "dat",
      FormatModule::None,
      true,
      "fuzz_outlook_tnef",
      FormatFamily::Mail,
-     tnefMembers},
+     parsedMembers<PstMessage, readTnefMessage, listTnefMembers>},
     {Format::MailStore,
      "Outlook mail store",
      {{{LeadingBytes, bytesTest<looksLikePst>}}},
@@ -406,13 +398,13 @@ constexpr FormatEntry kFormats[] = {
     {Format::MailMessage,
      "e-mail message (RFC 5322, MIME)",
      {{{Content, bytesTest<looksLikeMailMessage>}}},
-     readMail,
+     parsedReader<const ParsedMail, parseMail, readMailText>,
      "eml msg822",
      FormatModule::None,
      true,
      "fuzz_archive",
      FormatFamily::Mail,
-     mailMembers},
+     parsedMembers<const ParsedMail, parseMail, listMailMembers>},
     {Format::Picture,
      "pictures: PNG, JPEG, TIFF, BMP, GIF, WebP, Netpbm (optical character recognition)",
      {{{LeadingBytes, bytesTest<looksLikePicture>}}},

@@ -251,12 +251,6 @@ public:
 
 std::shared_ptr<const ParsedMail> parseMail(std::string_view data) { return std::make_shared<ParsedMail>(data); }
 
-std::string readMailText(std::string_view data, const ReadOptions& options) {
-    return readMailText(*parseMail(data), options);
-}
-
-void listMailMembers(std::string_view data, MemberSink& sink) { listMailMembers(*parseMail(data), sink); }
-
 std::string readMailText(const ParsedMail& mail, const ReadOptions& options) {
     GMimeMessage* const message = mail.message.get();
     TextBuilder text;

@@ -24,8 +24,6 @@ std::shared_ptr<const ParsedMail> parseMail(std::string_view data);
 
 std::string readMailText(const ParsedMail& mail, const ReadOptions& options);
 void listMailMembers(const ParsedMail& mail, MemberSink& sink);
-std::string readMailText(std::string_view data, const ReadOptions& options);
-void listMailMembers(std::string_view data, MemberSink& sink);
 // Each message of an mbox, in turn ("message 1", "message 2", ...).
 void listMailboxMembers(std::string_view data, MemberSink& sink);
 

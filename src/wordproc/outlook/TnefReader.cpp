@@ -50,18 +50,11 @@ std::unique_ptr<PstMessage> tnefMessage(std::string_view data) {
 
 }  // namespace
 
-struct TnefMessage {
-    std::unique_ptr<PstMessage> message;
-};
-
 bool looksLikeTnef(std::string_view data) { return data.starts_with("\x78\x9F\x3E\x22"); }
 
-std::shared_ptr<TnefMessage> readTnefMessage(std::string_view data) {
-    return std::make_shared<TnefMessage>(TnefMessage{tnefMessage(data)});
-}
+std::shared_ptr<PstMessage> readTnefMessage(std::string_view data) { return tnefMessage(data); }
 
-std::string readTnefText(const TnefMessage& tnef, const ReadOptions& options) {
-    const PstMessage& message = *tnef.message;
+std::string readTnefText(const PstMessage& message, const ReadOptions& options) {
     OutlookMessageParts parts;
     parts.people.emplace_back(eightBitToUtf8(message.senderName), eightBitToUtf8(message.senderAddress));
     parts.subject = eightBitToUtf8(message.subject);
@@ -76,8 +69,8 @@ std::string readTnefText(std::string_view data, const ReadOptions& options) {
     return readTnefText(*readTnefMessage(data), options);
 }
 
-void listTnefMembers(TnefMessage& tnef, MemberSink& sink) {
-    for (PstAttachment& attachment : tnef.message->attachments)
+void listTnefMembers(PstMessage& message, MemberSink& sink) {
+    for (PstAttachment& attachment : message.attachments)
         if (!sink.add(eightBitToUtf8(attachment.name), std::move(attachment.bytes))) return;
 }
 

@@ -23,15 +23,15 @@ bool looksLikeTnef(std::string_view data);
 
 // The stream's message, as the reader process gives it, for its text and
 // its attachments alike; throws EngineError when the stream cannot be parsed.
-struct TnefMessage;
-std::shared_ptr<TnefMessage> readTnefMessage(std::string_view data);
+struct PstMessage;
+std::shared_ptr<PstMessage> readTnefMessage(std::string_view data);
 
-std::string readTnefText(const TnefMessage& tnef, const ReadOptions& options = {});
+std::string readTnefText(const PstMessage& message, const ReadOptions& options = {});
 std::string readTnefText(std::string_view data, const ReadOptions& options = {});
 
 // Hands each attachment to `sink` until the sink's caps are reached; each is
 // taken out of the message as it is handed over.
-void listTnefMembers(TnefMessage& tnef, MemberSink& sink);
+void listTnefMembers(PstMessage& message, MemberSink& sink);
 void listTnefMembers(std::string_view data, MemberSink& sink);
 
 }  // namespace harvelux::wordproc
